@@ -1,0 +1,51 @@
+#pragma once
+// Everything an operation shows to the user or asks of the user goes through a Host: the
+// window implements it with real dialogs, the command-line tool collects what would be
+// shown, and tests script the answers and record every text in order.
+
+#include <optional>
+#include <string>
+#include <utility>
+#include <vector>
+
+namespace vertal {
+
+enum class MessageKind {
+  Error,  // error icon, one "OK" button
+  Plain,  // no icon, one "OK" button
+};
+
+struct Message {
+  MessageKind kind = MessageKind::Plain;
+  std::string text;
+  bool operator==(const Message&) const = default;
+};
+
+struct FileFilter {
+  std::string description;
+  std::string pattern;  // "*.bin"
+};
+
+struct FileDialogSpec {
+  std::string title;
+  std::vector<FileFilter> filters;
+  int filterIndex = 1;  // 1-based; an index beyond the filters selects the first
+  std::string defaultExtension;
+  std::string initialDirectory;
+  std::string fileName;  // proposed name
+};
+
+class Host {
+ public:
+  virtual ~Host() = default;
+  // Shows a modal message box and returns when the user has closed it.
+  virtual void ShowMessage(const Message& message) = 0;
+  // A modal open dialog: the chosen path, or nothing when the user cancelled.
+  virtual std::optional<std::string> ChooseOpenFile(const FileDialogSpec& spec) = 0;
+  // A modal save dialog: the chosen path, or nothing when the user cancelled.
+  virtual std::optional<std::string> ChooseSaveFile(const FileDialogSpec& spec) = 0;
+  // Repaints the window now; long operations call it between their steps.
+  virtual void RepaintNow() = 0;
+};
+
+}  // namespace vertal

@@ -1,0 +1,52 @@
+#include "frames/core/BcdDateTime.h"
+
+namespace vertal::frames {
+namespace {
+constexpr std::uint8_t kMaxDay = 0x31;
+constexpr std::uint8_t kMaxMonth = 0x12;
+constexpr std::uint8_t kMaxYear = 0x37;
+constexpr std::uint8_t kMaxSeconds = 0x59;
+constexpr std::uint8_t kMaxMinutes = 0x59;
+constexpr std::uint8_t kMaxHours = 0x23;
+
+std::optional<std::uint8_t> HexDigit(char c) {
+  if (c >= '0' && c <= '9') return static_cast<std::uint8_t>(c - '0');
+  if (c >= 'A' && c <= 'F') return static_cast<std::uint8_t>(c - 'A' + 10);
+  if (c >= 'a' && c <= 'f') return static_cast<std::uint8_t>(c - 'a' + 10);
+  return std::nullopt;
+}
+}  // namespace
+
+bool BcdDateValid(Bcd3 date) {
+  return date[0] <= kMaxDay && date[1] <= kMaxMonth && date[2] <= kMaxYear && date[0] != 0 &&
+         date[1] != 0;
+}
+
+bool BcdTimeValid(Bcd3 time) {
+  return time[0] <= kMaxSeconds && time[1] <= kMaxMinutes && time[2] <= kMaxHours;
+}
+
+Moment CompareDateTime(Bcd3 dateA, Bcd3 dateB, Bcd3 timeA, Bcd3 timeB) {
+  const std::array<std::uint8_t, 6> a = {dateA[2], dateA[1], dateA[0], timeA[2], timeA[1], timeA[0]};
+  const std::array<std::uint8_t, 6> b = {dateB[2], dateB[1], dateB[0], timeB[2], timeB[1], timeB[0]};
+  for (std::size_t i = 0; i < a.size(); ++i) {
+    if (a[i] > b[i]) return Moment::Later;
+    if (a[i] < b[i]) return Moment::Earlier;
+  }
+  return Moment::Equal;
+}
+
+std::optional<BcdBytes> DateTextToBcd(std::string_view text) {
+  constexpr std::array<std::size_t, 3> kPairs = {0, 3, 6};
+  if (text.size() < kPairs.back() + 2) return std::nullopt;
+  BcdBytes out{};
+  for (std::size_t i = 0; i < kPairs.size(); ++i) {
+    const auto high = HexDigit(text[kPairs[i]]);
+    const auto low = HexDigit(text[kPairs[i] + 1]);
+    if (!high || !low) return std::nullopt;
+    out[i] = static_cast<std::uint8_t>(*high << 4 | *low);
+  }
+  return out;
+}
+
+}  // namespace vertal::frames

@@ -1,0 +1,33 @@
+#pragma once
+// Tests and comparison of the BCD dates and times that frames and event records carry.
+
+#include <array>
+#include <cstdint>
+#include <optional>
+#include <span>
+#include <string_view>
+
+namespace vertal::frames {
+
+using Bcd3 = std::span<const std::uint8_t, 3>;
+using BcdBytes = std::array<std::uint8_t, 3>;
+
+// Day, month, year: day 1..0x31, month 1..0x12, year up to 0x37. The digits of a byte are not
+// tested one by one, so a day of 0x1A passes.
+bool BcdDateValid(Bcd3 date);
+
+// Seconds, minutes, hours: up to 0x59, 0x59 and 0x23.
+bool BcdTimeValid(Bcd3 time);
+
+enum class Moment { Equal = 0, Later = 1, Earlier = 2 };
+
+// Compares (dateA, timeA) with (dateB, timeB): year, month, day, hours, minutes, seconds.
+// Returns Later when A is later. A caller comparing dates only passes a date as both times.
+Moment CompareDateTime(Bcd3 dateA, Bcd3 dateB, Bcd3 timeA, Bcd3 timeB);
+
+// A date typed as "dd.mm.yy": the pairs at positions 1-2, 4-5 and 7-8 read as hexadecimal
+// bytes (day, month, year). Nothing when the text is shorter or a pair is not two
+// hexadecimal digits, so the caller can refuse the input with a message.
+std::optional<BcdBytes> DateTextToBcd(std::string_view text);
+
+}  // namespace vertal::frames

@@ -1,0 +1,65 @@
+#pragma once
+// A 32-byte frame: its fields, its validity and the text in which each field is shown.
+
+#include <array>
+#include <cstdint>
+#include <span>
+#include <string>
+#include <string_view>
+
+#include "frames/core/BcdDateTime.h"
+#include "frames/core/FrameLayout.h"
+
+namespace vertal::frames {
+
+using FrameBytes = std::span<const std::uint8_t, kFrameSize>;
+
+// The mark of a record in the last row of every table.
+inline constexpr std::string_view kRecordGood = "НОРМА";
+inline constexpr std::string_view kRecordBad = "БРАК";
+inline std::string_view RecordMark(bool valid) { return valid ? kRecordGood : kRecordBad; }
+
+struct FrameRecord {
+  explicit FrameRecord(FrameBytes bytes) : raw(bytes) {}
+
+  Bcd3 Date() const { return raw.subspan<kFrameDate, 3>(); }
+  Bcd3 Time() const { return raw.subspan<kFrameTime, 3>(); }
+  std::int16_t Angle() const;
+  std::uint16_t Length() const;
+  std::uint16_t Radius() const;
+  std::int16_t Pressure() const;
+  std::int16_t Load() const;
+  std::uint16_t Azimuth() const;
+  std::uint16_t Wind() const;
+  std::uint8_t Kos() const { return raw[kFrameKos]; }
+  std::int8_t Temperature() const;
+  std::uint8_t Reeving() const { return raw[kFrameReeving]; }
+  std::uint8_t Mode() const { return raw[kFrameMode]; }
+  std::uint8_t LoadMoment() const { return raw[kFrameLoadMoment]; }
+  std::uint8_t Relays() const { return raw[kFrameRelays]; }
+  std::uint8_t Limits() const { return raw[kFrameLimits]; }
+  std::uint8_t Inputs1() const { return raw[kFrameInputs1]; }
+  std::uint8_t Inputs2() const { return raw[kFrameInputs2]; }
+  std::uint8_t Inputs3() const { return raw[kFrameInputs3]; }
+  std::uint8_t FaultCode() const { return raw[kFrameFaultCode]; }
+
+  FrameBytes raw;
+};
+
+// Checksum, date and time all hold.
+bool FrameValid(FrameBytes frame);
+
+// The shown fields of a frame, in the order of the frame table's rows 1 to 19.
+enum class FrameField {
+  Date, Time, Angle, Length, Radius, Pressure, Load, Azimuth, Wind, Kos, Temperature,
+  ReevingMode, LoadMoment, Relays, Limits, Inputs1, Inputs2, Inputs3, FaultCode,
+};
+inline constexpr std::size_t kFrameFieldCount = static_cast<std::size_t>(FrameField::FaultCode) + 1;
+
+std::string FrameFieldText(const FrameRecord& frame, FrameField field,
+                           std::string_view decimalSeparator);
+
+std::array<std::string, kFrameFieldCount> FrameFieldTexts(FrameBytes frame,
+                                                          std::string_view decimalSeparator);
+
+}  // namespace vertal::frames
