@@ -1,0 +1,48 @@
+#pragma once
+// A Host that answers dialogs from a script and records every message in order.
+
+#include <deque>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "common/core/Host.h"
+
+namespace vertal::testing {
+
+class FakeHost : public Host {
+ public:
+  void ShowMessage(const Message& message) override { messages.push_back(message); }
+  std::optional<std::string> ChooseOpenFile(const FileDialogSpec& spec) override {
+    openDialogs.push_back(spec);
+    return Next(openAnswers);
+  }
+  std::optional<std::string> ChooseSaveFile(const FileDialogSpec& spec) override {
+    saveDialogs.push_back(spec);
+    return Next(saveAnswers);
+  }
+  void RepaintNow() override { ++repaints; }
+
+  std::vector<std::string> Texts() const {
+    std::vector<std::string> texts;
+    for (const auto& m : messages) texts.push_back(m.text);
+    return texts;
+  }
+
+  std::vector<Message> messages;
+  std::deque<std::optional<std::string>> openAnswers;  // nothing = cancel
+  std::deque<std::optional<std::string>> saveAnswers;
+  std::vector<FileDialogSpec> openDialogs;
+  std::vector<FileDialogSpec> saveDialogs;
+  int repaints = 0;
+
+ private:
+  static std::optional<std::string> Next(std::deque<std::optional<std::string>>& answers) {
+    if (answers.empty()) return std::nullopt;
+    auto answer = answers.front();
+    answers.pop_front();
+    return answer;
+  }
+};
+
+}  // namespace vertal::testing
