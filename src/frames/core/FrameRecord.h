@@ -21,6 +21,8 @@ inline std::string_view RecordMark(bool valid) { return valid ? kRecordGood : kR
 
 struct FrameRecord {
   explicit FrameRecord(FrameBytes bytes) : raw(bytes) {}
+  // A record only views its bytes: they must outlive it.
+  explicit FrameRecord(std::array<std::uint8_t, kFrameSize>&&) = delete;
 
   Bcd3 Date() const { return raw.subspan<kFrameDate, 3>(); }
   Bcd3 Time() const { return raw.subspan<kFrameTime, 3>(); }
