@@ -10,8 +10,11 @@
 #include <string>
 #include <vector>
 
+#include "common/core/ControlSink.h"
 #include "common/core/Host.h"
+#include "common/core/NumberFormat.h"
 #include "dump/core/DumpLayout.h"
+#include "dump/core/LongTermRecords.h"
 #include "dump/core/OperatorTrailer.h"
 
 namespace vertal::dump {
@@ -55,6 +58,10 @@ struct OpenContext {
   Host& host;
   std::optional<DumpHead> head;  // set by the OpenFile stage
   std::int8_t recorderVersion = 0;
+  // Where the pages' stages write what they show; stages that fill pages need it.
+  ControlSink* controls = nullptr;
+  std::string decimalSeparator{kDefaultDecimalSeparator};
+  std::optional<LongTermInfo> info;  // set by the service stages
 };
 
 class OpenSequence {
