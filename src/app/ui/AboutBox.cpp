@@ -1,0 +1,93 @@
+#include "app/ui/AboutBox.h"
+
+#include <QGridLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QScreen>
+#include <QVBoxLayout>
+
+#include "app/ui/ButtonPictures.h"
+
+namespace vertal::app {
+
+namespace {
+
+constexpr int kLogoSize = 48;
+
+QLabel* MakeLabel(QWidget* parent, const char* name, const QString& text, bool bold = false) {
+  auto* label = new QLabel(text, parent);
+  label->setObjectName(QString::fromLatin1(name));
+  label->setTextFormat(Qt::PlainText);
+  if (bold) {
+    QFont font = label->font();
+    font.setBold(true);
+    label->setFont(font);
+  }
+  return label;
+}
+
+}  // namespace
+
+TAboutBox::TAboutBox(QWidget* parent) : QDialog(parent) {
+  setObjectName(QStringLiteral("AboutBox"));
+  setWindowTitle(QStringLiteral("О программе"));
+  setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
+                 Qt::WindowCloseButtonHint);
+  setFixedSize(kWidth, kHeight);
+
+  auto* panel = new QFrame(this);
+  panel->setObjectName(QStringLiteral("Panel1"));
+  panel->setFrameStyle(QFrame::StyledPanel | QFrame::Sunken);
+
+  ProgramIcon = new QLabel(panel);
+  ProgramIcon->setObjectName(QStringLiteral("ProgramIcon"));
+  ProgramIcon->setPixmap(LogoPicture(kLogoSize));
+  ProgramIcon->setFixedSize(kLogoSize, kLogoSize);
+
+  ProductName = MakeLabel(panel, "ProductName", QStringLiteral("Анализ РП VERTAL"), true);
+  Version = MakeLabel(panel, "Version", QStringLiteral("Версия 1.0"), true);
+  Comments = MakeLabel(panel, "Comments",
+                       QStringLiteral("Программа предназначена для  расшифровки информацию "
+                                      "записанной в регистратор параметров ограничителей "
+                                      "грузоподъемности VERTAL."));
+  Comments->setWordWrap(true);
+  Copyright = MakeLabel(panel, "Copyright",
+                        QStringLiteral("Разработка: служба сервиса VERTAL\nВсе права защищены"));
+  Copyright->setWordWrap(true);
+
+  auto* grid = new QGridLayout(panel);
+  grid->setContentsMargins(6, 6, 6, 6);
+  grid->setHorizontalSpacing(10);
+  grid->setVerticalSpacing(3);
+  grid->addWidget(ProgramIcon, 0, 0, 2, 1, Qt::AlignTop);
+  grid->addWidget(ProductName, 0, 1, Qt::AlignBottom);
+  grid->addWidget(Version, 1, 1, Qt::AlignTop);
+  grid->addWidget(Comments, 2, 0, 1, 2);
+  grid->addWidget(Copyright, 3, 0, 1, 2);
+  grid->setColumnStretch(1, 1);
+  grid->setRowStretch(2, 1);
+
+  OKButton = new QPushButton(QStringLiteral("OK"), this);
+  OKButton->setObjectName(QStringLiteral("OKButton"));
+  OKButton->setDefault(true);
+  OKButton->setAutoDefault(true);
+  connect(OKButton, &QPushButton::clicked, this, &QDialog::accept);
+
+  auto* column = new QVBoxLayout(this);
+  column->setContentsMargins(6, 6, 6, 6);
+  column->setSpacing(6);
+  column->addWidget(panel, 1);
+  column->addWidget(OKButton, 0, Qt::AlignHCenter);
+}
+
+void TAboutBox::showEvent(QShowEvent* event) {
+  // Centred on the screen, not on the window that opened it.
+  if (const QScreen* shown = screen()) {
+    QRect frame = frameGeometry();
+    frame.moveCenter(shown->availableGeometry().center());
+    move(frame.topLeft());
+  }
+  QDialog::showEvent(event);
+}
+
+}  // namespace vertal::app

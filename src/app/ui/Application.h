@@ -1,0 +1,30 @@
+#pragma once
+// The application object. An exception that escapes the handling of an event is shown to the
+// user in an error box, and the event loop goes on.
+
+#include <QApplication>
+#include <exception>
+
+#include "common/core/Host.h"
+
+namespace vertal::app {
+
+class Application : public QApplication {
+  Q_OBJECT
+ public:
+  Application(int& argc, char** argv);
+
+  // Where escaped exceptions are shown.
+  void SetHost(Host* host) { host_ = host; }
+
+  bool notify(QObject* receiver, QEvent* event) override;
+
+  // Shows the exception in flight (or `error`) as an error box; an object that is not an
+  // exception shows an empty text.
+  void ShowException(std::exception_ptr error) const;
+
+ private:
+  Host* host_ = nullptr;
+};
+
+}  // namespace vertal::app

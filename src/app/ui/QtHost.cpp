@@ -1,0 +1,85 @@
+#include "app/ui/QtHost.h"
+
+#include <QFileDialog>
+#include <QMessageBox>
+
+#include "app/ui/UiText.h"
+
+namespace vertal::app {
+
+namespace {
+
+std::optional<std::string> RunFileDialog(QWidget* parent, const FileDialogSpec& spec,
+                                         QFileDialog::AcceptMode mode) {
+  QFileDialog dialog(parent);
+  dialog.setAcceptMode(mode);
+  ConfigureFileDialog(dialog, spec);
+  if (dialog.exec() != QDialog::Accepted) return std::nullopt;
+  const QStringList chosen = dialog.selectedFiles();
+  if (chosen.isEmpty()) return std::nullopt;
+  return ToStdString(chosen.front());
+}
+
+}  // namespace
+
+QStringList NameFilters(const FileDialogSpec& spec) {
+  QStringList filters;
+  for (const FileFilter& filter : spec.filters) {
+    const QString pattern =
+        filter.pattern == "*.*" ? QStringLiteral("*") : ToQString(filter.pattern);
+    // The dialog hides the last parenthesised part, so the description shows as written.
+    filters << ToQString(filter.description) + QStringLiteral(" (") + pattern + QStringLiteral(")");
+  }
+  return filters;
+}
+
+void ConfigureMessageBox(QMessageBox& box, const Message& message) {
+  const bool error = message.kind == MessageKind::Error;
+  box.setIcon(error ? QMessageBox::Critical : QMessageBox::NoIcon);
+  box.setWindowTitle(
+      error ? QStringLiteral("Ошибка")
+            : (box.parentWidget() ? box.parentWidget()->window()->windowTitle() : QString()));
+  box.setTextFormat(Qt::PlainText);
+  box.setText(ToQString(message.text));
+  box.setStandardButtons(QMessageBox::Ok);
+  box.setDefaultButton(QMessageBox::Ok);
+}
+
+void ConfigureFileDialog(QFileDialog& dialog, const FileDialogSpec& spec) {
+  // The program's own dialog, so that filters and names behave the same on every desktop.
+  dialog.setOption(QFileDialog::DontUseNativeDialog);
+  dialog.setOption(QFileDialog::HideNameFilterDetails);
+  dialog.setOption(QFileDialog::DontConfirmOverwrite);
+  dialog.setFileMode(dialog.acceptMode() == QFileDialog::AcceptOpen ? QFileDialog::ExistingFile
+                                                                    : QFileDialog::AnyFile);
+  if (!spec.title.empty()) dialog.setWindowTitle(ToQString(spec.title));
+  const QStringList filters = NameFilters(spec);
+  dialog.setNameFilters(filters);
+  if (!filters.isEmpty()) {
+    const bool inRange = spec.filterIndex >= 1 && spec.filterIndex <= filters.size();
+    dialog.selectNameFilter(filters.at(inRange ? spec.filterIndex - 1 : 0));
+  }
+  dialog.setDefaultSuffix(ToQString(spec.defaultExtension));
+  if (!spec.initialDirectory.empty()) dialog.setDirectory(ToQString(spec.initialDirectory));
+  if (!spec.fileName.empty()) dialog.selectFile(ToQString(spec.fileName));
+}
+
+void QtHost::ShowMessage(const Message& message) {
+  QMessageBox box(window_);
+  ConfigureMessageBox(box, message);
+  box.exec();
+}
+
+std::optional<std::string> QtHost::ChooseOpenFile(const FileDialogSpec& spec) {
+  return RunFileDialog(window_, spec, QFileDialog::AcceptOpen);
+}
+
+std::optional<std::string> QtHost::ChooseSaveFile(const FileDialogSpec& spec) {
+  return RunFileDialog(window_, spec, QFileDialog::AcceptSave);
+}
+
+void QtHost::RepaintNow() {
+  if (window_) window_->repaint();
+}
+
+}  // namespace vertal::app

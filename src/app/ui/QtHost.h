@@ -1,0 +1,39 @@
+#pragma once
+// The Host of the real program: modal message boxes and file dialogs over the main window,
+// and an immediate repaint of it.
+
+#include <QPointer>
+#include <QStringList>
+
+#include "common/core/Host.h"
+
+class QFileDialog;
+class QMessageBox;
+class QWidget;
+
+namespace vertal::app {
+
+class QtHost final : public Host {
+ public:
+  // The window the boxes belong to and that `RepaintNow` repaints; may be set later.
+  explicit QtHost(QWidget* window = nullptr) : window_(window) {}
+  void SetWindow(QWidget* window) { window_ = window; }
+
+  void ShowMessage(const Message& message) override;
+  std::optional<std::string> ChooseOpenFile(const FileDialogSpec& spec) override;
+  std::optional<std::string> ChooseSaveFile(const FileDialogSpec& spec) override;
+  void RepaintNow() override;
+
+ private:
+  QPointer<QWidget> window_;
+};
+
+// How a dialog is set up, kept apart from showing it so that it can be checked without a
+// modal loop.
+void ConfigureMessageBox(QMessageBox& box, const Message& message);
+void ConfigureFileDialog(QFileDialog& dialog, const FileDialogSpec& spec);
+// The dialog's filter strings, one per filter: the description as written, matching by the
+// filter's pattern ("*.*" matches every file, with or without a dot).
+QStringList NameFilters(const FileDialogSpec& spec);
+
+}  // namespace vertal::app

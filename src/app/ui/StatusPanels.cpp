@@ -1,0 +1,64 @@
+#include "app/ui/StatusPanels.h"
+
+#include <QApplication>
+#include <QLabel>
+#include <QPalette>
+
+namespace vertal::app {
+
+namespace {
+
+QLabel* MakePanel(QWidget* parent, const char* name, const QString& accessibleName) {
+  auto* label = new QLabel(parent);
+  label->setObjectName(QString::fromLatin1(name));
+  label->setAccessibleName(accessibleName);
+  label->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+  label->setTextFormat(Qt::PlainText);
+  label->setIndent(2);
+  // Long paths and messages are cut at the panel's edge instead of widening the window.
+  label->setMinimumWidth(1);
+  return label;
+}
+
+}  // namespace
+
+StatusPanels::StatusPanels(QWidget* parent) : QStatusBar(parent) {
+  setObjectName(QStringLiteral("StatusBar1"));
+  setFixedHeight(kHeight);
+  setAutoFillBackground(true);
+  panels_[0] = MakePanel(this, "StatusBar1_Panel0", QStringLiteral("Файл"));
+  panels_[0]->setFixedWidth(kPathPanelWidth);
+  panels_[1] = MakePanel(this, "StatusBar1_Panel1", QStringLiteral("Состояние"));
+  addWidget(panels_[0]);
+  addWidget(panels_[1], 1);
+  SetColor(ButtonFaceColor());
+}
+
+QLabel* StatusPanels::Panel(int panel) const {
+  Q_ASSERT(panel >= 0 && panel < kPanelCount);
+  return panels_[panel];
+}
+
+QString StatusPanels::PanelText(int panel) const {
+  return Panel(panel)->text();
+}
+
+void StatusPanels::SetPanelText(int panel, const QString& text) {
+  Panel(panel)->setText(text);
+}
+
+QColor StatusPanels::Color() const {
+  return palette().color(QPalette::Window);
+}
+
+void StatusPanels::SetColor(const QColor& color) {
+  QPalette p = palette();
+  p.setColor(QPalette::Window, color);
+  setPalette(p);
+}
+
+QColor StatusPanels::ButtonFaceColor() const {
+  return QApplication::palette().color(QPalette::Button);
+}
+
+}  // namespace vertal::app

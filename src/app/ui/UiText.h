@@ -1,0 +1,18 @@
+#pragma once
+// The core keeps its texts as UTF-8; the window shows them as QString.
+
+#include <QString>
+#include <string>
+#include <string_view>
+
+namespace vertal::app {
+
+inline QString ToQString(std::string_view text) {
+  return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+inline std::string ToStdString(const QString& text) {
+  return text.toStdString();
+}
+
+}  // namespace vertal::app

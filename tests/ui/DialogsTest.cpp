@@ -1,0 +1,110 @@
+// The about box and how the real Host sets up its boxes and file dialogs.
+
+#include <QFileDialog>
+#include <QLabel>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include "MainWindowFixture.h"
+#include "app/ui/AboutBox.h"
+#include "app/ui/QtHost.h"
+#include "common/core/Host.h"
+
+using vertal::FileDialogSpec;
+using vertal::Message;
+using vertal::MessageKind;
+using vertal::app::TAboutBox;
+using vertal::testing::MainWindowFixture;
+using vertal::testing::Q;
+
+class DialogsTest : public QObject {
+  Q_OBJECT
+
+ private slots:
+  void aboutBoxShowsTheProgramAndClosesWithOk() {
+    TAboutBox box;
+    QCOMPARE(box.windowTitle(), Q("О программе"));
+    QCOMPARE(box.minimumSize(), QSize(281, 222));
+    QCOMPARE(box.maximumSize(), QSize(281, 222));
+    QCOMPARE(box.ProductName->text(), Q("Анализ РП VERTAL"));
+    QCOMPARE(box.Version->text(), Q("Версия 1.0"));
+    QVERIFY(box.ProductName->font().bold());
+    QVERIFY(box.Version->font().bold());
+    QCOMPARE(box.Comments->text(),
+             Q("Программа предназначена для  расшифровки информацию записанной в регистратор "
+               "параметров ограничителей грузоподъемности VERTAL."));
+    QVERIFY(!box.Copyright->text().isEmpty());
+    QVERIFY(!box.ProgramIcon->pixmap().isNull());
+    QCOMPARE(box.OKButton->text(), QStringLiteral("OK"));
+    QVERIFY(box.OKButton->isDefault());
+
+    box.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&box));
+    QTest::mouseClick(box.OKButton, Qt::LeftButton);
+    QVERIFY(!box.isVisible());
+    QCOMPARE(box.result(), int(QDialog::Accepted));
+
+    // Enter presses the default button.
+    box.setResult(QDialog::Rejected);
+    box.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&box));
+    QTest::keyClick(&box, Qt::Key_Return);
+    QCOMPARE(box.result(), int(QDialog::Accepted));
+  }
+
+  void messageBoxesHaveTheirIconAndOneOkButton() {
+    QMessageBox error;
+    vertal::app::ConfigureMessageBox(error, {MessageKind::Error, "\n Файл не удалось открыть!"});
+    QCOMPARE(error.icon(), QMessageBox::Critical);
+    QCOMPARE(error.text(), Q("\n Файл не удалось открыть!"));
+    QCOMPARE(error.standardButtons(), QMessageBox::StandardButtons(QMessageBox::Ok));
+
+    QMessageBox plain;
+    vertal::app::ConfigureMessageBox(plain, {MessageKind::Plain, "Ошибка"});
+    QCOMPARE(plain.icon(), QMessageBox::NoIcon);
+    QCOMPARE(plain.standardButtons(), QMessageBox::StandardButtons(QMessageBox::Ok));
+  }
+
+  void openDialogStartsOnTheFirstFilterWhenTheIndexIsBeyondThem() {
+    MainWindowFixture f;
+    QFileDialog dialog;
+    dialog.setAcceptMode(QFileDialog::AcceptOpen);
+    vertal::app::ConfigureFileDialog(dialog, f.form->OpenDialog1);
+    QCOMPARE(dialog.windowTitle(), Q("Открыть"));
+    QCOMPARE(dialog.nameFilters(),
+             (QStringList{Q("Бинарные (*.bin) (*.bin)"), Q("Все файлы (*.*) (*)")}));
+    // The dialog shows each description as written.
+    QCOMPARE(dialog.selectedNameFilter(), Q("Бинарные (*.bin)"));
+    QVERIFY(dialog.testOption(QFileDialog::HideNameFilterDetails));
+    QCOMPARE(dialog.fileMode(), QFileDialog::ExistingFile);
+    QCOMPARE(dialog.defaultSuffix(), QString());
+
+    FileDialogSpec second = f.form->OpenDialog1;
+    second.filterIndex = 2;
+    vertal::app::ConfigureFileDialog(dialog, second);
+    QCOMPARE(dialog.selectedNameFilter(), Q("Все файлы (*.*)"));
+  }
+
+  void saveDialogProposesTheNameInTheInitialDirectory() {
+    MainWindowFixture f;
+    QTemporaryDir dir;
+    QVERIFY(dir.isValid());
+    FileDialogSpec spec = f.form->SaveDialog1;
+    spec.initialDirectory = dir.path().toStdString();
+    spec.fileName = "reading";
+    QFileDialog dialog;
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    vertal::app::ConfigureFileDialog(dialog, spec);
+    QCOMPARE(dialog.defaultSuffix(), QStringLiteral("bin"));
+    QCOMPARE(dialog.directory().absolutePath(), QDir(dir.path()).absolutePath());
+    QCOMPARE(dialog.selectedFiles().value(0),
+             QDir(dir.path()).filePath(QStringLiteral("reading.bin")));
+    QVERIFY(dialog.testOption(QFileDialog::DontConfirmOverwrite));
+    QCOMPARE(dialog.nameFilters().size(), 2);
+  }
+};
+
+QTEST_MAIN(DialogsTest)
+#include "DialogsTest.moc"
