@@ -17,6 +17,10 @@ class WidgetControls final : public ControlSink {
   void SetText(std::string_view control, std::string_view text) override;
   void SetPosition(std::string_view control, int position) override;
   void SetVisible(std::string_view control, bool visible) override;
+  // A combo box gets a JumpListModel; its first item is chosen without signalling a change.
+  void SetList(std::string_view control, const JumpList& list) override;
+  // A QTableWidget gets the texts of its cells.
+  void SetGrid(std::string_view control, const std::vector<std::vector<std::string>>& columns) override;
 
  private:
   QWidget* Find(std::string_view control) const;

@@ -1,0 +1,23 @@
+#include "frames/core/FrameTable.h"
+
+#include "frames/core/FrameRecord.h"
+
+namespace vertal::frames {
+
+const TableLayout& FrameTableLayout() {
+  static const TableLayout layout{
+      dump::kFrames,
+      kFrameTableColumns,
+      [](ByteSpan record, std::string_view separator) {
+        const auto texts = FrameFieldTexts(record.first<kFrameSize>(), separator);
+        return std::vector<std::string>(texts.begin(), texts.end());
+      },
+      [](ByteSpan record) {
+        const FrameRecord frame(record.first<kFrameSize>());
+        return BcdDateValid(frame.Date()) && BcdTimeValid(frame.Time());
+      },
+  };
+  return layout;
+}
+
+}  // namespace vertal::frames

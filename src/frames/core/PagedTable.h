@@ -1,0 +1,47 @@
+#pragma once
+// A table that shows a family of records a page at a time: one column per record, the record
+// number in the first row, its fields in the rows below and its mark ("НОРМА"/"БРАК") last.
+// Frames, overload records and KDS records are all shown this way.
+
+#include <cstdint>
+#include <functional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "common/core/Bytes.h"
+#include "dump/core/DumpLayout.h"
+
+namespace vertal::frames {
+
+struct TableLayout {
+  dump::RecordFamily family;
+  int columns = 0;  // records on a page
+  // The texts of the field rows of one record.
+  std::function<std::vector<std::string>(ByteSpan record, std::string_view separator)> fields;
+  // Tests of the record's contents beyond its checksum (dates, times).
+  std::function<bool(ByteSpan record)> contentValid;
+
+  std::int64_t MaxPosition() const { return family.count - columns; }
+};
+
+// A position as a scroll bar holds it: within 0 .. MaxPosition.
+std::int64_t ClampPosition(const TableLayout& layout, std::int64_t position);
+
+// A record is valid when it lies wholly in the file, its checksum holds and its contents pass.
+bool RecordValid(const TableLayout& layout, ByteSpan record, bool complete);
+
+struct TablePage {
+  std::int64_t position = 0;
+  std::vector<std::vector<std::string>> columns;  // columns[c][row]
+  bool unreadable = false;  // the file could not be opened: numbers and marks only
+};
+
+// The page whose first column shows record `position` (clamped), read in one piece.
+TablePage ReadTablePage(const std::string& path, const TableLayout& layout, std::int64_t position,
+                        std::string_view separator);
+
+// A page with every cell empty, as after a reset.
+TablePage EmptyTablePage(const TableLayout& layout, int rows);
+
+}  // namespace vertal::frames
