@@ -95,7 +95,7 @@ void FillFrames(DumpBuilder& b) {
 }  // namespace
 
 int main(int argc, char** argv) {
-  if (argc != 2) {
+  if (argc != 2 || argv[1][0] == '-') {
     std::fprintf(stderr, "usage: vertal-demo-dump OUT.bin\n");
     return 2;
   }

@@ -3,6 +3,8 @@
 #include <array>
 #include <fstream>
 
+#include <sys/stat.h>
+
 #include "dump/core/RecordAccess.h"
 #include "support/DumpBuilder.h"
 #include "support/TempDir.h"
@@ -48,6 +50,9 @@ TEST(RecordAccess, UnreadableFilesLeaveTheBufferAlone) {
   EXPECT_EQ(ReadRecord(dir.File("missing.bin"), frame, 0, kFrames), RecordStatus::Unreadable);
   EXPECT_EQ(ReadRecord(dir.Path().string(), frame, 0, kFrames), RecordStatus::Unreadable);
   EXPECT_EQ(ReadRecord("", frame, 0, kFrames), RecordStatus::Unreadable);
+  const std::string pipe = dir.File("pipe");
+  ASSERT_EQ(::mkfifo(pipe.c_str(), 0600), 0);
+  EXPECT_EQ(ReadRecord(pipe, frame, 0, kFrames), RecordStatus::Unreadable);  // does not hang
   EXPECT_EQ(frame[0], 0xAB);
   EXPECT_FALSE(ReadRecords(dir.Path().string(), kFrames, 0, 5).has_value());
 }

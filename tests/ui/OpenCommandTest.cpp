@@ -193,18 +193,18 @@ class OpenCommandTest : public QObject {
   void pageStepsWriteIntoTheWindowsControlsByName() {
     auto& form = *f_->form;
     auto* label = new QLabel(form.Panel_Slugebnaya);
-    label->setObjectName(QStringLiteral("Label_NKran"));
+    label->setObjectName(QStringLiteral("Probe_Label"));
     auto* gauge = new QProgressBar(form.Panel_N);
-    gauge->setObjectName(QStringLiteral("CGauge_10"));
+    gauge->setObjectName(QStringLiteral("Probe_Gauge"));
     auto* box = new QGroupBox(form.Panel_N);
     box->setObjectName(QStringLiteral("GroupBox_Title"));
     std::string separator;
     form.OpenSteps().Add(OpenStage::Identification, [&](OpenContext& c) -> bool {
       if (!c.controls) return false;
-      c.controls->SetText("Label_NKran", "1187");
-      c.controls->SetPosition("CGauge_10", 42);
+      c.controls->SetText("Probe_Label", "1187");
+      c.controls->SetPosition("Probe_Gauge", 42);
       c.controls->SetText("GroupBox_Title", "Рабочие циклы");
-      c.controls->SetVisible("Label_NKran", false);
+      c.controls->SetVisible("Probe_Label", false);
       c.controls->SetText("Label_NotBuiltYet", "x");  // passed over
       separator = c.decimalSeparator;
       return true;

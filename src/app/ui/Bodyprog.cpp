@@ -17,6 +17,9 @@
 #include "app/ui/MainWindowParts.h"
 #include "app/ui/StatusPanels.h"
 #include "app/ui/UiText.h"
+#include "dump/core/ServicePresenter.h"
+#include "dump/ui/LoadDistributionPage.h"
+#include "dump/ui/ServicePage.h"
 
 namespace vertal::app {
 
@@ -98,6 +101,7 @@ TForm_Main::TForm_Main(Host& host, link::UnitPort& port, QWidget* parent)
 
   ConnectCommands();
   BuildOpenSequence();
+  BuildResetSequence();
   resize(kWidth, kHeight);
   FormCreate();
 }
@@ -130,6 +134,19 @@ void TForm_Main::BuildOpenSequence() {
     SelectServicePage();
     return true;
   });
+  dump::AddServiceStages(openSequence_);
+  // The captions have followed the file's version by now; the values are named after them.
+  openSequence_.Add(OpenStage::VersionCaptions, [this](OpenContext&) {
+    servicePage->FollowCaptions();
+    loadDistributionPage->FollowCaptions();
+    return true;
+  });
+}
+
+void TForm_Main::BuildResetSequence() {
+  // One pass in the reset's order: service labels, load fields, times and totals, then the
+  // bars and the classification labels.
+  resetSequence_.Add(ResetStage::ServiceLabels, [this] { dump::ResetServiceControls(controls_); });
 }
 
 // --- State offered to the other parts ---

@@ -27,6 +27,11 @@ class QTabWidget;
 class QTimer;
 class QToolButton;
 
+namespace vertal::dump {
+class LoadDistributionPage;
+class ServicePage;
+}  // namespace vertal::dump
+
 namespace vertal::app {
 
 class StatusPanels;
@@ -58,6 +63,8 @@ class TForm_Main : public QMainWindow {
   QWidget* TabSheet3 = nullptr;
   QFrame* Panel_Slugebnaya = nullptr;  // service information, fills TabSheet_Ident
   QFrame* Panel_N = nullptr;           // load distribution, centred on TabSheet3
+  dump::ServicePage* servicePage = nullptr;                    // inside Panel_Slugebnaya
+  dump::LoadDistributionPage* loadDistributionPage = nullptr;  // inside Panel_N
   QWidget* TabSheet_Cikl = nullptr;
   QTabWidget* PageControl_Cikl = nullptr;
   QWidget* TabSheet_Osn = nullptr;
@@ -147,6 +154,7 @@ class TForm_Main : public QMainWindow {
  private:
   void ConnectCommands();
   void BuildOpenSequence();
+  void BuildResetSequence();
   void OpenCommand();
   void ReadCommand(bool resetFirst);
   void SelectServicePage();

@@ -7,6 +7,8 @@
 
 #include "app/ui/Bodyprog.h"
 #include "app/ui/MainWindowParts.h"
+#include "dump/ui/LoadDistributionPage.h"
+#include "dump/ui/ServicePage.h"
 
 namespace vertal::app {
 
@@ -72,6 +74,8 @@ void BuildPageTree(TForm_Main& form) {
   form.Panel_Slugebnaya = MakePanel(form.TabSheet_Ident, "Panel_Slugebnaya");
   form.Panel_N = MakePanel(form.TabSheet3, "Panel_N");
   form.Panel_N->setFixedSize(kLoadDistributionPanel);
+  form.servicePage = new dump::ServicePage(form.Panel_Slugebnaya);
+  form.loadDistributionPage = new dump::LoadDistributionPage(form.Panel_N);
 
   form.TabSheet_Cikl = AddPage(main, "TabSheet_Cikl", QStringLiteral("Циклическая"));
   form.PageControl_Cikl = AddNestedControl(form.TabSheet_Cikl, "PageControl_Cikl");

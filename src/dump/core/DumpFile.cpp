@@ -12,7 +12,8 @@ namespace vertal::dump {
 
 std::optional<DumpFile> DumpFile::Open(const std::string& path) {
   if (path.empty()) return std::nullopt;
-  const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+  // Non-blocking, so that a named pipe or a device fails the file test instead of hanging.
+  const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
   if (fd < 0) return std::nullopt;
   struct stat st {};
   if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {

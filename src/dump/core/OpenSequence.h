@@ -26,7 +26,7 @@ enum class OpenStage {
   ShowServicePage,   // bring the service page to the front
   OperatorFields,    // reading date and operator data from the trailer
   Identification,    // limiter and crane identification
-  Counters,          // characteristic number, counters, times, weight
+  CountersAndTimes,  // characteristic number, counters, times, weight
   LoadedTime,        // loaded operating time, version 31 only
   LoadDistribution,  // totals and bars of the load spectrum
   OverloadCounts,

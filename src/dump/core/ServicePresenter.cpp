@@ -154,7 +154,7 @@ void AddServiceStages(OpenSequence& s) {
   });
   s.Add(OpenStage::Identification,
         PageStep([](OpenContext& ctx, ControlSink& c) { WriteIdentification(*ctx.info, c); }));
-  s.Add(OpenStage::Counters, PageStep([](OpenContext& ctx, ControlSink& c) {
+  s.Add(OpenStage::CountersAndTimes, PageStep([](OpenContext& ctx, ControlSink& c) {
           WriteCounters(*ctx.info, ctx.decimalSeparator, c);
         }));
   s.Add(OpenStage::LoadedTime, PageStep([](OpenContext& ctx, ControlSink& c) {

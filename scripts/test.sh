@@ -1,0 +1,170 @@
+#!/usr/bin/env bash
+# Builds and runs every test of the analyser:
+#   1. build/       the normal build and its tests;
+#   2. build-asan/  the tests again under AddressSanitizer and UndefinedBehaviorSanitizer;
+#   3. build-fuzz/  each libFuzzer target for a short while (clang).
+# Ends with the line "N passed, N failed": the test results of both builds summed (a build or a
+# fuzz target that fails counts as one failure). Exits non-zero when anything failed.
+# Extra CMake arguments for the first two builds can be given in VERTAL_CMAKE_ARGS, e.g.
+# VERTAL_CMAKE_ARGS=-DVERTAL_BUILD_UI=OFF to leave the window out.
+set -uo pipefail
+cd "$(dirname "${BASH_SOURCE[0]}")/.."
+root=$(pwd)
+
+jobs=2
+# Compiler results are shared between checkouts in different folders (CI builds a fresh clone).
+export CCACHE_BASEDIR="${CCACHE_BASEDIR:-${root}}"
+export CCACHE_NOHASHDIR="${CCACHE_NOHASHDIR:-true}"
+fuzz_total_seconds=${VERTAL_FUZZ_SECONDS:-60}
+read -r -a extra_args <<<"${VERTAL_CMAKE_ARGS:-}"
+
+passed=0
+failed=0
+status=0
+timings=()
+phase_name=""
+phase_start=0
+
+begin_phase() {
+  phase_name=$1
+  phase_start=$SECONDS
+  echo
+  echo "=== ${phase_name}"
+}
+
+end_phase() {
+  timings+=("$(printf '%-34s %4d s' "${phase_name}" $((SECONDS - phase_start)))")
+}
+
+failure() {
+  echo "test: $*" >&2
+  failed=$((failed + 1))
+  status=1
+}
+
+# Runs ctest in a build folder and adds its counts to the totals.
+run_ctest() {
+  local dir=$1
+  local log="${dir}/ctest.log"
+  (cd "${dir}" && ctest --output-on-failure --no-tests=error -j"${jobs}") 2>&1 | tee "${log}"
+  local rc=${PIPESTATUS[0]}
+  local line
+  line=$(grep -E '[0-9]+% tests passed, [0-9]+ tests? failed out of [0-9]+' "${log}" | tail -n 1)
+  if [ -z "${line}" ]; then
+    failure "ctest in ${dir} gave no results"
+    return
+  fi
+  local fails total
+  fails=$(sed -E 's/.* ([0-9]+) tests? failed out of ([0-9]+).*/\1/' <<<"${line}")
+  total=$(sed -E 's/.* failed out of ([0-9]+).*/\1/' <<<"${line}")
+  passed=$((passed + total - fails))
+  failed=$((failed + fails))
+  if [ "${rc}" -ne 0 ]; then
+    status=1
+    [ "${fails}" -gt 0 ] || failure "ctest in ${dir} ended with status ${rc}"
+  fi
+}
+
+# Configures and builds a folder; false (and one failure counted) when either step fails.
+build() {
+  local dir=$1
+  shift
+  if ! cmake -S . -B "${dir}" -G Ninja "$@"; then
+    failure "configuring ${dir} failed"
+    return 1
+  fi
+  if ! cmake --build "${dir}" -j"${jobs}"; then
+    failure "building ${dir} failed"
+    return 1
+  fi
+}
+
+begin_phase "setup"
+if ! bash scripts/setup.sh; then
+  echo "test: setup failed" >&2
+  echo "0 passed, 1 failed"
+  exit 1
+fi
+end_phase
+
+begin_phase "build (build/)"
+build_ok=0
+build build -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVERTAL_BUILD_TESTS=ON -DVERTAL_BUILD_UI=ON \
+  -DVERTAL_BUILD_BENCH=ON -DVERTAL_BUILD_FUZZ=OFF -DVERTAL_SANITIZE=OFF "${extra_args[@]}" &&
+  build_ok=1
+end_phase
+if [ "${build_ok}" -eq 1 ]; then
+  begin_phase "tests (build/)"
+  run_ctest build
+  end_phase
+fi
+
+# Sanitizers: leaks are reported except inside the system libraries under the toolkit.
+export ASAN_OPTIONS="detect_leaks=1:strict_string_checks=1:detect_stack_use_after_return=1"
+export LSAN_OPTIONS="suppressions=${root}/scripts/lsan.supp:print_suppressions=0"
+export UBSAN_OPTIONS="print_stacktrace=1:halt_on_error=1"
+
+begin_phase "sanitizer build (build-asan/)"
+build_ok=0
+build build-asan -DCMAKE_BUILD_TYPE=Debug -DCMAKE_CXX_FLAGS_DEBUG="-O1 -g" \
+  -DVERTAL_SANITIZE=ON -DVERTAL_BUILD_TESTS=ON -DVERTAL_BUILD_UI=ON -DVERTAL_BUILD_BENCH=OFF \
+  -DVERTAL_BUILD_FUZZ=OFF "${extra_args[@]}" && build_ok=1
+end_phase
+if [ "${build_ok}" -eq 1 ]; then
+  begin_phase "sanitizer tests (build-asan/)"
+  run_ctest build-asan
+  end_phase
+fi
+
+begin_phase "fuzz build (build-fuzz/)"
+build_ok=0
+build build-fuzz -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+  -DVERTAL_BUILD_FUZZ=ON -DVERTAL_BUILD_UI=OFF -DVERTAL_BUILD_TESTS=OFF \
+  -DVERTAL_BUILD_BENCH=OFF -DVERTAL_SANITIZE=OFF && build_ok=1
+end_phase
+
+if [ "${build_ok}" -eq 1 ]; then
+  begin_phase "fuzzing"
+  # Seeds: the sound records of the demo dump, so that the fuzzers start past the checksums.
+  seeds=build-fuzz/seeds
+  rm -rf "${seeds}"
+  mkdir -p "${seeds}/fuzz_long_term" "${seeds}/fuzz_frames" build-fuzz/artifacts
+  if build-fuzz/tools/vertal-demo-dump build-fuzz/demo.bin; then
+    head -c 1800 build-fuzz/demo.bin >"${seeds}/fuzz_long_term/head"
+    { head -c 32768 build-fuzz/demo.bin; tail -c 134 build-fuzz/demo.bin; } \
+      >"${seeds}/fuzz_long_term/area-and-trailer"
+    tail -c +32769 build-fuzz/demo.bin | head -c 64 >"${seeds}/fuzz_frames/two-frames"
+  fi
+  printf '10.09.08' >"${seeds}/fuzz_frames/date"
+
+  mapfile -t targets < <(find build-fuzz/fuzz -maxdepth 1 -type f -name 'fuzz_*' -perm -u+x | sort)
+  if [ "${#targets[@]}" -eq 0 ]; then
+    failure "no fuzz targets were built"
+  else
+    seconds=$((fuzz_total_seconds / ${#targets[@]}))
+    [ "${seconds}" -ge 10 ] || seconds=10
+    for target in "${targets[@]}"; do
+      name=$(basename "${target}")
+      corpus="build-fuzz/corpus/${name}"
+      mkdir -p "${corpus}" "${seeds}/${name}"
+      log="build-fuzz/${name}.log"
+      echo "fuzzing ${name} for ${seconds} s"
+      if "${target}" -max_total_time="${seconds}" -print_final_stats=1 \
+        -artifact_prefix="build-fuzz/artifacts/${name}-" "${corpus}" "${seeds}/${name}" \
+        >"${log}" 2>&1; then
+        grep -E '^(stat::number_of_executed_units|Done)' "${log}" | tail -n 1
+      else
+        tail -n 60 "${log}"
+        failure "fuzz target ${name} failed (input kept in build-fuzz/artifacts/)"
+      fi
+    done
+  fi
+  end_phase
+fi
+
+echo
+echo "=== time per phase"
+printf '%s\n' "${timings[@]}"
+echo
+echo "${passed} passed, ${failed} failed"
+exit "${status}"

@@ -1,0 +1,157 @@
+#include "dump/ui/ServicePage.h"
+
+#include <QFrame>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QVBoxLayout>
+#include <algorithm>
+#include <span>
+
+#include "dump/ui/ValueStyle.h"
+
+namespace vertal::dump {
+
+namespace {
+
+constexpr int kPageMargin = 4;
+constexpr int kColumnSpacing = 6;
+constexpr int kGroupSpacing = 4;
+constexpr int kBoxMargin = 6;
+constexpr int kCaptionSpacing = 8;
+constexpr int kRowSpacing = 2;
+
+struct Field {
+  const char* value;        // objectName of the value label
+  const char* caption;      // caption text at start
+  const char* captionName;  // objectName of the caption, where it has one
+};
+
+struct Group {
+  const char* title;
+  std::span<const Field> fields;
+};
+
+constexpr Field kLimiter[] = {
+    {"Label_ModVERTAL", "Модификация:", nullptr},
+    {"Label_NVERTAL", "Зав. №:", nullptr},
+    {"Label_Prog", "Программа:", nullptr},
+    {"Label_NumIzmen", "Номер изменения:", "Label44"},
+    {"Label_VTabl", "Версия таблиц:", nullptr},
+    {"Label_VRP", "Версия РП:", nullptr},
+    {"Label_IzgotVERTAL", "Изготовитель VERTAL:", nullptr},
+};
+
+constexpr Field kCrane[] = {
+    {"Label_MKran", "Кран: ", nullptr},
+    {"Label_NKran", "№:", nullptr},
+    {"Label_IzgotKran", "Завод-изготовитель крана:", nullptr},
+    {"Label_GodIzgot", "Год изготовления:", nullptr},
+    {"Label_GrRegNag", "Грурппа режима работы:", nullptr},
+    {"Label_VladKran", "Владелец крана:", nullptr},
+};
+
+constexpr Field kService[] = {
+    {"Label_NalOrg", "Пуско-наладочная организация:", nullptr},
+    {"Label_DataUst", "Дата установки РП:", nullptr},
+};
+
+constexpr Field kOperator[] = {
+    {"Label_Name", "Инормацию считал:", nullptr},
+    {"Label_Org", "Организация:", nullptr},
+    {"Label_NUd", "Удост. №:", nullptr},
+    {"Label_DataSch", "Дата считывания:", nullptr},
+};
+
+constexpr Field kMechanisms[] = {
+    {"E_LEsec", "Грузовая лебедка (суммарное), ч:", nullptr},
+    {"E_ALsec", "Изменения угла наклона стрелы, ч:", nullptr},
+    {"E_Lsec", "Изменения длины стрелы, ч:", nullptr},
+    {"E_GAsec", "Поворота, ч:", nullptr},
+};
+
+constexpr Field kResource[] = {
+    {"L_TimeAll", "Наработка по признаку включения электропитания ч:", nullptr},
+    {"Label_N_N_L", "Наработка по признаку нагружения крана ч:", "Label39"},
+    {"Label_Sum_Q", "Суммарно поднятый вес, т:", nullptr},
+    {"Label_HarCh", "Характеристическое число (текущее):", nullptr},
+    {"Label_NHarch", "Характеристическое число (нормативное):", nullptr},
+    {"L_GRKr", "Нормативная группа классификации крана в целом:", nullptr},
+    {"Label_KIspU", "Класс использования:", nullptr},
+    {"Label_KNag", "Коэффициент распределения нагрузок:", nullptr},
+    {"Label_RezhQ", "Режим нагружения:", nullptr},
+    {"Label_RezhA", "Фактическая группа классификации крана в целом:", nullptr},
+    {"Label_K_C_PO_P", "Количество срабатываний по перегрузу:", "Label10"},
+    {"Label_K_P_110_125", "Количество перегрузок от 110% до 125%:", "Label38"},
+    {"Label_K_P_125", "Количество перегрузок свыше 125%:", "Label40"},
+};
+
+// Identification on the left, times and classification on the right.
+const Group kLeftColumn[] = {
+    {"Идентификация ограничителя", kLimiter},
+    {"Индентификация крана", kCrane},
+    {"Сервисная организация", kService},
+    {"Информация об операторе", kOperator},
+};
+const Group kRightColumn[] = {
+    {"Время работы механизмов", kMechanisms},
+    {"Информация о режимах работы и ресурсе крана", kResource},
+};
+
+}  // namespace
+
+ServicePage::ServicePage(QFrame* panel) : QWidget(panel) {
+  setObjectName(QStringLiteral("ServicePage"));
+  auto* fill = new QVBoxLayout(panel);
+  fill->setContentsMargins(0, 0, 0, 0);
+  fill->addWidget(this);
+
+  auto* columns = new QHBoxLayout(this);
+  columns->setContentsMargins(kPageMargin, kPageMargin, kPageMargin, kPageMargin);
+  columns->setSpacing(kColumnSpacing);
+
+  // The identification takes the room its names need; the right column keeps its width.
+  const auto addColumn = [&](std::span<const Group> groups, int stretch) {
+    auto* column = new QVBoxLayout;
+    column->setSpacing(kGroupSpacing);
+    std::vector<QGridLayout*> grids;
+    int captionWidth = 0;
+    for (const Group& group : groups) {
+      auto* box = new QGroupBox(QString::fromUtf8(group.title), this);
+      auto* grid = new QGridLayout(box);
+      grid->setContentsMargins(kBoxMargin, kBoxMargin, kBoxMargin, kBoxMargin);
+      grid->setHorizontalSpacing(kCaptionSpacing);
+      grid->setVerticalSpacing(kRowSpacing);
+      grid->setColumnStretch(1, 1);
+      int row = 0;
+      for (const Field& field : group.fields) {
+        QLabel* caption = MakeLabel(box, field.captionName, QString::fromUtf8(field.caption));
+        QLabel* value = MakeLabel(box, field.value, QString());
+        // Names of up to forty characters break between words rather than leave the page.
+        value->setWordWrap(true);
+        StyleAsValue(value);
+        Caption(caption, value);
+        captions_.push_back(caption);
+        captionWidth = std::max(captionWidth, caption->sizeHint().width());
+        grid->addWidget(caption, row, 0);
+        grid->addWidget(value, row, 1);
+        ++row;
+      }
+      column->addWidget(box);
+      grids.push_back(grid);
+    }
+    // The values of one column start at the same place in every box.
+    for (QGridLayout* grid : grids) grid->setColumnMinimumWidth(0, captionWidth);
+    column->addStretch(1);
+    columns->addLayout(column, stretch);
+  };
+  addColumn(kLeftColumn, 1);
+  addColumn(kRightColumn, 0);
+}
+
+void ServicePage::FollowCaptions() {
+  for (QLabel* caption : captions_) caption->buddy()->setAccessibleName(caption->text());
+}
+
+}  // namespace vertal::dump
