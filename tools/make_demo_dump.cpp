@@ -20,8 +20,8 @@ std::uint8_t Bcd(int value) { return static_cast<std::uint8_t>((value / 10) << 4
 void FillIdentity(DumpBuilder& b) {
   for (int bank = 0; bank < 2; ++bank) {
     b.Limiter(bank, LimiterIdent{"0412", 5, 3, 12, 2, 31, "ООО \"Вертал\""});
-    b.Crane(bank, CraneIdent{1187, 2006, 4, "КС-55713-1", {0x14, 0x03, 0x07},
-                             "Галичский автокрановый завод", "ООО \"Кранналадка\""});
+    b.Crane(bank, CraneIdent{1187, 2006, 4, "КС-4571-Н", {0x14, 0x03, 0x07},
+                             "ОАО \"Северный крановый завод\"", "ООО \"Кранналадка\""});
   }
   vertal::dump::OperatorTrailer trailer;
   trailer.date = {0x18, 0x09, 0x08};

@@ -1,5 +1,7 @@
 #include "cli/CliSupport.h"
 
+#include "cli/DecimalSeparator.h"
+
 #include <ostream>
 #include <utility>
 
@@ -20,6 +22,8 @@ Json CollectingHost::MessagesJson() const {
 }
 
 DumpSession::DumpSession(std::string path) : context_(std::move(path), host_) {
+  context_.controls = &controls_;
+  context_.decimalSeparator = DecimalSeparator();
   dump::AddFileStages(sequence_);
 }
 
@@ -39,6 +43,31 @@ CommandResult DumpSession::OpenFailure(Json document) const {
 
 void WriteDocument(std::ostream& out, const Json& document) {
   out << document.dump(2, ' ', false, Json::error_handler_t::replace) << '\n';
+}
+
+Json ControlsJson(const RecordedControls& controls) {
+  Json out = Json::object();
+  for (const auto& [name, value] : controls.values) {
+    if (const auto* text = std::get_if<std::string>(&value)) {
+      out[name] = *text;
+    } else if (const auto* position = std::get_if<int>(&value)) {
+      out[name] = *position;
+    } else if (const auto* list = std::get_if<JumpList>(&value)) {
+      Json items = Json::array();
+      for (std::size_t i = 0; i < list->Count(); ++i)
+        items.push_back({{"text", list->items[i]}, {"n", list->numbers[i]}});
+      out[name] = std::move(items);
+    } else if (const auto* grid = std::get_if<RecordedControls::Grid>(&value)) {
+      out[name] = *grid;
+    }
+  }
+  return out;
+}
+
+Json HiddenJson(const RecordedControls& controls) {
+  Json out = Json::array();
+  for (const auto& name : controls.hidden) out.push_back(name);
+  return out;
 }
 
 }  // namespace vertal::cli

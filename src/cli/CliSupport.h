@@ -11,6 +11,7 @@
 
 #include <nlohmann/json.hpp>
 
+#include "common/core/ControlSink.h"
 #include "common/core/Host.h"
 #include "dump/core/OpenSequence.h"
 
@@ -63,6 +64,8 @@ class DumpSession {
   DumpSession& operator=(const DumpSession&) = delete;
 
   dump::OpenSequence& Sequence() { return sequence_; }
+  // What the pages' stages wrote, by control name.
+  const RecordedControls& Controls() const { return controls_; }
 
   // Runs the sequence; false when the file could not be opened.
   bool Run();
@@ -79,9 +82,17 @@ class DumpSession {
 
  private:
   CollectingHost host_;
+  RecordedControls controls_;
   dump::OpenContext context_;
   dump::OpenSequence sequence_;
 };
+
+// Controls as a document shows them: a text as a string, a gauge or scroll position as a
+// number, a list as [{"text", "n"}...], a grid as an array of columns of texts.
+Json ControlsJson(const RecordedControls& controls);
+
+// The names of the hidden controls.
+Json HiddenJson(const RecordedControls& controls);
 
 // Writes a document as UTF-8 JSON followed by a line break. Bytes that are not UTF-8 are
 // replaced rather than failing the output.

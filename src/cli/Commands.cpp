@@ -39,6 +39,7 @@ int RunCli(int argc, const char* const* argv, std::ostream& out, std::ostream& e
     app.require_subcommand(1);
     CommandTable table(app);
     AddCheckCommands(table);
+    AddInfoCommands(table);
 
     try {
       app.parse(argc, argv);

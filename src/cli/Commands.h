@@ -34,6 +34,7 @@ class CommandTable {
 
 // Command groups, one file each.
 void AddCheckCommands(CommandTable& table);
+void AddInfoCommands(CommandTable& table);
 
 // Parses the command line, runs the chosen command and writes its document and errors.
 // Returns the exit status.
