@@ -7,8 +7,19 @@ std::string HexByte(std::uint8_t byte) {
   return {kDigits[byte >> 4], kDigits[byte & 0x0F]};
 }
 
+void AppendBcdDate(std::string& out, Bcd3 date) {
+  static constexpr char kDigits[] = "0123456789ABCDEF";
+  for (std::size_t i = 0; i < date.size(); ++i) {
+    if (i > 0) out.push_back('.');
+    out.push_back(kDigits[date[i] >> 4]);
+    out.push_back(kDigits[date[i] & 0x0F]);
+  }
+}
+
 std::string BcdDateText(Bcd3 date) {
-  return HexByte(date[0]) + "." + HexByte(date[1]) + "." + HexByte(date[2]);
+  std::string out;
+  AppendBcdDate(out, date);
+  return out;
 }
 
 std::string BcdTimeText(Bcd3 time) {

@@ -12,6 +12,9 @@ using Bcd3 = std::span<const std::uint8_t, 3>;
 // Day, month, year bytes as "dd.mm.yy", each byte as two upper-case hexadecimal digits.
 std::string BcdDateText(Bcd3 date);
 
+// Appends the date text to `out` without building temporary strings.
+void AppendBcdDate(std::string& out, Bcd3 date);
+
 // Seconds, minutes, hours bytes as "hh:mm:ss" (hours first).
 std::string BcdTimeText(Bcd3 time);
 

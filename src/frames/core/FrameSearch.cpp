@@ -35,21 +35,18 @@ std::string NotWholeNumberMessage(std::string_view fieldCaption, std::string_vie
 
 std::optional<JumpList> SearchFrames(const std::string& path, const FrameConditions& conditions,
                                      const ProgressSink& progress) {
-  PassSpec spec{FrameTableLayout(), {}, {}};
-  spec.rules.push_back(ListRule{
-      [conditions](std::int64_t, ByteSpan record) {
+  ResultCollector runs(true);
+  const bool opened = ForEachValidRecord(
+      path, FrameTableLayout(), progress, [&](std::int64_t n, ByteSpan record) {
         const FrameRecord f(record.first<kFrameSize>());
-        return f.LoadMoment() >= conditions.threshold ||
-               (conditions.limits && LimitTriggered(f.Limits())) ||
-               (conditions.faults && f.FaultCode() != kFaultNone);
-      },
-      [](std::int64_t n, ByteSpan record) {
-        return std::to_string(n) + "-й кадр, дата " + BcdDateText(FrameRecord(record.first<kFrameSize>()).Date());
-      },
-      true});
-  auto lists = RunRecordPass(path, spec, progress);
-  if (!lists) return std::nullopt;
-  return std::move(lists->front());
+        const bool selected = f.LoadMoment() >= conditions.threshold ||
+                              (conditions.limits && LimitTriggered(f.Limits())) ||
+                              (conditions.faults && f.FaultCode() != kFaultNone);
+        runs.Offer(n, selected,
+                   [&] { return std::to_string(n) + "-й кадр, дата " + BcdDateText(f.Date()); });
+      });
+  if (!opened) return std::nullopt;
+  return runs.Take();
 }
 
 }  // namespace vertal::frames

@@ -1,6 +1,7 @@
 #include "frames/core/PeriodScan.h"
 
 #include <algorithm>
+#include <charconv>
 
 #include "common/core/Bcd.h"
 #include "dump/core/DumpFile.h"
@@ -11,6 +12,15 @@
 namespace vertal::frames {
 namespace {
 
+// The moment of a frame as one number that orders like the year, month, day, hours, minutes
+// and seconds bytes compared in that order.
+std::uint64_t MomentKey(const FrameRecord& f) {
+  const auto d = f.Date();
+  const auto t = f.Time();
+  return std::uint64_t{d[2]} << 40 | std::uint64_t{d[1]} << 32 | std::uint64_t{d[0]} << 24 |
+         std::uint64_t{t[2]} << 16 | std::uint64_t{t[1]} << 8 | std::uint64_t{t[0]};
+}
+
 Moment6 MomentOf(const FrameRecord& f) {
   Moment6 m;
   std::copy(f.Date().begin(), f.Date().end(), m.date.begin());
@@ -18,17 +28,16 @@ Moment6 MomentOf(const FrameRecord& f) {
   return m;
 }
 
-Moment CompareTo(const Moment6& a, const FrameRecord& f) {
-  return CompareDateTime(a.date, f.Date(), a.time, f.Time());
-}
-
-ListRule Grouped(std::function<bool(const FrameRecord&)> match, std::string_view caption) {
-  return ListRule{
-      [match](std::int64_t, ByteSpan r) { return match(FrameRecord(r.first<kFrameSize>())); },
-      [caption](std::int64_t n, ByteSpan r) {
-        return std::to_string(n) + std::string(caption) + BcdDateText(FrameRecord(r.first<kFrameSize>()).Date());
-      },
-      true};
+std::string Item(std::int64_t n, std::string_view caption, const FrameRecord& f) {
+  constexpr std::size_t kDateLength = 8;
+  std::array<char, 24> number{};
+  const auto end = std::to_chars(number.data(), number.data() + number.size(), n).ptr;
+  std::string item;
+  item.reserve(static_cast<std::size_t>(end - number.data()) + caption.size() + kDateLength);
+  item.append(number.data(), end);
+  item.append(caption);
+  AppendBcdDate(item, f.Date());
+  return item;
 }
 
 }  // namespace
@@ -36,37 +45,36 @@ ListRule Grouped(std::function<bool(const FrameRecord&)> match, std::string_view
 std::optional<PeriodScanResult> ScanRecordingPeriod(const std::string& path,
                                                     const ProgressSink& progress) {
   PeriodScanResult result;
+  ResultCollector mzon(true), tuning(true), overloads(true), switchOns(false);
   bool seeded = false;
-  PassSpec spec{FrameTableLayout(), {}, {}};
-  spec.onValid = [&](std::int64_t, ByteSpan record) {
-    const FrameRecord f(record.first<kFrameSize>());
-    if (!seeded) {
-      result.earliest = result.latest = MomentOf(f);
-      seeded = true;
-      return;
-    }
-    if (CompareTo(result.earliest, f) == Moment::Later) result.earliest = MomentOf(f);
-    if (CompareTo(result.latest, f) == Moment::Earlier) result.latest = MomentOf(f);
-  };
-  spec.rules = {
-      Grouped([](const FrameRecord& f) {
-        return f.FaultCode() >= kFirstPowerLineCode && f.FaultCode() <= kLastWarningCode;
-      }, "-й кадр, дата сраба-ия: "),
-      Grouped([](const FrameRecord& f) { return (f.Kos() & kKosWorkMode) == 0; },
-              "-й кадр, дата работы: "),
-      Grouped([](const FrameRecord& f) { return f.LoadMoment() >= kOverloadMoment; }, "-й кадр, дата: "),
-      ListRule{[](std::int64_t, ByteSpan r) { return FrameRecord(r.first<kFrameSize>()).FaultCode() == kFaultSwitchOn; },
-               [](std::int64_t n, ByteSpan r) {
-                 return std::to_string(n) + "-й кадр, дата " + BcdDateText(FrameRecord(r.first<kFrameSize>()).Date());
-               },
-               false},
-  };
-  auto lists = RunRecordPass(path, spec, progress);
-  if (!lists) return std::nullopt;
-  result.mzon = std::move((*lists)[0]);
-  result.tuning = std::move((*lists)[1]);
-  result.overloads = std::move((*lists)[2]);
-  result.switchOns = std::move((*lists)[3]);
+  std::uint64_t earliest = 0, latest = 0;
+  const bool opened = ForEachValidRecord(
+      path, FrameTableLayout(), progress, [&](std::int64_t n, ByteSpan record) {
+        const FrameRecord f(record.first<kFrameSize>());
+        const std::uint64_t key = MomentKey(f);
+        if (!seeded || key < earliest) {
+          earliest = key;
+          result.earliest = MomentOf(f);
+        }
+        if (!seeded || key > latest) {
+          latest = key;
+          result.latest = MomentOf(f);
+        }
+        seeded = true;
+        const std::uint8_t code = f.FaultCode();
+        mzon.Offer(n, code >= kFirstPowerLineCode && code <= kLastWarningCode,
+                   [&] { return Item(n, "-й кадр, дата сраба-ия: ", f); });
+        tuning.Offer(n, (f.Kos() & kKosWorkMode) == 0,
+                     [&] { return Item(n, "-й кадр, дата работы: ", f); });
+        overloads.Offer(n, f.LoadMoment() >= kOverloadMoment,
+                        [&] { return Item(n, "-й кадр, дата: ", f); });
+        switchOns.Offer(n, code == kFaultSwitchOn, [&] { return Item(n, "-й кадр, дата ", f); });
+      });
+  if (!opened) return std::nullopt;
+  result.mzon = mzon.Take();
+  result.tuning = tuning.Take();
+  result.overloads = overloads.Take();
+  result.switchOns = switchOns.Take();
 
   if (!seeded) {
     // No valid frame: the period shows frame 0 as it stands.

@@ -1,42 +1,70 @@
 #pragma once
-// One pass over a family of records in the file, read in large blocks, that sorts the valid
-// records into result lists. The recording-period scan and the three searches are passes.
+// One pass over a family of records in the file, read in large blocks, that hands every valid
+// record to a visitor; and the result list that a pass fills, with or without grouping
+// consecutive records into one item. The recording-period scan and the three searches are
+// passes.
 
+#include <algorithm>
 #include <cstdint>
-#include <functional>
-#include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "common/core/Bytes.h"
 #include "common/core/JumpList.h"
 #include "common/core/ProgressSink.h"
+#include "dump/core/DumpFile.h"
 #include "frames/core/PagedTable.h"
 
 namespace vertal::frames {
 
-struct ListRule {
-  // Whether a valid record belongs to the list.
-  std::function<bool(std::int64_t n, ByteSpan record)> matches;
-  // The item text of a record that opens an item.
-  std::function<std::string(std::int64_t n, ByteSpan record)> itemText;
-  // Grouped: a run of matching records in consecutive slots gives one item, for its first
-  // record. Otherwise every matching record is an item.
-  bool grouped = false;
+// How many records a pass reads at a time; progress is reported after each block.
+inline constexpr std::int64_t kPassBlockRecords = 4096;
+
+// Calls visit(n, record) for every valid record of the layout's family, in record order.
+// False when the file cannot be opened.
+template <typename Visit>
+bool ForEachValidRecord(const std::string& path, const TableLayout& layout,
+                        const ProgressSink& progress, Visit&& visit) {
+  const auto file = dump::DumpFile::Open(path);
+  if (!file) return false;
+  const dump::RecordFamily& family = layout.family;
+  const auto size = static_cast<std::size_t>(family.size);
+  std::vector<std::uint8_t> block(static_cast<std::size_t>(kPassBlockRecords) * size);
+  for (std::int64_t first = 0; first < family.count; first += kPassBlockRecords) {
+    const std::int64_t count = std::min(kPassBlockRecords, family.count - first);
+    const std::span<std::uint8_t> bytes(block.data(), static_cast<std::size_t>(count) * size);
+    const std::size_t present = file->ReadAt(family.Offset(first), bytes);
+    for (std::int64_t i = 0; i < count; ++i) {
+      const ByteSpan record(bytes.data() + static_cast<std::size_t>(i) * size, size);
+      const bool complete = static_cast<std::size_t>(i + 1) * size <= present;
+      if (RecordValid(layout, record, complete)) visit(first + i, record);
+    }
+    if (progress) progress(first + count, family.count);
+  }
+  return true;
+}
+
+// A result list being filled by a pass. Grouped: a run of matching records in consecutive
+// slots gives one item, for its first record; otherwise every matching record is an item.
+class ResultCollector {
+ public:
+  explicit ResultCollector(bool grouped) : grouped_(grouped) {}
+
+  // Offers record n; `text` makes the item text when the record opens an item.
+  template <typename Text>
+  void Offer(std::int64_t n, bool matches, Text&& text) {
+    if (!matches) return;
+    if (!grouped_ || last_ + 1 != n) list_.Add(text(), n);
+    last_ = n;
+  }
+
+  JumpList Take() { return std::move(list_); }
+
+ private:
+  bool grouped_;
+  std::int64_t last_ = -2;  // the last matching record; none yet
+  JumpList list_;
 };
-
-struct PassSpec {
-  TableLayout layout;  // the family and what makes one of its records valid
-  std::vector<ListRule> rules;
-  // Called for every valid record, in record order, before the rules.
-  std::function<void(std::int64_t n, ByteSpan record)> onValid;
-};
-
-// How often a pass reports progress, in records.
-inline constexpr std::int64_t kProgressStep = 4096;
-
-// Runs the pass; nothing when the file cannot be opened. One list per rule, in rule order.
-std::optional<std::vector<JumpList>> RunRecordPass(const std::string& path, const PassSpec& spec,
-                                                   const ProgressSink& progress = {});
 
 }  // namespace vertal::frames

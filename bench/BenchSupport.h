@@ -1,0 +1,41 @@
+#pragma once
+// What the benchmarks share: the dumps they read, and the floor each figure is compared with,
+// measured in the same run: reading the same bytes from the same file and summing them.
+
+#include <benchmark/benchmark.h>
+
+#include <chrono>
+#include <cstdint>
+#include <functional>
+#include <string>
+
+namespace vertal::bench {
+
+// The demo recording, written once per run.
+const std::string& DemoDump();
+// A dump whose every other frame starts an overload episode.
+const std::string& ManyEpisodesDump();
+
+// Median time in milliseconds of `work` over `runs` runs (after one warm-up run).
+double MedianMs(const std::function<void()>& work, int runs = 15);
+
+// Floor: open the file, read `size` bytes from `offset` in large blocks, sum them, close.
+double ReadAndSumMs(const std::string& path, std::int64_t offset, std::int64_t size);
+
+// Times each iteration of a benchmark and reports the mean as "ms" and as "x_floor".
+class FloorReport {
+ public:
+  FloorReport(benchmark::State& state, double floorMs) : state_(state), floorMs_(floorMs) {}
+  ~FloorReport();
+  void Start() { start_ = std::chrono::steady_clock::now(); }
+  void Stop();
+
+ private:
+  benchmark::State& state_;
+  double floorMs_;
+  double totalMs_ = 0;
+  std::int64_t count_ = 0;
+  std::chrono::steady_clock::time_point start_;
+};
+
+}  // namespace vertal::bench
