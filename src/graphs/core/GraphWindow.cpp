@@ -1,0 +1,112 @@
+#include "graphs/core/GraphWindow.h"
+
+#include <algorithm>
+
+#include "common/core/Bytes.h"
+#include "dump/core/RecordAccess.h"
+#include "frames/core/FrameRecord.h"
+#include "frames/core/FrameTable.h"
+
+namespace vertal::graphs {
+
+const std::array<std::string_view, kParamSeriesCount> kParamSeriesNames = {
+    "Series2", "Series3", "Series4", "Series5", "Series16", "Series18"};
+const std::array<std::string_view, kRelaySeriesCount> kRelaySeriesNames = {
+    "Series6", "Series7", "Series8", "Series9", "Series10", "Series11", "Series12", "Series13"};
+
+namespace {
+
+constexpr double kHundredth = 0.01;
+constexpr double kTenth = 0.1;
+constexpr int kLimitLevels = 4;  // heights 1..4: ceiling, wall, slew right, slew left
+
+// Calls visit(n, frame) for every valid frame of the window.
+template <typename Visit>
+GraphWindow ReadWindow(const std::string& path, std::int64_t position, std::size_t seriesCount,
+                       Visit visit) {
+  GraphWindow window;
+  window.position = ClampGraphPosition(position);
+  window.series.resize(seriesCount);
+  const auto run = dump::ReadRecords(path, dump::kFrames, window.position, kWindowFrames);
+  if (!run) {
+    window.unreadable = true;
+    return window;
+  }
+  const frames::TableLayout& layout = frames::FrameTableLayout();
+  for (std::int64_t i = 0; i < run->Count(); ++i) {
+    const ByteSpan record = run->Record(i);
+    if (!frames::RecordValid(layout, record, run->Complete(i))) continue;
+    window.anyValid = true;
+    visit(static_cast<double>(window.position + i), frames::FrameRecord(record.first<frames::kFrameSize>()),
+          window.series);
+  }
+  return window;
+}
+
+std::string Title(std::string_view lead, std::string_view crane, std::string_view craneNumber,
+                  std::string_view limiterNumber, bool atOpening) {
+  const std::string number = atOpening ? " №" : " № ";
+  return std::string(lead) + std::string(crane) + number + std::string(craneNumber) +
+         " по данным РП VERTAL" + number + std::string(limiterNumber) + " (по кадрам)";
+}
+
+}  // namespace
+
+AxisRange WindowAxis(std::int64_t position) {
+  const auto p = static_cast<double>(position);
+  return {p, p + static_cast<double>(kWindowFrames)};
+}
+
+std::int64_t ClampGraphPosition(std::int64_t position) {
+  return std::clamp<std::int64_t>(position, 0, kMaxPosition);
+}
+
+GraphWindow ReadParamWindow(const std::string& path, std::int64_t position) {
+  return ReadWindow(path, position, kParamSeriesCount,
+                    [](double x, const frames::FrameRecord& f, std::vector<SeriesPoints>& s) {
+                      s[0].Add(x, f.LoadMoment());
+                      s[1].Add(x, f.Load() * kHundredth);
+                      s[2].Add(x, f.Radius() * kHundredth);
+                      s[3].Add(x, f.Length() * kHundredth);
+                      s[4].Add(x, f.Azimuth() * kTenth);
+                      s[5].Add(x, 0.0);
+                    });
+}
+
+GraphWindow ReadRelayWindow(const std::string& path, std::int64_t position) {
+  return ReadWindow(path, position, kRelaySeriesCount,
+                    [](double x, const frames::FrameRecord& f, std::vector<SeriesPoints>& s) {
+                      for (int k = 0; k < 2 * kLimitLevels; ++k)
+                        if (f.Limits() & (0x80u >> k))
+                          s[static_cast<std::size_t>(k)].Add(x, k % kLimitLevels + 1);
+                    });
+}
+
+SeriesPoints ReadLimitSeries(const std::string& path, const JumpList& overloads) {
+  SeriesPoints limit;
+  ReadWindow(
+      path, 0, 0, [&](double x, const frames::FrameRecord&, std::vector<SeriesPoints>&) {
+        const auto k = static_cast<int>(x);
+        limit.Add(static_cast<double>(overloads.NumberAt(k).value_or(0)), kLimitPercent);
+      });
+  // Points are drawn in ascending X.
+  std::vector<std::size_t> order(limit.Size());
+  for (std::size_t i = 0; i < order.size(); ++i) order[i] = i;
+  std::stable_sort(order.begin(), order.end(), [&](std::size_t a, std::size_t b) { return limit.x[a] < limit.x[b]; });
+  SeriesPoints sorted;
+  for (const std::size_t i : order) sorted.Add(limit.x[i], limit.y[i]);
+  return sorted;
+}
+
+std::string ParamTitle(std::string_view crane, std::string_view craneNumber,
+                       std::string_view limiterNumber, bool atOpening) {
+  return Title("График параметров работы стрелового крана ", crane, craneNumber, limiterNumber, atOpening);
+}
+
+std::string RelayTitle(std::string_view crane, std::string_view craneNumber,
+                       std::string_view limiterNumber, bool atOpening) {
+  return Title("График работы дискр. входов и выходных реле стрелового крана ", crane, craneNumber,
+               limiterNumber, atOpening);
+}
+
+}  // namespace vertal::graphs
