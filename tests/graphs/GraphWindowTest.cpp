@@ -76,7 +76,7 @@ TEST(LimitSeries, MarksTheOverloadEpisodesForEachValidFrameOfTheFirstWindow) {
   for (std::int64_t n = 0; n < kWindowFrames; ++n) b.Frame(n, FrameFields{});
   b.Write(dir.File("d.bin"));
   const JumpList episodes{{"a", "b", "c"}, {1000, 5000, 9000}};
-  const SeriesPoints limit = ReadLimitSeries(dir.File("d.bin"), episodes);
+  const SeriesPoints limit = LimitSeries(ReadParamWindow(dir.File("d.bin"), 0), episodes);
   ASSERT_EQ(limit.Size(), 2048u);
   EXPECT_EQ(std::count(limit.x.begin(), limit.x.end(), 0.0), 2045);
   EXPECT_EQ(limit.x[2045], 1000);
@@ -85,7 +85,7 @@ TEST(LimitSeries, MarksTheOverloadEpisodesForEachValidFrameOfTheFirstWindow) {
 
   DumpBuilder none;
   none.Write(dir.File("e.bin"));
-  EXPECT_EQ(ReadLimitSeries(dir.File("e.bin"), episodes).Size(), 0u);
+  EXPECT_EQ(LimitSeries(ReadParamWindow(dir.File("e.bin"), 0), episodes).Size(), 0u);
 }
 
 TEST(GraphTitles, OpeningAndWindowVariants) {

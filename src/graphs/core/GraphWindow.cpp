@@ -82,17 +82,19 @@ GraphWindow ReadRelayWindow(const std::string& path, std::int64_t position) {
                     });
 }
 
-SeriesPoints ReadLimitSeries(const std::string& path, const JumpList& overloads) {
+SeriesPoints LimitSeries(const GraphWindow& firstWindow, const JumpList& overloads) {
   SeriesPoints limit;
-  ReadWindow(
-      path, 0, 0, [&](double x, const frames::FrameRecord&, std::vector<SeriesPoints>&) {
-        const auto k = static_cast<int>(x);
-        limit.Add(static_cast<double>(overloads.NumberAt(k).value_or(0)), kLimitPercent);
-      });
+  if (firstWindow.series.empty()) return limit;
+  // Every valid frame has a point in each series of the window; the zero line has them all.
+  for (const double x : firstWindow.series.back().x) {
+    const auto k = static_cast<int>(x - static_cast<double>(firstWindow.position));
+    limit.Add(static_cast<double>(overloads.NumberAt(k).value_or(0)), kLimitPercent);
+  }
   // Points are drawn in ascending X.
   std::vector<std::size_t> order(limit.Size());
   for (std::size_t i = 0; i < order.size(); ++i) order[i] = i;
-  std::stable_sort(order.begin(), order.end(), [&](std::size_t a, std::size_t b) { return limit.x[a] < limit.x[b]; });
+  std::stable_sort(order.begin(), order.end(),
+                   [&](std::size_t a, std::size_t b) { return limit.x[a] < limit.x[b]; });
   SeriesPoints sorted;
   for (const std::size_t i : order) sorted.Add(limit.x[i], limit.y[i]);
   return sorted;

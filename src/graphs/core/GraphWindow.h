@@ -61,9 +61,9 @@ struct GraphWindow {
 GraphWindow ReadParamWindow(const std::string& path, std::int64_t position);
 GraphWindow ReadRelayWindow(const std::string& path, std::int64_t position);
 
-// The limit line of the parameter graph: for each valid frame k of the first window, the point
-// (overloads.numbers[k], 110), or (0, 110) past the list's end.
-SeriesPoints ReadLimitSeries(const std::string& path, const JumpList& overloads);
+// The limit line of the parameter graph from the parameter window at position 0: for each
+// valid frame k of it, the point (overloads.numbers[k], 110), or (0, 110) past the list's end.
+SeriesPoints LimitSeries(const GraphWindow& firstWindow, const JumpList& overloads);
 
 // Chart titles; the opening fill writes them without a blank after "№".
 std::string ParamTitle(std::string_view crane, std::string_view craneNumber,
