@@ -26,13 +26,15 @@ TEST_F(GraphModelFile, OpeningShowsTheLastWindowWithItsTitle) {
   GraphModel model(GraphKind::Param);
   EXPECT_EQ(model.View().title, kParamDesignTitle);
   EXPECT_EQ(model.View().axisTitle, "");
-  ASSERT_TRUE(model.Open(path, kLabels, JumpList{{"x"}, {5}}));
+  // Valid frame 5 of the first window marks entry 5 of the overload list.
+  const JumpList overloads{{"a", "b", "c", "d", "e", "f"}, {100, 200, 300, 400, 500, 600}};
+  ASSERT_TRUE(model.Open(path, kLabels, overloads));
   EXPECT_EQ(model.View().position, 268228);
   EXPECT_EQ(model.View().axis, (AxisRange{268228, 270276}));
   EXPECT_EQ(model.View().title, ParamTitle("КС-1", "7", "0412", false));
   EXPECT_EQ(model.View().axisTitle, "Кадры");
   EXPECT_EQ(model.View().series[0].x, (std::vector<double>{270000}));
-  EXPECT_EQ(model.View().limit, (SeriesPoints{{5}, {110}}));
+  EXPECT_EQ(model.View().limit, (SeriesPoints{{600}, {110}}));
   EXPECT_EQ(model.SeriesNames().front(), "Series2");
 }
 
