@@ -57,6 +57,10 @@ TForm_Main::TForm_Main(Host& host, link::UnitPort& port, QWidget* parent)
       port_(port) {
   setObjectName(QStringLiteral("Form_Main"));
   setWindowTitle(QStringLiteral("Анализ данных регистратора параметров VERTAL"));
+  // Where the design font is missing, a font of Arial's metrics keeps the texts the width the
+  // pages were laid out for; the system's default sans font is much wider.
+  QFont::insertSubstitutions(QStringLiteral("MS Sans Serif"),
+                             {QStringLiteral("Liberation Sans"), QStringLiteral("Arial")});
   QFont font(QStringLiteral("MS Sans Serif"), 8);
   font.setStyleHint(QFont::SansSerif);
   setFont(font);

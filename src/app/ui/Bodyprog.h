@@ -63,8 +63,9 @@ class TForm_Main : public QMainWindow {
   QWidget* TabSheet3 = nullptr;
   QFrame* Panel_Slugebnaya = nullptr;  // service information, fills TabSheet_Ident
   QFrame* Panel_N = nullptr;           // load distribution, centred on TabSheet3
-  dump::ServicePage* servicePage = nullptr;                    // inside Panel_Slugebnaya
-  dump::LoadDistributionPage* loadDistributionPage = nullptr;  // inside Panel_N
+  // The pages built inside Panel_Slugebnaya and Panel_N.
+  dump::ServicePage* servicePage = nullptr;
+  dump::LoadDistributionPage* loadDistributionPage = nullptr;
   QWidget* TabSheet_Cikl = nullptr;
   QTabWidget* PageControl_Cikl = nullptr;
   QWidget* TabSheet_Osn = nullptr;

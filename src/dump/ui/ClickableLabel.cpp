@@ -15,13 +15,16 @@ ClickableLabel::ClickableLabel(QWidget* parent) : QLabel(parent) {
 
 void ClickableLabel::mousePressEvent(QMouseEvent* event) {
   pressed_ = event->button() == Qt::LeftButton;
-  QLabel::mousePressEvent(event);
+  if (pressed_)
+    event->accept();  // the release then comes here too
+  else
+    QLabel::mousePressEvent(event);
 }
 
 void ClickableLabel::mouseReleaseEvent(QMouseEvent* event) {
   // Like a button: releasing outside the caption takes the press back.
-  const bool click = pressed_ && event->button() == Qt::LeftButton &&
-                     rect().contains(event->position().toPoint());
+  const bool click =
+      pressed_ && event->button() == Qt::LeftButton && rect().contains(event->position().toPoint());
   pressed_ = false;
   QLabel::mouseReleaseEvent(event);
   if (click) emit clicked();

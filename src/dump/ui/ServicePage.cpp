@@ -26,6 +26,7 @@ struct Field {
   const char* value;        // objectName of the value label
   const char* caption;      // caption text at start
   const char* captionName;  // objectName of the caption, where it has one
+  bool name = false;        // a name of up to forty characters from the file
 };
 
 struct Group {
@@ -40,26 +41,26 @@ constexpr Field kLimiter[] = {
     {"Label_NumIzmen", "Номер изменения:", "Label44"},
     {"Label_VTabl", "Версия таблиц:", nullptr},
     {"Label_VRP", "Версия РП:", nullptr},
-    {"Label_IzgotVERTAL", "Изготовитель VERTAL:", nullptr},
+    {"Label_IzgotVERTAL", "Изготовитель VERTAL:", nullptr, true},
 };
 
 constexpr Field kCrane[] = {
-    {"Label_MKran", "Кран: ", nullptr},
+    {"Label_MKran", "Кран: ", nullptr, true},
     {"Label_NKran", "№:", nullptr},
-    {"Label_IzgotKran", "Завод-изготовитель крана:", nullptr},
+    {"Label_IzgotKran", "Завод-изготовитель крана:", nullptr, true},
     {"Label_GodIzgot", "Год изготовления:", nullptr},
     {"Label_GrRegNag", "Грурппа режима работы:", nullptr},
-    {"Label_VladKran", "Владелец крана:", nullptr},
+    {"Label_VladKran", "Владелец крана:", nullptr, true},
 };
 
 constexpr Field kService[] = {
-    {"Label_NalOrg", "Пуско-наладочная организация:", nullptr},
+    {"Label_NalOrg", "Пуско-наладочная организация:", nullptr, true},
     {"Label_DataUst", "Дата установки РП:", nullptr},
 };
 
 constexpr Field kOperator[] = {
-    {"Label_Name", "Инормацию считал:", nullptr},
-    {"Label_Org", "Организация:", nullptr},
+    {"Label_Name", "Инормацию считал:", nullptr, true},
+    {"Label_Org", "Организация:", nullptr, true},
     {"Label_NUd", "Удост. №:", nullptr},
     {"Label_DataSch", "Дата считывания:", nullptr},
 };
@@ -127,9 +128,14 @@ ServicePage::ServicePage(QFrame* panel) : QWidget(panel) {
       int row = 0;
       for (const Field& field : group.fields) {
         QLabel* caption = MakeLabel(box, field.captionName, QString::fromUtf8(field.caption));
+        caption->setAlignment(Qt::AlignLeft | Qt::AlignTop);  // beside the first line of a name
         QLabel* value = MakeLabel(box, field.value, QString());
-        // Names of up to forty characters break between words rather than leave the page.
-        value->setWordWrap(true);
+        if (field.name) {
+          // A long name breaks between words; a name without blanks is cut at the box's edge
+          // rather than push the other column off the page.
+          value->setWordWrap(true);
+          value->setMinimumWidth(1);
+        }
         StyleAsValue(value);
         Caption(caption, value);
         captions_.push_back(caption);

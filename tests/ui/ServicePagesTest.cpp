@@ -1,0 +1,280 @@
+// The service page and the load spectrum page inside the main window: every value the open
+// sequence computes reaches a widget of that name, the captions follow the recorder version,
+// the diagram title switches the bars, and the reset empties both pages.
+
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QLocale>
+#include <QProgressBar>
+#include <QTest>
+
+#include "MainWindowFixture.h"
+#include "dump/core/LoadDistribution.h"
+#include "dump/core/OpenSequence.h"
+#include "dump/core/ServicePresenter.h"
+#include "dump/ui/ClickableLabel.h"
+#include "dump/ui/LoadDistributionPage.h"
+#include "support/DumpBuilder.h"
+#include "support/TempDir.h"
+
+using vertal::RecordedControls;
+using vertal::dump::kLoadCycleDiagramTitle;
+using vertal::dump::kLoadGauges;
+using vertal::dump::kWorkCycleDiagramTitle;
+using vertal::testing::CraneIdent;
+using vertal::testing::DumpBuilder;
+using vertal::testing::LimiterIdent;
+using vertal::testing::MainWindowFixture;
+using vertal::testing::Q;
+
+namespace {
+
+QString Text(std::string_view text) {
+  return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+// A crane with every page field set; work cycles 10, 20, 30 in the first ranges.
+DumpBuilder Crane(std::int8_t version) {
+  DumpBuilder b;
+  b.Limiter(0, LimiterIdent{"0412", 5, 3, 12, 2, version, "Вертал"});
+  b.Crane(0, CraneIdent{1187, 2006, 4, "КС-55713", {0x14, 0x03, 0x07}, "Завод", "Наладка"});
+  vertal::dump::OperatorTrailer t;
+  t.date = {0x18, 0x09, 0x08};
+  t.name = "Петров";
+  t.organisation = "Крансервис";
+  t.certificate = "12-07";
+  t.owner = "Стройтранс";
+  b.Trailer(t);
+  b.CharNumber(0, 1520.755f).MechanismSeconds(0, 0, 3725).PoweredMinutes(0, 61);
+  b.LoadedSeconds(7322).LiftedWeight(0, 123456);
+  b.WorkCycles(0, 1, 10).WorkCycles(0, 2, 20).WorkCycles(0, 3, 30);
+  for (int k = 1; k <= 15; ++k) b.LoadCycles(0, k, static_cast<std::uint32_t>(k * 7));
+  return b;
+}
+
+// Rows shown for version 31 only.
+const char* const kVersionRows[] = {"Label38",       "Label_K_P_110_125", "Label40",
+                                    "Label_K_P_125", "Label_N_N_L",       "Label39"};
+
+}  // namespace
+
+class ServicePagesTest : public QObject {
+  Q_OBJECT
+
+ private slots:
+  void init() { f_ = std::make_unique<MainWindowFixture>(); }
+  void cleanup() { f_.reset(); }
+
+  void everyControlTheCoreWritesIsShown() {
+    const RecordedControls expected = Open(Crane(31), "a.bin");
+    QVERIFY(expected.values.size() > 70);
+    for (const auto& [name, value] : expected.values) {
+      QWidget* widget = Widget(name);
+      QVERIFY2(widget, name.c_str());
+      if (const auto* text = std::get_if<std::string>(&value)) {
+        QCOMPARE(widget->property("text").toString(), QString::fromStdString(*text));
+      } else {
+        auto* gauge = qobject_cast<QProgressBar*>(widget);
+        QVERIFY2(gauge, name.c_str());
+        QCOMPARE(gauge->value(), std::get<int>(value));
+      }
+      QCOMPARE(widget->isHidden(), expected.Hidden(name));
+    }
+    // Spot checks that the comparison saw real values.
+    QCOMPARE(Widget("Label_ModVERTAL")->property("text").toString(), Q("VERTAL-5"));
+    QCOMPARE(Widget("Label_N_N_L")->property("text").toString(), Q("2:02:02"));
+    QCOMPARE(Gauge(2)->value(), 100);
+    QCOMPARE(Gauge(0)->value(), 33);
+  }
+
+  void valuesStandRightOfTheirCaptionsAndCarryTheirNames() {
+    auto& form = *f_->form;
+    form.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&form));
+    Open(Crane(31), "a.bin");
+    int pairs = 0;
+    for (QLabel* caption : form.Panel_Slugebnaya->findChildren<QLabel*>()) {
+      QWidget* value = caption->buddy();
+      if (!value) continue;
+      ++pairs;
+      const QRect c(caption->mapTo(&form, QPoint()), caption->size());
+      const QRect v(value->mapTo(&form, QPoint()), value->size());
+      QVERIFY2(c.right() < v.left() && c.top() == v.top(), qPrintable(value->objectName()));
+      // Readable at the window's size: the caption is not cut.
+      QVERIFY2(caption->width() >= caption->sizeHint().width(), qPrintable(caption->text()));
+      QCOMPARE(value->accessibleName(), caption->text());
+      QVERIFY(value->font().bold());
+      QCOMPARE(value->palette().color(QPalette::Disabled, QPalette::WindowText), QColor(0x000080));
+    }
+    QCOMPARE(pairs, 36);
+    QStringList titles;
+    for (auto* box : form.Panel_Slugebnaya->findChildren<QGroupBox*>()) titles << box->title();
+    QCOMPARE(titles, (QStringList{Q("Идентификация ограничителя"), Q("Индентификация крана"),
+                                  Q("Сервисная организация"), Q("Информация об операторе"),
+                                  Q("Время работы механизмов"),
+                                  Q("Информация о режимах работы и ресурсе крана")}));
+  }
+
+  void freshWindowShowsTheVersion31Captions() {
+    RecordedControls captions;
+    vertal::dump::ApplyVersionCaptions(31, captions);
+    for (const auto& [name, value] : captions.values)
+      QCOMPARE(Widget(name)->property("text").toString(),
+               QString::fromStdString(std::get<std::string>(value)));
+    for (const char* name : kVersionRows) QVERIFY2(!Widget(name)->isHidden(), name);
+    QCOMPARE(Title(), Text(kWorkCycleDiagramTitle));
+  }
+
+  void version30ThenVersion31SwitchesCaptionsAndRowsBack() {
+    Open(Crane(30), "v30.bin");
+    QCOMPARE(Widget("Label81")->property("text").toString(), Q("120% < M < 130%"));
+    QCOMPARE(Widget("Label83")->property("text").toString(), Q("130% < M < 140%"));
+    QCOMPARE(Widget("Label44")->property("text").toString(), Q("Версия программы:"));
+    QCOMPARE(Widget("Label_NumIzmen")->accessibleName(), Q("Версия программы:"));
+    QCOMPARE(Widget("Edit_ON_130")->accessibleName().left(15), Q("120% < M < 130%"));
+    for (const char* name : kVersionRows) QVERIFY2(Widget(name)->isHidden(), name);
+
+    Open(Crane(31), "v31.bin");
+    QCOMPARE(Widget("Label81")->property("text").toString(), Q("120% < M < 125%"));
+    QCOMPARE(Widget("Label83")->property("text").toString(), Q("125% < M < 140%"));
+    QCOMPARE(Widget("Label44")->property("text").toString(), Q("Номер изменения:"));
+    QCOMPARE(Widget("Label_NumIzmen")->accessibleName(), Q("Номер изменения:"));
+    for (const char* name : kVersionRows) QVERIFY2(!Widget(name)->isHidden(), name);
+  }
+
+  void titleClickSwitchesTheBarsAndBack() {
+    Open(Crane(31), "a.bin");
+    const std::vector<int> workBars = Bars();
+    vertal::dump::Counters load{};
+    for (std::size_t k = 0; k < load.size(); ++k) load[k] = static_cast<std::int64_t>(k + 1) * 7;
+    const vertal::dump::Bars loadBars = vertal::dump::DiagramBars(load);
+
+    QTest::mouseClick(Label67(), Qt::LeftButton);
+    QCOMPARE(Title(), Text(kLoadCycleDiagramTitle));
+    QCOMPARE(Bars(), std::vector<int>(loadBars.begin(), loadBars.end()));
+    QCOMPARE(Gauge(14)->accessibleName(), Q("140% < M, ") + Text(kLoadCycleDiagramTitle));
+
+    // From the keyboard: the title takes the focus with Tab and reacts to Space.
+    QVERIFY(Label67()->focusPolicy() & Qt::TabFocus);
+    QTest::keyClick(Label67(), Qt::Key_Space);
+    QCOMPARE(Title(), Text(kWorkCycleDiagramTitle));
+    QCOMPARE(Bars(), workBars);
+    QCOMPARE(Widget("Edit_K_C_N")->property("text").toString(), Q("840"));
+    QCOMPARE(Widget("Edit_K_R_C")->property("text").toString(), Q("60"));
+  }
+
+  void openingAFileReturnsToTheWorkCycleDiagram() {
+    Open(Crane(31), "a.bin");
+    const std::vector<int> workBars = Bars();
+    QTest::mouseClick(Label67(), Qt::LeftButton);
+    QCOMPARE(Title(), Text(kLoadCycleDiagramTitle));
+    Open(Crane(31), "b.bin");
+    QCOMPARE(Title(), Text(kWorkCycleDiagramTitle));
+    QCOMPARE(Bars(), workBars);
+  }
+
+  void resetViewEmptiesBothPagesAndAClickThenShowsEmptyBars() {
+    auto& form = *f_->form;
+    Open(Crane(31), "a.bin");
+    form.ResetView();
+    RecordedControls cleared;
+    vertal::dump::ResetServiceControls(cleared);
+    QVERIFY(!cleared.values.empty());
+    for (const auto& [name, value] : cleared.values) {
+      QWidget* widget = Widget(name);
+      QVERIFY2(widget, name.c_str());
+      if (auto* gauge = qobject_cast<QProgressBar*>(widget))
+        QCOMPARE(gauge->value(), 0);
+      else
+        QVERIFY2(widget->property("text").toString().isEmpty(), name.c_str());
+    }
+    // Nothing the page shows as a value is left over.
+    for (QLabel* caption : form.Panel_Slugebnaya->findChildren<QLabel*>())
+      if (caption->buddy()) QCOMPARE(caption->buddy()->property("text").toString(), QString());
+
+    // Empty fields count as zero: no message, the title switches, every bar stays empty.
+    QTest::mouseClick(Label67(), Qt::LeftButton);
+    QVERIFY(f_->host.messages.empty());
+    QCOMPARE(Title(), Text(kLoadCycleDiagramTitle));
+    QCOMPARE(Bars(), std::vector<int>(kLoadGauges.size(), 0));
+  }
+
+  void gaugesAndFieldsLookAsDesigned() {
+    const std::pair<std::size_t, QColor> rows[] = {{0, QColor(0x008000)},
+                                                   {8, QColor(0x008000)},
+                                                   {9, QColor(0xFFFF00)},
+                                                   {10, QColor(0xFF0000)},
+                                                   {14, QColor(0xFF0000)}};
+    for (const auto& [row, colour] : rows) {
+      QProgressBar* gauge = Gauge(row);
+      QCOMPARE(gauge->maximum(), 100);
+      QVERIFY(!gauge->isTextVisible());
+      gauge->setValue(100);
+      const QImage image = gauge->grab().toImage();
+      QCOMPARE(image.pixelColor(image.width() / 2, image.height() / 2), colour);
+    }
+    auto* field = qobject_cast<QLineEdit*>(Widget("Edit_N_b140"));
+    QVERIFY(field && field->isReadOnly() && !field->hasFrame() && field->font().bold());
+  }
+
+  void totalsStayVisibleBelowTheCentredPanel() {
+    auto& form = *f_->form;
+    form.show();
+    form.PageControl2->setCurrentWidget(form.TabSheet3);
+    QVERIFY(QTest::qWaitForWindowExposed(&form));
+    QWidget* totals = form.loadDistributionPage->Totals();
+    for (const QSize size : {QSize(844, 643), QSize(1000, 760)}) {
+      form.resize(size);
+      QCoreApplication::processEvents();
+      const QSize page = form.TabSheet3->size();
+      QCOMPARE(form.Panel_N->pos(), QPoint((page.width() - 585) / 2, (page.height() - 369) / 2));
+      QCOMPARE(totals->parentWidget(), form.TabSheet3);
+      QVERIFY(totals->y() > form.Panel_N->geometry().bottom());
+      QCOMPARE(totals->x(), form.Panel_N->x());
+      QVERIFY(form.TabSheet3->rect().contains(totals->geometry()));
+      QVERIFY(totals->isVisible());
+    }
+  }
+
+ private:
+  // Opens `dump` in the window and returns what the core computes for the same file.
+  RecordedControls Open(const DumpBuilder& dump, const std::string& name) {
+    const std::string path = dir_.File(name);
+    dump.Write(path);
+    f_->form->SetStatusText(0, QString::fromStdString(path));
+    f_->form->OpenDumpFile();
+
+    RecordedControls expected;
+    vertal::dump::OpenSequence sequence;
+    vertal::dump::AddFileStages(sequence);
+    vertal::dump::AddServiceStages(sequence);
+    vertal::testing::FakeHost host;
+    vertal::dump::OpenContext context(path, host);
+    context.controls = &expected;
+    context.decimalSeparator = QLocale::system().decimalPoint().toStdString();
+    sequence.Run(context);
+    return expected;
+  }
+
+  QWidget* Widget(std::string_view name) const {
+    return f_->form->findChild<QWidget*>(
+        QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size())));
+  }
+  QProgressBar* Gauge(std::size_t row) const {
+    return qobject_cast<QProgressBar*>(Widget(kLoadGauges[row]));
+  }
+  vertal::dump::ClickableLabel* Label67() const { return f_->form->loadDistributionPage->Label67; }
+  QString Title() const { return Label67()->text(); }
+  std::vector<int> Bars() const {
+    std::vector<int> bars;
+    for (std::size_t k = 0; k < kLoadGauges.size(); ++k) bars.push_back(Gauge(k)->value());
+    return bars;
+  }
+
+  vertal::testing::TempDir dir_;
+  std::unique_ptr<MainWindowFixture> f_;
+};
+
+QTEST_MAIN(ServicePagesTest)
+#include "ServicePagesTest.moc"
