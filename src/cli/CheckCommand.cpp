@@ -11,17 +11,8 @@ namespace {
 
 CommandResult RunCheck(const std::string& path) {
   DumpSession session(path);
-  const bool opened = session.Run();
-  Json document = Json::object();
-  if (opened)
-    document["RecorderVersion"] = static_cast<int>(session.Context().recorderVersion);
-  else
-    document["RecorderVersion"] = nullptr;
-  document["messages"] = session.Collector().MessagesJson();
-  if (!opened) return session.OpenFailure(std::move(document));
-  CommandResult result;
-  result.document = std::move(document);
-  return result;
+  session.Run();
+  return session.Finish(session.VersionAndMessages());
 }
 
 }  // namespace

@@ -41,6 +41,23 @@ CommandResult DumpSession::OpenFailure(Json document) const {
   return result;
 }
 
+Json DumpSession::VersionAndMessages() const {
+  Json document = Json::object();
+  if (Opened())
+    document["RecorderVersion"] = static_cast<int>(context_.recorderVersion);
+  else
+    document["RecorderVersion"] = nullptr;
+  document["messages"] = host_.MessagesJson();
+  return document;
+}
+
+CommandResult DumpSession::Finish(Json document) const {
+  if (!Opened()) return OpenFailure(std::move(document));
+  CommandResult result;
+  result.document = std::move(document);
+  return result;
+}
+
 void WriteDocument(std::ostream& out, const Json& document) {
   out << document.dump(2, ' ', false, Json::error_handler_t::replace) << '\n';
 }

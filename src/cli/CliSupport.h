@@ -80,6 +80,12 @@ class DumpSession {
   // it (with its messages), exit status 1 and the open failure's message for standard error.
   CommandResult OpenFailure(Json document) const;
 
+  // The document's head: {"RecorderVersion": n or null, "messages": [...]}.
+  Json VersionAndMessages() const;
+  // The outcome of a command whose document is complete: status 0, or 1 when the file could
+  // not be opened.
+  CommandResult Finish(Json document) const;
+
  private:
   CollectingHost host_;
   RecordedControls controls_;

@@ -14,19 +14,11 @@ namespace {
 CommandResult RunInfo(const std::string& path) {
   DumpSession session(path);
   dump::AddServiceStages(session.Sequence());
-  const bool opened = session.Run();
-  Json document = Json::object();
-  if (opened)
-    document["RecorderVersion"] = static_cast<int>(session.Context().recorderVersion);
-  else
-    document["RecorderVersion"] = nullptr;
-  document["messages"] = session.Collector().MessagesJson();
+  session.Run();
+  Json document = session.VersionAndMessages();
   document["controls"] = ControlsJson(session.Controls());
   document["hidden"] = HiddenJson(session.Controls());
-  if (!opened) return session.OpenFailure(std::move(document));
-  CommandResult result;
-  result.document = std::move(document);
-  return result;
+  return session.Finish(std::move(document));
 }
 
 }  // namespace

@@ -16,6 +16,7 @@
 
 #include "CliProcess.h"
 #include "support/DumpBuilder.h"
+#include "support/LongTermMessages.h"
 #include "support/TempDir.h"
 
 namespace vertal::testing {
@@ -25,29 +26,7 @@ using Record = LongTermRecord;
 using ::testing::ElementsAreArray;
 
 const std::string kOpenFailed = "\n Файл не удалось открыть!";
-const std::string kLoadedTimeText =
-    "Ошибка контольной суммы служебной информации БОИ, cчетчика моточасов нагруженой стрелы!";
-
-// The message of each long-term record, in the order the records are checked.
-const std::array<std::string, kLongTermRecordCount> kRecordMessages = {
-    "Ошибка контольной суммы идентификации VERTAL в Банке-0!",
-    "Ошибка контольной суммы идентификации крана в Банке-0!",
-    "Ошибка контольной суммы характеристического числа в Банке-0!",
-    "Ошибка контольной суммы циклов нагружения в Банке-0!",
-    "Ошибка контольной суммы рабочих циклов в Банке-0!",
-    "Ошибка контольной суммы времени работы механизмов в Банке-0!",
-    "Ошибка контольной суммы наработки в моточасах в Банке-0!",
-    "Ошибка контольной суммы идентификации VERTAL в Банке-1!",
-    "Ошибка контольной суммы идентификации крана в Банке-1!",
-    "Ошибка контольной суммы характеристического числа в Банке-1!",
-    "Ошибка контольной суммы циклов нагружения в Банке-1!",
-    "Ошибка контольной суммы рабочих циклов в Банке-1!",
-    "Ошибка контольной суммы времени работы механизмов в Банке-1!",
-    "Ошибка контольной суммы наработки в моточасах в Банке-1!",
-    "Ошибка контольной суммы служебной информации БОИ!",
-    kLoadedTimeText,
-    kLoadedTimeText,
-};
+const std::string& kLoadedTimeText = kLoadedTimeMessage;
 
 std::vector<std::string> Messages(const nlohmann::json& doc) {
   return doc.at("messages").get<std::vector<std::string>>();

@@ -25,6 +25,9 @@ enum class Moment { Equal = 0, Later = 1, Earlier = 2 };
 // Returns Later when A is later. A caller comparing dates only passes a date as both times.
 Moment CompareDateTime(Bcd3 dateA, Bcd3 dateB, Bcd3 timeA, Bcd3 timeB);
 
+// Whether a date lies in the range from .. to, both ends included; dates only.
+bool DateInRange(Bcd3 date, Bcd3 from, Bcd3 to);
+
 // A date typed as "dd.mm.yy": the pairs at positions 1-2, 4-5 and 7-8 read as hexadecimal
 // bytes (day, month, year). Nothing when the text is shorter or a pair is not two
 // hexadecimal digits, so the caller can refuse the input with a message.

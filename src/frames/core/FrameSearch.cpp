@@ -10,6 +10,9 @@
 namespace vertal::frames {
 namespace {
 
+constexpr std::string_view kResultList = "ComboBox_Cikl";
+constexpr std::string_view kResultCount = "Label_O_OtbZap";
+
 // A limit that is both entered (high nibble) and triggered (low nibble).
 bool LimitTriggered(std::uint8_t limits) {
   constexpr unsigned kEnteredShift = 4;
@@ -47,6 +50,15 @@ std::optional<JumpList> SearchFrames(const std::string& path, const FrameConditi
       });
   if (!opened) return std::nullopt;
   return runs.Take();
+}
+
+void ClearFrameSearchList(ControlSink& controls) {
+  controls.SetList(kResultList, JumpList{});
+}
+
+void ShowFrameSearch(const JumpList& found, ControlSink& controls) {
+  controls.SetList(kResultList, found);
+  controls.SetText(kResultCount, std::to_string(found.Count()));
 }
 
 }  // namespace vertal::frames

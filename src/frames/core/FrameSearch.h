@@ -5,6 +5,7 @@
 #include <string>
 #include <string_view>
 
+#include "common/core/ControlSink.h"
 #include "common/core/JumpList.h"
 #include "common/core/ProgressSink.h"
 
@@ -26,6 +27,11 @@ std::string NotWholeNumberMessage(std::string_view fieldCaption, std::string_vie
 // cannot be opened.
 std::optional<JumpList> SearchFrames(const std::string& path, const FrameConditions& conditions,
                                      const ProgressSink& progress = {});
+
+// Empties the result list as a search begins; it stays empty when the file cannot be read.
+void ClearFrameSearchList(ControlSink& controls);
+// The result list and its count in `Label_O_OtbZap` ("0" when nothing was found).
+void ShowFrameSearch(const JumpList& found, ControlSink& controls);
 
 inline constexpr std::string_view kSearchRunningText = " Идет поиск перегрузок";
 inline constexpr std::string_view kSearchDoneText = " Поиск закончен";

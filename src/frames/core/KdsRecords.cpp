@@ -36,10 +36,6 @@ const KdsParameter* Parameter(int code) {
 Bcd3 DateOf(ByteSpan r) { return r.subspan<kKdsDate, 3>(); }
 Bcd3 TimeOf(ByteSpan r) { return r.subspan<kKdsTime, 3>(); }
 
-bool InRange(Bcd3 date, const BcdBytes& from, const BcdBytes& to) {
-  return CompareDateTime(from, date, from, from) != Moment::Later &&
-         CompareDateTime(to, date, to, to) != Moment::Earlier;
-}
 
 }  // namespace
 
@@ -76,7 +72,7 @@ std::optional<JumpList> SearchKds(const std::string& path, const KdsConditions& 
   ResultCollector items(false);
   const bool opened = ForEachValidRecord(
       path, KdsTableLayout(), progress, [&](std::int64_t k, ByteSpan r) {
-        const bool matches = InRange(DateOf(r), c.from, c.to) && r[kKdsCode] == c.code;
+        const bool matches = DateInRange(DateOf(r), c.from, c.to) && r[kKdsCode] == c.code;
         items.Offer(k, matches, [&] {
           return std::to_string(k) + "-й кадр, дата: " + BcdDateText(DateOf(r)) + " в " +
                  BcdTimeText(TimeOf(r));

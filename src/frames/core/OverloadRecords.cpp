@@ -9,11 +9,6 @@ namespace {
 
 Bcd3 DateOf(ByteSpan r) { return r.subspan<kOverloadDate, 3>(); }
 
-// Whether a date lies within the range; dates only, both ends included.
-bool InRange(Bcd3 date, const BcdBytes& from, const BcdBytes& to) {
-  return CompareDateTime(from, date, from, from) != Moment::Later &&
-         CompareDateTime(to, date, to, to) != Moment::Earlier;
-}
 
 }  // namespace
 
@@ -40,7 +35,7 @@ std::optional<JumpList> SearchOverloads(const std::string& path, const OverloadC
   ResultCollector items(false);
   const bool opened = ForEachValidRecord(
       path, OverloadTableLayout(), progress, [&](std::int64_t k, ByteSpan r) {
-        const bool matches = InRange(DateOf(r), c.from, c.to) && r[kOverloadPercent] >= c.threshold;
+        const bool matches = DateInRange(DateOf(r), c.from, c.to) && r[kOverloadPercent] >= c.threshold;
         items.Offer(k, matches, [&] { return std::to_string(k) + "-й кадр, дата " + BcdDateText(DateOf(r)); });
       });
   if (!opened) return std::nullopt;

@@ -87,6 +87,18 @@ std::optional<PeriodScanResult> ScanRecordingPeriod(const std::string& path,
   return result;
 }
 
+namespace {
+constexpr std::string_view kMzonList = "ComboBox_Cikl_MZON";
+constexpr std::string_view kTuningList = "ComboBox_Cikl_NASTROYKA";
+constexpr std::string_view kOverloadList = "ComboBox_Cikl_M";
+constexpr std::string_view kSwitchOnList = "ComboBox_ON";
+}  // namespace
+
+void ClearPeriodScanLists(ControlSink& c) {
+  for (std::string_view list : {kMzonList, kTuningList, kOverloadList, kSwitchOnList})
+    c.SetList(list, JumpList{});
+}
+
 void ShowPeriodScan(const PeriodScanResult& r, ControlSink& c) {
   c.SetText("Label_NR", "Начало работы РП: " + BcdDateText(r.earliest.date) + " в " + BcdTimeText(r.earliest.time));
   c.SetText("Label_KR", "Конец   работы РП: " + BcdDateText(r.latest.date) + " в " + BcdTimeText(r.latest.time));
@@ -95,10 +107,10 @@ void ShowPeriodScan(const PeriodScanResult& r, ControlSink& c) {
   c.SetText("Label_Cikl_MZON", episodes + std::to_string(r.mzon.Count()));
   c.SetText("Label_Cikl_M", episodes + std::to_string(r.overloads.Count()));
   c.SetText("Label_ON", "Количество включений: " + std::to_string(r.switchOns.Count()));
-  c.SetList("ComboBox_Cikl_MZON", r.mzon);
-  c.SetList("ComboBox_Cikl_NASTROYKA", r.tuning);
-  c.SetList("ComboBox_Cikl_M", r.overloads);
-  c.SetList("ComboBox_ON", r.switchOns);
+  c.SetList(kMzonList, r.mzon);
+  c.SetList(kTuningList, r.tuning);
+  c.SetList(kOverloadList, r.overloads);
+  c.SetList(kSwitchOnList, r.switchOns);
 }
 
 }  // namespace vertal::frames

@@ -38,6 +38,10 @@ std::optional<PeriodScanResult> ScanRecordingPeriod(const std::string& path,
 // Writes the labels and lists of the scan: Label_NR, Label_KR, the four counts and lists.
 void ShowPeriodScan(const PeriodScanResult& result, ControlSink& controls);
 
+// Empties the four lists as a scan begins; the labels keep their texts until it ends, and
+// the lists stay empty when the file cannot be read.
+void ClearPeriodScanLists(ControlSink& controls);
+
 // Status texts of the pass.
 inline constexpr std::string_view kScanRunningText = " Идет расшифровка файла";
 inline constexpr std::string_view kScanDoneText = " Расшифровка файла закончена";

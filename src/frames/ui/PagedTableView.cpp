@@ -1,0 +1,145 @@
+#include "frames/ui/PagedTableView.h"
+
+#include <QCursor>
+#include <QFrame>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QMenu>
+#include <QScrollBar>
+#include <QVBoxLayout>
+#include <algorithm>
+#include <limits>
+
+#include "dump/core/RecordAccess.h"
+#include "dump/ui/ValueStyle.h"
+#include "frames/ui/JumpListCombo.h"
+#include "frames/ui/PageStyle.h"
+
+namespace vertal::frames {
+
+namespace {
+
+constexpr int kScrollBarHeight = 16;
+constexpr int kBevel = 1;          // the line under each row caption
+constexpr int kCaptionIndent = 4;
+constexpr int kCountSpacing = 6;   // between the last caption and the count
+constexpr QRgb kBevelColour = 0x808080;
+
+QFrame* MakeBevel(QWidget* parent) {
+  auto* line = new QFrame(parent);
+  line->setFrameStyle(QFrame::HLine | QFrame::Plain);
+  line->setLineWidth(kBevel);
+  line->setFixedHeight(kBevel);
+  QPalette palette = line->palette();
+  palette.setColor(QPalette::WindowText, QColor(kBevelColour));
+  line->setPalette(palette);
+  return line;
+}
+
+}  // namespace
+
+PagedTableView::PagedTableView(const PagedTableSpec& spec, PageWindow& window, QWidget* parent)
+    : QWidget(parent), spec_(spec), window_(window) {
+  grid_ = new RecordGrid(spec.layout->columns, static_cast<int>(spec.rows.size()), spec.cell,
+                         spec.framed, this);
+  auto* row = new QHBoxLayout(this);
+  row->setContentsMargins(0, 0, 0, 0);
+  row->setSpacing(0);
+  row->addWidget(BuildCaptionPanel(), 0, Qt::AlignTop);
+  row->addWidget(BuildGridPanel(), 0, Qt::AlignTop);
+}
+
+QFrame* PagedTableView::BuildCaptionPanel() {
+  captionPanel_ = new QFrame(this);
+  captionPanel_->setObjectName(QString::fromLatin1(spec_.captionPanel));
+  captionPanel_->setFixedWidth(spec_.captionPanelWidth);
+  auto* column = new QVBoxLayout(captionPanel_);
+  // Each caption stands level with its row of the grid.
+  column->setContentsMargins(0, grid_->FirstRowTop(), 0, 0);
+  column->setSpacing(0);
+  for (const RowCaption& caption : spec_.rows) {
+    QLabel* label = dump::MakeLabel(captionPanel_, caption.name, QString::fromUtf8(caption.caption));
+    label->setFixedHeight(grid_->RowPitch() - kBevel);
+    label->setIndent(kCaptionIndent);
+    label->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    column->addWidget(label);
+    column->addWidget(MakeBevel(captionPanel_));
+  }
+  column->addSpacing(kCountSpacing);
+  auto* countRow = new QHBoxLayout;
+  QLabel* caption =
+      dump::MakeLabel(captionPanel_, spec_.countCaption, QString::fromUtf8("Отобрано кадров:"));
+  caption->setIndent(kCaptionIndent);
+  count_ = dump::MakeLabel(captionPanel_, spec_.count, QStringLiteral("0000"));
+  dump::StyleAsValue(count_);
+  dump::Caption(caption, count_);
+  countRow->addWidget(caption);
+  countRow->addWidget(count_, 1);
+  column->addLayout(countRow);
+  column->addStretch(1);
+  return captionPanel_;
+}
+
+QWidget* PagedTableView::BuildGridPanel() {
+  QWidget* panel = spec_.gridPanel ? new QFrame(this) : new QWidget(this);
+  if (spec_.gridPanel) panel->setObjectName(QString::fromLatin1(spec_.gridPanel));
+  panel->setFixedWidth(std::max(spec_.gridPanelWidth, grid_->width()));
+  auto* column = new QVBoxLayout(panel);
+  column->setContentsMargins(0, 0, 0, 0);
+  column->setSpacing(0);
+
+  grid_->setParent(panel);
+  grid_->setObjectName(QString::fromLatin1(spec_.grid));
+  grid_->setAccessibleName(spec_.accessibleName);
+  dump::StyleAsValue(grid_);
+  grid_->viewport()->setCursor(Qt::PointingHandCursor);
+  column->addWidget(grid_, 0, Qt::AlignHCenter);
+
+  scrollBar_ = new QScrollBar(Qt::Horizontal, panel);
+  scrollBar_->setObjectName(QString::fromLatin1(spec_.scrollBar));
+  scrollBar_->setAccessibleName(QString::fromUtf8(spec_.rows.front().caption));
+  scrollBar_->setRange(0, static_cast<int>(spec_.layout->MaxPosition()));
+  scrollBar_->setSingleStep(1);
+  scrollBar_->setPageStep(spec_.layout->columns);
+  scrollBar_->setFixedSize(grid_->width(), kScrollBarHeight);
+  column->addWidget(scrollBar_, 0, Qt::AlignHCenter);
+  column->addStretch(1);
+  return panel;
+}
+
+void PagedTableView::SetPopupMenu(QMenu* menu) {
+  grid_->setContextMenuPolicy(Qt::CustomContextMenu);
+  connect(grid_, &QWidget::customContextMenuRequested, menu,
+          [this, menu](const QPoint& at) { menu->popup(grid_->viewport()->mapToGlobal(at)); });
+}
+
+void PagedTableView::ShowPage() {
+  const std::string path = window_.CurrentFile();
+  if (path.empty()) return;
+  const TablePage page =
+      ReadTablePage(path, *spec_.layout, scrollBar_->value(), window_.DecimalSeparator());
+  window_.Controls().SetGrid(spec_.grid, page.columns);
+  if (page.unreadable)
+    window_.host().ShowMessage({MessageKind::Error, std::string(dump::kOpenFailedText)});
+}
+
+void PagedTableView::JumpTo(const JumpListCombo& list) {
+  const std::optional<std::int64_t> number = list.ChosenNumber();
+  if (!number) return;
+  // The scroll bar keeps the position within its range; a position it already has changes
+  // nothing.
+  constexpr std::int64_t kLargest = std::numeric_limits<int>::max();
+  scrollBar_->setValue(static_cast<int>(std::clamp<std::int64_t>(*number, 0, kLargest)));
+}
+
+void PagedTableView::MoveToEnd() {
+  scrollBar_->setValue(scrollBar_->maximum());
+}
+
+void PagedTableView::Clear() {
+  window_.Controls().SetGrid(spec_.grid,
+                             EmptyTablePage(*spec_.layout, grid_->rowCount()).columns);
+  scrollBar_->setValue(0);
+}
+
+}  // namespace vertal::frames
