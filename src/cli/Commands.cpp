@@ -40,6 +40,9 @@ int RunCli(int argc, const char* const* argv, std::ostream& out, std::ostream& e
     CommandTable table(app);
     AddCheckCommands(table);
     AddInfoCommands(table);
+    AddFrameCommands(table);
+    AddEventCommands(table);
+    AddGraphCommands(table);
 
     try {
       app.parse(argc, argv);

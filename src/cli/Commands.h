@@ -35,6 +35,9 @@ class CommandTable {
 // Command groups, one file each.
 void AddCheckCommands(CommandTable& table);
 void AddInfoCommands(CommandTable& table);
+void AddFrameCommands(CommandTable& table);
+void AddGraphCommands(CommandTable& table);
+void AddEventCommands(CommandTable& table);
 
 // Parses the command line, runs the chosen command and writes its document and errors.
 // Returns the exit status.

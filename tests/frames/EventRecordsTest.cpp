@@ -2,6 +2,7 @@
 
 #include <array>
 
+#include "frames/core/FrameSearch.h"
 #include "frames/core/KdsRecords.h"
 #include "frames/core/OverloadRecords.h"
 #include "support/DumpBuilder.h"
@@ -67,6 +68,26 @@ TEST(OverloadSummary, UsesTheTypedTexts) {
   EXPECT_EQ(OverloadSummary("110", "10.09.08", "20.09.08", 3),
             "Количество перегрузок больше 110% с 10.09.08 по 20.09.08 составляет 3");
   EXPECT_EQ(OverloadSummary("95", "1", "2", 0), "Количество перегрузок больше 95% с 1 по 2 составляет 0");
+}
+
+TEST(TypedConditions, ReadOnceOrRefusedByTheFirstUnreadableField) {
+  const auto read = ReadOverloadConditions({" 95", "01.09.08", "30.09.08"});
+  ASSERT_TRUE(std::holds_alternative<OverloadConditions>(read));
+  const auto& c = std::get<OverloadConditions>(read);
+  EXPECT_EQ(c.threshold, 95);
+  EXPECT_EQ(c.from, (BcdBytes{0x01, 0x09, 0x08}));
+  EXPECT_EQ(c.to, (BcdBytes{0x30, 0x09, 0x08}));
+  // Both the threshold and a date are unreadable: the threshold is named.
+  EXPECT_EQ(std::get<std::string>(ReadOverloadConditions({"", "x", "20.09.08"})),
+            NotWholeNumberMessage("Загрузка M%", ""));
+  EXPECT_EQ(std::get<std::string>(ReadOverloadConditions({"110", "10.09.08", "20-09"})),
+            "\n Поле \"Дата перегрузки по\" должно содержать дату в виде дд.мм.гг, а не \"20-09\".");
+
+  const auto kds = ReadKdsConditions({5, "10.09.08", "20.09.08"});
+  ASSERT_TRUE(std::holds_alternative<KdsConditions>(kds));
+  EXPECT_EQ(std::get<KdsConditions>(kds).code, 5);
+  EXPECT_EQ(std::get<std::string>(ReadKdsConditions({5, "1.09.08", "2.09.08"})),
+            NotDateMessage("Дата с", "1.09.08"));
 }
 
 TEST(KdsFormat, ValuesWithTheirUnits) {

@@ -14,12 +14,16 @@
 #include <QVBoxLayout>
 
 #include "app/ui/AboutBox.h"
+#include "app/ui/EventWiring.h"
+#include "app/ui/GraphWiring.h"
 #include "app/ui/MainWindowParts.h"
 #include "app/ui/StatusPanels.h"
 #include "app/ui/UiText.h"
 #include "dump/core/ServicePresenter.h"
 #include "dump/ui/LoadDistributionPage.h"
 #include "dump/ui/ServicePage.h"
+#include "frames/ui/FrameTablePage.h"
+#include "frames/ui/KdsPage.h"
 
 namespace vertal::app {
 
@@ -106,6 +110,8 @@ TForm_Main::TForm_Main(Host& host, link::UnitPort& port, QWidget* parent)
   ConnectCommands();
   BuildOpenSequence();
   BuildResetSequence();
+  BuildGraphPages(*this);
+  BuildEventPages(*this);
   resize(kWidth, kHeight);
   FormCreate();
 }
@@ -139,6 +145,7 @@ void TForm_Main::BuildOpenSequence() {
     return true;
   });
   dump::AddServiceStages(openSequence_);
+  frameTablePage->AddOpenStages(openSequence_);
   // The captions have followed the file's version by now; the values are named after them.
   openSequence_.Add(OpenStage::VersionCaptions, [this](OpenContext&) {
     servicePage->FollowCaptions();
@@ -151,9 +158,18 @@ void TForm_Main::BuildResetSequence() {
   // One pass in the reset's order: service labels, load fields, times and totals, then the
   // bars and the classification labels.
   resetSequence_.Add(ResetStage::ServiceLabels, [this] { dump::ResetServiceControls(controls_); });
+  resetSequence_.Add(ResetStage::Tables, [this] { frameTablePage->ResetTable(); });
 }
 
 // --- State offered to the other parts ---
+
+std::string TForm_Main::CurrentFile() const {
+  return ToStdString(StatusText(kPathPanel));
+}
+
+std::string TForm_Main::DecimalSeparator() const {
+  return ToStdString(QLocale::system().decimalPoint());
+}
 
 QString TForm_Main::StatusText(int panel) const {
   return StatusBar1->PanelText(panel);
@@ -169,6 +185,10 @@ QColor TForm_Main::StatusColor() const {
 
 void TForm_Main::SetStatusColor(const QColor& color) {
   StatusBar1->SetColor(color);
+}
+
+QColor TForm_Main::ButtonFaceColor() const {
+  return StatusBar1->ButtonFaceColor();
 }
 
 void TForm_Main::SetProgress(int position) {
@@ -204,7 +224,7 @@ void TForm_Main::SwitchTimer(bool on) {
 }
 
 void TForm_Main::FillKdsParameterList() {
-  // The list of parameters of the KDS page is filled here once that page exists.
+  kdsPage->FillParameterList();
 }
 
 void TForm_Main::SelectServicePage() {
@@ -284,7 +304,7 @@ void TForm_Main::ShowToolPanel() {
 void TForm_Main::OpenDumpFile() {
   dump::OpenContext context(ToStdString(StatusText(kPathPanel)), host_);
   context.controls = &controls_;
-  context.decimalSeparator = ToStdString(QLocale::system().decimalPoint());
+  context.decimalSeparator = DecimalSeparator();
   openSequence_.Run(context);
 }
 

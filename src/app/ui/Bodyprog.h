@@ -15,6 +15,7 @@
 #include "app/ui/WidgetControls.h"
 #include "common/core/Host.h"
 #include "dump/core/OpenSequence.h"
+#include "frames/ui/PageWindow.h"
 #include "link/core/Connection.h"
 #include "link/core/UnitPort.h"
 
@@ -32,11 +33,21 @@ class LoadDistributionPage;
 class ServicePage;
 }  // namespace vertal::dump
 
+namespace vertal::frames {
+class FrameTablePage;
+class KdsPage;
+class OverloadPage;
+}  // namespace vertal::frames
+
+namespace vertal::graphs {
+class GraphPages;
+}  // namespace vertal::graphs
+
 namespace vertal::app {
 
 class StatusPanels;
 
-class TForm_Main : public QMainWindow {
+class TForm_Main : public QMainWindow, public frames::PageWindow {
   Q_OBJECT
 
  public:
@@ -69,14 +80,19 @@ class TForm_Main : public QMainWindow {
   QWidget* TabSheet_Cikl = nullptr;
   QTabWidget* PageControl_Cikl = nullptr;
   QWidget* TabSheet_Osn = nullptr;
+  frames::FrameTablePage* frameTablePage = nullptr;  // the page "Общая" inside TabSheet_Osn
   QWidget* TabSheet_Per = nullptr;
+  frames::OverloadPage* overloadPage = nullptr;  // the page "Перегрузки" inside TabSheet_Per
   QWidget* TabSheet_KDS = nullptr;
+  frames::KdsPage* kdsPage = nullptr;  // the page "КДС" inside TabSheet_KDS
   QWidget* TabSheet_Grafik = nullptr;
   QTabWidget* PageControl8 = nullptr;
   QWidget* TabSheet19 = nullptr;
   QWidget* TabSheet20 = nullptr;
   QMenu* PopupMenu_GRAFIKI = nullptr;
   QAction* Go_KZ = nullptr;
+  // The pages "Параметры" and "Координатная защита" inside TabSheet19 and TabSheet20.
+  graphs::GraphPages* graphPages = nullptr;
 
   // --- Main menu ---
   QMenuBar* MainMenu1 = nullptr;
@@ -109,15 +125,18 @@ class TForm_Main : public QMainWindow {
   std::function<void()> showAboutBox;
 
   // --- Offered to the pages, the readout and the reports ---
-  QString StatusText(int panel) const;
-  void SetStatusText(int panel, const QString& text);
-  QColor StatusColor() const;
-  void SetStatusColor(const QColor& color);
-  void SetProgress(int position);
-  void SetProgressMaximum(int maximum);
-  Host& host() { return host_; }
+  std::string CurrentFile() const override;
+  std::string DecimalSeparator() const override;
+  QString StatusText(int panel) const override;
+  void SetStatusText(int panel, const QString& text) override;
+  QColor StatusColor() const override;
+  void SetStatusColor(const QColor& color) override;
+  QColor ButtonFaceColor() const override;
+  void SetProgress(int position) override;
+  void SetProgressMaximum(int maximum) override;
+  Host& host() override { return host_; }
   // The window's controls by name, for the core's page presenters.
-  ControlSink& Controls() { return controls_; }
+  ControlSink& Controls() override { return controls_; }
   const link::ConnectionState& LinkState() const { return linkState_; }
 
   // The steps run when a file is opened; pages add their fills at their stages.

@@ -9,6 +9,7 @@
 #include "app/ui/MainWindowParts.h"
 #include "dump/ui/LoadDistributionPage.h"
 #include "dump/ui/ServicePage.h"
+#include "frames/ui/FrameTablePage.h"
 
 namespace vertal::app {
 
@@ -98,6 +99,8 @@ void BuildPageTree(TForm_Main& form) {
                    [main, menu = form.PopupMenu_GRAFIKI](const QPoint& at) {
                      menu->popup(main->mapToGlobal(at));
                    });
+
+  form.frameTablePage = new frames::FrameTablePage(form.TabSheet_Osn, form, form.PopupMenu_GRAFIKI);
 }
 
 }  // namespace vertal::app

@@ -15,7 +15,9 @@ enum class ResetStage {
   LoadFields,      // the load-distribution fields
   TimesAndTotals,  // mechanism times, operating times, weight, counts
   Gauges,          // the load bars, then the classification labels
-  Tables,          // the grids of the paged tables and their scroll bars
+  OverloadTable,   // the overload grid and its scroll bar
+  KdsTable,        // the KDS grid and its scroll bar
+  Tables,          // the frame grid and its scroll bar
   Graphs,          // the series and axes of both graphs
 };
 inline constexpr std::size_t kResetStageCount = static_cast<std::size_t>(ResetStage::Graphs) + 1;

@@ -36,6 +36,11 @@ std::string NotWholeNumberMessage(std::string_view fieldCaption, std::string_vie
          std::string(text) + "\".";
 }
 
+std::string NotDateMessage(std::string_view fieldCaption, std::string_view text) {
+  return "\n Поле \"" + std::string(fieldCaption) +
+         "\" должно содержать дату в виде дд.мм.гг, а не \"" + std::string(text) + "\".";
+}
+
 std::optional<JumpList> SearchFrames(const std::string& path, const FrameConditions& conditions,
                                      const ProgressSink& progress) {
   ResultCollector runs(true);

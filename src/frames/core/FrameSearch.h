@@ -23,6 +23,9 @@ std::optional<int> ParseWholeNumber(std::string_view text);
 // The message shown instead of a search when a typed threshold is not a whole number.
 std::string NotWholeNumberMessage(std::string_view fieldCaption, std::string_view text);
 
+// The message shown instead of a search when a typed date is not day.month.year (dd.mm.yy).
+std::string NotDateMessage(std::string_view fieldCaption, std::string_view text);
+
 // Runs of selected frames, one item per run for its first frame; nothing when the file
 // cannot be opened.
 std::optional<JumpList> SearchFrames(const std::string& path, const FrameConditions& conditions,

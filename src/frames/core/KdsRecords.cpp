@@ -2,6 +2,7 @@
 
 #include "common/core/Bcd.h"
 #include "common/core/NumberFormat.h"
+#include "frames/core/FrameSearch.h"
 #include "frames/core/RecordPass.h"
 
 namespace vertal::frames {
@@ -36,6 +37,14 @@ const KdsParameter* Parameter(int code) {
 Bcd3 DateOf(ByteSpan r) { return r.subspan<kKdsDate, 3>(); }
 Bcd3 TimeOf(ByteSpan r) { return r.subspan<kKdsTime, 3>(); }
 
+// The fields as their refusals name them.
+constexpr std::string_view kFromCaption = "Дата с";
+constexpr std::string_view kToCaption = "Дата по";
+
+constexpr std::string_view kResultList = "ComboBox_KDS";
+constexpr std::string_view kResultCount = "Label_KDS_OtbZap";
+constexpr std::string_view kSummary = "Label_MaxM2";
+
 
 }  // namespace
 
@@ -67,6 +76,14 @@ const TableLayout& KdsTableLayout() {
   return layout;
 }
 
+std::variant<KdsConditions, std::string> ReadKdsConditions(const KdsFields& typed) {
+  const std::optional<BcdBytes> from = DateTextToBcd(typed.from);
+  if (!from) return NotDateMessage(kFromCaption, typed.from);
+  const std::optional<BcdBytes> to = DateTextToBcd(typed.to);
+  if (!to) return NotDateMessage(kToCaption, typed.to);
+  return KdsConditions{typed.parameter, *from, *to};
+}
+
 std::optional<JumpList> SearchKds(const std::string& path, const KdsConditions& c,
                                   const ProgressSink& progress) {
   ResultCollector items(false);
@@ -87,6 +104,19 @@ std::string KdsSummary(std::string_view parameterName, std::string_view fromText
   return "Количество превышенных параметров ( " + std::string(parameterName) + " ) с " +
          std::string(fromText) + " по " + std::string(toText) + " составляет " +
          std::to_string(count);
+}
+
+void ClearKdsSearchList(ControlSink& controls) {
+  controls.SetList(kResultList, JumpList{});
+}
+
+void ShowKdsSearch(const JumpList& found, const KdsFields& typed, ControlSink& controls) {
+  const bool listed = typed.parameter >= 1 && typed.parameter <= kKdsParameterCount;
+  const std::string_view name =
+      listed ? kKdsParameterNames[static_cast<std::size_t>(typed.parameter - 1)] : "";
+  controls.SetList(kResultList, found);
+  controls.SetText(kResultCount, std::to_string(found.Count()));
+  controls.SetText(kSummary, KdsSummary(name, typed.from, typed.to, found.Count()));
 }
 
 }  // namespace vertal::frames

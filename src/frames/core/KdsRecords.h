@@ -7,7 +7,9 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <variant>
 
+#include "common/core/ControlSink.h"
 #include "common/core/JumpList.h"
 #include "common/core/ProgressSink.h"
 #include "frames/core/BcdDateTime.h"
@@ -42,11 +44,28 @@ struct KdsConditions {
   BcdBytes to{};
 };
 
+// The search fields as the user set them; the defaults are the fields' state at start-up.
+struct KdsFields {
+  int parameter = 1;  // the chosen item of the parameter list, counted from 1
+  std::string from = "10.09.08";
+  std::string to = "20.09.08";
+};
+
+// Reads the typed dates once, before a search: the conditions, or the message that refuses
+// the first date that cannot be read.
+std::variant<KdsConditions, std::string> ReadKdsConditions(const KdsFields& typed);
+
 std::optional<JumpList> SearchKds(const std::string& path, const KdsConditions& conditions,
                                   const ProgressSink& progress = {});
 
 std::string KdsSummary(std::string_view parameterName, std::string_view fromText,
                        std::string_view toText, std::size_t count);
+
+// Empties the result list as a search begins; it stays empty when the file cannot be read.
+void ClearKdsSearchList(ControlSink& controls);
+// The result list, its count in `Label_KDS_OtbZap` ("0" when nothing was found) and the
+// summary in `Label_MaxM2`, which names the chosen parameter.
+void ShowKdsSearch(const JumpList& found, const KdsFields& typed, ControlSink& controls);
 
 inline constexpr std::string_view kKdsSearchRunningText = "Идет поиск параметров";
 

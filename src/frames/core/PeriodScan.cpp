@@ -5,6 +5,7 @@
 
 #include "common/core/Bcd.h"
 #include "dump/core/DumpFile.h"
+#include "dump/core/RecordAccess.h"
 #include "frames/core/FrameRecord.h"
 #include "frames/core/FrameTable.h"
 #include "frames/core/RecordPass.h"
@@ -111,6 +112,18 @@ void ShowPeriodScan(const PeriodScanResult& r, ControlSink& c) {
   c.SetList(kTuningList, r.tuning);
   c.SetList(kOverloadList, r.overloads);
   c.SetList(kSwitchOnList, r.switchOns);
+}
+
+void AddPeriodScanStage(dump::OpenSequence& sequence) {
+  sequence.Add(dump::OpenStage::PeriodScan, [](dump::OpenContext& c) {
+    if (!c.controls) return true;
+    ClearPeriodScanLists(*c.controls);
+    if (const auto result = ScanRecordingPeriod(c.path))
+      ShowPeriodScan(*result, *c.controls);
+    else
+      c.host.ShowMessage({MessageKind::Error, std::string(dump::kOpenFailedText)});
+    return true;
+  });
 }
 
 }  // namespace vertal::frames

@@ -8,6 +8,7 @@
 #include "common/core/ControlSink.h"
 #include "common/core/JumpList.h"
 #include "common/core/ProgressSink.h"
+#include "dump/core/OpenSequence.h"
 #include "frames/core/BcdDateTime.h"
 
 namespace vertal::frames {
@@ -41,6 +42,10 @@ void ShowPeriodScan(const PeriodScanResult& result, ControlSink& controls);
 // Empties the four lists as a scan begins; the labels keep their texts until it ends, and
 // the lists stay empty when the file cannot be read.
 void ClearPeriodScanLists(ControlSink& controls);
+
+// The scan as a step of opening a file where nothing shows its progress: the lists emptied,
+// the pass, then its labels and lists, or the open-failure message.
+void AddPeriodScanStage(dump::OpenSequence& sequence);
 
 // Status texts of the pass.
 inline constexpr std::string_view kScanRunningText = " Идет расшифровка файла";

@@ -20,9 +20,9 @@ namespace vertal::frames {
 namespace {
 
 constexpr int kScrollBarHeight = 16;
-constexpr int kBevel = 1;          // the line under each row caption
+constexpr int kBevel = 1;  // the line under each row caption
 constexpr int kCaptionIndent = 4;
-constexpr int kCountSpacing = 6;   // between the last caption and the count
+constexpr int kCountSpacing = 6;  // between the last caption and the count
 constexpr QRgb kBevelColour = 0x808080;
 
 QFrame* MakeBevel(QWidget* parent) {
@@ -58,7 +58,8 @@ QFrame* PagedTableView::BuildCaptionPanel() {
   column->setContentsMargins(0, grid_->FirstRowTop(), 0, 0);
   column->setSpacing(0);
   for (const RowCaption& caption : spec_.rows) {
-    QLabel* label = dump::MakeLabel(captionPanel_, caption.name, QString::fromUtf8(caption.caption));
+    QLabel* label =
+        dump::MakeLabel(captionPanel_, caption.name, QString::fromUtf8(caption.caption));
     label->setFixedHeight(grid_->RowPitch() - kBevel);
     label->setIndent(kCaptionIndent);
     label->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
@@ -67,6 +68,7 @@ QFrame* PagedTableView::BuildCaptionPanel() {
   }
   column->addSpacing(kCountSpacing);
   auto* countRow = new QHBoxLayout;
+  countRow->setSpacing(kCountSpacing);
   QLabel* caption =
       dump::MakeLabel(captionPanel_, spec_.countCaption, QString::fromUtf8("Отобрано кадров:"));
   caption->setIndent(kCaptionIndent);
@@ -137,8 +139,7 @@ void PagedTableView::MoveToEnd() {
 }
 
 void PagedTableView::Clear() {
-  window_.Controls().SetGrid(spec_.grid,
-                             EmptyTablePage(*spec_.layout, grid_->rowCount()).columns);
+  window_.Controls().SetGrid(spec_.grid, EmptyTablePage(*spec_.layout, grid_->rowCount()).columns);
   scrollBar_->setValue(0);
 }
 

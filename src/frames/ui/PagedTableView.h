@@ -31,7 +31,7 @@ struct RowCaption {
 
 struct PagedTableSpec {
   const TableLayout* layout = nullptr;
-  std::span<const RowCaption> rows;  // one per grid row, from row 0 down
+  std::span<const RowCaption> rows;    // one per grid row, from row 0 down
   const char* captionPanel = nullptr;  // the panel of row captions and the count
   const char* gridPanel = nullptr;     // the panel of grid and scroll bar; may be null
   const char* grid = nullptr;
@@ -39,8 +39,8 @@ struct PagedTableSpec {
   const char* countCaption = nullptr;  // "Отобрано кадров:"
   const char* count = nullptr;         // the count of the last search, "0000" at start
   int captionPanelWidth = 0;
-  QSize cell;            // width and height of a cell without its grid line
-  bool framed = false;   // a border round the grid
+  QSize cell;              // width and height of a cell without its grid line
+  bool framed = false;     // a border round the grid
   int gridPanelWidth = 0;  // 0: as wide as the grid
   QString accessibleName;  // the grid's page
 };

@@ -6,7 +6,7 @@
 namespace vertal::frames {
 
 namespace {
-constexpr int kGridLine = 1;   // each cell is followed by its grid line
+constexpr int kGridLine = 1;  // each cell is followed by its grid line
 constexpr int kBorderLine = 1;
 }  // namespace
 

@@ -1,7 +1,8 @@
 #pragma once
 // A pass over the current file as the window shows it: a status text while it runs, the
-// progress bar advanced when the pass reports (every few thousand records) with a repaint of
-// the window then, a message box when the file cannot be opened, and a closing status text.
+// progress bar advanced when the pass reports (every few thousand records) and the window
+// repainted then, at most about thirty times a second; a message box when the file cannot be
+// opened, and a closing status text.
 // The period scan and the three searches run this way.
 
 #include <QColor>

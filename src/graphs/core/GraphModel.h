@@ -61,4 +61,11 @@ inline constexpr std::string_view kParamDesignTitle = "Графики време
 inline constexpr std::string_view kRelayDesignTitle = "Графики временной зависимости работы реле и концевиков";
 inline constexpr std::string_view kLimitSeriesName = "Series1";
 
+// Controls of other pages that the graphs read: the crane in the titles (service page) and the
+// list of overload episodes that the limit line marks (period scan).
+inline constexpr std::string_view kCraneLabel = "Label_MKran";
+inline constexpr std::string_view kCraneNumberLabel = "Label_NKran";
+inline constexpr std::string_view kLimiterNumberLabel = "Label_NVERTAL";
+inline constexpr std::string_view kOverloadListControl = "ComboBox_Cikl_M";
+
 }  // namespace vertal::graphs

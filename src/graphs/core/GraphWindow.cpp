@@ -16,8 +16,10 @@ const std::array<std::string_view, kRelaySeriesCount> kRelaySeriesNames = {
 
 namespace {
 
-constexpr double kHundredth = 0.01;
-constexpr double kTenth = 0.1;
+// Divided rather than multiplied by 0.01: the quotient is the double nearest the decimal value,
+// so 1234 shows as 12.34 wherever the number is printed in full.
+constexpr double kHundred = 100.0;
+constexpr double kTen = 10.0;
 constexpr int kLimitLevels = 4;  // heights 1..4: ceiling, wall, slew right, slew left
 
 // Calls visit(n, frame) for every valid frame of the window.
@@ -65,10 +67,10 @@ GraphWindow ReadParamWindow(const std::string& path, std::int64_t position) {
   return ReadWindow(path, position, kParamSeriesCount,
                     [](double x, const frames::FrameRecord& f, std::vector<SeriesPoints>& s) {
                       s[0].Add(x, f.LoadMoment());
-                      s[1].Add(x, f.Load() * kHundredth);
-                      s[2].Add(x, f.Radius() * kHundredth);
-                      s[3].Add(x, f.Length() * kHundredth);
-                      s[4].Add(x, f.Azimuth() * kTenth);
+                      s[1].Add(x, f.Load() / kHundred);
+                      s[2].Add(x, f.Radius() / kHundred);
+                      s[3].Add(x, f.Length() / kHundred);
+                      s[4].Add(x, f.Azimuth() / kTen);
                       s[5].Add(x, 0.0);
                     });
 }

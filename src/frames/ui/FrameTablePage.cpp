@@ -1,0 +1,338 @@
+#include "frames/ui/FrameTablePage.h"
+
+#include <QCheckBox>
+#include <QFrame>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QVBoxLayout>
+
+#include "dump/core/DumpLayout.h"
+#include "dump/ui/ValueStyle.h"
+#include "frames/core/CodeDecoder.h"
+#include "frames/core/FrameSearch.h"
+#include "frames/core/FrameTable.h"
+#include "frames/core/PeriodScan.h"
+#include "frames/ui/FindPicture.h"
+#include "frames/ui/JumpListCombo.h"
+#include "frames/ui/PageStyle.h"
+#include "frames/ui/PagedTableView.h"
+#include "frames/ui/ShownPass.h"
+
+namespace vertal::frames {
+
+namespace {
+
+constexpr int kCaptionPanelWidth = 159;
+constexpr int kGridPanelWidth = 376;
+constexpr int kPeriodPanelWidth = 262;
+constexpr int kGroupWidth = 260;
+constexpr QSize kCell(73, 17);
+constexpr int kPageMargin = 2;
+constexpr int kGroupSpacing = 2;
+constexpr int kBoxMargin = 4;
+constexpr int kThresholdLength = 3;
+constexpr int kThresholdWidth = 36;
+constexpr int kTypedListLength = 30;  // the lists that limit typed text
+constexpr int kResultListWidth = 230;
+constexpr int kSearchSpacing = 10;
+
+constexpr const char* kThresholdCaption = "Загрузка M%";
+
+// The scan's bar counts one step more than there are frames.
+constexpr int kScanProgressMaximum = static_cast<int>(dump::kFrameCount) + 1;
+constexpr int kSearchProgressMaximum = static_cast<int>(dump::kFrameCount);
+constexpr QRgb kScanColour = 0xA6CAF0;  // sky blue
+
+// One caption per grid row, from row 0 down.
+// clang-format off
+constexpr RowCaption kRows[] = {
+    {"Label12", "Номер кадра"},
+    {"Label13", "Дата записи"},
+    {"Label14", "Время записи"},
+    {"Label15", "Угол наклона стрелы, град"},
+    {"Label16", "Длина стрелы, м"},
+    {"Label17", "Вылет, м"},
+    {"Label18", "Давление/Усилие, кгс"},
+    {"Label19", "Масса груза, т"},
+    {"Label20", "Азимут, град"},
+    {"Label23", "Ветер, м/сек"},
+    {"Label24", "КОС (Мзон+флаги)"},
+    {"Label25", "Температура среды, град"},
+    {"Label26", "Запасовка\\ Режим"},
+    {"Label27", "Момент загрузки, %"},
+    {"Label28", "Выходные реле"},
+    {"Label29", "Введенные сраб. огран."},
+    {"Label30", "Дискр. входы 1"},
+    {"Label31", "Дискр. входы 2"},
+    {"Label32", "Дискр. входы 3"},
+    {"Label33", "Коды отказа"},
+    {"Label34", "К. С. кадра"},
+};
+// clang-format on
+static_assert(std::size(kRows) == kFrameTableRows);
+
+PagedTableSpec FrameTableSpec() {
+  PagedTableSpec spec;
+  spec.layout = &FrameTableLayout();
+  spec.rows = kRows;
+  spec.captionPanel = "Panel17";
+  spec.gridPanel = "Panel3";
+  spec.grid = "StringGrid_O_Otb";
+  spec.scrollBar = "ScrollBar_Cikl";
+  spec.countCaption = "Label11";
+  spec.count = "Label_O_OtbZap";
+  spec.captionPanelWidth = kCaptionPanelWidth;
+  spec.gridPanelWidth = kGridPanelWidth;
+  spec.cell = kCell;
+  spec.framed = true;
+  spec.accessibleName = QStringLiteral("Общая");
+  return spec;
+}
+
+QGroupBox* MakeGroup(QWidget* parent, const char* name, const char* title) {
+  auto* box = new QGroupBox(QString::fromUtf8(title), parent);
+  box->setObjectName(QString::fromLatin1(name));
+  return box;
+}
+
+QVBoxLayout* Stack(QWidget* box) {
+  auto* column = new QVBoxLayout(box);
+  column->setContentsMargins(kBoxMargin, kBoxMargin, kBoxMargin, kBoxMargin);
+  column->setSpacing(kGroupSpacing);
+  return column;
+}
+
+}  // namespace
+
+FrameTablePage::FrameTablePage(QWidget* sheet, PageWindow& window, QMenu* popup)
+    : QWidget(sheet), window_(window) {
+  setObjectName(QStringLiteral("FrameTablePage"));
+  // The page does not hold the window at its size: a smaller window cuts it off.
+  setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Ignored);
+  auto* fill = new QVBoxLayout(sheet);
+  fill->setContentsMargins(0, 0, 0, 0);
+  fill->addWidget(this);
+
+  auto* page = new QVBoxLayout(this);
+  page->setContentsMargins(kPageMargin, kPageMargin, kPageMargin, kPageMargin);
+  page->setSpacing(kGroupSpacing);
+
+  auto* area = new QFrame(this);
+  area->setObjectName(QStringLiteral("Panel5"));
+  auto* row = new QHBoxLayout(area);
+  row->setContentsMargins(0, 0, 0, 0);
+  row->setSpacing(0);
+  table = new PagedTableView(FrameTableSpec(), window, area);
+  table->SetPopupMenu(popup);
+  StringGrid_O_Otb = table->Grid();
+  StringGrid_O_Otb->setToolTip(QStringLiteral("Для расшифровки кодов укажите ячейку"));
+  ScrollBar_Cikl = table->ScrollBar();
+  Label_O_OtbZap = table->Count();
+  row->addWidget(table, 0, Qt::AlignTop);
+  row->addWidget(BuildPeriodPanel(), 0, Qt::AlignTop);
+  row->addStretch(1);
+
+  page->addWidget(area);
+  page->addWidget(BuildSearchGroup());
+  page->addStretch(1);
+  ConnectHandlers();
+}
+
+QWidget* FrameTablePage::BuildPeriodPanel() {
+  auto* panel = new QFrame(this);
+  panel->setObjectName(QStringLiteral("Panel4"));
+  panel->setFixedWidth(kPeriodPanelWidth);
+  auto* column = new QVBoxLayout(panel);
+  column->setContentsMargins(0, 0, 0, 0);
+  column->setSpacing(kGroupSpacing);
+
+  QGroupBox* period = MakeGroup(panel, "GroupBox7", "Период времени охваченный РП");
+  period->setFixedWidth(kGroupWidth);
+  QVBoxLayout* labels = Stack(period);
+  Label_NR = dump::MakeLabel(period, "Label_NR", QString());
+  Label_KR = dump::MakeLabel(period, "Label_KR", QString());
+  for (QLabel* label : {Label_NR, Label_KR}) {
+    label->setAccessibleName(period->title());
+    labels->addWidget(label);
+  }
+  BoldTitle(period);
+  column->addWidget(period);
+
+  column->addWidget(BuildEpisodeGroup("GroupBox6", "Работа с перегрузками M > 110%:", Label_Cikl_M,
+                                      ComboBox_Cikl_M, "ComboBox_Cikl_M", 0));
+  column->addWidget(BuildEpisodeGroup("GroupBox4",
+                                      "Рыбота в режиме НАСТРОЙКА:", Label_Cikl_NASTROYKA,
+                                      ComboBox_Cikl_NASTROYKA, "ComboBox_Cikl_NASTROYKA", 0));
+  column->addWidget(BuildEpisodeGroup("GroupBox2", "Cрабатывания МЗОНа:", Label_Cikl_MZON,
+                                      ComboBox_Cikl_MZON, "ComboBox_Cikl_MZON", kTypedListLength));
+  column->addWidget(BuildEpisodeGroup("GroupBox17", "Включения прибора:", Label_ON, ComboBox_ON,
+                                      "ComboBox_ON", kTypedListLength));
+  column->addStretch(1);
+  return panel;
+}
+
+QGroupBox* FrameTablePage::BuildEpisodeGroup(const char* name, const char* title, QLabel*& count,
+                                             JumpListCombo*& list, const char* listName,
+                                             int maxTyped) {
+  QGroupBox* box = MakeGroup(this, name, title);
+  box->setFixedWidth(kGroupWidth);
+  QVBoxLayout* column = Stack(box);
+  // The count label is named like its list with "Label" in place of "ComboBox".
+  const QByteArray countName = QByteArray(listName).replace("ComboBox", "Label");
+  count = dump::MakeLabel(box, countName.constData(), QString());
+  StyleAsCount(count);
+  count->setAccessibleName(box->title());
+  list = new JumpListCombo(listName, maxTyped, box);
+  list->setAccessibleName(box->title());
+  column->addWidget(count);
+  column->addWidget(list);
+  BoldTitle(box);
+  return box;
+}
+
+QGroupBox* FrameTablePage::BuildSearchGroup() {
+  QGroupBox* box = MakeGroup(this, "GroupBox1", "Условия отбора кадров");
+  auto* row = new QHBoxLayout(box);
+  row->setContentsMargins(kBoxMargin, kBoxMargin, kBoxMargin, kBoxMargin);
+  row->setSpacing(kSearchSpacing);
+
+  QLabel* label9 = dump::MakeLabel(box, "Label9", QString::fromUtf8("Загрузка    M% > "));
+  Edit_O_M = new QLineEdit(QStringLiteral("0"), box);
+  Edit_O_M->setObjectName(QStringLiteral("Edit_O_M"));
+  Edit_O_M->setMaxLength(kThresholdLength);
+  Edit_O_M->setFixedWidth(kThresholdWidth);
+  dump::Caption(label9, Edit_O_M);
+  CheckBox_Error = new QCheckBox(QString::fromUtf8("Коды отказа"), box);
+  CheckBox_Error->setObjectName(QStringLiteral("CheckBox_Error"));
+  CheckBox_SLim = new QCheckBox(QString::fromUtf8("Сработало ограничение"), box);
+  CheckBox_SLim->setObjectName(QStringLiteral("CheckBox_SLim"));
+
+  QGroupBox* result = MakeGroup(box, "GroupBox8", "Результат поиска:");
+  QVBoxLayout* resultColumn = Stack(result);
+  ComboBox_Cikl = new JumpListCombo("ComboBox_Cikl", kTypedListLength, result);
+  ComboBox_Cikl->setFixedWidth(kResultListWidth);
+  ComboBox_Cikl->setAccessibleName(result->title());
+  resultColumn->addWidget(ComboBox_Cikl);
+  BoldTitle(result);
+
+  BitBtn1 = new QPushButton(FindPicture(), QString::fromUtf8("Найти"), box);
+  BitBtn1->setObjectName(QStringLiteral("BitBtn1"));
+
+  row->addWidget(label9);
+  row->addWidget(Edit_O_M);
+  row->addWidget(CheckBox_Error);
+  row->addWidget(CheckBox_SLim);
+  row->addWidget(result);
+  row->addWidget(BitBtn1, 0, Qt::AlignBottom);
+  row->addStretch(1);
+  BoldTitle(box);
+  return box;
+}
+
+void FrameTablePage::ConnectHandlers() {
+  connect(ScrollBar_Cikl, &QScrollBar::valueChanged, this, &FrameTablePage::ScrollBar_CiklChange);
+  connect(ComboBox_Cikl_MZON, &JumpListCombo::Chosen, this,
+          &FrameTablePage::ComboBox_Cikl_MZONChange);
+  connect(ComboBox_Cikl_NASTROYKA, &JumpListCombo::Chosen, this,
+          &FrameTablePage::ComboBox_Cikl_NASTROYKAChange);
+  connect(ComboBox_Cikl_M, &JumpListCombo::Chosen, this, &FrameTablePage::ComboBox_Cikl_MChange);
+  connect(ComboBox_ON, &JumpListCombo::Chosen, this, &FrameTablePage::ComboBox_ONChange);
+  connect(ComboBox_Cikl, &JumpListCombo::Chosen, this, &FrameTablePage::ComboBox_CiklChange);
+  connect(StringGrid_O_Otb, &RecordGrid::CellSelected, this,
+          &FrameTablePage::StringGrid_O_OtbSelectCell);
+  connect(BitBtn1, &QPushButton::clicked, this, &FrameTablePage::BitBtn1Click);
+}
+
+// --- Handlers ---
+
+void FrameTablePage::ScrollBar_CiklChange() {
+  table->ShowPage();
+}
+
+void FrameTablePage::ComboBox_Cikl_MZONChange() {
+  table->JumpTo(*ComboBox_Cikl_MZON);
+}
+void FrameTablePage::ComboBox_Cikl_NASTROYKAChange() {
+  table->JumpTo(*ComboBox_Cikl_NASTROYKA);
+}
+void FrameTablePage::ComboBox_Cikl_MChange() {
+  table->JumpTo(*ComboBox_Cikl_M);
+}
+void FrameTablePage::ComboBox_ONChange() {
+  table->JumpTo(*ComboBox_ON);
+}
+void FrameTablePage::ComboBox_CiklChange() {
+  table->JumpTo(*ComboBox_Cikl);
+}
+
+void FrameTablePage::StringGrid_O_OtbSelectCell(int column, int row) {
+  const QTableWidgetItem* cell = StringGrid_O_Otb->item(row, column);
+  const std::string text = cell ? cell->text().toStdString() : std::string();
+  if (const auto message = DecodeCell(row, text))
+    window_.host().ShowMessage({MessageKind::Plain, *message});
+}
+
+void FrameTablePage::BitBtn1Click() {
+  const std::string path = window_.CurrentFile();
+  if (path.empty()) return;
+  // The threshold is read once; a text that is no whole number searches nothing.
+  const std::string typed = Edit_O_M->text().toStdString();
+  const std::optional<int> threshold = ParseWholeNumber(typed);
+  if (!threshold) {
+    window_.host().ShowMessage(
+        {MessageKind::Error, NotWholeNumberMessage(kThresholdCaption, typed)});
+    return;
+  }
+  const FrameConditions conditions{*threshold, CheckBox_SLim->isChecked(),
+                                   CheckBox_Error->isChecked()};
+  ControlSink& controls = window_.Controls();
+  ClearFrameSearchList(controls);
+  const PassDisplay display{kSearchRunningText, kSearchDoneText, kSearchProgressMaximum, {}, false};
+  RunShownPass(window_, display, [&](const ProgressSink& progress) {
+    const std::optional<JumpList> found = SearchFrames(path, conditions, progress);
+    if (found) ShowFrameSearch(*found, controls);
+    return found.has_value();
+  });
+}
+
+// --- Opening and resetting ---
+
+void FrameTablePage::ScanRecordingPeriod() {
+  const std::string path = window_.CurrentFile();
+  ControlSink& controls = window_.Controls();
+  ClearPeriodScanLists(controls);
+  // When the file cannot be read the status bar goes back to what it showed before.
+  const PassDisplay display{kScanRunningText, kScanDoneText, kScanProgressMaximum,
+                            QColor(kScanColour), true};
+  RunShownPass(window_, display, [&](const ProgressSink& progress) {
+    const std::optional<PeriodScanResult> result = frames::ScanRecordingPeriod(path, progress);
+    if (result) ShowPeriodScan(*result, controls);
+    return result.has_value();
+  });
+}
+
+void FrameTablePage::AddOpenStages(dump::OpenSequence& sequence) {
+  using dump::OpenContext;
+  using dump::OpenStage;
+  // The page at the current position first; moving to the last page refills it, unless the
+  // scroll bar stood there already.
+  sequence.Add(OpenStage::FrameTable, [this](OpenContext&) {
+    table->ShowPage();
+    table->MoveToEnd();
+    return true;
+  });
+  sequence.Add(OpenStage::PeriodScan, [this](OpenContext&) {
+    ScanRecordingPeriod();
+    return true;
+  });
+}
+
+void FrameTablePage::ResetTable() {
+  table->Clear();
+}
+
+}  // namespace vertal::frames

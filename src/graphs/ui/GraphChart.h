@@ -1,0 +1,74 @@
+#pragma once
+// The chart of a graph page: a title line over a plot with a frame-number bottom axis, the
+// series in the order they are drawn, and a legend below that stays hidden on screen (it is
+// shown only while the chart is printed). Each series draws its points and line in its point
+// colour; its legend icon may carry a different series colour. The mouse cursor becomes a
+// crosshair over the points of the series that ask for it.
+
+#include <QColor>
+#include <QString>
+#include <vector>
+
+#include <qcustomplot.h>
+
+namespace vertal::graphs {
+
+enum class Marker {
+  None,
+  Circle,
+  Bar,  // a filled rectangle 1 pixel wide and 15 high: consecutive frames form a bar
+};
+
+struct SeriesStyle {
+  const char* name;        // objectName of the series
+  const char* title;       // its legend entry
+  QRgb pointColour;        // points and the line between them
+  QRgb legendColour;       // the legend icon
+  Marker marker = Marker::None;
+  bool line = true;        // points joined in ascending X
+  int lineWidth = 1;
+  bool inLegend = true;
+  bool crosshair = true;   // crosshair cursor over its points
+};
+
+// A series whose legend icon is drawn in its series colour rather than its point colour.
+class SeriesGraph : public QCPGraph {
+ public:
+  SeriesGraph(QCPAxis* keyAxis, QCPAxis* valueAxis, const SeriesStyle& style);
+  bool Crosshair() const { return crosshair_; }
+
+ protected:
+  void drawLegendIcon(QCPPainter* painter, const QRectF& rect) const override;
+
+ private:
+  QColor legendColour_;
+  bool crosshair_;
+};
+
+class GraphChart : public QCustomPlot {
+  Q_OBJECT
+
+ public:
+  GraphChart(const char* name, const QString& title, QWidget* parent = nullptr);
+
+  // Adds a series; series are drawn in the order they are added.
+  SeriesGraph* AddSeries(const SeriesStyle& style);
+  const std::vector<SeriesGraph*>& Series() const { return series_; }
+
+  QString Title() const;
+  void SetTitle(const QString& title);
+  QCPTextElement* TitleElement() const { return title_; }
+
+  // The legend row below the plot, for printing.
+  void ShowLegend(bool shown);
+
+ protected:
+  void resizeEvent(QResizeEvent* event) override;
+  void mouseMoveEvent(QMouseEvent* event) override;
+
+ private:
+  QCPTextElement* title_ = nullptr;
+  std::vector<SeriesGraph*> series_;
+};
+
+}  // namespace vertal::graphs

@@ -1,0 +1,132 @@
+#include "graphs/ui/GraphPage.h"
+
+#include <QFrame>
+#include <QScrollBar>
+#include <QSignalBlocker>
+#include <QVBoxLayout>
+
+#include "dump/core/RecordAccess.h"
+
+namespace vertal::graphs {
+
+namespace {
+
+QString Text(std::string_view utf8) {
+  return QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size()));
+}
+
+QList<double> ToList(const std::vector<double>& values) {
+  return QList<double>(values.begin(), values.end());
+}
+
+void SetPoints(QCPGraph* graph, const SeriesPoints& points) {
+  // The model's points are in ascending X already.
+  graph->setData(ToList(points.x), ToList(points.y), true);
+}
+
+}  // namespace
+
+GraphPage::GraphPage(const GraphPageSetup& setup, GraphLinks links, QWidget* sheet)
+    : QWidget(sheet), links_(std::move(links)), model_(setup.kind) {
+  chart_ = new GraphChart(setup.chart, Text(model_.View().title), this);
+  if (setup.limit) limit_ = chart_->AddSeries(*setup.limit);
+  for (const std::string& name : model_.SeriesNames()) {
+    for (const SeriesStyle& style : setup.series)
+      if (name == style.name) window_.push_back(chart_->AddSeries(style));
+  }
+  Q_ASSERT(window_.size() == model_.SeriesNames().size());
+  chart_->xAxis->setRange(model_.View().axis.min, model_.View().axis.max);
+
+  scrollBar_ = new QScrollBar(Qt::Horizontal, this);
+  scrollBar_->setObjectName(QString::fromLatin1(setup.scrollBar));
+  scrollBar_->setRange(0, static_cast<int>(kMaxPosition));
+  scrollBar_->setSingleStep(1);
+  scrollBar_->setPageStep(1);
+  // Reached with the tab key, the arrows then step the window frame by frame.
+  scrollBar_->setFocusPolicy(Qt::StrongFocus);
+  scrollBar_->setAccessibleName(Text(kFramesAxisTitle));
+  chart_->setAccessibleName(sheet->accessibleName());
+
+  keyPanel_ = new QFrame(this);
+  keyPanel_->setObjectName(QString::fromLatin1(setup.keyPanel));
+  keyPanel_->setFixedHeight(setup.keyPanelHeight);
+
+  auto* column = new QVBoxLayout(this);
+  column->setContentsMargins(0, 0, 0, 0);
+  column->setSpacing(0);
+  column->addWidget(chart_, 1);
+  column->addWidget(scrollBar_);
+  column->addWidget(keyPanel_);
+
+  auto* sheetLayout = new QVBoxLayout(sheet);
+  sheetLayout->setContentsMargins(0, 0, 0, 0);
+  sheetLayout->addWidget(this);
+}
+
+SeriesGraph* GraphPage::Series(std::string_view name) const {
+  for (SeriesGraph* graph : chart_->Series())
+    if (graph->objectName() == Text(name)) return graph;
+  return nullptr;
+}
+
+std::vector<const SeriesPoints*> GraphPage::ShownPoints() const {
+  const GraphView& view = model_.View();
+  std::vector<const SeriesPoints*> shown;
+  if (limit_ && limit_->visible()) shown.push_back(&view.limit);
+  for (std::size_t i = 0; i < window_.size(); ++i)
+    if (window_[i]->visible()) shown.push_back(&view.series[i]);
+  return shown;
+}
+
+void GraphPage::Fill() {
+  const std::string path = links_.currentFile();
+  if (path.empty()) return;
+  if (!model_.MoveTo(path, scrollBar_->value(), links_.craneLabels())) ReportUnreadable();
+  Draw();
+}
+
+void GraphPage::Open(const std::string& path, const JumpList& overloads) {
+  if (!model_.Open(path, links_.craneLabels(), overloads)) ReportUnreadable();
+  {
+    // The model has filled the window it ends on; the scroll bar only follows it.
+    const QSignalBlocker quiet(scrollBar_);
+    scrollBar_->setValue(static_cast<int>(model_.View().position));
+  }
+  DrawLimit();
+  Draw();
+}
+
+void GraphPage::Reset() {
+  model_.Reset();
+  {
+    // With no file current the fill would return at once.
+    const QSignalBlocker quiet(scrollBar_);
+    scrollBar_->setValue(static_cast<int>(model_.View().position));
+  }
+  DrawLimit();
+  Draw();
+}
+
+void GraphPage::Draw() {
+  const GraphView& view = model_.View();
+  for (std::size_t i = 0; i < window_.size(); ++i) SetPoints(window_[i], view.series[i]);
+  chart_->xAxis->setRange(view.axis.min, view.axis.max);
+  chart_->xAxis->setLabel(Text(view.axisTitle));
+  chart_->SetTitle(Text(view.title));
+  Replot();
+}
+
+void GraphPage::DrawLimit() {
+  if (limit_) SetPoints(limit_, model_.View().limit);
+}
+
+void GraphPage::Replot() {
+  Restyle();
+  chart_->replot();
+}
+
+void GraphPage::ReportUnreadable() {
+  links_.host->ShowMessage({MessageKind::Error, std::string(dump::kOpenFailedText)});
+}
+
+}  // namespace vertal::graphs

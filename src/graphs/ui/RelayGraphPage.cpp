@@ -1,0 +1,80 @@
+#include "graphs/ui/RelayGraphPage.h"
+
+#include <QFrame>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QScrollBar>
+
+#include "graphs/core/AxisScale.h"
+
+namespace vertal::graphs {
+
+namespace {
+
+constexpr QRgb kSet = 0x008000;        // green: the limit is set
+constexpr QRgb kTriggered = 0xFF0000;  // red: the limit triggered
+constexpr int kPanelHeight = 43;
+constexpr int kKeyPixels = 12;
+constexpr double kLevelStep = 1;  // one tick per limit height
+
+constexpr SeriesStyle Bars(const char* name, const char* title, QRgb colour) {
+  return {name, title, colour, colour, Marker::Bar, false};
+}
+
+// Green before red, so that a red bar covers the green one of the same limit and frame.
+const SeriesStyle kBarStyles[] = {
+    Bars("Series6", "1 - Подъем груза первой лебедкой", kSet),
+    Bars("Series7", "2 - Подъем груза второй лебедкой", kSet),
+    Bars("Series8", "3 - Передвижение тележки", kSet),
+    Bars("Series9", "4 - Передвижение крана", kSet),
+    Bars("Series10", "5 - Груз на консоли", kTriggered),
+    Bars("Series11", "6 - Перегрузка", kTriggered),
+    Bars("Series12", "7 - Блокировка захвата", kTriggered),
+    Bars("Series13", "8 - Блокировка спадания каната", kTriggered),
+};
+
+GraphPageSetup Setup() {
+  GraphPageSetup setup;
+  setup.kind = GraphKind::Relay;
+  setup.chart = "Chart_Rele";
+  setup.scrollBar = "ScrollBarGKZ";
+  setup.keyPanel = "Panel16";
+  setup.keyPanelHeight = kPanelHeight;
+  setup.series = kBarStyles;
+  return setup;
+}
+
+}  // namespace
+
+RelayGraphPage::RelayGraphPage(GraphLinks links, QWidget* sheet)
+    : GraphPage(Setup(), std::move(links), sheet),
+      Chart_Rele(Chart()),
+      ScrollBarGKZ(ScrollBar()),
+      Panel16(KeyPanel()) {
+  Label1 = new QLabel(
+      QStringLiteral("1 - ПОТОЛОК     2 - СТЕНА        3 - ПОВОРОТ ВПРАВО     4 - ПОВРОТ ВЛЕВО"), Panel16);
+  Label1->setObjectName(QStringLiteral("Label1"));
+  QFont font = Label1->font();
+  font.setPixelSize(kKeyPixels);
+  font.setBold(true);
+  Label1->setFont(font);
+  QPalette palette = Label1->palette();
+  palette.setColor(QPalette::WindowText, Qt::black);
+  Label1->setPalette(palette);
+  auto* row = new QHBoxLayout(Panel16);
+  row->addWidget(Label1);
+  row->addStretch(1);
+
+  auto ticker = QSharedPointer<QCPAxisTickerFixed>::create();
+  ticker->setTickStep(kLevelStep);
+  Chart_Rele->yAxis->setTicker(ticker);
+  Chart_Rele->yAxis->setRange(kRelayValueAxis.min, kRelayValueAxis.max);
+
+  connect(ScrollBarGKZ, &QScrollBar::valueChanged, this, &RelayGraphPage::ScrollBarGKZChange);
+}
+
+void RelayGraphPage::ScrollBarGKZChange() {
+  Fill();
+}
+
+}  // namespace vertal::graphs

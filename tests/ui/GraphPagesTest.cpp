@@ -1,0 +1,418 @@
+// The pages "Параметры" and "Координатная защита": what opening a file draws, the window fills
+// of the scroll bars, the check boxes, the jump from a point to the frame table, the command
+// "Показать графики", the view reset, and a file that disappears while the window is open.
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QFile>
+#include <QLabel>
+#include <QScrollBar>
+#include <QTabWidget>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include "MainWindowFixture.h"
+#include "graphs/core/AxisScale.h"
+#include "graphs/core/GraphWindow.h"
+#include "graphs/ui/GraphPages.h"
+#include "graphs/ui/ParamGraphPage.h"
+#include "graphs/ui/RelayGraphPage.h"
+#include "support/DumpBuilder.h"
+
+using vertal::graphs::GraphChart;
+using vertal::graphs::ParamGraphPage;
+using vertal::graphs::RelayGraphPage;
+using vertal::graphs::SeriesGraph;
+using vertal::testing::CraneIdent;
+using vertal::testing::DumpBuilder;
+using vertal::testing::FrameFields;
+using vertal::testing::LimiterIdent;
+using vertal::testing::MainWindowFixture;
+using vertal::testing::Q;
+
+namespace {
+
+const QString kOpenFailed = Q("\n Файл не удалось открыть!");
+const char* const kParamSeries[] = {"Series1", "Series2", "Series3", "Series4",
+                                    "Series5", "Series16", "Series18"};
+
+QList<double> Keys(const QCPGraph* graph) {
+  QList<double> keys;
+  for (const QCPGraphData& point : *graph->data()) keys << point.key;
+  return keys;
+}
+
+QList<double> Values(const QCPGraph* graph) {
+  QList<double> values;
+  for (const QCPGraphData& point : *graph->data()) values << point.value;
+  return values;
+}
+
+// A named crane whose frames at `valid` are recorded with the given load moment and limits.
+DumpBuilder Crane() {
+  DumpBuilder b;
+  b.Limiter(0, LimiterIdent{"0412", 5, 3, 12, 2, 31, "Вертал"});
+  b.Crane(0, CraneIdent{1187, 2006, 4, "КС-55713", {0x14, 0x03, 0x07}, "Завод", "Наладка"});
+  return b;
+}
+
+FrameFields Frame(std::uint8_t moment, std::uint8_t limits = 0) {
+  FrameFields f;
+  f.loadMoment = moment;
+  f.load = 1250;      // 12.5 t
+  f.radius = 830;     // 8.3 m
+  f.length = 2150;    // 21.5 m
+  f.azimuth = 1800;   // 180°
+  f.limits = limits;
+  return f;
+}
+
+}  // namespace
+
+class GraphPagesTest : public QObject {
+  Q_OBJECT
+
+ private slots:
+  void init() {
+    f_ = std::make_unique<MainWindowFixture>();
+    QVERIFY(dir_.isValid());
+    EnsureFrameScrollBar();
+  }
+  void cleanup() { f_.reset(); }
+
+  void pagesCarryTheirControlsSeriesAndLooks() {
+    ParamGraphPage& p = Param();
+    QCOMPARE(p.parentWidget(), f_->form->TabSheet19);
+    QCOMPARE(p.ScrollBarGPar->orientation(), Qt::Horizontal);
+    QCOMPARE(p.ScrollBarGPar->maximum(), 268228);
+    QCOMPARE(p.ScrollBarGPar->singleStep(), 1);
+    QCOMPARE(p.ScrollBarGPar->pageStep(), 1);
+    QCOMPARE(p.Panel6->height(), 48);
+    QCOMPARE(p.CheckBox_GrParM->text(), Q("------ M(t) "));
+    QCOMPARE(p.Label37->text(), Q("------ 110%"));
+    QCOMPARE(p.CheckBox_GrParQ->text(), Q("-------- Q(t)"));
+    QCOMPARE(p.CheckBox_GrParR->text(), Q("-------- R(t)"));
+    QCOMPARE(p.CheckBox_GrParGA->text(), Q("-------- Ga(t)"));
+    QCOMPARE(p.CheckBox_GrParL->text(), Q("-------- Lt(t)"));
+    const QList<bool> checked{p.CheckBox_GrParM->isChecked(), p.CheckBox_GrParQ->isChecked(),
+                              p.CheckBox_GrParR->isChecked(), p.CheckBox_GrParGA->isChecked(),
+                              p.CheckBox_GrParL->isChecked()};
+    QCOMPARE(checked, (QList<bool>{true, true, false, false, false}));
+    QCOMPARE(p.CheckBox_GrParR->palette().color(QPalette::WindowText), QColor(0x800000));
+    QCOMPARE(p.Label37->palette().color(QPalette::WindowText), QColor(0xFF0000));
+
+    // Series in the drawing order, each in its point colour, the legend icon in its own.
+    GraphChart* chart = p.Chart_Param;
+    QCOMPARE(chart->plottableCount(), 7);
+    for (int i = 0; i < 7; ++i) QCOMPARE(chart->plottable(i)->objectName(), Q(kParamSeries[i]));
+    QCOMPARE(p.Series("Series4")->pen().color(), QColor(0x800000));
+    QCOMPARE(p.Series("Series16")->pen().color(), QColor(0x008080));
+    QCOMPARE(p.Series("Series1")->scatterStyle().shape(), QCPScatterStyle::ssCircle);
+    QCOMPARE(p.Series("Series18")->pen().width(), 2);
+    QVERIFY(!chart->legend->hasItemWithPlottable(p.Series("Series18")));
+    QVERIFY(chart->legend->hasItemWithPlottable(p.Series("Series4")));
+    QVERIFY(!chart->legend->visible());
+    QCOMPARE(chart->Title(), Q("Графики временной зависимости регистрируемых параметров"));
+    QCOMPARE(chart->TitleElement()->font().pixelSize(), 13);
+    QCOMPARE(chart->xAxis->range(), QCPRange(0, 25));
+    QCOMPARE(chart->xAxis->label(), QString());
+    QCOMPARE(chart->yAxis->range().lower, -2.0);
+
+    RelayGraphPage& r = Relay();
+    QCOMPARE(r.parentWidget(), f_->form->TabSheet20);
+    QCOMPARE(r.Panel16->height(), 43);
+    QCOMPARE(r.Label1->text(),
+             Q("1 - ПОТОЛОК     2 - СТЕНА        3 - ПОВОРОТ ВПРАВО     4 - ПОВРОТ ВЛЕВО"));
+    QVERIFY(r.Label1->font().bold());
+    QCOMPARE(r.Label1->font().pixelSize(), 12);
+    QCOMPARE(r.Chart_Rele->Title(), Q("Графики временной зависимости работы реле и концевиков"));
+    QCOMPARE(r.Chart_Rele->yAxis->range(), QCPRange(0, 5));
+    QCOMPARE(r.Chart_Rele->plottableCount(), 8);
+    for (int i = 0; i < 8; ++i) {
+      auto* bars = static_cast<SeriesGraph*>(r.Chart_Rele->plottable(i));
+      QCOMPARE(bars->objectName(), QStringLiteral("Series%1").arg(6 + i));
+      QCOMPARE(bars->lineStyle(), QCPGraph::lsNone);
+      QCOMPARE(bars->scatterStyle().shape(), QCPScatterStyle::ssCustom);
+      // A bar one pixel wide and 15 high.
+      QCOMPARE(bars->scatterStyle().pen().color(), QColor(i < 4 ? 0x008000 : 0xFF0000));
+      QCOMPARE(bars->scatterStyle().pen().widthF(), 1.0);
+      QCOMPARE(bars->scatterStyle().customPath().boundingRect().size(), QSizeF(0, 15));
+    }
+  }
+
+  void openingShowsTheLastWindowOfBothGraphs() {
+    DumpBuilder b = Crane();
+    b.Frame(5, Frame(40)).Frame(268227, Frame(60)).Frame(268228, Frame(70)).Frame(270275, Frame(80));
+    b.Frame(270276, Frame(90));
+    Open(b, "a.bin");
+
+    ParamGraphPage& p = Param();
+    QCOMPARE(p.ScrollBarGPar->value(), 268228);
+    QCOMPARE(p.Chart_Param->xAxis->range(), QCPRange(268228, 270276));
+    QCOMPARE(p.Chart_Param->xAxis->label(), Q("Кадры"));
+    QCOMPARE(Keys(p.Series("Series2")), (QList<double>{268228, 270275}));
+    QCOMPARE(Values(p.Series("Series2")), (QList<double>{70, 80}));
+    QCOMPARE(Values(p.Series("Series3")), (QList<double>{12.5, 12.5}));
+    QCOMPARE(Values(p.Series("Series18")), (QList<double>{0, 0}));
+    const QString crane = Text("Label_MKran");
+    QVERIFY(!crane.isEmpty());
+    QCOMPARE(p.Chart_Param->Title(),
+             Q("График параметров работы стрелового крана ") + crane + Q(" № ") +
+                 Text("Label_NKran") + Q(" по данным РП VERTAL № ") + Text("Label_NVERTAL") +
+                 Q(" (по кадрам)"));
+    // Only M and Q are shown at start: the axis ends a round step above the limit line.
+    QCOMPARE(p.Chart_Param->yAxis->range(), QCPRange(-2, 120));
+    QCOMPARE(p.Series("Series1")->visible(), true);
+    QCOMPARE(p.Series("Series4")->visible(), false);
+
+    RelayGraphPage& r = Relay();
+    QCOMPARE(r.ScrollBarGKZ->value(), 268228);
+    QCOMPARE(r.Chart_Rele->xAxis->range(), QCPRange(268228, 270276));
+    QVERIFY(r.Chart_Rele->Title().startsWith(Q("График работы дискр. входов и выходных реле стрелового крана ")));
+    QVERIFY(f_->host.messages.empty());
+  }
+
+  void scrollingRefillsTheWindowAndNothingWithoutAFile() {
+    ParamGraphPage& p = Param();
+    // No file yet: the scroll bar moves, the chart stays as it was.
+    p.ScrollBarGPar->setValue(100);
+    QCOMPARE(p.Chart_Param->xAxis->range(), QCPRange(0, 25));
+    QCOMPARE(p.Chart_Param->Title(), Q("Графики временной зависимости регистрируемых параметров"));
+
+    DumpBuilder b = Crane();
+    b.Frame(10, Frame(40)).Frame(2047, Frame(41)).Frame(2048, Frame(42)).Frame(100000, Frame(43));
+    b.Frame(102048, Frame(44));
+    Open(b, "a.bin");
+    p.ScrollBarGPar->setValue(0);
+    QCOMPARE(p.Chart_Param->xAxis->range(), QCPRange(0, 2048));
+    QCOMPARE(Keys(p.Series("Series2")), (QList<double>{10, 2047}));
+    p.ScrollBarGPar->setValue(100000);
+    QCOMPARE(p.Chart_Param->xAxis->range(), QCPRange(100000, 102048));
+    QCOMPARE(Keys(p.Series("Series2")), (QList<double>{100000}));
+    p.ScrollBarGPar->setValue(300000);  // clamped
+    QCOMPARE(p.ScrollBarGPar->value(), 268228);
+
+    RelayGraphPage& r = Relay();
+    r.ScrollBarGKZ->setValue(0);
+    QCOMPARE(r.Chart_Rele->xAxis->range(), QCPRange(0, 2048));
+    QVERIFY(f_->host.messages.empty());
+  }
+
+  void relayBarsFollowTheLimitBits() {
+    DumpBuilder b = Crane();
+    b.Frame(10, Frame(0, 0x88)).Frame(11, Frame(0, 0x0F)).Frame(12, Frame(0, 0x00));
+    Open(b, "a.bin");
+    RelayGraphPage& r = Relay();
+    r.ScrollBarGKZ->setValue(0);
+    QCOMPARE(Keys(r.Series("Series6")), (QList<double>{10}));    // ceiling set
+    QCOMPARE(Values(r.Series("Series6")), (QList<double>{1}));
+    QCOMPARE(Keys(r.Series("Series10")), (QList<double>{10, 11}));  // ceiling triggered
+    QCOMPARE(Values(r.Series("Series10")), (QList<double>{1, 1}));
+    QCOMPARE(Values(r.Series("Series11")), (QList<double>{2}));
+    QCOMPARE(Values(r.Series("Series12")), (QList<double>{3}));
+    QCOMPARE(Values(r.Series("Series13")), (QList<double>{4}));
+    for (const char* green : {"Series7", "Series8", "Series9"})
+      QVERIFY2(r.Series(green)->data()->isEmpty(), green);
+    QCOMPARE(r.Chart_Rele->yAxis->range(), QCPRange(0, 5));
+  }
+
+  void checkBoxesShowAndHideWithoutReadingTheFile() {
+    DumpBuilder b = Crane();
+    b.Frame(268300, Frame(60));
+    const std::string path = Open(b, "a.bin");
+    QVERIFY(QFile::remove(QString::fromStdString(path)));
+    ParamGraphPage& p = Param();
+
+    p.CheckBox_GrParM->click();
+    QVERIFY(!p.Series("Series1")->visible());
+    QVERIFY(!p.Series("Series2")->visible());
+    QCOMPARE(p.Chart_Param->yAxis->range(), QCPRange(-2, 14));  // the load of 12.5 t is highest
+    p.CheckBox_GrParR->click();
+    p.CheckBox_GrParGA->click();
+    p.CheckBox_GrParL->click();
+    p.CheckBox_GrParQ->click();
+    QVERIFY(p.Series("Series4")->visible());
+    QVERIFY(p.Series("Series16")->visible());
+    QVERIFY(p.Series("Series5")->visible());
+    QVERIFY(!p.Series("Series3")->visible());
+    QVERIFY(p.Series("Series18")->visible());
+    QCOMPARE(p.Chart_Param->yAxis->range(), QCPRange(-2, 200));  // the azimuth of 180°
+    p.CheckBox_GrParM->click();
+    QVERIFY(p.Series("Series1")->visible());
+    QVERIFY(p.Series("Series2")->visible());
+    // The points were not touched and nothing tried to read the vanished file.
+    QCOMPARE(Keys(p.Series("Series2")), (QList<double>{268300}));
+    QVERIFY(f_->host.messages.empty());
+  }
+
+  void limitLineMarksTheOverloadEpisodesOfTheScan() {
+    if (!f_->form->findChild<QComboBox*>(QStringLiteral("ComboBox_Cikl_M")))
+      QSKIP("the frame page with the overload list is not built");
+    DumpBuilder b = Crane();
+    for (std::int64_t n = 0; n < 2048; ++n) b.Frame(n, Frame(n == 1000 || n == 1500 ? 115 : 50));
+    Open(b, "a.bin");
+    ParamGraphPage& p = Param();
+    const QList<double> keys = Keys(p.Series("Series1"));
+    QCOMPARE(keys.size(), 2048);
+    QCOMPARE(keys.count(0.0), 2046);
+    QCOMPARE(keys.mid(2046), (QList<double>{1000, 1500}));
+    QCOMPARE(Values(p.Series("Series1")).first(), 110.0);
+    // The window fill never changes it.
+    p.ScrollBarGPar->setValue(100000);
+    QCOMPARE(Keys(p.Series("Series1")), keys);
+  }
+
+  void clickOnAPointOpensTheFrameTableThere() {
+    DumpBuilder b = Crane();
+    b.Frame(4999, Frame(50)).Frame(5000, Frame(100)).Frame(5001, Frame(50));
+    Open(b, "a.bin");
+    auto& form = *f_->form;
+    form.PageControl_Main->setCurrentWidget(form.TabSheet_Grafik);
+    form.PageControl8->setCurrentWidget(form.TabSheet19);
+    form.resize(844, 643);
+    form.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&form));
+    ParamGraphPage& p = Param();
+    p.ScrollBarGPar->setValue(4000);
+
+    // A real click on the peak of the load moment at frame 5,000.
+    GraphChart* chart = p.Chart_Param;
+    chart->replot();
+    QCoreApplication::processEvents();
+    const QPoint peak(static_cast<int>(chart->xAxis->coordToPixel(5000)),
+                      static_cast<int>(chart->yAxis->coordToPixel(100)));
+    // A crosshair over the points, the ordinary cursor over the empty plot.
+    QTest::mouseMove(chart, peak);
+    QCOMPARE(chart->cursor().shape(), Qt::CrossCursor);
+    QTest::mouseMove(chart, QPoint(static_cast<int>(chart->xAxis->coordToPixel(4500)), peak.y()));
+    QCOMPARE(chart->cursor().shape(), Qt::ArrowCursor);
+    QTest::mouseClick(chart, Qt::LeftButton, Qt::NoModifier, peak);
+    QCOMPARE(form.PageControl_Main->currentWidget(), form.TabSheet_Cikl);
+    QCOMPARE(form.PageControl_Cikl->currentWidget(), form.TabSheet_Osn);
+    QCOMPARE(FrameScrollBar()->value(), 5000);
+
+    // The handler itself, on another series.
+    FrameScrollBar()->setValue(0);
+    form.PageControl_Main->setCurrentWidget(form.TabSheet_Grafik);
+    p.Chart_ParamClickSeries(p.Series("Series3"), 2);
+    QCOMPARE(FrameScrollBar()->value(), 5001);
+    QCOMPARE(form.PageControl_Main->currentWidget(), form.TabSheet_Cikl);
+  }
+
+  void showGraphsMovesBothGraphsToTheFrameTable() {
+    auto& form = *f_->form;
+    // No file: nothing at all.
+    form.PageControl_Main->setCurrentWidget(form.TabSheet_Const);
+    form.Go_KZ->trigger();
+    QCOMPARE(form.PageControl_Main->currentWidget(), form.TabSheet_Const);
+
+    DumpBuilder b = Crane();
+    b.Frame(1000, Frame(50, 0x80)).Frame(268300, Frame(50));
+    const std::string path = Open(b, "a.bin");
+    form.PageControl8->setCurrentWidget(form.TabSheet20);
+    FrameScrollBar()->setValue(1000);
+    form.Go_KZ->trigger();
+    QCOMPARE(form.PageControl_Main->currentWidget(), form.TabSheet_Grafik);
+    QCOMPARE(form.PageControl8->currentWidget(), form.TabSheet20);  // sub-page kept
+    QCOMPARE(Param().ScrollBarGPar->value(), 1000);
+    QCOMPARE(Relay().ScrollBarGKZ->value(), 1000);
+    QCOMPARE(Param().Chart_Param->xAxis->range(), QCPRange(1000, 3048));
+    QCOMPARE(Keys(Relay().Series("Series6")), (QList<double>{1000}));
+
+    FrameScrollBar()->setValue(270331);
+    form.Go_KZ->trigger();
+    QCOMPARE(Param().ScrollBarGPar->value(), 268228);
+    QCOMPARE(Relay().ScrollBarGKZ->value(), 268228);
+    QCOMPARE(Keys(Param().Series("Series2")), (QList<double>{268300}));
+
+    // Positions already in place: only the page changes; the vanished file is never read.
+    QVERIFY(QFile::remove(QString::fromStdString(path)));
+    form.PageControl_Main->setCurrentWidget(form.TabSheet_Const);
+    form.Go_KZ->trigger();
+    QCOMPARE(form.PageControl_Main->currentWidget(), form.TabSheet_Grafik);
+    QVERIFY(f_->host.messages.empty());
+  }
+
+  void aFileThatCannotBeOpenedGivesOneMessagePerFill() {
+    DumpBuilder b = Crane();
+    b.Frame(268300, Frame(60, 0xFF));
+    const std::string path = Open(b, "a.bin");
+    QVERIFY(QFile::remove(QString::fromStdString(path)));
+    ParamGraphPage& p = Param();
+    p.ScrollBarGPar->setValue(5);
+    QCOMPARE(f_->host.Texts(), (std::vector<std::string>{kOpenFailed.toStdString()}));
+    QVERIFY(p.Series("Series2")->data()->isEmpty());
+    QCOMPARE(p.Chart_Param->xAxis->range(), QCPRange(5, 2053));
+    Relay().ScrollBarGKZ->setValue(7);
+    QCOMPARE(f_->host.messages.size(), std::size_t{2});
+    QVERIFY(Relay().Series("Series6")->data()->isEmpty());
+  }
+
+  void legendIsShownBelowThePlotOnlyWhenAsked() {
+    GraphChart* chart = Param().Chart_Param;
+    QCOMPARE(chart->plotLayout()->rowCount(), 2);  // title and plot
+    chart->ShowLegend(true);
+    QVERIFY(chart->legend->visible());
+    QCOMPARE(chart->plotLayout()->rowCount(), 3);
+    QCOMPARE(chart->plotLayout()->element(2, 0), chart->legend);
+    int entries = 0;
+    for (int i = 0; i < chart->legend->itemCount(); ++i) entries += chart->legend->item(i) ? 1 : 0;
+    QCOMPARE(entries, 6);  // every series but the zero line
+    chart->ShowLegend(false);
+    QCOMPARE(chart->plotLayout()->rowCount(), 2);
+  }
+
+  void resetEmptiesBothGraphsAndKeepsTheTitles() {
+    DumpBuilder b = Crane();
+    b.Frame(3, Frame(60)).Frame(268300, Frame(60, 0x11));
+    Open(b, "a.bin");
+    const QString paramTitle = Param().Chart_Param->Title();
+    const QString relayTitle = Relay().Chart_Rele->Title();
+    f_->form->ResetView();
+    for (const char* name : kParamSeries)
+      QVERIFY2(Param().Series(name)->data()->isEmpty(), name);
+    for (SeriesGraph* bars : Relay().Chart_Rele->Series()) QVERIFY(bars->data()->isEmpty());
+    for (GraphChart* chart : {Param().Chart_Param, Relay().Chart_Rele}) {
+      QCOMPARE(chart->xAxis->range(), QCPRange(0, 1));
+      QCOMPARE(chart->xAxis->label(), Q("Кадры"));
+    }
+    QCOMPARE(Param().ScrollBarGPar->value(), 0);
+    QCOMPARE(Relay().ScrollBarGKZ->value(), 0);
+    QCOMPARE(Param().Chart_Param->Title(), paramTitle);
+    QCOMPARE(Relay().Chart_Rele->Title(), relayTitle);
+  }
+
+ private:
+  ParamGraphPage& Param() { return *f_->form->graphPages->Param(); }
+  RelayGraphPage& Relay() { return *f_->form->graphPages->Relay(); }
+
+  QScrollBar* FrameScrollBar() {
+    return f_->form->findChild<QScrollBar*>(QString::fromLatin1(vertal::graphs::kFrameScrollBar));
+  }
+
+  // The frame table's scroll bar, as the page "Общая" has it, where that page is not built.
+  void EnsureFrameScrollBar() {
+    if (FrameScrollBar()) return;
+    auto* bar = new QScrollBar(Qt::Horizontal, f_->form->TabSheet_Osn);
+    bar->setObjectName(QString::fromLatin1(vertal::graphs::kFrameScrollBar));
+    bar->setRange(0, 270331);
+  }
+
+  QString Text(const char* label) {
+    return f_->form->findChild<QWidget*>(QString::fromLatin1(label))->property("text").toString();
+  }
+
+  std::string Open(const DumpBuilder& builder, const char* name) {
+    const std::string path = dir_.filePath(QString::fromLatin1(name)).toStdString();
+    builder.Write(path);
+    f_->host.openAnswers.push_back(path);
+    f_->form->SpeedButton_OPENClick();
+    return path;
+  }
+
+  std::unique_ptr<MainWindowFixture> f_;
+  QTemporaryDir dir_;
+};
+
+QTEST_MAIN(GraphPagesTest)
+#include "GraphPagesTest.moc"
