@@ -13,12 +13,12 @@ namespace vertal::testing {
 class FakeHost : public Host {
  public:
   void ShowMessage(const Message& message) override { messages.push_back(message); }
-  std::optional<std::string> ChooseOpenFile(const FileDialogSpec& spec) override {
-    openDialogs.push_back(spec);
+  std::optional<std::string> ChooseOpenFile(const FileDialogSpec& setup) override {
+    openDialogs.push_back(setup);
     return Next(openAnswers);
   }
-  std::optional<std::string> ChooseSaveFile(const FileDialogSpec& spec) override {
-    saveDialogs.push_back(spec);
+  std::optional<std::string> ChooseSaveFile(const FileDialogSpec& setup) override {
+    saveDialogs.push_back(setup);
     return Next(saveAnswers);
   }
   void RepaintNow() override { ++repaints; }

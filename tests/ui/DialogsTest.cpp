@@ -91,12 +91,12 @@ class DialogsTest : public QObject {
     MainWindowFixture f;
     QTemporaryDir dir;
     QVERIFY(dir.isValid());
-    FileDialogSpec spec = f.form->SaveDialog1;
-    spec.initialDirectory = dir.path().toStdString();
-    spec.fileName = "reading";
+    FileDialogSpec setup = f.form->SaveDialog1;
+    setup.initialDirectory = dir.path().toStdString();
+    setup.fileName = "reading";
     QFileDialog dialog;
     dialog.setAcceptMode(QFileDialog::AcceptSave);
-    vertal::app::ConfigureFileDialog(dialog, spec);
+    vertal::app::ConfigureFileDialog(dialog, setup);
     QCOMPARE(dialog.defaultSuffix(), QStringLiteral("bin"));
     QCOMPARE(dialog.directory().absolutePath(), QDir(dir.path()).absolutePath());
     QCOMPARE(dialog.selectedFiles().value(0),

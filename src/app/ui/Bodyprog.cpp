@@ -34,21 +34,21 @@ constexpr int kPathPanel = 0;
 constexpr int kStatusPanel = 1;
 
 FileDialogSpec MakeOpenDialog() {
-  FileDialogSpec spec;
-  spec.title = "Открыть";
-  spec.filters = {{"Бинарные (*.bin)", "*.bin"}, {"Все файлы (*.*)", "*.*"}};
+  FileDialogSpec setup;
+  setup.title = "Открыть";
+  setup.filters = {{"Бинарные (*.bin)", "*.bin"}, {"Все файлы (*.*)", "*.*"}};
   // One past the filters: the dialog starts on the first.
-  spec.filterIndex = 3;
-  return spec;
+  setup.filterIndex = 3;
+  return setup;
 }
 
 FileDialogSpec MakeSaveDialog() {
-  FileDialogSpec spec;
-  spec.defaultExtension = "bin";
-  spec.filters = {{"Информация регистратора параметров (*.bin)", "*.bin"},
+  FileDialogSpec setup;
+  setup.defaultExtension = "bin";
+  setup.filters = {{"Информация регистратора параметров (*.bin)", "*.bin"},
                   {"Все файлы (*.*)", "*.*"}};
-  spec.filterIndex = 1;
-  return spec;
+  setup.filterIndex = 1;
+  return setup;
 }
 
 }  // namespace

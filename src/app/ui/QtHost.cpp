@@ -9,11 +9,11 @@ namespace vertal::app {
 
 namespace {
 
-std::optional<std::string> RunFileDialog(QWidget* parent, const FileDialogSpec& spec,
+std::optional<std::string> RunFileDialog(QWidget* parent, const FileDialogSpec& setup,
                                          QFileDialog::AcceptMode mode) {
   QFileDialog dialog(parent);
   dialog.setAcceptMode(mode);
-  ConfigureFileDialog(dialog, spec);
+  ConfigureFileDialog(dialog, setup);
   if (dialog.exec() != QDialog::Accepted) return std::nullopt;
   const QStringList chosen = dialog.selectedFiles();
   if (chosen.isEmpty()) return std::nullopt;
@@ -22,9 +22,9 @@ std::optional<std::string> RunFileDialog(QWidget* parent, const FileDialogSpec& 
 
 }  // namespace
 
-QStringList NameFilters(const FileDialogSpec& spec) {
+QStringList NameFilters(const FileDialogSpec& setup) {
   QStringList filters;
-  for (const FileFilter& filter : spec.filters) {
+  for (const FileFilter& filter : setup.filters) {
     const QString pattern =
         filter.pattern == "*.*" ? QStringLiteral("*") : ToQString(filter.pattern);
     // The dialog hides the last parenthesised part, so the description shows as written.
@@ -45,23 +45,23 @@ void ConfigureMessageBox(QMessageBox& box, const Message& message) {
   box.setDefaultButton(QMessageBox::Ok);
 }
 
-void ConfigureFileDialog(QFileDialog& dialog, const FileDialogSpec& spec) {
+void ConfigureFileDialog(QFileDialog& dialog, const FileDialogSpec& setup) {
   // The program's own dialog, so that filters and names behave the same on every desktop.
   dialog.setOption(QFileDialog::DontUseNativeDialog);
   dialog.setOption(QFileDialog::HideNameFilterDetails);
   dialog.setOption(QFileDialog::DontConfirmOverwrite);
   dialog.setFileMode(dialog.acceptMode() == QFileDialog::AcceptOpen ? QFileDialog::ExistingFile
                                                                     : QFileDialog::AnyFile);
-  if (!spec.title.empty()) dialog.setWindowTitle(ToQString(spec.title));
-  const QStringList filters = NameFilters(spec);
+  if (!setup.title.empty()) dialog.setWindowTitle(ToQString(setup.title));
+  const QStringList filters = NameFilters(setup);
   dialog.setNameFilters(filters);
   if (!filters.isEmpty()) {
-    const bool inRange = spec.filterIndex >= 1 && spec.filterIndex <= filters.size();
-    dialog.selectNameFilter(filters.at(inRange ? spec.filterIndex - 1 : 0));
+    const bool inRange = setup.filterIndex >= 1 && setup.filterIndex <= filters.size();
+    dialog.selectNameFilter(filters.at(inRange ? setup.filterIndex - 1 : 0));
   }
-  dialog.setDefaultSuffix(ToQString(spec.defaultExtension));
-  if (!spec.initialDirectory.empty()) dialog.setDirectory(ToQString(spec.initialDirectory));
-  if (!spec.fileName.empty()) dialog.selectFile(ToQString(spec.fileName));
+  dialog.setDefaultSuffix(ToQString(setup.defaultExtension));
+  if (!setup.initialDirectory.empty()) dialog.setDirectory(ToQString(setup.initialDirectory));
+  if (!setup.fileName.empty()) dialog.selectFile(ToQString(setup.fileName));
 }
 
 void QtHost::ShowMessage(const Message& message) {
@@ -70,12 +70,12 @@ void QtHost::ShowMessage(const Message& message) {
   box.exec();
 }
 
-std::optional<std::string> QtHost::ChooseOpenFile(const FileDialogSpec& spec) {
-  return RunFileDialog(window_, spec, QFileDialog::AcceptOpen);
+std::optional<std::string> QtHost::ChooseOpenFile(const FileDialogSpec& setup) {
+  return RunFileDialog(window_, setup, QFileDialog::AcceptOpen);
 }
 
-std::optional<std::string> QtHost::ChooseSaveFile(const FileDialogSpec& spec) {
-  return RunFileDialog(window_, spec, QFileDialog::AcceptSave);
+std::optional<std::string> QtHost::ChooseSaveFile(const FileDialogSpec& setup) {
+  return RunFileDialog(window_, setup, QFileDialog::AcceptSave);
 }
 
 void QtHost::RepaintNow() {

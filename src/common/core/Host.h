@@ -41,9 +41,9 @@ class Host {
   // Shows a modal message box and returns when the user has closed it.
   virtual void ShowMessage(const Message& message) = 0;
   // A modal open dialog: the chosen path, or nothing when the user cancelled.
-  virtual std::optional<std::string> ChooseOpenFile(const FileDialogSpec& spec) = 0;
+  virtual std::optional<std::string> ChooseOpenFile(const FileDialogSpec& setup) = 0;
   // A modal save dialog: the chosen path, or nothing when the user cancelled.
-  virtual std::optional<std::string> ChooseSaveFile(const FileDialogSpec& spec) = 0;
+  virtual std::optional<std::string> ChooseSaveFile(const FileDialogSpec& setup) = 0;
   // Repaints the window now; long operations call it between their steps.
   virtual void RepaintNow() = 0;
 };

@@ -76,21 +76,21 @@ constexpr RowCaption kRows[] = {
 static_assert(std::size(kRows) == kFrameTableRows);
 
 PagedTableSpec FrameTableSpec() {
-  PagedTableSpec spec;
-  spec.layout = &FrameTableLayout();
-  spec.rows = kRows;
-  spec.captionPanel = "Panel17";
-  spec.gridPanel = "Panel3";
-  spec.grid = "StringGrid_O_Otb";
-  spec.scrollBar = "ScrollBar_Cikl";
-  spec.countCaption = "Label11";
-  spec.count = "Label_O_OtbZap";
-  spec.captionPanelWidth = kCaptionPanelWidth;
-  spec.gridPanelWidth = kGridPanelWidth;
-  spec.cell = kCell;
-  spec.framed = true;
-  spec.accessibleName = QStringLiteral("Общая");
-  return spec;
+  PagedTableSpec setup;
+  setup.layout = &FrameTableLayout();
+  setup.rows = kRows;
+  setup.captionPanel = "Panel17";
+  setup.gridPanel = "Panel3";
+  setup.grid = "StringGrid_O_Otb";
+  setup.scrollBar = "ScrollBar_Cikl";
+  setup.countCaption = "Label11";
+  setup.count = "Label_O_OtbZap";
+  setup.captionPanelWidth = kCaptionPanelWidth;
+  setup.gridPanelWidth = kGridPanelWidth;
+  setup.cell = kCell;
+  setup.framed = true;
+  setup.accessibleName = QStringLiteral("Общая");
+  return setup;
 }
 
 QGroupBox* MakeGroup(QWidget* parent, const char* name, const char* title) {

@@ -36,19 +36,19 @@ constexpr RowCaption kRows[] = {
 static_assert(std::size(kRows) == kKdsTableRows);
 
 PagedTableSpec KdsTableSpec() {
-  PagedTableSpec spec;
-  spec.layout = &KdsTableLayout();
-  spec.rows = kRows;
-  spec.captionPanel = "Panel8";
-  spec.grid = "StringGrid_KDS_Otbor";
-  spec.scrollBar = "ScrollBar_KDS";
-  spec.countCaption = "Label86";
-  spec.count = "Label_KDS_OtbZap";
-  spec.captionPanelWidth = kEventCaptionPanelWidth;
-  spec.cell = kCell;
-  spec.framed = false;
-  spec.accessibleName = QStringLiteral("КДС");
-  return spec;
+  PagedTableSpec setup;
+  setup.layout = &KdsTableLayout();
+  setup.rows = kRows;
+  setup.captionPanel = "Panel8";
+  setup.grid = "StringGrid_KDS_Otbor";
+  setup.scrollBar = "ScrollBar_KDS";
+  setup.countCaption = "Label86";
+  setup.count = "Label_KDS_OtbZap";
+  setup.captionPanelWidth = kEventCaptionPanelWidth;
+  setup.cell = kCell;
+  setup.framed = false;
+  setup.accessibleName = QStringLiteral("КДС");
+  return setup;
 }
 
 }  // namespace

@@ -37,19 +37,19 @@ constexpr RowCaption kRows[] = {
 static_assert(std::size(kRows) == kOverloadTableRows);
 
 PagedTableSpec OverloadTableSpec() {
-  PagedTableSpec spec;
-  spec.layout = &OverloadTableLayout();
-  spec.rows = kRows;
-  spec.captionPanel = "PCikl_b";
-  spec.grid = "StringGrid_Per_Otb";
-  spec.scrollBar = "ScrollBar_Per";
-  spec.countCaption = "Label_OTBOR";
-  spec.count = "Label_Per_OtbZap";
-  spec.captionPanelWidth = kEventCaptionPanelWidth;
-  spec.cell = kCell;
-  spec.framed = false;
-  spec.accessibleName = QStringLiteral("Перегрузки");
-  return spec;
+  PagedTableSpec setup;
+  setup.layout = &OverloadTableLayout();
+  setup.rows = kRows;
+  setup.captionPanel = "PCikl_b";
+  setup.grid = "StringGrid_Per_Otb";
+  setup.scrollBar = "ScrollBar_Per";
+  setup.countCaption = "Label_OTBOR";
+  setup.count = "Label_Per_OtbZap";
+  setup.captionPanelWidth = kEventCaptionPanelWidth;
+  setup.cell = kCell;
+  setup.framed = false;
+  setup.accessibleName = QStringLiteral("Перегрузки");
+  return setup;
 }
 
 }  // namespace

@@ -38,10 +38,10 @@ QFrame* MakeBevel(QWidget* parent) {
 
 }  // namespace
 
-PagedTableView::PagedTableView(const PagedTableSpec& spec, PageWindow& window, QWidget* parent)
-    : QWidget(parent), spec_(spec), window_(window) {
-  grid_ = new RecordGrid(spec.layout->columns, static_cast<int>(spec.rows.size()), spec.cell,
-                         spec.framed, this);
+PagedTableView::PagedTableView(const PagedTableSpec& setup, PageWindow& window, QWidget* parent)
+    : QWidget(parent), setup_(setup), window_(window) {
+  grid_ = new RecordGrid(setup.layout->columns, static_cast<int>(setup.rows.size()), setup.cell,
+                         setup.framed, this);
   auto* row = new QHBoxLayout(this);
   row->setContentsMargins(0, 0, 0, 0);
   row->setSpacing(0);
@@ -51,13 +51,13 @@ PagedTableView::PagedTableView(const PagedTableSpec& spec, PageWindow& window, Q
 
 QFrame* PagedTableView::BuildCaptionPanel() {
   captionPanel_ = new QFrame(this);
-  captionPanel_->setObjectName(QString::fromLatin1(spec_.captionPanel));
-  captionPanel_->setFixedWidth(spec_.captionPanelWidth);
+  captionPanel_->setObjectName(QString::fromLatin1(setup_.captionPanel));
+  captionPanel_->setFixedWidth(setup_.captionPanelWidth);
   auto* column = new QVBoxLayout(captionPanel_);
   // Each caption stands level with its row of the grid.
   column->setContentsMargins(0, grid_->FirstRowTop(), 0, 0);
   column->setSpacing(0);
-  for (const RowCaption& caption : spec_.rows) {
+  for (const RowCaption& caption : setup_.rows) {
     QLabel* label =
         dump::MakeLabel(captionPanel_, caption.name, QString::fromUtf8(caption.caption));
     label->setFixedHeight(grid_->RowPitch() - kBevel);
@@ -70,9 +70,9 @@ QFrame* PagedTableView::BuildCaptionPanel() {
   auto* countRow = new QHBoxLayout;
   countRow->setSpacing(kCountSpacing);
   QLabel* caption =
-      dump::MakeLabel(captionPanel_, spec_.countCaption, QString::fromUtf8("Отобрано кадров:"));
+      dump::MakeLabel(captionPanel_, setup_.countCaption, QString::fromUtf8("Отобрано кадров:"));
   caption->setIndent(kCaptionIndent);
-  count_ = dump::MakeLabel(captionPanel_, spec_.count, QStringLiteral("0000"));
+  count_ = dump::MakeLabel(captionPanel_, setup_.count, QStringLiteral("0000"));
   dump::StyleAsValue(count_);
   dump::Caption(caption, count_);
   countRow->addWidget(caption);
@@ -83,26 +83,26 @@ QFrame* PagedTableView::BuildCaptionPanel() {
 }
 
 QWidget* PagedTableView::BuildGridPanel() {
-  QWidget* panel = spec_.gridPanel ? new QFrame(this) : new QWidget(this);
-  if (spec_.gridPanel) panel->setObjectName(QString::fromLatin1(spec_.gridPanel));
-  panel->setFixedWidth(std::max(spec_.gridPanelWidth, grid_->width()));
+  QWidget* panel = setup_.gridPanel ? new QFrame(this) : new QWidget(this);
+  if (setup_.gridPanel) panel->setObjectName(QString::fromLatin1(setup_.gridPanel));
+  panel->setFixedWidth(std::max(setup_.gridPanelWidth, grid_->width()));
   auto* column = new QVBoxLayout(panel);
   column->setContentsMargins(0, 0, 0, 0);
   column->setSpacing(0);
 
   grid_->setParent(panel);
-  grid_->setObjectName(QString::fromLatin1(spec_.grid));
-  grid_->setAccessibleName(spec_.accessibleName);
+  grid_->setObjectName(QString::fromLatin1(setup_.grid));
+  grid_->setAccessibleName(setup_.accessibleName);
   dump::StyleAsValue(grid_);
   grid_->viewport()->setCursor(Qt::PointingHandCursor);
   column->addWidget(grid_, 0, Qt::AlignHCenter);
 
   scrollBar_ = new QScrollBar(Qt::Horizontal, panel);
-  scrollBar_->setObjectName(QString::fromLatin1(spec_.scrollBar));
-  scrollBar_->setAccessibleName(QString::fromUtf8(spec_.rows.front().caption));
-  scrollBar_->setRange(0, static_cast<int>(spec_.layout->MaxPosition()));
+  scrollBar_->setObjectName(QString::fromLatin1(setup_.scrollBar));
+  scrollBar_->setAccessibleName(QString::fromUtf8(setup_.rows.front().caption));
+  scrollBar_->setRange(0, static_cast<int>(setup_.layout->MaxPosition()));
   scrollBar_->setSingleStep(1);
-  scrollBar_->setPageStep(spec_.layout->columns);
+  scrollBar_->setPageStep(setup_.layout->columns);
   scrollBar_->setFixedSize(grid_->width(), kScrollBarHeight);
   column->addWidget(scrollBar_, 0, Qt::AlignHCenter);
   column->addStretch(1);
@@ -119,8 +119,8 @@ void PagedTableView::ShowPage() {
   const std::string path = window_.CurrentFile();
   if (path.empty()) return;
   const TablePage page =
-      ReadTablePage(path, *spec_.layout, scrollBar_->value(), window_.DecimalSeparator());
-  window_.Controls().SetGrid(spec_.grid, page.columns);
+      ReadTablePage(path, *setup_.layout, scrollBar_->value(), window_.DecimalSeparator());
+  window_.Controls().SetGrid(setup_.grid, page.columns);
   if (page.unreadable)
     window_.host().ShowMessage({MessageKind::Error, std::string(dump::kOpenFailedText)});
 }
@@ -139,7 +139,7 @@ void PagedTableView::MoveToEnd() {
 }
 
 void PagedTableView::Clear() {
-  window_.Controls().SetGrid(spec_.grid, EmptyTablePage(*spec_.layout, grid_->rowCount()).columns);
+  window_.Controls().SetGrid(setup_.grid, EmptyTablePage(*setup_.layout, grid_->rowCount()).columns);
   scrollBar_->setValue(0);
 }
 

@@ -49,7 +49,7 @@ class PagedTableView : public QWidget {
   Q_OBJECT
 
  public:
-  PagedTableView(const PagedTableSpec& spec, PageWindow& window, QWidget* parent);
+  PagedTableView(const PagedTableSpec& setup, PageWindow& window, QWidget* parent);
 
   RecordGrid* Grid() const { return grid_; }
   QScrollBar* ScrollBar() const { return scrollBar_; }
@@ -74,7 +74,7 @@ class PagedTableView : public QWidget {
   QFrame* BuildCaptionPanel();
   QWidget* BuildGridPanel();
 
-  const PagedTableSpec spec_;
+  const PagedTableSpec setup_;
   PageWindow& window_;
   QFrame* captionPanel_ = nullptr;
   RecordGrid* grid_ = nullptr;
