@@ -58,6 +58,13 @@ CommandResult DumpSession::Finish(Json document) const {
   return result;
 }
 
+CommandResult DumpSession::FinishWithControls(const RecordedControls& controls) const {
+  Json document = Json::object();
+  document["messages"] = host_.MessagesJson();
+  document["controls"] = ControlsJson(controls);
+  return Finish(std::move(document));
+}
+
 void WriteDocument(std::ostream& out, const Json& document) {
   out << document.dump(2, ' ', false, Json::error_handler_t::replace) << '\n';
 }

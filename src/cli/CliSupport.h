@@ -85,6 +85,8 @@ class DumpSession {
   // The outcome of a command whose document is complete: status 0, or 1 when the file could
   // not be opened.
   CommandResult Finish(Json document) const;
+  // Finish with the document {"messages": [...], "controls": {...}}.
+  CommandResult FinishWithControls(const RecordedControls& controls) const;
 
  private:
   CollectingHost host_;

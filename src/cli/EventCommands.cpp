@@ -104,10 +104,7 @@ CommandResult RunOverloadSearch(const OverloadSearchOptions& options) {
     else
       ReportUnreadable(session);
   }
-  Json document = Json::object();
-  document["messages"] = session.Collector().MessagesJson();
-  document["controls"] = ControlsJson(controls);
-  return session.Finish(std::move(document));
+  return session.FinishWithControls(controls);
 }
 
 CommandResult RunKdsSearch(const KdsSearchOptions& options) {
@@ -133,10 +130,7 @@ CommandResult RunKdsSearch(const KdsSearchOptions& options) {
         ReportUnreadable(session);
     }
   }
-  Json document = Json::object();
-  document["messages"] = session.Collector().MessagesJson();
-  document["controls"] = ControlsJson(controls);
-  return session.Finish(std::move(document));
+  return session.FinishWithControls(controls);
 }
 
 void AddTableOptions(CLI::App* command, TableOptions& options, const std::string& range) {

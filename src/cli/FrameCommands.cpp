@@ -58,10 +58,7 @@ CommandResult RunScan(const std::string& file) {
   DumpSession session(file);
   frames::AddPeriodScanStage(session.Sequence());
   session.Run();
-  Json document = Json::object();
-  document["messages"] = session.Collector().MessagesJson();
-  document["controls"] = ControlsJson(session.Controls());
-  return session.Finish(std::move(document));
+  return session.FinishWithControls(session.Controls());
 }
 
 CommandResult RunSearch(const SearchOptions& options) {
@@ -80,10 +77,7 @@ CommandResult RunSearch(const SearchOptions& options) {
     else
       session.Collector().ShowMessage({MessageKind::Error, std::string(dump::kOpenFailedText)});
   }
-  Json document = Json::object();
-  document["messages"] = session.Collector().MessagesJson();
-  document["controls"] = ControlsJson(controls);
-  return session.Finish(std::move(document));
+  return session.FinishWithControls(controls);
 }
 
 }  // namespace
