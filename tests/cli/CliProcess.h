@@ -4,7 +4,11 @@
 #include <string>
 #include <vector>
 
+#include <gtest/gtest.h>
 #include <nlohmann/json.hpp>
+
+#include "support/DumpBuilder.h"
+#include "support/TempDir.h"
 
 namespace vertal::testing {
 
@@ -19,5 +23,22 @@ struct CliRun {
 
 // Runs vertal-cli with `args`; `env` entries ("NAME=value") are added to the environment.
 CliRun RunCli(const std::vector<std::string>& args, const std::vector<std::string>& env = {});
+
+// A test that writes one dump and runs commands on it under LC_ALL=C.
+class CliCommandTest : public ::testing::Test {
+ protected:
+  // The command's document; the exit status must be `status`.
+  nlohmann::json Run(const std::vector<std::string>& args, int status = 0) {
+    const CliRun run = RunCli(args, {"LC_ALL=C"});
+    EXPECT_EQ(run.exitCode, status) << run.err;
+    return run.Document();
+  }
+  std::string Write(const DumpBuilder& builder) {
+    builder.Write(path);
+    return path;
+  }
+  TempDir dir;
+  std::string path = dir.File("d.bin");
+};
 
 }  // namespace vertal::testing

@@ -21,24 +21,7 @@ using Date = std::array<std::uint8_t, 3>;
 const std::string kOpenFailed = "\n Файл не удалось открыть!";
 constexpr Date kSep20{0x20, 0x09, 0x08};
 
-Record Overload(std::uint8_t percent, Date date) {
-  return {0xE1, 0x05, 0x39, 0x03, percent, date[0], date[1], date[2], 3, 0};  // 15.05 m, 8.25 t
-}
 
-Record Kds(std::int16_t value, std::uint8_t code, Date date = kSep20,
-           Date time = {0x00, 0x30, 0x12}) {
-  const auto v = static_cast<std::uint16_t>(value);
-  return {static_cast<std::uint8_t>(v),
-          static_cast<std::uint8_t>(v >> 8),
-          code,
-          date[0],
-          date[1],
-          date[2],
-          time[0],
-          time[1],
-          time[2],
-          0};
-}
 
 json Item(const std::string& text, std::int64_t n) {
   return {{"text", text}, {"n", n}};
@@ -47,31 +30,18 @@ json Item(const std::string& text, std::int64_t n) {
 DumpBuilder Records(std::int8_t version) {
   DumpBuilder b;
   b.RecorderVersion(version);
-  b.OverloadRecord(0, Overload(130, {0x21, 0x09, 0x08}));  // a day late
-  b.OverloadRecord(1, Overload(109, {0x15, 0x09, 0x08}));  // below the threshold
-  b.OverloadRecord(3, Overload(110, kSep20));
-  b.OverloadRecord(2595, Overload(140, {0x10, 0x09, 0x08}));
-  b.KdsRecord(0, Kds(35, 3));
-  b.KdsRecord(1, Kds(-5, 1));
-  b.KdsRecord(2, Kds(6, 5, kSep20, {0x59, 0x59, 0x23}));
-  b.KdsRecord(146, Kds(80, 5, {0x10, 0x09, 0x08}));
+  b.OverloadRecord(0, EncodeOverload(130, {0x21, 0x09, 0x08}));  // a day late
+  b.OverloadRecord(1, EncodeOverload(109, {0x15, 0x09, 0x08}));  // below the threshold
+  b.OverloadRecord(3, EncodeOverload(110, kSep20));
+  b.OverloadRecord(2595, EncodeOverload(140, {0x10, 0x09, 0x08}));
+  b.KdsRecord(0, EncodeKds(35, 3));
+  b.KdsRecord(1, EncodeKds(-5, 1));
+  b.KdsRecord(2, EncodeKds(6, 5, kSep20, {0x59, 0x59, 0x23}));
+  b.KdsRecord(146, EncodeKds(80, 5, {0x10, 0x09, 0x08}));
   return b;
 }
 
-class EventCommands : public ::testing::Test {
- protected:
-  json Run(const std::vector<std::string>& args, int status = 0) {
-    const CliRun run = RunCli(args, {"LC_ALL=C"});
-    EXPECT_EQ(run.exitCode, status) << run.err;
-    return run.Document();
-  }
-  std::string Write(const DumpBuilder& builder) {
-    builder.Write(path);
-    return path;
-  }
-  TempDir dir;
-  std::string path = dir.File("d.bin");
-};
+using EventCommands = CliCommandTest;
 
 TEST_F(EventCommands, TablesPrintThePageAtAClampedPosition) {
   Write(Records(31));

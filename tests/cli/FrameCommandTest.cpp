@@ -24,20 +24,7 @@ FrameFields Valid(std::uint8_t loadMoment = 50) {
   return f;
 }
 
-class FrameCommands : public ::testing::Test {
- protected:
-  json Run(const std::vector<std::string>& args, int status = 0) {
-    const CliRun run = RunCli(args, {"LC_ALL=C"});
-    EXPECT_EQ(run.exitCode, status) << run.err;
-    return run.Document();
-  }
-  std::string Write(const DumpBuilder& builder) {
-    builder.Write(path);
-    return path;
-  }
-  TempDir dir;
-  std::string path = dir.File("d.bin");
-};
+using FrameCommands = CliCommandTest;
 
 TEST_F(FrameCommands, FramesPrintsThePageAtAClampedPosition) {
   DumpBuilder b;

@@ -14,30 +14,19 @@ namespace {
 using testing::DumpBuilder;
 using testing::TempDir;
 
-std::array<std::uint8_t, 10> Overload(std::uint8_t percent, BcdBytes date, std::uint16_t radius = 1234,
-                                      std::uint16_t capacity = 500, std::uint8_t mode = 2) {
-  return {static_cast<std::uint8_t>(radius), static_cast<std::uint8_t>(radius >> 8),
-          static_cast<std::uint8_t>(capacity), static_cast<std::uint8_t>(capacity >> 8),
-          percent, date[0], date[1], date[2], mode, 0};
-}
 
-std::array<std::uint8_t, 10> Kds(std::int16_t value, std::uint8_t code, BcdBytes date, BcdBytes time) {
-  const auto v = static_cast<std::uint16_t>(value);
-  return {static_cast<std::uint8_t>(v), static_cast<std::uint8_t>(v >> 8), code,
-          date[0], date[1], date[2], time[0], time[1], time[2], 0};
-}
 
 const BcdBytes kFrom{0x10, 0x09, 0x08}, kTo{0x20, 0x09, 0x08};
 
 TEST(OverloadSearch, DefaultRangeAndThreshold) {
   TempDir dir;
   DumpBuilder b;
-  b.OverloadRecord(0, Overload(110, {0x20, 0x09, 0x08}));   // last day, at the threshold
-  b.OverloadRecord(1, Overload(130, {0x21, 0x09, 0x08}));   // a day late
-  b.OverloadRecord(2, Overload(109, {0x15, 0x09, 0x08}));   // below the threshold
-  b.OverloadRecord(3, Overload(125, {0x10, 0x09, 0x08}));   // first day
-  b.OverloadRecord(4, Overload(125, {0x12, 0x09, 0x08})).Poke(dump::kOverloadRecords.Offset(4) + 9, 0);  // bad sum
-  b.OverloadRecord(2599, Overload(200, {0x11, 0x09, 0x08}));
+  b.OverloadRecord(0, testing::EncodeOverload(110, {0x20, 0x09, 0x08}));   // last day, at the threshold
+  b.OverloadRecord(1, testing::EncodeOverload(130, {0x21, 0x09, 0x08}));   // a day late
+  b.OverloadRecord(2, testing::EncodeOverload(109, {0x15, 0x09, 0x08}));   // below the threshold
+  b.OverloadRecord(3, testing::EncodeOverload(125, {0x10, 0x09, 0x08}));   // first day
+  b.OverloadRecord(4, testing::EncodeOverload(125, {0x12, 0x09, 0x08})).Poke(dump::kOverloadRecords.Offset(4) + 9, 0);  // bad sum
+  b.OverloadRecord(2599, testing::EncodeOverload(200, {0x11, 0x09, 0x08}));
   b.Write(dir.File("d.bin"));
   const auto found = SearchOverloads(dir.File("d.bin"), {110, kFrom, kTo});
   ASSERT_TRUE(found);
@@ -50,8 +39,8 @@ TEST(OverloadSearch, DefaultRangeAndThreshold) {
 TEST(OverloadTable, FieldsAndPlaces) {
   TempDir dir;
   DumpBuilder b;
-  b.OverloadRecord(0, Overload(112, {0x05, 0x09, 0x08}, 1505, 825, 3));
-  b.OverloadRecord(2595, Overload(120, {0x32, 0x09, 0x08}));  // impossible day: shown, marked bad
+  b.OverloadRecord(0, testing::EncodeOverload(112, {0x05, 0x09, 0x08}, 1505, 825, 3));
+  b.OverloadRecord(2595, testing::EncodeOverload(120, {0x32, 0x09, 0x08}));  // impossible day: shown, marked bad
   b.Write(dir.File("d.bin"));
   const TablePage first = ReadTablePage(dir.File("d.bin"), OverloadTableLayout(), 0, ",");
   EXPECT_EQ(first.columns[0], (std::vector<std::string>{"0", "15,05", "8,25", "112", "05.09.08", "3", "НОРМА"}));
@@ -107,11 +96,11 @@ TEST(KdsFormat, ValuesWithTheirUnits) {
 TEST(KdsSearch, ParameterAndDatesIncludingTheLastSecondOfTheLastDay) {
   TempDir dir;
   DumpBuilder b;
-  b.KdsRecord(0, Kds(6, 5, {0x20, 0x09, 0x08}, {0x59, 0x59, 0x23}));
-  b.KdsRecord(1, Kds(98, 2, {0x15, 0x09, 0x08}, {0x00, 0x10, 0x12}));
-  b.KdsRecord(2, Kds(7, 5, {0x09, 0x09, 0x08}, {0x00, 0x10, 0x12}));  // a day early
-  b.KdsRecord(3, Kds(7, 5, {0x12, 0x09, 0x08}, {0x00, 0x60, 0x12}));  // bad time
-  b.KdsRecord(149, Kds(5, 5, {0x11, 0x09, 0x08}, {0x01, 0x02, 0x03}));
+  b.KdsRecord(0, testing::EncodeKds(6, 5, {0x20, 0x09, 0x08}, {0x59, 0x59, 0x23}));
+  b.KdsRecord(1, testing::EncodeKds(98, 2, {0x15, 0x09, 0x08}, {0x00, 0x10, 0x12}));
+  b.KdsRecord(2, testing::EncodeKds(7, 5, {0x09, 0x09, 0x08}, {0x00, 0x10, 0x12}));  // a day early
+  b.KdsRecord(3, testing::EncodeKds(7, 5, {0x12, 0x09, 0x08}, {0x00, 0x60, 0x12}));  // bad time
+  b.KdsRecord(149, testing::EncodeKds(5, 5, {0x11, 0x09, 0x08}, {0x01, 0x02, 0x03}));
   b.Write(dir.File("d.bin"));
   const auto found = SearchKds(dir.File("d.bin"), {5, kFrom, kTo});
   ASSERT_TRUE(found);

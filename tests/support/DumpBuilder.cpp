@@ -68,6 +68,26 @@ FrameImage EncodeFrame(const FrameFields& f) {
   return b;
 }
 
+EventRecordImage EncodeOverload(std::uint8_t percent, BcdTriple date, std::uint16_t radius,
+                                std::uint16_t capacity, std::uint8_t mode) {
+  EventRecordImage r{};
+  put16(&r[0], radius);
+  put16(&r[2], capacity);
+  r[4] = percent;
+  std::copy(date.begin(), date.end(), r.begin() + 5);
+  r[8] = mode;
+  return r;
+}
+
+EventRecordImage EncodeKds(std::int16_t value, std::uint8_t code, BcdTriple date, BcdTriple time) {
+  EventRecordImage r{};
+  put16(&r[0], static_cast<std::uint16_t>(value));
+  r[2] = code;
+  std::copy(date.begin(), date.end(), r.begin() + 3);
+  std::copy(time.begin(), time.end(), r.begin() + 6);
+  return r;
+}
+
 DumpBuilder::DumpBuilder() : bytes_(static_cast<std::size_t>(kDumpFileSize), 0) {
   // Erased memory of the event regions and the frames.
   std::fill(bytes_.begin() + kOverloadRecords.Offset(0), bytes_.begin() + kOverloadRecords.Offset(kOverloadRecords.count), 0xFF);

@@ -63,6 +63,18 @@ using FrameImage = std::array<std::uint8_t, frames::kFrameSize>;
 // The 32 bytes of a frame with its checksum closed.
 FrameImage EncodeFrame(const FrameFields& fields);
 
+using EventRecordImage = std::array<std::uint8_t, 10>;
+using BcdTriple = std::array<std::uint8_t, 3>;
+
+// An overload record (radius and capacity in hundredths); its checksum is closed when it is
+// stored with OverloadRecord.
+EventRecordImage EncodeOverload(std::uint8_t percent, BcdTriple date, std::uint16_t radius = 1505,
+                                std::uint16_t capacity = 825, std::uint8_t mode = 3);
+
+// A KDS record: value, parameter code, date and time (seconds, minutes, hours).
+EventRecordImage EncodeKds(std::int16_t value, std::uint8_t code, BcdTriple date = {0x20, 0x09, 0x08},
+                           BcdTriple time = {0x00, 0x30, 0x12});
+
 // The long-term records in the order the checksum pass checks them.
 enum class LongTermRecord {
   LimiterIdent0, CraneIdent0, CharNumber0, LoadCycles0, WorkCycles0, MechanismTimes0, EngineHours0,

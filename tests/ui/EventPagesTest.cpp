@@ -47,59 +47,32 @@ using Date = std::array<std::uint8_t, 3>;
 const std::string kOpenFailed = "\n Файл не удалось открыть!";
 constexpr Date kSep20{0x20, 0x09, 0x08};
 
-Record OverloadBytes(std::uint8_t percent, Date date, std::uint16_t radius = 1505,
-                     std::uint16_t capacity = 825, std::uint8_t mode = 3) {
-  return {static_cast<std::uint8_t>(radius),
-          static_cast<std::uint8_t>(radius >> 8),
-          static_cast<std::uint8_t>(capacity),
-          static_cast<std::uint8_t>(capacity >> 8),
-          percent,
-          date[0],
-          date[1],
-          date[2],
-          mode,
-          0};
-}
 
-Record KdsBytes(std::int16_t value, std::uint8_t code, Date date = kSep20,
-                Date time = {0x00, 0x30, 0x12}) {
-  const auto v = static_cast<std::uint16_t>(value);
-  return {static_cast<std::uint8_t>(v),
-          static_cast<std::uint8_t>(v >> 8),
-          code,
-          date[0],
-          date[1],
-          date[2],
-          time[0],
-          time[1],
-          time[2],
-          0};
-}
 
 // Overloads: three that the default search finds (records 3, 2595, 2599) among some it must
 // pass over.
 DumpBuilder Overloads() {
   DumpBuilder b;
-  b.OverloadRecord(0, OverloadBytes(130, {0x21, 0x09, 0x08}));  // a day late
-  b.OverloadRecord(1, OverloadBytes(109, {0x15, 0x09, 0x08}));  // below the threshold
-  b.OverloadRecord(2, OverloadBytes(125, {0x12, 0x09, 0x08}));
+  b.OverloadRecord(0, vertal::testing::EncodeOverload(130, {0x21, 0x09, 0x08}));  // a day late
+  b.OverloadRecord(1, vertal::testing::EncodeOverload(109, {0x15, 0x09, 0x08}));  // below the threshold
+  b.OverloadRecord(2, vertal::testing::EncodeOverload(125, {0x12, 0x09, 0x08}));
   b.Poke(vertal::dump::kOverloadRecords.Offset(2) + 9, 0);  // bad checksum
-  b.OverloadRecord(3, OverloadBytes(110, kSep20));          // at the threshold, last day
-  b.OverloadRecord(2595, OverloadBytes(140, {0x10, 0x09, 0x08}));
-  b.OverloadRecord(2599, OverloadBytes(200, {0x11, 0x09, 0x08}));
+  b.OverloadRecord(3, vertal::testing::EncodeOverload(110, kSep20));          // at the threshold, last day
+  b.OverloadRecord(2595, vertal::testing::EncodeOverload(140, {0x10, 0x09, 0x08}));
+  b.OverloadRecord(2599, vertal::testing::EncodeOverload(200, {0x11, 0x09, 0x08}));
   return b;
 }
 
 DumpBuilder KdsRecords(std::int8_t version = 31) {
   DumpBuilder b;
   b.RecorderVersion(version);
-  b.KdsRecord(0, KdsBytes(35, 3));
-  b.KdsRecord(1, KdsBytes(245, 7));
-  b.KdsRecord(2, KdsBytes(-5, 1));
-  b.KdsRecord(3, KdsBytes(12, 9));
-  b.KdsRecord(4, KdsBytes(6, 5, kSep20, {0x59, 0x59, 0x23}));  // the last second of the last day
-  b.KdsRecord(5, KdsBytes(7, 5, {0x09, 0x09, 0x08}));          // a day early
-  b.KdsRecord(146, KdsBytes(80, 5, {0x10, 0x09, 0x08}));
+  b.KdsRecord(0, vertal::testing::EncodeKds(35, 3));
+  b.KdsRecord(1, vertal::testing::EncodeKds(245, 7));
+  b.KdsRecord(2, vertal::testing::EncodeKds(-5, 1));
+  b.KdsRecord(3, vertal::testing::EncodeKds(12, 9));
+  b.KdsRecord(4, vertal::testing::EncodeKds(6, 5, kSep20, {0x59, 0x59, 0x23}));  // the last second of the last day
+  b.KdsRecord(5, vertal::testing::EncodeKds(7, 5, {0x09, 0x09, 0x08}));          // a day early
+  b.KdsRecord(146, vertal::testing::EncodeKds(80, 5, {0x10, 0x09, 0x08}));
   return b;
 }
 
@@ -254,7 +227,7 @@ class EventPagesTest : public QObject {
 
     // The scroll bar stands at the end already: the page is filled where it stands.
     DumpBuilder next = KdsRecords();
-    next.OverloadRecord(2595, OverloadBytes(99, {0x01, 0x02, 0x08}));
+    next.OverloadRecord(2595, vertal::testing::EncodeOverload(99, {0x01, 0x02, 0x08}));
     Open(next, "next.bin");
     QCOMPARE(Per().ScrollBar_Per->value(), 2591);
     QCOMPARE(Column(Per().StringGrid_Per_Otb, 4)[3], Q("99"));
@@ -428,7 +401,7 @@ class EventPagesTest : public QObject {
     const QString summary = kds.Label_MaxM2->text();
 
     DumpBuilder v30 = KdsRecords(30);
-    v30.KdsRecord(144, KdsBytes(1, 1)).KdsRecord(10, KdsBytes(2, 5));
+    v30.KdsRecord(144, vertal::testing::EncodeKds(1, 1)).KdsRecord(10, vertal::testing::EncodeKds(2, 5));
     Open(v30, "v30.bin");
     QCOMPARE(kds.ScrollBar_KDS->value(), 144);
     QCOMPARE(Column(kds.StringGrid_KDS_Otbor, 0), shown);
