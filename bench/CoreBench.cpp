@@ -1,6 +1,9 @@
-// The passes over the whole recording and the page turn, each against reading the same bytes.
+// Opening a dump, the passes over the whole recording and the page turn, each against reading the
+// same bytes.
 
 #include "BenchSupport.h"
+#include "app/core/OpenDump.h"
+#include "common/core/Host.h"
 #include "dump/core/DumpLayout.h"
 #include "frames/core/FrameSearch.h"
 #include "frames/core/FrameTable.h"
@@ -9,9 +12,40 @@
 namespace vertal::bench {
 namespace {
 
+// Counts the messages an operation would show.
+class SilentHost final : public Host {
+ public:
+  void ShowMessage(const Message&) override { ++shown; }
+  std::optional<std::string> ChooseOpenFile(const FileDialogSetup&) override { return {}; }
+  std::optional<std::string> ChooseSaveFile(const FileDialogSetup&) override { return {}; }
+  void RepaintNow() override {}
+  std::size_t shown = 0;
+};
+
 double OperativeAreaFloor(const std::string& path) {
   return ReadAndSumMs(path, dump::kOperativeAreaOffset, dump::kOperativeAreaSize);
 }
+
+// The whole Open command: the head and its checks, the service pages, the last page of each
+// table, the period scan and both graphs.
+void OpenDump(benchmark::State& state, const std::string& path) {
+  FloorReport report(state, ReadAndSumMs(path, 0, dump::kDumpFileSize));
+  std::size_t messages = 0;
+  for (auto _ : state) {
+    SilentHost host;
+    report.Start();
+    benchmark::DoNotOptimize(app::OpenDump(path, host, ","));
+    report.Stop();
+    messages += host.shown;
+  }
+  if (messages > 0) state.SkipWithError("opening showed a message");
+}
+
+void BM_OpenDemo(benchmark::State& state) { OpenDump(state, DemoDump()); }
+BENCHMARK(BM_OpenDemo)->Unit(benchmark::kMillisecond)->Iterations(20);
+
+void BM_OpenManyEpisodes(benchmark::State& state) { OpenDump(state, ManyEpisodesDump()); }
+BENCHMARK(BM_OpenManyEpisodes)->Unit(benchmark::kMillisecond)->Iterations(5);
 
 void BM_ScanRecordingPeriod(benchmark::State& state) {
   const std::string& path = DemoDump();

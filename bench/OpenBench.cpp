@@ -7,9 +7,8 @@
 #include <QScrollBar>
 
 #include "BenchSupport.h"
-#include "app/ui/Bodyprog.h"
+#include "app/ui/MainWindow.h"
 #include "dump/core/DumpLayout.h"
-#include "frames/ui/FrameTablePage.h"
 #include "link/core/UnitPort.h"
 #include "support/FakeHost.h"
 
@@ -19,7 +18,7 @@ namespace {
 void OpenInWindow(benchmark::State& state, const std::string& path) {
   testing::FakeHost host;
   link::NoUnitPort port;
-  app::TForm_Main form(host, port);
+  app::MainWindow form(host, port);
   form.show();
   QApplication::processEvents();
   FloorReport report(state, ReadAndSumMs(path, 0, dump::kDumpFileSize));
@@ -42,12 +41,16 @@ BENCHMARK(BM_OpenManyEpisodesInWindow)->Unit(benchmark::kMillisecond)->Iteration
 void BM_FrameTablePageTurnInWindow(benchmark::State& state) {
   testing::FakeHost host;
   link::NoUnitPort port;
-  app::TForm_Main form(host, port);
+  app::MainWindow form(host, port);
   form.show();
   form.SetStatusText(0, QString::fromStdString(DemoDump()));
   form.OpenDumpFile();
   QApplication::processEvents();
-  QScrollBar* bar = form.frameTablePage->ScrollBar_Cikl;
+  auto* bar = form.findChild<QScrollBar*>(QStringLiteral("ScrollBar_Cikl"));
+  if (!bar) {
+    state.SkipWithError("the window has no frame table");
+    return;
+  }
   FloorReport report(state, ReadAndSumMs(DemoDump(), dump::kFrames.Offset(1000), 5 * dump::kFrameSize));
   int position = 1000;
   for (auto _ : state) {

@@ -15,7 +15,7 @@
 
 namespace {
 
-using vertal::fuzz::ValidUtf8;
+using vertal::ValidUtf8;
 namespace frames = vertal::frames;
 using frames::Moment;
 

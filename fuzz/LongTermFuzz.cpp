@@ -17,7 +17,7 @@
 
 namespace {
 
-using vertal::fuzz::ValidUtf8;
+using vertal::ValidUtf8;
 namespace dump = vertal::dump;
 
 constexpr std::uint32_t kCounterLimit = 1u << 24;  // counters are 3 bytes wide

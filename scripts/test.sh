@@ -136,6 +136,14 @@ if [ "${build_ok}" -eq 1 ]; then
     tail -c +32769 build-fuzz/demo.bin | head -c 64 >"${seeds}/fuzz_frames/two-frames"
   fi
   printf '10.09.08' >"${seeds}/fuzz_frames/date"
+  # fuzz_open patches a demo dump of its own: version 30, lengthened, cut, empty, records rewritten.
+  mkdir -p "${seeds}/fuzz_open"
+  printf '\x04' >"${seeds}/fuzz_open/version-30"
+  printf '\x02\x00\x00\x08' >"${seeds}/fuzz_open/lengthened"
+  printf '\x01\x00\x10\x00' >"${seeds}/fuzz_open/cut"
+  printf '\x03' >"${seeds}/fuzz_open/empty-file"
+  printf '\x00\x00\x00\x00\x00\x00\x00\x00\xcb\x00\x00\x84\xff\xff\xff\x7f\x6a\x6d\x00\x84\xff\xff\xff\xff' >"${seeds}/fuzz_open/records"
+  printf '\x4a\x73\x00\x83\xff\x7f\x07\xe0\x7f\x84\x83\x12\x09\x08\x03\x80\x84\x82\xc0\xff' >>"${seeds}/fuzz_open/records"
 
   mapfile -t targets < <(find build-fuzz/fuzz -maxdepth 1 -type f -name 'fuzz_*' -perm -u+x | sort)
   if [ "${#targets[@]}" -eq 0 ]; then

@@ -1,9 +1,9 @@
 #include "cli/CliSupport.h"
 
-#include "cli/DecimalSeparator.h"
-
 #include <ostream>
 #include <utility>
+
+#include "cli/DecimalSeparator.h"
 
 namespace vertal::cli {
 
@@ -15,63 +15,56 @@ CommandResult BadUsage(std::string explanation) {
   return result;
 }
 
-Json CollectingHost::MessagesJson() const {
+Opening::Opening(std::string path) : path_(std::move(path)), separator_(DecimalSeparator()) {
+  opened_ = app::OpenDump(path_, host_, separator_);
+}
+
+Json Opening::MessagesJson() const {
   Json texts = Json::array();
-  for (const Message& m : messages_) texts.push_back(m.text);
+  for (const Message& m : host_.Messages()) texts.push_back(m.text);
   return texts;
 }
 
-DumpSession::DumpSession(std::string path) : context_(std::move(path), host_) {
-  context_.controls = &controls_;
-  context_.decimalSeparator = DecimalSeparator();
-  dump::AddFileStages(sequence_);
-}
-
-bool DumpSession::Run() {
-  sequence_.Run(context_);
-  return Opened();
-}
-
-CommandResult DumpSession::OpenFailure(Json document) const {
-  CommandResult result;
-  result.document = std::move(document);
-  result.status = ExitStatus::CannotOpen;
-  for (const Message& m : host_.Messages())
-    if (m.kind == MessageKind::Error) result.error = m.text;
-  return result;
-}
-
-Json DumpSession::VersionAndMessages() const {
+Json Opening::VersionAndMessages() const {
   Json document = Json::object();
-  if (Opened())
-    document["RecorderVersion"] = static_cast<int>(context_.recorderVersion);
+  if (opened_)
+    document["RecorderVersion"] = static_cast<int>(opened_->recorderVersion);
   else
     document["RecorderVersion"] = nullptr;
-  document["messages"] = host_.MessagesJson();
+  document["messages"] = MessagesJson();
   return document;
 }
 
-CommandResult DumpSession::Finish(Json document) const {
-  if (!Opened()) return OpenFailure(std::move(document));
+CommandResult Opening::Finish(Json document) const {
   CommandResult result;
   result.document = std::move(document);
+  if (!opened_) {
+    result.status = ExitStatus::CannotOpen;
+    for (const Message& m : host_.Messages())
+      if (m.kind == MessageKind::Error) result.error = m.text;
+  }
   return result;
 }
 
-CommandResult DumpSession::FinishWithControls(const RecordedControls& controls) const {
+CommandResult Opening::FinishWithControls(const ControlSnapshot& controls) const {
   Json document = Json::object();
-  document["messages"] = host_.MessagesJson();
+  document["messages"] = MessagesJson();
   document["controls"] = ControlsJson(controls);
   return Finish(std::move(document));
 }
 
-void WriteDocument(std::ostream& out, const Json& document) {
-  out << document.dump(2, ' ', false, Json::error_handler_t::replace) << '\n';
+frames::TablePage TurnTablePage(Opening& opening, const frames::TableLayout& layout,
+                                std::int64_t position) {
+  // Over a file that could not be opened the page shows its record numbers and marks; the
+  // failure has been reported once already.
+  if (!opening.Opened())
+    return frames::ReadTablePage(opening.Path(), layout, position, opening.Separator());
+  return frames::TurnPage(opening.Path(), layout, position, opening.Separator(), opening.Host());
 }
 
-Json ControlsJson(const RecordedControls& controls) {
+Json ControlsJson(const ControlSnapshot& controls) {
   Json out = Json::object();
-  for (const auto& [name, value] : controls.values) {
+  for (const auto& [name, value] : controls.Values()) {
     if (const auto* text = std::get_if<std::string>(&value)) {
       out[name] = *text;
     } else if (const auto* position = std::get_if<int>(&value)) {
@@ -81,17 +74,28 @@ Json ControlsJson(const RecordedControls& controls) {
       for (std::size_t i = 0; i < list->Count(); ++i)
         items.push_back({{"text", list->items[i]}, {"n", list->numbers[i]}});
       out[name] = std::move(items);
-    } else if (const auto* grid = std::get_if<RecordedControls::Grid>(&value)) {
+    } else if (const auto* grid = std::get_if<GridColumns>(&value)) {
       out[name] = *grid;
     }
   }
   return out;
 }
 
-Json HiddenJson(const RecordedControls& controls) {
+Json HiddenJson(const ControlSnapshot& controls) {
   Json out = Json::array();
-  for (const auto& name : controls.hidden) out.push_back(name);
+  for (const auto& name : controls.HiddenNames()) out.push_back(name);
   return out;
+}
+
+Json TablePageJson(std::string_view grid, const frames::TablePage& page) {
+  Json document = Json::object();
+  document["position"] = page.position;
+  document[std::string(grid)] = page.columns;
+  return document;
+}
+
+void WriteDocument(std::ostream& out, const Json& document) {
+  out << document.dump(2, ' ', false, Json::error_handler_t::replace) << '\n';
 }
 
 }  // namespace vertal::cli

@@ -7,13 +7,14 @@
 #include <iosfwd>
 #include <optional>
 #include <string>
+#include <variant>
 #include <vector>
 
 #include <nlohmann/json.hpp>
 
-#include "common/core/ControlSink.h"
+#include "app/core/OpenDump.h"
+#include "common/core/ControlSnapshot.h"
 #include "common/core/Host.h"
-#include "dump/core/OpenSequence.h"
 
 namespace vertal::cli {
 
@@ -21,9 +22,10 @@ namespace vertal::cli {
 using Json = nlohmann::ordered_json;
 
 enum class ExitStatus : int {
-  Ok = 0,          // the command ran, also over damaged records
-  CannotOpen = 1,  // FILE could not be opened
-  BadUsage = 2,    // bad command line or option value
+  Ok = 0,             // the command ran, also over damaged records
+  CannotOpen = 1,     // FILE could not be opened
+  BadUsage = 2,       // bad command line or option value
+  InternalError = 3,  // a fault of the tool itself
 };
 
 // What a command hands back: the document for standard output and, for a failure, the
@@ -43,64 +45,70 @@ CommandResult BadUsage(std::string explanation);
 class CollectingHost : public Host {
  public:
   void ShowMessage(const Message& message) override { messages_.push_back(message); }
-  std::optional<std::string> ChooseOpenFile(const FileDialogSpec&) override { return {}; }
-  std::optional<std::string> ChooseSaveFile(const FileDialogSpec&) override { return {}; }
+  std::optional<std::string> ChooseOpenFile(const FileDialogSetup&) override { return {}; }
+  std::optional<std::string> ChooseSaveFile(const FileDialogSetup&) override { return {}; }
   void RepaintNow() override {}
 
   const std::vector<Message>& Messages() const { return messages_; }
-  // The texts as the "messages" array of a document.
-  Json MessagesJson() const;
 
  private:
   std::vector<Message> messages_;
 };
 
-// One opening of FILE: the core's stages (open, version, checksum pass) are in the sequence
-// from the start; a command adds the steps of the pages it reports before calling Run.
-class DumpSession {
+// FILE opened as the Open command opens it, with the messages it showed.
+class Opening {
  public:
-  explicit DumpSession(std::string path);
-  DumpSession(const DumpSession&) = delete;
-  DumpSession& operator=(const DumpSession&) = delete;
+  explicit Opening(std::string path);
+  Opening(const Opening&) = delete;
+  Opening& operator=(const Opening&) = delete;
 
-  dump::OpenSequence& Sequence() { return sequence_; }
-  // What the pages' stages wrote, by control name.
-  const RecordedControls& Controls() const { return controls_; }
+  const std::string& Path() const { return path_; }
+  const std::string& Separator() const { return separator_; }
+  CollectingHost& Host() { return host_; }
+  // Nothing when the file could not be opened.
+  const std::optional<app::OpenedDump>& Opened() const { return opened_; }
+  std::optional<app::OpenedDump>& Opened() { return opened_; }
 
-  // Runs the sequence; false when the file could not be opened.
-  bool Run();
-
-  bool Opened() const { return context_.head.has_value(); }
-  const dump::OpenContext& Context() const { return context_; }
-  const std::string& Path() const { return context_.path; }
-  CollectingHost& Collector() { return host_; }
-  const CollectingHost& Collector() const { return host_; }
-
-  // The outcome for a file that could not be opened: `document` as the command would print
-  // it (with its messages), exit status 1 and the open failure's message for standard error.
-  CommandResult OpenFailure(Json document) const;
-
+  // The texts of the messages so far, as the "messages" array of a document.
+  Json MessagesJson() const;
   // The document's head: {"RecorderVersion": n or null, "messages": [...]}.
   Json VersionAndMessages() const;
-  // The outcome of a command whose document is complete: status 0, or 1 when the file could
-  // not be opened.
+  // The outcome of a command whose document is complete: status 0, or 1 with the open
+  // failure's message for standard error when the file could not be opened.
   CommandResult Finish(Json document) const;
   // Finish with the document {"messages": [...], "controls": {...}}.
-  CommandResult FinishWithControls(const RecordedControls& controls) const;
+  CommandResult FinishWithControls(const ControlSnapshot& controls) const;
 
  private:
+  std::string path_;
+  std::string separator_;
   CollectingHost host_;
-  RecordedControls controls_;
-  dump::OpenContext context_;
-  dump::OpenSequence sequence_;
+  std::optional<app::OpenedDump> opened_;
 };
 
-// Controls as a document shows them: a text as a string, a gauge or scroll position as a
-// number, a list as [{"text", "n"}...], a grid as an array of columns of texts.
-Json ControlsJson(const RecordedControls& controls);
+// The page-turn command of a table over the opened file.
+frames::TablePage TurnTablePage(Opening& opening, const frames::TableLayout& layout,
+                                std::int64_t position);
 
+// A search command of the tool: typed fields that the window would refuse are bad usage and
+// open nothing; otherwise FILE is opened and `search(opening, controls)` runs over it.
+template <typename Conditions, typename Search>
+CommandResult SearchDocument(const std::variant<Conditions, std::string>& read,
+                             const std::string& file, Search&& search) {
+  if (const auto* refusal = std::get_if<std::string>(&read)) return BadUsage(*refusal);
+  Opening opening(file);
+  ControlSnapshot controls;
+  if (opening.Opened()) search(opening, controls);
+  return opening.FinishWithControls(controls);
+}
+
+// Controls as a document shows them: a text as a string, a gauge position as a number, a list
+// as [{"text", "n"}...], a grid as an array of columns of texts; in the order of the names.
+Json ControlsJson(const ControlSnapshot& controls);
 // The names of the hidden controls.
-Json HiddenJson(const RecordedControls& controls);
+Json HiddenJson(const ControlSnapshot& controls);
+// A table page as {"position": p, GRID: [columns]}.
+Json TablePageJson(std::string_view grid, const frames::TablePage& page);
 
 // Writes a document as UTF-8 JSON followed by a line break. Bytes that are not UTF-8 are
 // replaced rather than failing the output.

@@ -1,43 +1,59 @@
 #pragma once
-// The command table of vertal-cli. Each command group adds its subcommands with their options
-// and the action that runs when the subcommand is the one chosen.
+// The commands of vertal-cli, one function each, with their options as plain values. The
+// command line (CommandLine.cpp) binds the options and runs the chosen command.
 
-#include <functional>
-#include <iosfwd>
+#include <cstdint>
 #include <string>
-#include <utility>
-#include <vector>
-
-#include <CLI/CLI.hpp>
 
 #include "cli/CliSupport.h"
+#include "events/core/KdsRecords.h"
+#include "events/core/OverloadRecords.h"
+#include "frames/core/FrameSearch.h"
 
 namespace vertal::cli {
 
-class CommandTable {
- public:
-  using Action = std::function<CommandResult()>;
-
-  explicit CommandTable(CLI::App& app) : app_(app) {}
-
-  // Adds subcommand `name`; its options are bound by the caller to storage that the action
-  // reads when it runs.
-  CLI::App* Add(const std::string& name, const std::string& description, Action action);
-
-  // The action of the subcommand that the parsed command line chose, if any.
-  const Action* Chosen() const;
-
- private:
-  CLI::App& app_;
-  std::vector<std::pair<CLI::App*, Action>> commands_;
+struct TableOptions {
+  std::string file;
+  std::int64_t at = 0;
 };
 
-// Command groups, one file each.
-void AddCheckCommands(CommandTable& table);
-void AddInfoCommands(CommandTable& table);
-void AddFrameCommands(CommandTable& table);
-void AddGraphCommands(CommandTable& table);
-void AddEventCommands(CommandTable& table);
+struct DecodeOptions {
+  int row = 0;
+  std::string text;
+};
+
+struct FrameSearchOptions {
+  std::string file;
+  frames::FrameSearchFields typed;
+};
+
+struct OverloadSearchOptions {
+  std::string file;
+  events::OverloadFields typed;
+};
+
+struct KdsSearchOptions {
+  std::string file;
+  events::KdsFields typed;
+};
+
+struct GraphOptions {
+  std::string file;
+  std::string kind;  // "param" or "relay"
+  std::int64_t at = 0;
+};
+
+CommandResult RunCheck(const std::string& file);
+CommandResult RunInfo(const std::string& file);
+CommandResult RunFrames(const TableOptions& options);
+CommandResult RunDecode(const DecodeOptions& options);
+CommandResult RunScan(const std::string& file);
+CommandResult RunFrameSearch(const FrameSearchOptions& options);
+CommandResult RunOverloads(const TableOptions& options);
+CommandResult RunKds(const TableOptions& options);
+CommandResult RunOverloadSearch(const OverloadSearchOptions& options);
+CommandResult RunKdsSearch(const KdsSearchOptions& options);
+CommandResult RunGraph(const GraphOptions& options);
 
 // Parses the command line, runs the chosen command and writes its document and errors.
 // Returns the exit status.

@@ -7,7 +7,7 @@
 
 #include "CliProcess.h"
 #include "dump/core/DumpLayout.h"
-#include "frames/core/FrameSearch.h"
+#include "frames/core/TypedInput.h"
 #include "support/DumpBuilder.h"
 #include "support/TempDir.h"
 

@@ -1,13 +1,18 @@
 #include <gtest/gtest.h>
 
+#include "common/core/ControlSnapshot.h"
+#include "dump/core/RecordAccess.h"
 #include "frames/core/FrameSearch.h"
+#include "frames/core/TypedInput.h"
 #include "support/DumpBuilder.h"
+#include "support/FakeHost.h"
 #include "support/TempDir.h"
 
 namespace vertal::frames {
 namespace {
 
 using testing::DumpBuilder;
+using testing::FakeHost;
 using testing::FrameFields;
 using testing::TempDir;
 
@@ -62,6 +67,43 @@ TEST_F(FrameSearchFile, InvalidFramesEndARunAndSearchingTwiceGivesTheSameList) {
   EXPECT_EQ(first.numbers, (std::vector<std::int64_t>{10, 13}));
   EXPECT_EQ(Search({110, false, false}), first);
   EXPECT_FALSE(SearchFrames(dir.File("gone.bin"), {}).has_value());
+}
+
+// The search command: what the user sees for each way it can end.
+TEST_F(FrameSearchFile, TheCommandShowsTheCountOrOneMessage) {
+  for (int n = 0; n < 3; ++n) Put(n, 120);
+  Put(9, 0, 0, 46);
+  builder.Write(path);
+  struct Case {
+    std::string file;
+    FrameSearchFields typed;
+    PassEnd end;
+    std::vector<Message> messages;
+    std::optional<std::string> count;
+    std::vector<std::int64_t> found;
+    int begins;
+  };
+  const Case cases[] = {
+      {path, {"110", false, true}, PassEnd::Done, {}, "2", {0, 9}, 1},
+      {path, {"110", false, false}, PassEnd::Done, {}, "1", {0}, 1},
+      {path, {" 121 ", false, false}, PassEnd::Done, {}, "0", {}, 1},
+      {path, {"1e2", false, false}, PassEnd::Refused,
+       {{MessageKind::Error, "\n Поле \"Загрузка M%\" должно содержать целое число, а не \"1e2\"."}},
+       std::nullopt, {}, 0},
+      {dir.File("gone.bin"), {}, PassEnd::Unreadable,
+       {{MessageKind::Error, std::string(dump::kOpenFailedText)}}, std::nullopt, {}, 1},
+  };
+  for (const Case& c : cases) {
+    FakeHost host;
+    int begins = 0;
+    const auto result = RunFrameSearch(c.file, c.typed, host, {[&] { ++begins; }, {}});
+    EXPECT_EQ(result.end, c.end) << c.typed.threshold;
+    EXPECT_EQ(host.messages, c.messages) << c.typed.threshold;
+    EXPECT_EQ(begins, c.begins) << c.typed.threshold;
+    const ControlSnapshot controls = ControlSnapshot().Add(result.model);
+    EXPECT_EQ(result.model.count, c.count) << c.typed.threshold;
+    EXPECT_EQ(controls.List("ComboBox_Cikl").numbers, c.found) << c.typed.threshold;
+  }
 }
 
 TEST(ParseWholeNumber, AcceptsOnlyWholeNumbers) {

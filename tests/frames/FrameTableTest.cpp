@@ -1,13 +1,16 @@
 #include <gtest/gtest.h>
 
+#include "dump/core/RecordAccess.h"
 #include "frames/core/FrameTable.h"
 #include "support/DumpBuilder.h"
+#include "support/FakeHost.h"
 #include "support/TempDir.h"
 
 namespace vertal::frames {
 namespace {
 
 using testing::DumpBuilder;
+using testing::FakeHost;
 using testing::FrameFields;
 using testing::TempDir;
 
@@ -70,6 +73,27 @@ TEST_F(FrameTablePage, AShortFileShowsItsMissingFramesAsBad) {
   const TablePage page = ReadTablePage(path, FrameTableLayout(), 0, ".");
   EXPECT_EQ(page.columns[2][20], "БРАК");
   EXPECT_EQ(page.columns[3][1], "00.00.00");
+}
+
+TEST_F(FrameTablePage, ThePageTurnReportsAnUnreadableFileOnce) {
+  FakeHost host;
+  const TablePage page = TurnPage(path, FrameTableLayout(), 1, ",", host);
+  EXPECT_TRUE(host.messages.empty());
+  EXPECT_EQ(page.columns, ReadTablePage(path, FrameTableLayout(), 1, ",").columns);
+  const TablePage gone = TurnPage(dir.File("gone.bin"), FrameTableLayout(), 1, ",", host);
+  EXPECT_TRUE(gone.unreadable);
+  EXPECT_EQ(host.messages, (std::vector<Message>{{MessageKind::Error, std::string(dump::kOpenFailedText)}}));
+}
+
+// After a reset the grid keeps its shape, every cell empty, at the clamped position.
+TEST(EmptyTablePage, EveryCellOfTheGridIsEmpty) {
+  const TableLayout& layout = FrameTableLayout();
+  for (const auto& [asked, shown] : {std::pair<std::int64_t, std::int64_t>{0, 0}, {-5, 0}, {270000, 270000}, {999999, 270331}}) {
+    const TablePage page = EmptyTablePage(layout, asked);
+    EXPECT_EQ(page.position, shown);
+    EXPECT_FALSE(page.unreadable);
+    EXPECT_EQ(page.columns, GridColumns(5, std::vector<std::string>(21)));
+  }
 }
 
 }  // namespace

@@ -1,14 +1,18 @@
 #include <gtest/gtest.h>
 
+#include "common/core/ControlSnapshot.h"
+#include "dump/core/RecordAccess.h"
 #include "frames/core/FrameLayout.h"
 #include "frames/core/PeriodScan.h"
 #include "support/DumpBuilder.h"
+#include "support/FakeHost.h"
 #include "support/TempDir.h"
 
 namespace vertal::frames {
 namespace {
 
 using testing::DumpBuilder;
+using testing::FakeHost;
 using testing::FrameFields;
 using testing::TempDir;
 
@@ -80,8 +84,7 @@ TEST_F(PeriodScanFile, PeriodSpansTheValidFramesWhateverTheirSlots) {
   builder.Frame(200000, At(0x20, 0x07));   // latest
   builder.Frame(200001, At(0x20, 0x07));   // a tie changes nothing
   const PeriodScanResult r = Scan();
-  RecordedControls c;
-  ShowPeriodScan(r, c);
+  const ControlSnapshot c = ControlSnapshot().Add(PresentPeriodScan(r));
   EXPECT_EQ(c.Text("Label_NR"), "Начало работы РП: 14.09.08 в 23:00:59");
   EXPECT_EQ(c.Text("Label_KR"), "Конец   работы РП: 20.09.08 в 07:00:00");
   EXPECT_EQ(c.Text("Label_Cikl_M"), "Количество эпизодов: 0");
@@ -115,6 +118,40 @@ TEST_F(PeriodScanFile, ProgressIsReportedInStepsAndUnreadableFilesGiveNothing) {
   EXPECT_EQ(lastDone, 270336);
   EXPECT_LE(reports, 100);
   EXPECT_FALSE(ScanRecordingPeriod(dir.File("gone.bin")).has_value());
+}
+
+TEST_F(PeriodScanFile, TheScanAsOpeningRunsIt) {
+  FrameFields f = At(0x15, 0x10);
+  f.loadMoment = 120;
+  builder.Frame(3, f);
+  f.faultCode = 1;
+  builder.Frame(4, f).Frame(5, f);
+  builder.Write(path);
+  FakeHost host;
+  int begins = 0;
+  std::int64_t done = 0;
+  const auto scanned = RunPeriodScan(path, host, {[&] { ++begins; }, [&](std::int64_t d, std::int64_t) { done = d; }});
+  EXPECT_EQ(scanned.end, PassEnd::Done);
+  EXPECT_TRUE(host.messages.empty());
+  EXPECT_EQ(begins, 1);
+  EXPECT_EQ(done, dump::kFrameCount);
+  const ControlSnapshot c = ControlSnapshot().Add(scanned.model);
+  EXPECT_EQ(c.Text("Label_Cikl_M"), "Количество эпизодов: 1");
+  EXPECT_EQ(c.Text("Label_ON"), "Количество включений: 2");
+  EXPECT_EQ(c.Text("Label_Cikl_MZON"), "Количество эпизодов: 0");
+  EXPECT_EQ(c.List("ComboBox_ON").numbers, (std::vector<std::int64_t>{4, 5}));
+
+  // A file that cannot be opened: one message, empty lists, the labels as they were.
+  const auto gone = RunPeriodScan(dir.File("gone.bin"), host);
+  EXPECT_EQ(gone.end, PassEnd::Unreadable);
+  EXPECT_EQ(host.messages, (std::vector<Message>{{MessageKind::Error, std::string(dump::kOpenFailedText)}}));
+  const ControlSnapshot g = ControlSnapshot().Add(gone.model);
+  for (const char* label : {"Label_NR", "Label_KR", "Label_Cikl_M", "Label_Cikl_NASTROYKA", "Label_Cikl_MZON", "Label_ON"})
+    EXPECT_FALSE(g.Written(label)) << label;
+  for (const char* list : {"ComboBox_Cikl_M", "ComboBox_Cikl_NASTROYKA", "ComboBox_Cikl_MZON", "ComboBox_ON"}) {
+    EXPECT_TRUE(g.Written(list)) << list;
+    EXPECT_EQ(g.List(list).Count(), 0u) << list;
+  }
 }
 
 }  // namespace

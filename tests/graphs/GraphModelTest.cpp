@@ -1,13 +1,16 @@
 #include <gtest/gtest.h>
 
+#include "dump/core/RecordAccess.h"
 #include "graphs/core/GraphModel.h"
 #include "support/DumpBuilder.h"
+#include "support/FakeHost.h"
 #include "support/TempDir.h"
 
 namespace vertal::graphs {
 namespace {
 
 using testing::DumpBuilder;
+using testing::FakeHost;
 using testing::FrameFields;
 using testing::TempDir;
 
@@ -18,7 +21,10 @@ class GraphModelFile : public ::testing::Test {
   TempDir dir;
   std::string path = dir.File("d.bin");
   DumpBuilder builder;
+  FakeHost host;
 };
+
+const Message kOpenFailed{MessageKind::Error, std::string(dump::kOpenFailedText)};
 
 TEST_F(GraphModelFile, OpeningShowsTheLastWindowWithItsTitle) {
   builder.Frame(5, FrameFields{}).Frame(270000, FrameFields{});
@@ -28,7 +34,8 @@ TEST_F(GraphModelFile, OpeningShowsTheLastWindowWithItsTitle) {
   EXPECT_EQ(model.View().axisTitle, "");
   // Valid frame 5 of the first window marks entry 5 of the overload list.
   const JumpList overloads{{"a", "b", "c", "d", "e", "f"}, {100, 200, 300, 400, 500, 600}};
-  ASSERT_TRUE(model.Open(path, kLabels, overloads));
+  model.Open(path, kLabels, overloads, host);
+  EXPECT_TRUE(host.messages.empty());
   EXPECT_EQ(model.View().position, 268228);
   EXPECT_EQ(model.View().axis, (AxisRange{268228, 270276}));
   EXPECT_EQ(model.View().title, ParamTitle("КС-1", "7", "0412", false));
@@ -42,25 +49,40 @@ TEST_F(GraphModelFile, AWindowWithoutValidFramesKeepsThePreviousTitles) {
   builder.Frame(5, FrameFields{});
   builder.Write(path);
   GraphModel model(GraphKind::Relay);
-  ASSERT_TRUE(model.Open(path, kLabels, {}));
+  model.Open(path, kLabels, {}, host);
   EXPECT_EQ(model.View().title, RelayTitle("КС-1", "7", "0412", true));  // from the first window
   EXPECT_TRUE(model.View().limit.x.empty());
-  ASSERT_TRUE(model.MoveTo(path, 0, {"other", "1", "2"}));
-  EXPECT_EQ(model.View().title, RelayTitle("other", "1", "2", false));
+  // Moving names the crane of the opening.
+  model.MoveTo(path, 0, host);
+  EXPECT_EQ(model.View().title, RelayTitle("КС-1", "7", "0412", false));
   EXPECT_EQ(model.View().axis, (AxisRange{0, 2048}));
+  // The next opening names its own crane.
+  model.Open(path, {"other", "1", "2"}, {}, host);
+  model.MoveTo(path, 0, host);
+  EXPECT_EQ(model.View().title, RelayTitle("other", "1", "2", false));
+  EXPECT_TRUE(host.messages.empty());
 }
 
 TEST_F(GraphModelFile, ResetAndUnreadableFiles) {
   builder.Write(path);
   GraphModel model(GraphKind::Param);
-  ASSERT_TRUE(model.Open(path, kLabels, {}));
+  model.Open(path, kLabels, {}, host);
   EXPECT_EQ(model.View().title, kParamDesignTitle);  // no valid frame anywhere
   model.Reset();
   EXPECT_EQ(model.View().axis, (AxisRange{0, 1}));
   EXPECT_EQ(model.View().position, 0);
-  EXPECT_FALSE(model.Open(dir.File("gone.bin"), kLabels, {}));
-  EXPECT_FALSE(model.MoveTo(dir.File("gone.bin"), 100000, kLabels));
+  EXPECT_TRUE(host.messages.empty());
+
+  // Each command reports an unreadable file once; a move still goes to its position, empty.
+  model.Open(dir.File("gone.bin"), kLabels, {}, host);
+  EXPECT_EQ(host.messages, std::vector<Message>{kOpenFailed});
+  builder.Frame(100005, FrameFields{}).Write(path);
+  model.MoveTo(path, 100000, host);
+  EXPECT_EQ(model.View().series[0].x, (std::vector<double>{100005}));
+  model.MoveTo(dir.File("gone.bin"), 100000, host);
+  EXPECT_EQ(host.messages, (std::vector<Message>{kOpenFailed, kOpenFailed}));
   EXPECT_EQ(model.View().axis, (AxisRange{100000, 102048}));
+  for (const SeriesPoints& s : model.View().series) EXPECT_TRUE(s.x.empty());
 }
 
 }  // namespace

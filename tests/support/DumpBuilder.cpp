@@ -8,6 +8,8 @@
 #include "common/core/Cp1251.h"
 #include "dump/core/Checksum.h"
 #include "dump/core/LongTermLayout.h"
+#include "events/core/KdsRecords.h"
+#include "events/core/OverloadRecords.h"
 
 namespace vertal::testing {
 
@@ -70,21 +72,23 @@ FrameImage EncodeFrame(const FrameFields& f) {
 
 EventRecordImage EncodeOverload(std::uint8_t percent, BcdTriple date, std::uint16_t radius,
                                 std::uint16_t capacity, std::uint8_t mode) {
+  using namespace vertal::events;
   EventRecordImage r{};
-  put16(&r[0], radius);
-  put16(&r[2], capacity);
-  r[4] = percent;
-  std::copy(date.begin(), date.end(), r.begin() + 5);
-  r[8] = mode;
+  put16(&r[kOverloadRadius], radius);
+  put16(&r[kOverloadCapacity], capacity);
+  r[kOverloadPercent] = percent;
+  std::copy(date.begin(), date.end(), r.begin() + kOverloadDate);
+  r[kOverloadMode] = mode;
   return r;
 }
 
 EventRecordImage EncodeKds(std::int16_t value, std::uint8_t code, BcdTriple date, BcdTriple time) {
+  using namespace vertal::events;
   EventRecordImage r{};
-  put16(&r[0], static_cast<std::uint16_t>(value));
-  r[2] = code;
-  std::copy(date.begin(), date.end(), r.begin() + 3);
-  std::copy(time.begin(), time.end(), r.begin() + 6);
+  put16(&r[kKdsValue], static_cast<std::uint16_t>(value));
+  r[kKdsCode] = code;
+  std::copy(date.begin(), date.end(), r.begin() + kKdsDate);
+  std::copy(time.begin(), time.end(), r.begin() + kKdsTime);
   return r;
 }
 

@@ -13,11 +13,11 @@ namespace vertal::testing {
 class FakeHost : public Host {
  public:
   void ShowMessage(const Message& message) override { messages.push_back(message); }
-  std::optional<std::string> ChooseOpenFile(const FileDialogSpec& setup) override {
+  std::optional<std::string> ChooseOpenFile(const FileDialogSetup& setup) override {
     openDialogs.push_back(setup);
     return Next(openAnswers);
   }
-  std::optional<std::string> ChooseSaveFile(const FileDialogSpec& setup) override {
+  std::optional<std::string> ChooseSaveFile(const FileDialogSetup& setup) override {
     saveDialogs.push_back(setup);
     return Next(saveAnswers);
   }
@@ -32,8 +32,8 @@ class FakeHost : public Host {
   std::vector<Message> messages;
   std::deque<std::optional<std::string>> openAnswers;  // nothing = cancel
   std::deque<std::optional<std::string>> saveAnswers;
-  std::vector<FileDialogSpec> openDialogs;
-  std::vector<FileDialogSpec> saveDialogs;
+  std::vector<FileDialogSetup> openDialogs;
+  std::vector<FileDialogSetup> saveDialogs;
   int repaints = 0;
 
  private:

@@ -12,7 +12,7 @@
 #include "app/ui/QtHost.h"
 #include "common/core/Host.h"
 
-using vertal::FileDialogSpec;
+using vertal::FileDialogSetup;
 using vertal::Message;
 using vertal::MessageKind;
 using vertal::app::TAboutBox;
@@ -26,8 +26,6 @@ class DialogsTest : public QObject {
   void aboutBoxShowsTheProgramAndClosesWithOk() {
     TAboutBox box;
     QCOMPARE(box.windowTitle(), Q("О программе"));
-    QCOMPARE(box.minimumSize(), QSize(281, 222));
-    QCOMPARE(box.maximumSize(), QSize(281, 222));
     QCOMPARE(box.ProductName->text(), Q("Анализ РП VERTAL"));
     QCOMPARE(box.Version->text(), Q("Версия 1.0"));
     QVERIFY(box.ProductName->font().bold());
@@ -71,7 +69,7 @@ class DialogsTest : public QObject {
     MainWindowFixture f;
     QFileDialog dialog;
     dialog.setAcceptMode(QFileDialog::AcceptOpen);
-    vertal::app::ConfigureFileDialog(dialog, f.form->OpenDialog1);
+    vertal::app::ConfigureFileDialog(dialog, f.form->OpenDialogSetup());
     QCOMPARE(dialog.windowTitle(), Q("Открыть"));
     QCOMPARE(dialog.nameFilters(),
              (QStringList{Q("Бинарные (*.bin) (*.bin)"), Q("Все файлы (*.*) (*)")}));
@@ -81,7 +79,7 @@ class DialogsTest : public QObject {
     QCOMPARE(dialog.fileMode(), QFileDialog::ExistingFile);
     QCOMPARE(dialog.defaultSuffix(), QString());
 
-    FileDialogSpec second = f.form->OpenDialog1;
+    FileDialogSetup second = f.form->OpenDialogSetup();
     second.filterIndex = 2;
     vertal::app::ConfigureFileDialog(dialog, second);
     QCOMPARE(dialog.selectedNameFilter(), Q("Все файлы (*.*)"));
@@ -91,7 +89,7 @@ class DialogsTest : public QObject {
     MainWindowFixture f;
     QTemporaryDir dir;
     QVERIFY(dir.isValid());
-    FileDialogSpec setup = f.form->SaveDialog1;
+    FileDialogSetup setup = f.form->SaveDialogSetup();
     setup.initialDirectory = dir.path().toStdString();
     setup.fileName = "reading";
     QFileDialog dialog;

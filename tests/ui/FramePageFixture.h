@@ -1,18 +1,14 @@
 #pragma once
-// The main window with the page "Общая" brought to the front, and dump files written for it.
+// The main window shown with the page "Общая" in front, and dump files written for it.
 
-#include <QApplication>
-#include <QComboBox>
-#include <QStringList>
-#include <QTabWidget>
-#include <QTableWidget>
+#include <QCheckBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QScrollBar>
 
 #include "MainWindowFixture.h"
 #include "frames/core/FrameLayout.h"
-#include "frames/ui/FrameTablePage.h"
-#include "frames/ui/RecordGrid.h"
-#include "support/DumpBuilder.h"
-#include "support/TempDir.h"
 
 namespace vertal::testing {
 
@@ -25,53 +21,31 @@ inline FrameFields WorkFrame(std::uint8_t day = 0x15, std::uint8_t hour = 0x10) 
   return f;
 }
 
-struct FramePageFixture {
-  FramePageFixture() { f.form->show(); }
-
-  app::TForm_Main& Form() { return *f.form; }
-  frames::FrameTablePage& Page() { return *f.form->frameTablePage; }
-
-  std::string Write(const DumpBuilder& builder, const std::string& name = "d.bin") {
-    const std::string path = dir.File(name);
-    builder.Write(path);
-    return path;
-  }
+struct FramePageFixture : MainWindowFixture {
+  FramePageFixture() { form->show(); }
 
   // Makes the file current and opens it, then shows the page "Общая".
-  std::string Open(const DumpBuilder& builder, const std::string& name = "d.bin") {
-    const std::string path = Write(builder, name);
-    Form().SetStatusText(0, QString::fromStdString(path));
-    Form().OpenDumpFile();
+  std::string OpenShown(const DumpBuilder& builder, const std::string& name = "d.bin") {
+    const std::string path = Open(builder, name);
     ShowPage();
     return path;
   }
 
-  void ShowPage() {
-    Form().PageControl_Main->setCurrentWidget(Form().TabSheet_Cikl);
-    Form().PageControl_Cikl->setCurrentWidget(Form().TabSheet_Osn);
-    QApplication::processEvents();
-  }
+  void ShowPage() const { ShowSheet("TabSheet_Osn"); }
+
+  QTableWidget* Grid() const { return Find<QTableWidget>("StringGrid_O_Otb"); }
+  QScrollBar* ScrollBar() const { return Find<QScrollBar>("ScrollBar_Cikl"); }
+  QComboBox* List(const char* name) const { return Find<QComboBox>(name); }
+  QLabel* Label(const char* name) const { return Find<QLabel>(name); }
+  QPushButton* FindButton() const { return Find<QPushButton>("BitBtn1"); }
+  QLineEdit* Threshold() const { return Find<QLineEdit>("Edit_O_M"); }
 
   QString Cell(int column, int row) const {
-    const QTableWidgetItem* item = f.form->frameTablePage->StringGrid_O_Otb->item(row, column);
+    const QTableWidgetItem* item = Grid()->item(row, column);
     return item ? item->text() : QString();
   }
 
-  QStringList Column(int column) const {
-    QStringList texts;
-    for (int row = 0; row < f.form->frameTablePage->StringGrid_O_Otb->rowCount(); ++row)
-      texts << Cell(column, row);
-    return texts;
-  }
-
-  static QStringList Items(const QComboBox* list) {
-    QStringList items;
-    for (int i = 0; i < list->count(); ++i) items << list->itemText(i);
-    return items;
-  }
-
-  MainWindowFixture f;
-  TempDir dir;
+  QStringList FrameColumn(int column) const { return Column(Grid(), column); }
 };
 
 }  // namespace vertal::testing

@@ -3,32 +3,25 @@
 // and lists of a hundred thousand items.
 
 #include <QAbstractItemModel>
-#include <QCheckBox>
-#include <QLabel>
-#include <QLineEdit>
 #include <QProgressBar>
-#include <QPushButton>
-#include <QScrollBar>
 #include <QSignalSpy>
 #include <QTest>
 #include <filesystem>
 #include <functional>
 
 #include "FramePageFixture.h"
-#include "app/ui/StatusPanels.h"
-#include "dump/core/OpenSequence.h"
-#include "frames/core/FrameSearch.h"
 #include "frames/core/RecordPass.h"
-#include "frames/ui/JumpListCombo.h"
+#include "frames/core/TypedInput.h"
 
 using vertal::Message;
 using vertal::MessageKind;
-using vertal::dump::OpenContext;
-using vertal::dump::OpenStage;
 using vertal::testing::DumpBuilder;
 using vertal::testing::FakeHost;
 using vertal::testing::FrameFields;
+using vertal::testing::FindIn;
 using vertal::testing::FramePageFixture;
+using vertal::testing::Items;
+using vertal::testing::LongTermRecord;
 using vertal::testing::Q;
 using vertal::testing::WorkFrame;
 
@@ -73,15 +66,23 @@ DumpBuilder SearchRecording() {
   return b;
 }
 
-// A host that lets the test look at the window whenever a pass repaints it.
+// A host that lets the test look at the window whenever a pass repaints it or a box is shown.
 class WatchingHost : public FakeHost {
  public:
   void RepaintNow() override {
     FakeHost::RepaintNow();
     if (onRepaint) onRepaint();
   }
+  void ShowMessage(const vertal::Message& message) override {
+    FakeHost::ShowMessage(message);
+    if (onMessage) onMessage();
+  }
   std::function<void()> onRepaint;
+  std::function<void()> onMessage;
 };
+
+const char* const kEpisodeLists[] = {"ComboBox_Cikl_M", "ComboBox_Cikl_MZON",
+                                     "ComboBox_Cikl_NASTROYKA", "ComboBox_ON"};
 
 struct Moment {
   QString status;
@@ -100,45 +101,43 @@ class FrameScanSearchTest : public QObject {
   void cleanup() { t_.reset(); }
 
   void scanShowsThePeriodAndTheEpisodes() {
-    auto& page = t_->Page();
-    t_->Open(Recording());
-    QCOMPARE(page.Label_NR->text(), Q("Начало работы РП: 03.09.08 в 09:00:00"));
-    QCOMPARE(page.Label_KR->text(), Q("Конец   работы РП: 21.09.08 в 16:00:00"));
-    QCOMPARE(page.Label_Cikl_M->text(), Q("Количество эпизодов: 2"));
-    QCOMPARE(FramePageFixture::Items(page.ComboBox_Cikl_M),
+    t_->OpenShown(Recording());
+    QComboBox* overloads = t_->List("ComboBox_Cikl_M");
+    QCOMPARE(t_->Label("Label_NR")->text(), Q("Начало работы РП: 03.09.08 в 09:00:00"));
+    QCOMPARE(t_->Label("Label_KR")->text(), Q("Конец   работы РП: 21.09.08 в 16:00:00"));
+    QCOMPARE(t_->Label("Label_Cikl_M")->text(), Q("Количество эпизодов: 2"));
+    QCOMPARE(Items(overloads),
              QStringList({Q("10-й кадр, дата: 15.09.08"), Q("16-й кадр, дата: 15.09.08")}));
-    QCOMPARE(page.ComboBox_Cikl_M->currentIndex(), 0);
-    QCOMPARE(page.Label_Cikl_MZON->text(), Q("Количество эпизодов: 1"));
-    QCOMPARE(FramePageFixture::Items(page.ComboBox_Cikl_MZON),
+    QCOMPARE(overloads->currentIndex(), 0);
+    QCOMPARE(t_->Label("Label_Cikl_MZON")->text(), Q("Количество эпизодов: 1"));
+    QCOMPARE(Items(t_->List("ComboBox_Cikl_MZON")),
              QStringList{Q("30-й кадр, дата сраба-ия: 15.09.08")});
-    QCOMPARE(page.Label_Cikl_NASTROYKA->text(), Q("Количество эпизодов: 1"));
-    QCOMPARE(FramePageFixture::Items(page.ComboBox_Cikl_NASTROYKA),
+    QCOMPARE(t_->Label("Label_Cikl_NASTROYKA")->text(), Q("Количество эпизодов: 1"));
+    QCOMPARE(Items(t_->List("ComboBox_Cikl_NASTROYKA")),
              QStringList{Q("40-й кадр, дата работы: 15.09.08")});
-    QCOMPARE(page.Label_ON->text(), Q("Количество включений: 1"));
-    QCOMPARE(FramePageFixture::Items(page.ComboBox_ON), QStringList{Q("0-й кадр, дата 03.09.08")});
-    QVERIFY(t_->f.host.messages.empty());
+    QCOMPARE(t_->Label("Label_ON")->text(), Q("Количество включений: 1"));
+    QCOMPARE(Items(t_->List("ComboBox_ON")), QStringList{Q("0-й кадр, дата 03.09.08")});
+    QVERIFY(t_->host.messages.empty());
 
     // Choosing the second overload episode shows its first frame in column 0.
-    QTest::keyClick(page.ComboBox_Cikl_M, Qt::Key_Down);
-    QCOMPARE(page.ScrollBar_Cikl->value(), 16);
+    QTest::keyClick(overloads, Qt::Key_Down);
+    QCOMPARE(t_->ScrollBar()->value(), 16);
     QCOMPARE(t_->Cell(0, 0), Q("16"));
 
     // The next file's scan replaces every list.
-    t_->Open(DumpBuilder(), "empty.bin");
-    for (auto* list : {page.ComboBox_Cikl_M, page.ComboBox_Cikl_MZON, page.ComboBox_Cikl_NASTROYKA,
-                       page.ComboBox_ON})
-      QCOMPARE(list->count(), 0);
-    QCOMPARE(page.Label_ON->text(), Q("Количество включений: 0"));
+    t_->OpenShown(DumpBuilder(), "empty.bin");
+    for (const char* list : kEpisodeLists) QCOMPARE(t_->List(list)->count(), 0);
+    QCOMPARE(t_->Label("Label_ON")->text(), Q("Количество включений: 0"));
   }
 
   void passesShowTheirStateAndRepaintAtMostOncePerBlock() {
     WatchingHost host;
     vertal::testing::CountingPort port;
-    vertal::app::TForm_Main form(host, port);
+    vertal::app::MainWindow form(host, port);
+    auto* progress = FindIn<QProgressBar>(&form, "ProgressBar1");
     std::vector<Moment> seen;
     host.onRepaint = [&] {
-      seen.push_back({form.StatusText(1), form.StatusColor(), form.ProgressBar1->value(),
-                      form.ProgressBar1->maximum()});
+      seen.push_back({form.StatusText(1), form.StatusColor(), progress->value(), progress->maximum()});
     };
     const auto repaintedAtBlockEnds = [&seen] {
       if (seen.empty() || static_cast<int>(seen.size()) > kBlocksPerPass) return false;
@@ -155,127 +154,129 @@ class FrameScanSearchTest : public QObject {
     QCOMPARE(seen.front().colour, QColor(0xA6CAF0));
     QCOMPARE(seen.front().maximum, 270'337);
     QCOMPARE(form.StatusText(1), Q(" Расшифровка файла закончена"));
-    QCOMPARE(form.StatusColor(), form.StatusBar1->ButtonFaceColor());
-    QCOMPARE(form.ProgressBar1->value(), 0);
+    QCOMPARE(form.StatusColor(), form.ButtonFaceColor());
+    QCOMPARE(progress->value(), 0);
 
     seen.clear();
-    form.frameTablePage->BitBtn1->click();
+    FindIn<QPushButton>(&form, "BitBtn1")->click();
     QVERIFY(repaintedAtBlockEnds());
     QCOMPARE(seen.front().status, Q(" Идет поиск перегрузок"));
-    QCOMPARE(seen.front().colour, form.StatusBar1->ButtonFaceColor());
+    QCOMPARE(seen.front().colour, form.ButtonFaceColor());
     QCOMPARE(seen.front().maximum, 270'336);
     QCOMPARE(form.StatusText(1), Q(" Поиск закончен"));
-    QCOMPARE(form.ProgressBar1->value(), 0);
+    QCOMPARE(progress->value(), 0);
     QVERIFY(host.messages.empty());
   }
 
-  void scanOfAnUnreadableFileLeavesTheStatusBarAsItWas() {
-    auto& page = t_->Page();
-    auto& form = t_->Form();
-    const std::string path = t_->Open(Recording());
-    const QString period = page.Label_NR->text();
+  void scanOfAFileThatVanishesLeavesTheStatusBarAsItWas() {
+    WatchingHost host;
+    vertal::testing::CountingPort port;
+    vertal::app::MainWindow form(host, port);
+    const std::string path = t_->Write(Recording());
+    form.SetStatusText(0, QString::fromStdString(path));
+    form.OpenDumpFile();
+    const QString period = FindIn<QLabel>(&form, "Label_NR")->text();
+    QVERIFY(!period.isEmpty());
     form.SetStatusText(1, Q(" Устройство не подключено"));
     form.SetStatusColor(Qt::yellow);
-    // The file goes away after the file decoder has read it.
-    form.OpenSteps().Add(OpenStage::KdsTable, [&](OpenContext&) {
-      std::filesystem::remove(path);
-      return true;
-    });
+    // The file goes away while the user reads the box about its damaged record.
+    DumpBuilder damaged = Recording();
+    damaged.Damage(LongTermRecord::WorkCycles0);
+    damaged.Write(path);
+    host.onMessage = [&] { std::filesystem::remove(path); };
     form.OpenDumpFile();
 
-    QVERIFY(!t_->f.host.messages.empty());
-    for (const Message& m : t_->f.host.messages)
-      QCOMPARE(m, (Message{MessageKind::Error, kOpenFailed}));
+    QVERIFY(host.messages.size() > 1);
+    for (std::size_t k = 1; k < host.messages.size(); ++k)
+      QCOMPARE(host.messages[k], (Message{MessageKind::Error, kOpenFailed}));
     QCOMPARE(form.StatusText(1), Q(" Устройство не подключено"));
     QCOMPARE(form.StatusColor(), QColor(Qt::yellow));
-    QCOMPARE(page.ComboBox_Cikl_M->count(), 0);
-    QCOMPARE(page.ComboBox_ON->count(), 0);
-    QCOMPARE(page.Label_NR->text(), period);
+    for (const char* list : kEpisodeLists) QCOMPARE(FindIn<QComboBox>(&form, list)->count(), 0);
+    QCOMPARE(FindIn<QLabel>(&form, "Label_NR")->text(), period);
   }
 
   void searchListsRunsOfSelectedFrames() {
-    auto& page = t_->Page();
-    t_->Open(SearchRecording());
-    page.Edit_O_M->setText(QStringLiteral("100"));
-    page.BitBtn1->click();
-    QCOMPARE(FramePageFixture::Items(page.ComboBox_Cikl),
-             QStringList{Q("5-й кадр, дата 15.09.08")});
-    QCOMPARE(page.Label_O_OtbZap->text(), Q("1"));
-    page.BitBtn1->click();  // the same list again, not a doubled one
-    QCOMPARE(page.ComboBox_Cikl->count(), 1);
+    t_->OpenShown(SearchRecording());
+    QComboBox* found = t_->List("ComboBox_Cikl");
+    QLabel* count = t_->Label("Label_O_OtbZap");
+    t_->Threshold()->setText(QStringLiteral("100"));
+    t_->FindButton()->click();
+    QCOMPARE(Items(found), QStringList{Q("5-й кадр, дата 15.09.08")});
+    QCOMPARE(count->text(), Q("1"));
+    t_->FindButton()->click();  // the same list again, not a doubled one
+    QCOMPARE(found->count(), 1);
 
-    page.CheckBox_SLim->setChecked(true);
-    page.BitBtn1->click();
-    QCOMPARE(FramePageFixture::Items(page.ComboBox_Cikl),
+    auto* limits = t_->Find<QCheckBox>("CheckBox_SLim");
+    limits->setChecked(true);
+    t_->FindButton()->click();
+    QCOMPARE(Items(found),
              QStringList({Q("5-й кадр, дата 15.09.08"), Q("12-й кадр, дата 15.09.08")}));
-    QCOMPARE(page.ComboBox_Cikl->currentIndex(), 0);
-    QCOMPARE(page.Label_O_OtbZap->text(), Q("2"));
+    QCOMPARE(found->currentIndex(), 0);
+    QCOMPARE(count->text(), Q("2"));
     // The search leaves the table where it was; a choice moves it.
-    QCOMPARE(page.ScrollBar_Cikl->value(), 270'331);
-    QTest::keyClick(page.ComboBox_Cikl, Qt::Key_Down);
-    QCOMPARE(page.ScrollBar_Cikl->value(), 12);
+    QCOMPARE(t_->ScrollBar()->value(), 270'331);
+    QTest::keyClick(found, Qt::Key_Down);
+    QCOMPARE(t_->ScrollBar()->value(), 12);
 
-    page.CheckBox_SLim->setChecked(false);
-    page.Edit_O_M->setText(QStringLiteral("255"));
-    page.BitBtn1->click();
-    QCOMPARE(page.ComboBox_Cikl->count(), 0);
-    QCOMPARE(page.Label_O_OtbZap->text(), Q("0"));
-    QVERIFY(t_->f.host.messages.empty());
+    limits->setChecked(false);
+    t_->Threshold()->setText(QStringLiteral("255"));
+    t_->FindButton()->click();
+    QCOMPARE(found->count(), 0);
+    QCOMPARE(count->text(), Q("0"));
+    QVERIFY(t_->host.messages.empty());
   }
 
   void badThresholdIsRefusedBeforeSearching() {
-    auto& page = t_->Page();
-    page.Edit_O_M->setText(QString());
-    page.BitBtn1->click();  // no file yet: nothing at all
-    QVERIFY(t_->f.host.messages.empty());
+    t_->Threshold()->setText(QString());
+    t_->FindButton()->click();  // no file yet: nothing at all
+    QVERIFY(t_->host.messages.empty());
 
-    t_->Open(SearchRecording());
-    page.Edit_O_M->setText(QStringLiteral("100"));
-    page.BitBtn1->click();
-    const QString status = t_->Form().StatusText(1);
+    t_->OpenShown(SearchRecording());
+    t_->Threshold()->setText(QStringLiteral("100"));
+    t_->FindButton()->click();
+    const QString status = t_->Panel(1);
     for (const char* typed : {"", "1x", "-"}) {
-      t_->f.host.messages.clear();
-      page.Edit_O_M->setText(Q(typed));
-      page.BitBtn1->click();
-      QCOMPARE(t_->f.host.messages,
+      t_->host.messages.clear();
+      t_->Threshold()->setText(Q(typed));
+      t_->FindButton()->click();
+      QCOMPARE(t_->host.messages,
                (std::vector<Message>{{MessageKind::Error, vertal::frames::NotWholeNumberMessage(
                                                               "Загрузка M%", typed)}}));
-      QCOMPARE(page.ComboBox_Cikl->count(), 1);
-      QCOMPARE(page.Label_O_OtbZap->text(), Q("1"));
-      QCOMPARE(t_->Form().StatusText(1), status);
+      QCOMPARE(t_->List("ComboBox_Cikl")->count(), 1);
+      QCOMPARE(t_->Label("Label_O_OtbZap")->text(), Q("1"));
+      QCOMPARE(t_->Panel(1), status);
     }
   }
 
   void searchOfAnUnreadableFileEmptiesTheList() {
-    auto& page = t_->Page();
-    const std::string path = t_->Open(SearchRecording());
-    page.BitBtn1->click();
-    QCOMPARE(page.Label_O_OtbZap->text(), Q("1"));
+    const std::string path = t_->OpenShown(SearchRecording());
+    t_->FindButton()->click();
+    QCOMPARE(t_->Label("Label_O_OtbZap")->text(), Q("1"));
     std::filesystem::remove(path);
-    page.BitBtn1->click();
-    QCOMPARE(t_->f.host.messages, (std::vector<Message>{{MessageKind::Error, kOpenFailed}}));
-    QCOMPARE(page.ComboBox_Cikl->count(), 0);
-    QCOMPARE(page.Label_O_OtbZap->text(), Q("1"));
+    t_->FindButton()->click();
+    QCOMPARE(t_->host.messages, (std::vector<Message>{{MessageKind::Error, kOpenFailed}}));
+    QCOMPARE(t_->List("ComboBox_Cikl")->count(), 0);
+    QCOMPARE(t_->Label("Label_O_OtbZap")->text(), Q("1"));
   }
 
   void longListsAreFilledInOneStep() {
-    auto& page = t_->Page();
     DumpBuilder b;
     FrameFields on = WorkFrame();
     on.faultCode = 1;
     for (int n = 0; n < 270'336; n += 2) b.Frame(n, on);
-    t_->Open(b);
-    QCOMPARE(page.ComboBox_ON->count(), 135'168);
-    QCOMPARE(page.ComboBox_ON->currentText(), Q("0-й кадр, дата 15.09.08"));
+    t_->OpenShown(b);
+    QComboBox* switchOns = t_->List("ComboBox_ON");
+    QCOMPARE(switchOns->count(), 135'168);
+    QCOMPARE(switchOns->currentText(), Q("0-й кадр, дата 15.09.08"));
 
-    QAbstractItemModel* model = page.ComboBox_ON->model();
+    QAbstractItemModel* model = switchOns->model();
     QSignalSpy resets(model, &QAbstractItemModel::modelReset);
     QSignalSpy inserts(model, &QAbstractItemModel::rowsInserted);
-    t_->Form().OpenDumpFile();
-    QCOMPARE(page.ComboBox_ON->model(), model);
-    QCOMPARE(resets.count(), 2);  // emptied as the scan starts, filled as it ends
+    t_->form->OpenDumpFile();
+    QCOMPARE(switchOns->model(), model);
+    QCOMPARE(resets.count(), 2);  // emptied as the scan begins, filled as it ends
     QCOMPARE(inserts.count(), 0);
-    QCOMPARE(page.ComboBox_ON->count(), 135'168);
+    QCOMPARE(switchOns->count(), 135'168);
   }
 
  private:

@@ -1,15 +1,9 @@
-// The frame table of the page "Общая": its controls, the pages it shows after opening and
-// while paging, the jumps from the result lists, the code decoder on selected cells, an
-// unreadable file and the view reset.
+// The frame table of the page "Общая": its texts, the pages it shows after opening and while
+// paging, the jumps from the result lists, the code decoder on selected cells, an unreadable
+// file and the view reset.
 
-#include <QCheckBox>
 #include <QGroupBox>
-#include <QHeaderView>
-#include <QLabel>
-#include <QLineEdit>
 #include <QMenu>
-#include <QPushButton>
-#include <QScrollBar>
 #include <QSignalSpy>
 #include <QTest>
 #include <filesystem>
@@ -17,8 +11,6 @@
 #include "FramePageFixture.h"
 #include "frames/core/CodeDecoder.h"
 #include "frames/core/FrameTable.h"
-#include "frames/ui/JumpListCombo.h"
-#include "frames/ui/RecordGrid.h"
 
 using vertal::Message;
 using vertal::MessageKind;
@@ -27,6 +19,7 @@ using vertal::frames::ReadTablePage;
 using vertal::testing::DumpBuilder;
 using vertal::testing::FrameFields;
 using vertal::testing::FramePageFixture;
+using vertal::testing::Items;
 using vertal::testing::Q;
 using vertal::testing::WorkFrame;
 
@@ -77,33 +70,20 @@ class FrameTablePageTest : public QObject {
   void init() { t_ = std::make_unique<FramePageFixture>(); }
   void cleanup() { t_.reset(); }
 
-  void pageHasItsControlsWithTheirTexts() {
-    auto& page = t_->Page();
-    QWidget* sheet = t_->Form().TabSheet_Osn;
+  void pageShowsItsTextsAtStart() {
     t_->ShowPage();
-    QCOMPARE(sheet->findChild<QTableWidget*>(QStringLiteral("StringGrid_O_Otb")),
-             page.StringGrid_O_Otb);
-    QCOMPARE(page.StringGrid_O_Otb->columnCount(), 5);
-    QCOMPARE(page.StringGrid_O_Otb->rowCount(), 21);
-    QVERIFY(page.StringGrid_O_Otb->horizontalHeader()->isHidden());
-    QVERIFY(page.StringGrid_O_Otb->verticalHeader()->isHidden());
-    QCOMPARE(page.StringGrid_O_Otb->editTriggers(), QAbstractItemView::NoEditTriggers);
-    QCOMPARE(page.StringGrid_O_Otb->toolTip(), Q("Для расшифровки кодов укажите ячейку"));
-    QCOMPARE(page.StringGrid_O_Otb->viewport()->cursor().shape(), Qt::PointingHandCursor);
-    QVERIFY(page.StringGrid_O_Otb->font().bold());
-    QCOMPARE(page.ScrollBar_Cikl->orientation(), Qt::Horizontal);
-    QCOMPARE(page.ScrollBar_Cikl->minimum(), 0);
-    QCOMPARE(page.ScrollBar_Cikl->maximum(), kLastPosition);
-    QCOMPARE(page.Label_O_OtbZap->text(), Q("0000"));
-    QCOMPARE(sheet->findChild<QLabel*>(QStringLiteral("Label11"))->text(), Q("Отобрано кадров:"));
-    QCOMPARE(sheet->findChild<QLabel*>(QStringLiteral("Label9"))->text(), Q("Загрузка    M% > "));
-    QCOMPARE(page.Edit_O_M->text(), Q("0"));
-    QCOMPARE(page.Edit_O_M->maxLength(), 3);
-    QCOMPARE(page.CheckBox_Error->text(), Q("Коды отказа"));
-    QCOMPARE(page.CheckBox_SLim->text(), Q("Сработало ограничение"));
-    QVERIFY(!page.CheckBox_Error->isChecked() && !page.CheckBox_SLim->isChecked());
-    QCOMPARE(page.BitBtn1->text(), Q("Найти"));
-    QVERIFY(!page.BitBtn1->icon().isNull());
+    QCOMPARE(t_->Grid()->toolTip(), Q("Для расшифровки кодов укажите ячейку"));
+    QCOMPARE(t_->Label("Label_O_OtbZap")->text(), Q("0000"));
+    QCOMPARE(t_->Label("Label11")->text(), Q("Отобрано кадров:"));
+    QCOMPARE(t_->Label("Label9")->text(), Q("Загрузка    M% > "));
+    QCOMPARE(t_->Threshold()->text(), Q("0"));
+    auto* faults = t_->Find<QCheckBox>("CheckBox_Error");
+    auto* limits = t_->Find<QCheckBox>("CheckBox_SLim");
+    QCOMPARE(faults->text(), Q("Коды отказа"));
+    QCOMPARE(limits->text(), Q("Сработало ограничение"));
+    QVERIFY(!faults->isChecked() && !limits->isChecked());
+    QCOMPARE(t_->FindButton()->text(), Q("Найти"));
+    QVERIFY(!t_->FindButton()->icon().isNull());
 
     const std::pair<const char*, const char*> groups[] = {
         {"GroupBox7", "Период времени охваченный РП"},
@@ -114,28 +94,14 @@ class FrameTablePageTest : public QObject {
         {"GroupBox1", "Условия отбора кадров"},
         {"GroupBox8", "Результат поиска:"},
     };
-    for (const auto& [name, title] : groups) {
-      auto* box = sheet->findChild<QGroupBox*>(QString::fromLatin1(name));
-      QVERIFY2(box, name);
-      QCOMPARE(box->title(), Q(title));
-      QVERIFY(box->font().bold());
-    }
-    for (QLabel* count :
-         {page.Label_Cikl_M, page.Label_Cikl_NASTROYKA, page.Label_Cikl_MZON, page.Label_ON}) {
-      QVERIFY(count->text().isEmpty());
-      QVERIFY(count->font().bold());
-      QCOMPARE(count->palette().color(QPalette::WindowText), QColor(0xFF0000));
-    }
-    // The controls inside bold-captioned groups keep the normal weight.
-    QVERIFY(!page.CheckBox_Error->font().bold());
-    QVERIFY(!page.ComboBox_Cikl->font().bold());
+    for (const auto& [name, title] : groups) QCOMPARE(t_->Find<QGroupBox>(name)->title(), Q(title));
+    for (const char* count : {"Label_Cikl_M", "Label_Cikl_NASTROYKA", "Label_Cikl_MZON", "Label_ON"})
+      QVERIFY(t_->Label(count)->text().isEmpty());
   }
 
   void rowCaptionsStandLevelWithTheirRowsAndAllFitsTheWindow() {
-    auto& page = t_->Page();
-    QWidget* sheet = t_->Form().TabSheet_Osn;
+    QWidget* sheet = t_->Sheet("TabSheet_Osn");
     t_->ShowPage();
-    QCOMPARE(t_->Form().size(), QSize(844, 643));
     const char* const captions[] = {"Номер кадра",          "Дата записи",
                                     "Время записи",         "Угол наклона стрелы, град",
                                     "Длина стрелы, м",      "Вылет, м",
@@ -149,107 +115,103 @@ class FrameTablePageTest : public QObject {
                                     "К. С. кадра"};
     const int labelNumbers[] = {12, 13, 14, 15, 16, 17, 18, 19, 20, 23, 24,
                                 25, 26, 27, 28, 29, 30, 31, 32, 33, 34};
-    QTableWidget* grid = page.StringGrid_O_Otb;
-    for (int row = 0; row < 21; ++row) {
+    QTableWidget* grid = t_->Grid();
+    QCOMPARE(grid->rowCount(), static_cast<int>(std::size(captions)));
+    for (int row = 0; row < grid->rowCount(); ++row) {
       auto* label = sheet->findChild<QLabel*>(QStringLiteral("Label%1").arg(labelNumbers[row]));
       QVERIFY(label);
       QCOMPARE(label->text(), Q(captions[row]));
       const QRect cell = grid->visualRect(grid->model()->index(row, 0));
       QCOMPARE(label->mapTo(sheet, QPoint(0, 0)).y(),
                grid->viewport()->mapTo(sheet, cell.topLeft()).y());
-      if (row > 0)  // 17 pixels and the grid line
-        QCOMPARE(cell.top() - grid->visualRect(grid->model()->index(row - 1, 0)).top(), 18);
     }
-    QCOMPARE(grid->visualRect(grid->model()->index(0, 1)).left() -
-                 grid->visualRect(grid->model()->index(0, 0)).left(),
-             74);  // 73 pixels and the grid line
-    for (QWidget* w : std::initializer_list<QWidget*>{
-             grid, page.ScrollBar_Cikl, page.Label_O_OtbZap, page.Label_NR, page.Label_KR,
-             page.ComboBox_Cikl_M, page.ComboBox_Cikl_NASTROYKA, page.ComboBox_Cikl_MZON,
-             page.ComboBox_ON, page.Edit_O_M, page.CheckBox_Error, page.CheckBox_SLim,
-             page.ComboBox_Cikl, page.BitBtn1}) {
+    // Every control is inside the page at the window's design size.
+    for (QWidget* w : sheet->findChildren<QWidget*>()) {
+      if (!w->isVisible() || w->objectName().isEmpty()) continue;
       const QRect placed(w->mapTo(sheet, QPoint(0, 0)), w->size());
       QVERIFY2(sheet->rect().contains(placed), qPrintable(w->objectName()));
     }
   }
 
   void openingShowsTheLastPageAndTheScrollBarClamps() {
-    auto& page = t_->Page();
-    const std::string path = t_->Open(LastFramesDump());
-    QCOMPARE(page.ScrollBar_Cikl->value(), kLastPosition);
+    QScrollBar* bar = t_->ScrollBar();
+    const std::string path = t_->OpenShown(LastFramesDump());
+    QCOMPARE(bar->value(), kLastPosition);
     const auto last = ReadTablePage(path, FrameTableLayout(), kLastPosition, ".");
     for (int c = 0; c < 5; ++c) {
-      QCOMPARE(t_->Column(c), Texts(last.columns[static_cast<std::size_t>(c)]));
+      QCOMPARE(t_->FrameColumn(c), Texts(last.columns[static_cast<std::size_t>(c)]));
       QCOMPARE(t_->Cell(c, 0), QString::number(kLastPosition + c));
       QCOMPARE(t_->Cell(c, 20), Q("НОРМА"));
     }
 
-    page.ScrollBar_Cikl->setValue(-7);
-    QCOMPARE(page.ScrollBar_Cikl->value(), 0);
+    bar->setValue(-7);
+    QCOMPARE(bar->value(), 0);
     QCOMPARE(t_->Cell(0, 0), Q("0"));
     QCOMPARE(t_->Cell(4, 0), Q("4"));
     QCOMPARE(t_->Cell(0, 12), Q("4 2"));  // reeving and mode
     // Frame 2 is erased memory.
-    const QStringList erased = t_->Column(2);
+    const QStringList erased = t_->FrameColumn(2);
     QCOMPARE(erased[1], Q("FF.FF.FF"));
     QCOMPARE(erased[2], Q("FF:FF:FF"));
     for (int row : {10, 14, 15, 16, 17, 18}) QCOMPARE(erased[row], Q("11111111"));
     QCOMPARE(erased[20], Q("БРАК"));
 
-    page.ScrollBar_Cikl->setValue(1'000'000);
-    QCOMPARE(page.ScrollBar_Cikl->value(), kLastPosition);
+    bar->setValue(1'000'000);
+    QCOMPARE(bar->value(), kLastPosition);
     QCOMPARE(t_->Cell(0, 0), QString::number(kLastPosition));
-    QVERIFY(t_->f.host.messages.empty());
+    QVERIFY(t_->host.messages.empty());
   }
 
   void choosingAListItemMovesTheTable() {
-    auto& page = t_->Page();
-    t_->Open(LastFramesDump());
+    QScrollBar* bar = t_->ScrollBar();
+    QComboBox* switchOns = t_->List("ComboBox_ON");
+    t_->OpenShown(LastFramesDump());
     // Switch-ons: frame 0 and frame 270,334.
-    QCOMPARE(page.ComboBox_ON->count(), 2);
-    page.ScrollBar_Cikl->setValue(100);
-    page.ComboBox_ON->setFocus();
-    QTest::keyClick(page.ComboBox_ON, Qt::Key_Down);  // the item of frame 270,334
-    QCOMPARE(page.ScrollBar_Cikl->value(), kLastPosition);
+    QCOMPARE(switchOns->count(), 2);
+    bar->setValue(100);
+    switchOns->setFocus();
+    QTest::keyClick(switchOns, Qt::Key_Down);  // the item of frame 270,334
+    QCOMPARE(bar->value(), kLastPosition);
     QCOMPARE(t_->Cell(3, 0), QString::number(kLastPosition + 3));
-    QTest::keyClick(page.ComboBox_ON, Qt::Key_Up);  // the item of frame 0
-    QCOMPARE(page.ScrollBar_Cikl->value(), 0);
+    QTest::keyClick(switchOns, Qt::Key_Up);  // the item of frame 0
+    QCOMPARE(bar->value(), 0);
     QCOMPARE(t_->Cell(0, 0), Q("0"));
 
     // Choosing the item already shown, or typing text that names no item, refills nothing.
-    page.StringGrid_O_Otb->item(5, 0)->setText(QStringLiteral("kept"));
-    emit page.ComboBox_ON->activated(0);
-    QTest::keyClicks(page.ComboBox_ON->lineEdit(), QStringLiteral("99"));
-    QTest::keyClick(page.ComboBox_ON->lineEdit(), Qt::Key_Return);
-    QCOMPARE(page.ScrollBar_Cikl->value(), 0);
+    t_->Grid()->item(5, 0)->setText(QStringLiteral("kept"));
+    emit switchOns->activated(0);
+    QTest::keyClicks(switchOns->lineEdit(), QStringLiteral("99"));
+    QTest::keyClick(switchOns->lineEdit(), Qt::Key_Return);
+    QCOMPARE(bar->value(), 0);
     QCOMPARE(t_->Cell(0, 5), Q("kept"));
-    QVERIFY(t_->f.host.messages.empty());
+    QVERIFY(t_->host.messages.empty());
   }
 
   void typedTextIsLimitedButItemsShowInFull() {
-    auto& page = t_->Page();
     DumpBuilder b;
     FrameFields f = WorkFrame();
     f.faultCode = 101;
     b.Frame(123'456, f);
-    t_->Open(b);
+    t_->OpenShown(b);
+    QComboBox* mzon = t_->List("ComboBox_Cikl_MZON");
     const QString item = Q("123456-й кадр, дата сраба-ия: 15.09.08");
-    QCOMPARE(page.ComboBox_Cikl_MZON->currentText(), item);
-    QCOMPARE(page.ComboBox_Cikl_MZON->lineEdit()->text(), item);
-    QTest::keyClicks(page.ComboBox_Cikl_MZON->lineEdit(), QStringLiteral("x"));
-    QCOMPARE(page.ComboBox_Cikl_MZON->lineEdit()->text(), item);
+    QCOMPARE(mzon->currentText(), item);
+    QCOMPARE(mzon->lineEdit()->text(), item);
+    QTest::keyClicks(mzon->lineEdit(), QStringLiteral("x"));
+    QCOMPARE(mzon->lineEdit()->text(), item);
 
-    page.ComboBox_Cikl->lineEdit()->clear();
-    QTest::keyClicks(page.ComboBox_Cikl->lineEdit(), QString(40, QLatin1Char('7')));
-    QCOMPARE(page.ComboBox_Cikl->lineEdit()->text().size(), 30);
+    QComboBox* found = t_->List("ComboBox_Cikl");
+    found->lineEdit()->clear();
+    QTest::keyClicks(found->lineEdit(), QString(40, QLatin1Char('7')));
+    QCOMPARE(found->lineEdit()->text().size(), 30);
     // The overload and tuning lists take text of any length.
-    QTest::keyClicks(page.ComboBox_Cikl_M->lineEdit(), QString(40, QLatin1Char('7')));
-    QCOMPARE(page.ComboBox_Cikl_M->lineEdit()->text().size(), 40);
+    QComboBox* overloads = t_->List("ComboBox_Cikl_M");
+    QTest::keyClicks(overloads->lineEdit(), QString(40, QLatin1Char('7')));
+    QCOMPARE(overloads->lineEdit()->text().size(), 40);
   }
 
   void selectedCodeCellsAreExplained() {
-    auto& page = t_->Page();
-    QTableWidget* grid = page.StringGrid_O_Otb;
+    QTableWidget* grid = t_->Grid();
     const auto click = [grid](int column, int row) {
       const QRect cell = grid->visualRect(grid->model()->index(row, column));
       QTest::mouseClick(grid->viewport(), Qt::LeftButton, {}, cell.center());
@@ -257,9 +219,9 @@ class FrameTablePageTest : public QObject {
     t_->ShowPage();
     click(0, 10);  // nothing opened yet
     click(0, 19);
-    QVERIFY(t_->f.host.messages.empty());
+    QVERIFY(t_->host.messages.empty());
 
-    t_->Open(LastFramesDump());
+    t_->OpenShown(LastFramesDump());
     click(1, 10);
     click(1, 10);  // the cell already selected explains itself again
     click(1, 0);   // rows without codes show nothing
@@ -279,60 +241,59 @@ class FrameTablePageTest : public QObject {
         "Смотри схему подключения VERTAL",
         *vertal::frames::DecodeCell(15, "10001000"),
     };
-    QCOMPARE(t_->f.host.Texts(), expected);
-    for (const Message& m : t_->f.host.messages) QCOMPARE(m.kind, MessageKind::Plain);
+    QCOMPARE(t_->host.Texts(), expected);
+    for (const Message& m : t_->host.messages) QCOMPARE(m.kind, MessageKind::Plain);
 
     // A fault code without a text still shows its (empty) box.
-    t_->f.host.messages.clear();
-    page.ScrollBar_Cikl->setValue(0);
+    t_->host.messages.clear();
+    t_->ScrollBar()->setValue(0);
     click(1, 19);
-    QCOMPARE(t_->f.host.Texts(), std::vector<std::string>{""});
+    QCOMPARE(t_->host.Texts(), std::vector<std::string>{""});
   }
 
   void unreadableFileShowsOneBoxPerPageTurn() {
-    auto& page = t_->Page();
-    const std::string path = t_->Open(LastFramesDump());
+    const std::string path = t_->OpenShown(LastFramesDump());
     std::filesystem::remove(path);
-    page.ScrollBar_Cikl->setValue(50);
-    QCOMPARE(t_->f.host.messages, (std::vector<Message>{{MessageKind::Error, kOpenFailed}}));
+    t_->ScrollBar()->setValue(50);
+    QCOMPARE(t_->host.messages, (std::vector<Message>{{MessageKind::Error, kOpenFailed}}));
     for (int c = 0; c < 5; ++c) {
       QStringList expected(21, QString());
       expected[0] = QString::number(50 + c);
       expected[20] = Q("БРАК");
-      QCOMPARE(t_->Column(c), expected);
+      QCOMPARE(t_->FrameColumn(c), expected);
     }
-    page.ScrollBar_Cikl->setValue(51);
-    QCOMPARE(t_->f.host.messages.size(), std::size_t{2});
+    t_->ScrollBar()->setValue(51);
+    QCOMPARE(t_->host.messages.size(), std::size_t{2});
   }
 
   void resetEmptiesTheGridAndKeepsTheLists() {
-    auto& page = t_->Page();
-    t_->Open(LastFramesDump());
-    const QStringList switchOns = FramePageFixture::Items(page.ComboBox_ON);
-    const QString period = page.Label_NR->text();
-    t_->Form().ResetView();
-    QCOMPARE(page.ScrollBar_Cikl->value(), 0);
-    for (int c = 0; c < 5; ++c) QCOMPARE(t_->Column(c), QStringList(21, QString()));
-    QCOMPARE(FramePageFixture::Items(page.ComboBox_ON), switchOns);
-    QCOMPARE(page.Label_NR->text(), period);
+    t_->OpenShown(LastFramesDump());
+    const QStringList switchOns = Items(t_->List("ComboBox_ON"));
+    const QString period = t_->Label("Label_NR")->text();
+    t_->form->ResetView();
+    QCOMPARE(t_->ScrollBar()->value(), 0);
+    for (int c = 0; c < 5; ++c) QCOMPARE(t_->FrameColumn(c), QStringList(21, QString()));
+    QCOMPARE(Items(t_->List("ComboBox_ON")), switchOns);
+    QCOMPARE(t_->Label("Label_NR")->text(), period);
     // With no file current, paging changes the scroll bar only.
-    page.ScrollBar_Cikl->setValue(10);
+    t_->ScrollBar()->setValue(10);
     QCOMPARE(t_->Cell(0, 0), QString());
-    QVERIFY(t_->f.host.messages.empty());
+    QVERIFY(t_->host.messages.empty());
   }
 
   void gridOffersTheWindowsPopupMenu() {
-    auto& page = t_->Page();
-    QCOMPARE(page.StringGrid_O_Otb->contextMenuPolicy(), Qt::CustomContextMenu);
-    QSignalSpy spy(page.StringGrid_O_Otb, &QWidget::customContextMenuRequested);
+    QTableWidget* grid = t_->Grid();
+    auto* popup = t_->Find<QMenu>("PopupMenu_GRAFIKI");
+    QSignalSpy spy(grid, &QWidget::customContextMenuRequested);
     t_->ShowPage();
     const QPoint at(5, 5);
-    QContextMenuEvent event(QContextMenuEvent::Mouse, at,
-                            page.StringGrid_O_Otb->viewport()->mapToGlobal(at));
-    QApplication::sendEvent(page.StringGrid_O_Otb->viewport(), &event);
+    QContextMenuEvent event(QContextMenuEvent::Mouse, at, grid->viewport()->mapToGlobal(at));
+    QApplication::sendEvent(grid->viewport(), &event);
     QCOMPARE(spy.count(), 1);
-    QVERIFY(t_->Form().PopupMenu_GRAFIKI->isVisible());
-    t_->Form().PopupMenu_GRAFIKI->close();
+    QVERIFY(popup->isVisible());
+    QCOMPARE(popup->actions(), QList<QAction*>{t_->Find<QAction>("Go_KZ")});
+    QCOMPARE(popup->actions().front()->text(), Q("Показать графики"));
+    popup->close();
   }
 
  private:

@@ -1,24 +1,50 @@
-// The frame of the main window, its start-up state and the commands that need no dump file.
+// The frame of the main window: its start-up state, menus and tool bar, the commands that need
+// no dump file, the view reset, and the widgets every page model names.
 
 #include <QAction>
 #include <QFrame>
 #include <QLabel>
-#include <QLayout>
+#include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
-#include <QProgressBar>
 #include <QTabWidget>
 #include <QTest>
 #include <QTimer>
 #include <QToolButton>
-#include <vector>
+#include <filesystem>
+#include <string_view>
 
 #include "MainWindowFixture.h"
-#include "app/ui/StatusPanels.h"
+#include "dump/core/ServicePages.h"
+#include "events/core/KdsRecords.h"
+#include "events/core/OverloadRecords.h"
+#include "frames/core/FrameSearch.h"
+#include "frames/core/FrameTable.h"
+#include "frames/core/PeriodScan.h"
 
-using vertal::app::ResetStage;
+using vertal::testing::DumpBuilder;
 using vertal::testing::MainWindowFixture;
 using vertal::testing::Q;
+
+namespace {
+
+// Records every control name a page model gives.
+struct NameList {
+  std::vector<std::string> names;
+  template <typename Value>
+  void operator()(std::string_view name, const Value&) {
+    names.emplace_back(name);
+  }
+};
+
+template <typename Model>
+std::vector<std::string> NamesOf(const Model& model) {
+  NameList list;
+  VisitControls(model, list);
+  return list.names;
+}
+
+}  // namespace
 
 class MainWindowTest : public QObject {
   Q_OBJECT
@@ -30,55 +56,45 @@ class MainWindowTest : public QObject {
   void startsWithNoFileAndNoUnit() {
     auto& form = *f_->form;
     QCOMPARE(form.windowTitle(), Q("Анализ данных регистратора параметров VERTAL"));
-    QCOMPARE(form.size(), QSize(844, 643));
     QCOMPARE(f_->Panel(0), QString());
     QCOMPARE(f_->Panel(1), Q(" Устройство не подключено"));
     QCOMPARE(f_->port.opens, 1);
-    QVERIFY(form.Timer1->isActive());
-    QCOMPARE(form.Timer1->interval(), 1000);
-    QCOMPARE(form.PageControl_Main->currentWidget(), form.TabSheet_Const);
-    QCOMPARE(form.PageControl2->currentWidget(), form.TabSheet_Ident);
-    QVERIFY(!form.TabSheet_Ident->isEnabled());
-    QVERIFY(form.TabSheet3->isEnabled());
+    QVERIFY(f_->Find<QTimer>("Timer1")->isActive());
+    QCOMPARE(f_->CurrentSheet("PageControl_Main"), f_->Sheet("TabSheet_Const"));
+    QCOMPARE(f_->CurrentSheet("PageControl2"), f_->Sheet("TabSheet_Ident"));
+    // The service page only shows; the load spectrum page takes clicks.
+    QVERIFY(!f_->Sheet("TabSheet_Ident")->isEnabled());
+    QVERIFY(f_->Sheet("TabSheet3")->isEnabled());
     QVERIFY(f_->host.messages.empty());
     QVERIFY(f_->host.openDialogs.empty());
-    QCOMPARE(form.RecorderVersion, std::int8_t{0});
+    QCOMPARE(form.RecorderVersion(), std::int8_t{0});
   }
 
-  void frameHasItsBarsAndButtons() {
-    auto& form = *f_->form;
-    QCOMPARE(form.Panel_INSTR->height(), 33);
-    QCOMPARE(form.ProgressBar1->minimum(), 0);
-    QCOMPARE(form.ProgressBar1->maximum(), 100);
-    QCOMPARE(form.ProgressBar1->height(), 15);
-    QCOMPARE(form.StatusBar1->height(), 25);
-    QCOMPARE(form.StatusBar1->Panel(0)->width(), 418);
-    QVERIFY(!form.StatusBar1->Panel(0)->accessibleName().isEmpty());
-    QVERIFY(!form.StatusBar1->Panel(1)->accessibleName().isEmpty());
-
-    struct Button {
-      QToolButton* button;
-      const char* name;
-      const char* hint;
+  void everyControlAPageModelNamesHasItsWidgetOnItsPage() {
+    const vertal::dump::ServicePages service = vertal::dump::EmptyServicePages();
+    vertal::events::KdsPageModel kds;
+    kds.search = vertal::events::KdsSearchModel{};
+    const std::pair<const char*, std::vector<std::string>> pages[] = {
+        {"ServicePage", NamesOf(service.service)},
+        {"TabSheet3", NamesOf(service.load)},
+        {"FrameTablePage", NamesOf(vertal::frames::PeriodPanelModel{})},
+        {"FrameTablePage", NamesOf(vertal::frames::FrameSearchModel{})},
+        {"FrameTablePage", {std::string(vertal::frames::FrameTableLayout().grid)}},
+        {"OverloadPage", NamesOf(vertal::events::OverloadSearchModel{})},
+        {"OverloadPage", {std::string(vertal::events::OverloadTableLayout().grid)}},
+        {"KdsPage", NamesOf(vertal::events::KdsSearchModel{})},
+        {"KdsPage", NamesOf(kds)},
+        {"ServicePage",
+         std::vector<std::string>(vertal::dump::kVersion31Rows.begin(),
+                                  vertal::dump::kVersion31Rows.end())},
     };
-    const std::vector<Button> buttons = {
-        {form.SpeedButton_REC, "SpeedButton_REC", ""},
-        {form.SpeedButton_OPEN, "SpeedButton_OPEN", "Открыть"},
-        {form.SpeedButton_EXIT, "SpeedButton_EXIT", "Выход"},
-        {form.SpeedButton_ABOUT, "SpeedButton_ABOUT", "О программе"},
-    };
-    int place = -1;
-    for (const Button& b : buttons) {
-      QCOMPARE(form.findChild<QToolButton*>(QString::fromLatin1(b.name)), b.button);
-      QCOMPARE(b.button->size(), QSize(23, 23));
-      QCOMPARE(b.button->toolTip(), Q(b.hint));
-      QVERIFY(!b.button->icon().isNull());
-      QVERIFY(!b.button->accessibleName().isEmpty());
-      // Left to right in this order.
-      QVERIFY(form.Panel_INSTR->layout()->indexOf(b.button) > place);
-      place = form.Panel_INSTR->layout()->indexOf(b.button);
+    for (const auto& [pageName, names] : pages) {
+      QWidget* page = f_->Find(pageName);
+      QVERIFY(!names.empty());
+      for (const std::string& name : names)
+        QVERIFY2(page->findChild<QWidget*>(QString::fromStdString(name)),
+                 qPrintable(QString::fromStdString(name) + Q(" on ") + Q(pageName)));
     }
-    QCOMPARE(form.SpeedButton_REC->accessibleName(), Q("Считать информацию"));
   }
 
   void pageTreeHasEveryPage_data() {
@@ -106,24 +122,10 @@ class MainWindowTest : public QObject {
     QFETCH(QString, control);
     QFETCH(QString, page);
     QFETCH(QString, caption);
-    auto* tabs = f_->form->findChild<QTabWidget*>(control);
-    QVERIFY(tabs);
-    auto* sheet = f_->form->findChild<QWidget*>(page);
-    QVERIFY(sheet);
-    const int index = tabs->indexOf(sheet);
+    QTabWidget* tabs = f_->Tabs(control.toLatin1().constData());
+    const int index = tabs->indexOf(f_->Sheet(page.toLatin1().constData()));
     QVERIFY(index >= 0);
     QCOMPARE(tabs->tabText(index), caption);
-    QCOMPARE(tabs->tabPosition(),
-             control == QLatin1String("PageControl_Main") ? QTabWidget::North : QTabWidget::West);
-  }
-
-  void panelsSitOnTheirPages() {
-    auto& form = *f_->form;
-    QCOMPARE(form.Panel_Slugebnaya->parentWidget(), form.TabSheet_Ident);
-    QCOMPARE(form.Panel_N->parentWidget(), form.TabSheet3);
-    QCOMPARE(form.Panel_N->size(), QSize(585, 369));
-    QCOMPARE(form.Go_KZ->text(), Q("Показать графики"));
-    QCOMPARE(form.PopupMenu_GRAFIKI->actions(), QList<QAction*>{form.Go_KZ});
   }
 
   void mainMenuHasEveryItem_data() {
@@ -160,176 +162,170 @@ class MainWindowTest : public QObject {
     QFETCH(QString, caption);
     QFETCH(QKeySequence, shortcut);
     QFETCH(QString, menu);
-    auto* item = f_->form->findChild<QAction*>(name);
-    QVERIFY(item);
+    auto* item = f_->Find<QAction>(name.toLatin1().constData());
     QCOMPARE(item->text(), caption);
     QCOMPARE(item->shortcut(), shortcut);
-    auto* owner = f_->form->findChild<QMenu*>(menu);
-    QVERIFY(owner);
-    QVERIFY(owner->actions().contains(item));
+    QVERIFY(f_->Find<QMenu>(menu.toLatin1().constData())->actions().contains(item));
   }
 
-  void mainMenuHasItsMenusInOrder() {
-    auto& form = *f_->form;
-    QCOMPARE(form.menuBar()->objectName(), QStringLiteral("MainMenu1"));
-    const QList<QAction*> top = form.MainMenu1->actions();
-    QCOMPARE(top.size(), 3);
-    QCOMPARE(top[0]->menu(), form.N1);
-    QCOMPARE(top[1]->menu(), form.N7);
-    QCOMPARE(top[2]->menu(), form.N12);
-    QCOMPARE(form.N1->title(), Q("&Файл"));
-    QCOMPARE(form.N7->title(), Q("Вид"));
-    QCOMPARE(form.N12->title(), Q("&?"));
-    QCOMPARE(form.N_PRINT->title(), Q("&Печать"));
-    const QList<QAction*> file = form.N1->actions();
-    QCOMPARE(file.size(), 5);
-    QCOMPARE(file[2]->menu(), form.N_PRINT);
-    QVERIFY(file[3]->isSeparator());
-    QCOMPARE(file[3]->objectName(), QStringLiteral("N15"));
-    QCOMPARE(file[4], form.N_EXIT);
+  void menusStandInOrderWithTheirTitles() {
+    QStringList titles;
+    for (QAction* top : f_->Find<QMenuBar>("MainMenu1")->actions()) titles << top->text();
+    QCOMPARE(titles, (QStringList{Q("&Файл"), Q("Вид"), Q("&?")}));
+    QCOMPARE(f_->Find<QMenu>("N_PRINT")->title(), Q("&Печать"));
+    // "Выход" closes the file menu, below a separator.
+    const QList<QAction*> file = f_->Find<QMenu>("N1")->actions();
+    QCOMPARE(file.last(), f_->Find<QAction>("N_EXIT"));
+    QVERIFY(file[file.size() - 2]->isSeparator());
+  }
+
+  void toolButtonsShowTheirHints() {
+    const std::pair<const char*, const char*> buttons[] = {
+        {"SpeedButton_REC", ""},
+        {"SpeedButton_OPEN", "Открыть"},
+        {"SpeedButton_EXIT", "Выход"},
+        {"SpeedButton_ABOUT", "О программе"},
+    };
+    for (const auto& [name, hint] : buttons) {
+      auto* button = f_->Find<QToolButton>(name);
+      QCOMPARE(button->toolTip(), Q(hint));
+      QVERIFY(!button->icon().isNull());
+      QVERIFY(!button->accessibleName().isEmpty());
+    }
+    QCOMPARE(f_->Find<QToolButton>("SpeedButton_REC")->accessibleName(), Q("Считать информацию"));
   }
 
   void toolBarTogglesFromTheViewMenu() {
     auto& form = *f_->form;
-    QVERIFY(form.N_INSTR_PANEL->isCheckable());
-    QVERIFY(form.N_INSTR_PANEL->isChecked());
+    auto* item = f_->Find<QAction>("N_INSTR_PANEL");
+    QWidget* panel = f_->Find("Panel_INSTR");
+    QVERIFY(item->isCheckable());
+    QVERIFY(item->isChecked());
     form.N_INSTR_PANELClick();
-    QVERIFY(!form.N_INSTR_PANEL->isChecked());
-    QVERIFY(form.Panel_INSTR->isHidden());
+    QVERIFY(!item->isChecked());
+    QVERIFY(panel->isHidden());
     form.N_INSTR_PANELClick();
-    QVERIFY(form.N_INSTR_PANEL->isChecked());
-    QVERIFY(!form.Panel_INSTR->isHidden());
+    QVERIFY(item->isChecked());
+    QVERIFY(!panel->isHidden());
     // Chosen from the menu, the item inverts its own mark.
-    form.N_INSTR_PANEL->trigger();
-    QVERIFY(!form.N_INSTR_PANEL->isChecked());
-    QVERIFY(form.Panel_INSTR->isHidden());
-    form.N_INSTR_PANEL->trigger();
-    QVERIFY(!form.Panel_INSTR->isHidden());
+    item->trigger();
+    QVERIFY(!item->isChecked());
+    QVERIFY(panel->isHidden());
+    item->trigger();
+    QVERIFY(!panel->isHidden());
   }
 
   void hiddenToolBarGivesItsSpaceToThePages() {
     auto& form = *f_->form;
     form.show();
     QVERIFY(QTest::qWaitForWindowExposed(&form));
-    const int before = form.PageControl_Main->height();
+    QTabWidget* pages = f_->Tabs("PageControl_Main");
+    const int before = pages->height();
+    const int panel = f_->Find("Panel_INSTR")->height();
     form.N_INSTR_PANELClick();
     QCoreApplication::processEvents();
-    QCOMPARE(form.PageControl_Main->height(), before + 33);
+    QCOMPARE(pages->height(), before + panel);
   }
 
   void readCommandsStopWhenNoUnitIsConnected() {
     auto& form = *f_->form;
+    auto* timer = f_->Find<QTimer>("Timer1");
     // Tool button: the views are reset first.
     form.SetStatusText(0, QStringLiteral("/data/old.bin"));
-    form.SaveDialog1.fileName = "/data/old.bin";
-    form.PageControl_Main->setCurrentWidget(form.TabSheet_Grafik);
-    form.Timer1->stop();
-    form.SpeedButton_REC->click();
+    f_->ShowSheet("TabSheet_Grafik");
+    timer->stop();
+    f_->Find<QToolButton>("SpeedButton_REC")->click();
     QCOMPARE(f_->Panel(0), QString());
     QCOMPARE(f_->Panel(1), Q(" Устройство не подключено"));
-    QVERIFY(form.Timer1->isActive());
-    QVERIFY(form.SaveDialog1.fileName.empty());
-    QCOMPARE(form.PageControl_Main->currentWidget(), form.TabSheet_Const);
+    QVERIFY(timer->isActive());
+    QCOMPARE(f_->CurrentSheet("PageControl_Main"), f_->Sheet("TabSheet_Const"));
 
-    // Menu item: no reset, so the save dialog keeps its name and the pages stay.
+    // Menu item: no reset, so the pages stay.
     form.SetStatusText(0, QStringLiteral("/data/old.bin"));
     form.SetStatusText(1, QStringLiteral("x"));
-    form.SaveDialog1.fileName = "/data/old.bin";
-    form.PageControl_Main->setCurrentWidget(form.TabSheet_Grafik);
-    form.Timer1->stop();
-    form.N_REC->trigger();
+    f_->ShowSheet("TabSheet_Grafik");
+    timer->stop();
+    f_->Find<QAction>("N_REC")->trigger();
     QCOMPARE(f_->Panel(0), QString());
     QCOMPARE(f_->Panel(1), Q(" Устройство не подключено"));
-    QVERIFY(form.Timer1->isActive());
-    QCOMPARE(form.SaveDialog1.fileName, std::string("/data/old.bin"));
-    QCOMPARE(form.PageControl_Main->currentWidget(), form.TabSheet_Grafik);
+    QVERIFY(timer->isActive());
+    QCOMPARE(f_->CurrentSheet("PageControl_Main"), f_->Sheet("TabSheet_Grafik"));
     // With no file named, nothing was opened.
     QVERIFY(f_->host.messages.empty());
   }
 
   void timerTickLooksForTheUnitAgain() {
-    auto& form = *f_->form;
-    form.SetStatusText(1, QStringLiteral("x"));
-    form.Timer1Timer();
+    f_->form->SetStatusText(1, QStringLiteral("x"));
+    f_->form->Timer1Timer();
     QCOMPARE(f_->port.opens, 2);
     QCOMPARE(f_->Panel(1), Q(" Устройство не подключено"));
-    QVERIFY(form.Timer1->isActive());
+    QVERIFY(f_->Find<QTimer>("Timer1")->isActive());
   }
 
-  void resetViewEmptiesTheFileFirstThenRunsPageStepsByStage() {
+  void resetViewEmptiesTheFileFirstAndReadsNothing() {
     auto& form = *f_->form;
-    QStringList order;
-    form.ResetSteps().Add(ResetStage::Graphs, [&] { order << QStringLiteral("graphs"); });
-    form.ResetSteps().Add(ResetStage::ServiceLabels, [&] {
-      order << QStringLiteral("labels:") + f_->Panel(0) +
-                   QString::number(form.SaveDialog1.fileName.size());
-    });
-    form.ResetSteps().Add(ResetStage::Tables, [&] { order << QStringLiteral("tables"); });
-    form.SetStatusText(0, QStringLiteral("/data/a.bin"));
-    form.SaveDialog1.fileName = "/data/a.bin";
-    form.PageControl_Main->setCurrentWidget(form.TabSheet_Cikl);
-    form.PageControl2->setCurrentWidget(form.TabSheet3);
+    DumpBuilder dump;
+    dump.LoadCycles(0, 1, 5);
+    const std::string path = f_->Open(dump);
+    QVERIFY(!f_->Find<QLineEdit>("Edit_N_10")->text().isEmpty());
+    f_->ShowSheet("TabSheet_KDS");
+    f_->ShowSheet("TabSheet3");
+    f_->ShowSheet("TabSheet_Cikl");
+    const QString status = f_->Panel(1);
+    // Every page moves back to its first record: with the file still current, each move
+    // would read the file that is gone and say so.
+    std::filesystem::remove(path);
     form.ResetView();
-    QCOMPARE(order, (QStringList{QStringLiteral("labels:0"), QStringLiteral("tables"),
-                                 QStringLiteral("graphs")}));
-    QCOMPARE(form.PageControl_Main->currentWidget(), form.TabSheet_Const);
-    QCOMPARE(form.PageControl2->currentWidget(), form.TabSheet_Ident);
-    QCOMPARE(f_->Panel(1), Q(" Устройство не подключено"));
-  }
-
-  void formResizeCentresThePanelsTruncatingTowardZero() {
-    auto& form = *f_->form;
-    form.TabSheet_Ident->resize(300, 200);
-    form.Panel_Slugebnaya->resize(300, 200);
-    form.FormResize();
-    QCOMPARE(form.Panel_Slugebnaya->pos(), QPoint(0, 0));
-    // (300 - 585) / 2 = -142.5 and (200 - 369) / 2 = -84.5, both cut toward zero.
-    QCOMPARE(form.Panel_N->pos(), QPoint(-142, -84));
-    form.TabSheet_Ident->resize(700, 500);
-    form.FormResize();
-    QCOMPARE(form.Panel_N->pos(), QPoint(57, 65));
+    QCOMPARE(f_->Panel(0), QString());
+    QCOMPARE(f_->Panel(1), status);
+    QCOMPARE(f_->CurrentSheet("PageControl_Main"), f_->Sheet("TabSheet_Const"));
+    QCOMPARE(f_->CurrentSheet("PageControl2"), f_->Sheet("TabSheet_Ident"));
+    QCOMPARE(f_->Find<QLineEdit>("Edit_N_10")->text(), QString());
+    QCOMPARE(f_->Find<QLabel>("Label_ModVERTAL")->text(), QString());
+    QVERIFY(f_->host.messages.empty());
   }
 
   void resizingTheWindowKeepsPanelNCentred() {
     auto& form = *f_->form;
     form.show();
     QVERIFY(QTest::qWaitForWindowExposed(&form));
+    QWidget* ident = f_->Sheet("TabSheet_Ident");
+    QWidget* load = f_->Sheet("TabSheet3");
+    QWidget* service = f_->Find("Panel_Slugebnaya");
+    QWidget* panelN = f_->Find("Panel_N");
+    const auto centred = [panelN](QSize page) {
+      // Halves are cut toward zero.
+      return QPoint((page.width() - panelN->width()) / 2, (page.height() - panelN->height()) / 2);
+    };
     for (const QSize size : {QSize(844, 643), QSize(420, 330), QSize(1000, 760)}) {
       form.resize(size);
       QCoreApplication::processEvents();
-      const QSize page = form.TabSheet_Ident->size();
-      QCOMPARE(form.TabSheet3->size(), page);
-      QCOMPARE(form.Panel_Slugebnaya->geometry(), QRect(QPoint(0, 0), page));
-      QCOMPARE(form.Panel_N->pos(), QPoint((page.width() - 585) / 2, (page.height() - 369) / 2));
+      const QSize page = ident->size();
+      QCOMPARE(load->size(), page);
+      QCOMPARE(service->geometry(), QRect(QPoint(0, 0), page));
+      QCOMPARE(panelN->pos(), centred(page));
     }
-    // At the smallest size the page is smaller than the panel.
-    form.resize(420, 330);
-    QCoreApplication::processEvents();
-    QVERIFY(form.Panel_N->y() < 0);
     // The hidden page follows while another page is shown.
-    form.PageControl_Main->setCurrentWidget(form.TabSheet_Grafik);
+    f_->ShowSheet("TabSheet_Grafik");
     form.resize(900, 700);
     QCoreApplication::processEvents();
-    form.PageControl_Main->setCurrentWidget(form.TabSheet_Const);
-    form.PageControl2->setCurrentWidget(form.TabSheet3);
-    QCoreApplication::processEvents();
-    const QSize page = form.TabSheet3->size();
-    QCOMPARE(form.Panel_N->pos(), QPoint((page.width() - 585) / 2, (page.height() - 369) / 2));
+    f_->ShowSheet("TabSheet3");
+    QCOMPARE(panelN->pos(), centred(load->size()));
   }
 
   void exitClosesTheWindow() {
     auto& form = *f_->form;
     form.show();
-    form.SpeedButton_EXIT->click();
+    f_->Find<QToolButton>("SpeedButton_EXIT")->click();
     QVERIFY(!form.isVisible());
     form.show();
-    form.N_EXIT->trigger();
+    f_->Find<QAction>("N_EXIT")->trigger();
     QVERIFY(!form.isVisible());
   }
 
   void aboutGoesThroughTheHook() {
-    f_->form->SpeedButton_ABOUT->click();
-    f_->form->N_ABOUT->trigger();
+    f_->Find<QToolButton>("SpeedButton_ABOUT")->click();
+    f_->Find<QAction>("N_ABOUT")->trigger();
     QCOMPARE(f_->aboutBoxes, 2);
   }
 

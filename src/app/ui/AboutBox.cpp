@@ -34,6 +34,8 @@ TAboutBox::TAboutBox(QWidget* parent) : QDialog(parent) {
   setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
                  Qt::WindowCloseButtonHint);
   setFixedSize(kWidth, kHeight);
+  // A dialog is a window of its own and does not take its parent's font by itself.
+  if (parent) setFont(parent->window()->font());
 
   auto* panel = new QFrame(this);
   panel->setObjectName(QStringLiteral("Panel1"));

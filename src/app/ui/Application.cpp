@@ -3,9 +3,13 @@
 #include <QMessageBox>
 #include <string>
 
-#include "app/ui/UiText.h"
+#include "ui_common/GuardedCommand.h"
+#include "ui_common/UiText.h"
 
 namespace vertal::app {
+
+using ui::ToQString;
+using ui::ToStdString;
 
 Application::Application(int& argc, char** argv) : QApplication(argc, argv) {}
 
@@ -19,14 +23,7 @@ bool Application::notify(QObject* receiver, QEvent* event) {
 }
 
 void Application::ShowException(std::exception_ptr error) const {
-  std::string text;
-  try {
-    if (error) std::rethrow_exception(error);
-  } catch (const std::exception& e) {
-    text = e.what();
-  } catch (...) {
-    // Not an exception object: shown with an empty message.
-  }
+  const std::string text = ui::ExceptionText(error);
   const Message message{MessageKind::Error, text};
   if (host_) {
     host_->ShowMessage(message);

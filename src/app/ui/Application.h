@@ -1,6 +1,7 @@
 #pragma once
-// The application object. An exception that escapes the handling of an event is shown to the
-// user in an error box, and the event loop goes on.
+// The application object. Commands catch their own failures where they start; an exception
+// that escapes the handling of an event all the same is shown to the user in an error box, and
+// the event loop goes on.
 
 #include <QApplication>
 #include <exception>

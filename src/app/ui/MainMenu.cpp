@@ -1,9 +1,9 @@
+#include "app/ui/MainMenu.h"
+
 #include <QAction>
 #include <QMenu>
 #include <QMenuBar>
 
-#include "app/ui/Bodyprog.h"
-#include "app/ui/MainWindowParts.h"
 
 namespace vertal::app {
 
@@ -25,36 +25,32 @@ QAction* AddItem(QMenu* menu, const char* name, const QString& caption,
 
 }  // namespace
 
-void BuildMainMenu(TForm_Main& form) {
-  QMenuBar* bar = form.menuBar();
+MainMenu BuildMainMenu(QMenuBar* bar) {
   bar->setObjectName(QStringLiteral("MainMenu1"));
-  form.MainMenu1 = bar;
+  MainMenu m;
+  m.file = AddMenu(bar, "N1", QStringLiteral("&Файл"));
+  m.read = AddItem(m.file, "N_REC", QStringLiteral("С&читать"), QKeySequence(Qt::CTRL | Qt::Key_X));
+  m.open =
+      AddItem(m.file, "N_OPEN", QStringLiteral("&Открыть..."), QKeySequence(Qt::CTRL | Qt::Key_O));
+  m.print = m.file->addMenu(QStringLiteral("&Печать"));
+  m.print->setObjectName(QStringLiteral("N_PRINT"));
+  AddItem(m.print, "M_IK", QStringLiteral("Информационная карта"));
+  AddItem(m.print, "M_Grf", QStringLiteral("Графики параметров"));
+  AddItem(m.print, "M_Oper", QStringLiteral("Оперативная информация"));
+  AddItem(m.print, "M_Per", QStringLiteral("Перегрузки"));
+  AddItem(m.print, "M_KZ", QStringLiteral("Грфики КЗ"));
+  AddItem(m.print, "N_KDSPAR", QStringLiteral("КДС параметры"));
+  m.file->addSeparator()->setObjectName(QStringLiteral("N15"));
+  m.exit = AddItem(m.file, "N_EXIT", QStringLiteral("В&ыход"));
 
-  form.N1 = AddMenu(bar, "N1", QStringLiteral("&Файл"));
-  form.N_REC =
-      AddItem(form.N1, "N_REC", QStringLiteral("С&читать"), QKeySequence(Qt::CTRL | Qt::Key_X));
-  form.N_OPEN =
-      AddItem(form.N1, "N_OPEN", QStringLiteral("&Открыть..."), QKeySequence(Qt::CTRL | Qt::Key_O));
-  form.N_PRINT = form.N1->addMenu(QStringLiteral("&Печать"));
-  form.N_PRINT->setObjectName(QStringLiteral("N_PRINT"));
-  form.M_IK = AddItem(form.N_PRINT, "M_IK", QStringLiteral("Информационная карта"));
-  form.M_Grf = AddItem(form.N_PRINT, "M_Grf", QStringLiteral("Графики параметров"));
-  form.M_Oper = AddItem(form.N_PRINT, "M_Oper", QStringLiteral("Оперативная информация"));
-  form.M_Per = AddItem(form.N_PRINT, "M_Per", QStringLiteral("Перегрузки"));
-  form.M_KZ = AddItem(form.N_PRINT, "M_KZ", QStringLiteral("Грфики КЗ"));
-  form.N_KDSPAR = AddItem(form.N_PRINT, "N_KDSPAR", QStringLiteral("КДС параметры"));
-  form.N15 = form.N1->addSeparator();
-  form.N15->setObjectName(QStringLiteral("N15"));
-  form.N_EXIT = AddItem(form.N1, "N_EXIT", QStringLiteral("В&ыход"));
+  m.view = AddMenu(bar, "N7", QStringLiteral("Вид"));
+  m.toolPanel = AddItem(m.view, "N_INSTR_PANEL", QStringLiteral("&Инструментальная  панель"));
+  m.toolPanel->setCheckable(true);
+  m.toolPanel->setChecked(true);
 
-  form.N7 = AddMenu(bar, "N7", QStringLiteral("Вид"));
-  form.N_INSTR_PANEL =
-      AddItem(form.N7, "N_INSTR_PANEL", QStringLiteral("&Инструментальная  панель"));
-  form.N_INSTR_PANEL->setCheckable(true);
-  form.N_INSTR_PANEL->setChecked(true);
-
-  form.N12 = AddMenu(bar, "N12", QStringLiteral("&?"));
-  form.N_ABOUT = AddItem(form.N12, "N_ABOUT", QStringLiteral("&О программе"));
+  m.help = AddMenu(bar, "N12", QStringLiteral("&?"));
+  m.about = AddItem(m.help, "N_ABOUT", QStringLiteral("&О программе"));
+  return m;
 }
 
 }  // namespace vertal::app

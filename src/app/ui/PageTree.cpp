@@ -1,15 +1,21 @@
+#include "app/ui/PageTree.h"
+#include "ui_common/GuardedCommand.h"
+
 #include <QAction>
+#include <QEvent>
+#include <QResizeEvent>
 #include <QFrame>
 #include <QMenu>
 #include <QPalette>
 #include <QTabWidget>
 #include <QVBoxLayout>
 
-#include "app/ui/Bodyprog.h"
-#include "app/ui/MainWindowParts.h"
 #include "dump/ui/LoadDistributionPage.h"
 #include "dump/ui/ServicePage.h"
+#include "events/ui/KdsPage.h"
+#include "events/ui/OverloadPage.h"
 #include "frames/ui/FrameTablePage.h"
+#include "graphs/ui/GraphPages.h"
 
 namespace vertal::app {
 
@@ -62,45 +68,115 @@ void MakeReadOnly(QWidget* page) {
 
 }  // namespace
 
-void BuildPageTree(TForm_Main& form) {
-  QTabWidget* main = MakeTabControl(&form, "PageControl_Main", QTabWidget::North);
-  main->setDocumentMode(true);
-  form.PageControl_Main = main;
+PageTree::PageTree(QWidget* parent, ui::PageWindow& window,
+                   std::function<std::int8_t()> recorderVersion)
+    : QTabWidget(parent) {
+  setObjectName(QStringLiteral("PageControl_Main"));
+  setTabPosition(QTabWidget::North);
+  setUsesScrollButtons(true);
+  setDocumentMode(true);
 
-  form.TabSheet_Const = AddPage(main, "TabSheet_Const", QStringLiteral("Основная"));
-  form.PageControl2 = AddNestedControl(form.TabSheet_Const, "PageControl2");
-  form.TabSheet_Ident = AddPage(form.PageControl2, "TabSheet_Ident", QStringLiteral("Служебная"));
-  form.TabSheet3 = AddPage(form.PageControl2, "TabSheet3", QStringLiteral("Наработка"));
-  MakeReadOnly(form.TabSheet_Ident);
-  form.Panel_Slugebnaya = MakePanel(form.TabSheet_Ident, "Panel_Slugebnaya");
-  form.Panel_N = MakePanel(form.TabSheet3, "Panel_N");
-  form.Panel_N->setFixedSize(kLoadDistributionPanel);
-  form.servicePage = new dump::ServicePage(form.Panel_Slugebnaya);
-  form.loadDistributionPage = new dump::LoadDistributionPage(form.Panel_N);
+  TabSheet_Const = AddPage(this, "TabSheet_Const", QStringLiteral("Основная"));
+  PageControl2 = AddNestedControl(TabSheet_Const, "PageControl2");
+  TabSheet_Ident = AddPage(PageControl2, "TabSheet_Ident", QStringLiteral("Служебная"));
+  TabSheet3 = AddPage(PageControl2, "TabSheet3", QStringLiteral("Наработка"));
+  MakeReadOnly(TabSheet_Ident);
+  Panel_Slugebnaya = MakePanel(TabSheet_Ident, "Panel_Slugebnaya");
+  // The service page fills its sheet, and its rows set the least size of the window: below it
+  // they would overlap.
+  auto* fill = new QVBoxLayout(TabSheet_Ident);
+  fill->setContentsMargins(0, 0, 0, 0);
+  fill->addWidget(Panel_Slugebnaya);
+  Panel_N = MakePanel(TabSheet3, "Panel_N");
+  Panel_N->setFixedSize(kLoadDistributionPanel);
+  servicePage_ = new dump::ServicePage(Panel_Slugebnaya);
+  loadPage_ = new dump::LoadDistributionPage(Panel_N);
 
-  form.TabSheet_Cikl = AddPage(main, "TabSheet_Cikl", QStringLiteral("Циклическая"));
-  form.PageControl_Cikl = AddNestedControl(form.TabSheet_Cikl, "PageControl_Cikl");
-  form.TabSheet_Osn = AddPage(form.PageControl_Cikl, "TabSheet_Osn", QStringLiteral("Общая"));
-  form.TabSheet_Per = AddPage(form.PageControl_Cikl, "TabSheet_Per", QStringLiteral("Перегрузки"));
-  form.TabSheet_KDS = AddPage(form.PageControl_Cikl, "TabSheet_KDS", QStringLiteral("КДС"));
+  TabSheet_Cikl = AddPage(this, "TabSheet_Cikl", QStringLiteral("Циклическая"));
+  PageControl_Cikl = AddNestedControl(TabSheet_Cikl, "PageControl_Cikl");
+  TabSheet_Osn = AddPage(PageControl_Cikl, "TabSheet_Osn", QStringLiteral("Общая"));
+  TabSheet_Per = AddPage(PageControl_Cikl, "TabSheet_Per", QStringLiteral("Перегрузки"));
+  TabSheet_KDS = AddPage(PageControl_Cikl, "TabSheet_KDS", QStringLiteral("КДС"));
 
-  form.TabSheet_Grafik = AddPage(main, "TabSheet_Grafik", QStringLiteral("Графики"));
-  form.PageControl8 = AddNestedControl(form.TabSheet_Grafik, "PageControl8");
-  form.TabSheet19 = AddPage(form.PageControl8, "TabSheet19", QStringLiteral("Параметры"));
-  form.TabSheet20 = AddPage(form.PageControl8, "TabSheet20", QStringLiteral("Координатная защита"));
+  TabSheet_Grafik = AddPage(this, "TabSheet_Grafik", QStringLiteral("Графики"));
+  PageControl8 = AddNestedControl(TabSheet_Grafik, "PageControl8");
+  TabSheet19 = AddPage(PageControl8, "TabSheet19", QStringLiteral("Параметры"));
+  TabSheet20 = AddPage(PageControl8, "TabSheet20", QStringLiteral("Координатная защита"));
 
   // The pop-up menu of the tab control: a right click anywhere on its pages opens it.
-  form.PopupMenu_GRAFIKI = new QMenu(main);
-  form.PopupMenu_GRAFIKI->setObjectName(QStringLiteral("PopupMenu_GRAFIKI"));
-  form.Go_KZ = form.PopupMenu_GRAFIKI->addAction(QStringLiteral("Показать графики"));
-  form.Go_KZ->setObjectName(QStringLiteral("Go_KZ"));
-  main->setContextMenuPolicy(Qt::CustomContextMenu);
-  QObject::connect(main, &QWidget::customContextMenuRequested, form.PopupMenu_GRAFIKI,
-                   [main, menu = form.PopupMenu_GRAFIKI](const QPoint& at) {
-                     menu->popup(main->mapToGlobal(at));
-                   });
+  PopupMenu_GRAFIKI = new QMenu(this);
+  PopupMenu_GRAFIKI->setObjectName(QStringLiteral("PopupMenu_GRAFIKI"));
+  Go_KZ = PopupMenu_GRAFIKI->addAction(QStringLiteral("Показать графики"));
+  Go_KZ->setObjectName(QStringLiteral("Go_KZ"));
+  setContextMenuPolicy(Qt::CustomContextMenu);
+  connect(this, &QWidget::customContextMenuRequested, PopupMenu_GRAFIKI,
+          [this](const QPoint& at) { PopupMenu_GRAFIKI->popup(mapToGlobal(at)); });
 
-  form.frameTablePage = new frames::FrameTablePage(form.TabSheet_Osn, form, form.PopupMenu_GRAFIKI);
+  framePage_ = new frames::FrameTablePage(TabSheet_Osn, window, PopupMenu_GRAFIKI);
+  overloadPage_ = new events::OverloadPage(TabSheet_Per, window);
+  kdsPage_ = new events::KdsPage(TabSheet_KDS, window, std::move(recorderVersion));
+  const graphs::MainPages pages{this, TabSheet_Grafik, TabSheet_Cikl, PageControl_Cikl,
+                                TabSheet_Osn, framePage_->ScrollBar()};
+  graphPages_ = new graphs::GraphPages(this, TabSheet19, TabSheet20, pages,
+                                       [&window] { return window.CurrentFile(); }, window.host());
+  ui::ConnectCommand(Go_KZ, &QAction::triggered, graphPages_, window.host(), &graphs::GraphPages::Go_KZClick);
+
+  // The two pages of PageControl2 are kept the same size; the panels are placed on them.
+  TabSheet_Ident->installEventFilter(this);
+  TabSheet3->installEventFilter(this);
+}
+
+void PageTree::SelectServicePage() {
+  setCurrentWidget(TabSheet_Const);
+  PageControl2->setCurrentWidget(TabSheet_Ident);
+}
+
+void PageTree::ShowRead(const OpenedDump& opened) {
+  servicePage_->Show(opened.service.service);
+  loadPage_->Show(opened.service.load);
+  overloadPage_->ShowTable(opened.overloadTable);
+  kdsPage_->ShowOpened(opened.kds);
+  framePage_->ShowTable(opened.frameTable);
+}
+
+void PageTree::ClearPeriodLists() {
+  framePage_->ClearPeriodLists();
+}
+
+void PageTree::ShowScanned(OpenedDump& opened) {
+  framePage_->ShowPeriod(opened.period.model);
+  graphPages_->Open(std::move(opened.param), std::move(opened.relay));
+}
+
+void PageTree::Reset() {
+  const dump::ServicePages empty = dump::EmptyServicePages();
+  servicePage_->Show(empty.service);
+  loadPage_->Show(empty.load);
+  overloadPage_->ResetTable();
+  kdsPage_->ResetTable();
+  framePage_->ResetTable();
+  graphPages_->Reset();
+}
+
+void PageTree::FillKdsParameterList() {
+  kdsPage_->FillParameterList();
+}
+
+void PageTree::FormResize() {
+  const QSize page = TabSheet3->size();
+  Panel_N->move((page.width() - Panel_N->width()) / 2, (page.height() - Panel_N->height()) / 2);
+}
+
+bool PageTree::eventFilter(QObject* watched, QEvent* event) {
+  if (event->type() == QEvent::Resize && (watched == TabSheet_Ident || watched == TabSheet3)) {
+    // Only the shown page of a tab control follows its size; the hidden one is brought along
+    // so that both always measure the same.
+    const QSize size = static_cast<QResizeEvent*>(event)->size();
+    QWidget* other = watched == TabSheet_Ident ? TabSheet3 : TabSheet_Ident;
+    if (other->size() != size) other->resize(size);
+    FormResize();
+  }
+  return QTabWidget::eventFilter(watched, event);
 }
 
 }  // namespace vertal::app

@@ -3,13 +3,16 @@
 #include <QFileDialog>
 #include <QMessageBox>
 
-#include "app/ui/UiText.h"
+#include "ui_common/UiText.h"
 
 namespace vertal::app {
 
+using ui::ToQString;
+using ui::ToStdString;
+
 namespace {
 
-std::optional<std::string> RunFileDialog(QWidget* parent, const FileDialogSpec& setup,
+std::optional<std::string> RunFileDialog(QWidget* parent, const FileDialogSetup& setup,
                                          QFileDialog::AcceptMode mode) {
   QFileDialog dialog(parent);
   dialog.setAcceptMode(mode);
@@ -22,7 +25,7 @@ std::optional<std::string> RunFileDialog(QWidget* parent, const FileDialogSpec& 
 
 }  // namespace
 
-QStringList NameFilters(const FileDialogSpec& setup) {
+QStringList NameFilters(const FileDialogSetup& setup) {
   QStringList filters;
   for (const FileFilter& filter : setup.filters) {
     const QString pattern =
@@ -36,6 +39,8 @@ QStringList NameFilters(const FileDialogSpec& setup) {
 void ConfigureMessageBox(QMessageBox& box, const Message& message) {
   const bool error = message.kind == MessageKind::Error;
   box.setIcon(error ? QMessageBox::Critical : QMessageBox::NoIcon);
+  // A box is a window of its own and does not take the main window's font by itself.
+  if (box.parentWidget()) box.setFont(box.parentWidget()->window()->font());
   box.setWindowTitle(
       error ? QStringLiteral("Ошибка")
             : (box.parentWidget() ? box.parentWidget()->window()->windowTitle() : QString()));
@@ -45,7 +50,7 @@ void ConfigureMessageBox(QMessageBox& box, const Message& message) {
   box.setDefaultButton(QMessageBox::Ok);
 }
 
-void ConfigureFileDialog(QFileDialog& dialog, const FileDialogSpec& setup) {
+void ConfigureFileDialog(QFileDialog& dialog, const FileDialogSetup& setup) {
   // The program's own dialog, so that filters and names behave the same on every desktop.
   dialog.setOption(QFileDialog::DontUseNativeDialog);
   dialog.setOption(QFileDialog::HideNameFilterDetails);
@@ -70,11 +75,11 @@ void QtHost::ShowMessage(const Message& message) {
   box.exec();
 }
 
-std::optional<std::string> QtHost::ChooseOpenFile(const FileDialogSpec& setup) {
+std::optional<std::string> QtHost::ChooseOpenFile(const FileDialogSetup& setup) {
   return RunFileDialog(window_, setup, QFileDialog::AcceptOpen);
 }
 
-std::optional<std::string> QtHost::ChooseSaveFile(const FileDialogSpec& setup) {
+std::optional<std::string> QtHost::ChooseSaveFile(const FileDialogSetup& setup) {
   return RunFileDialog(window_, setup, QFileDialog::AcceptSave);
 }
 

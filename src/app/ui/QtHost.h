@@ -20,8 +20,8 @@ class QtHost final : public Host {
   void SetWindow(QWidget* window) { window_ = window; }
 
   void ShowMessage(const Message& message) override;
-  std::optional<std::string> ChooseOpenFile(const FileDialogSpec& setup) override;
-  std::optional<std::string> ChooseSaveFile(const FileDialogSpec& setup) override;
+  std::optional<std::string> ChooseOpenFile(const FileDialogSetup& setup) override;
+  std::optional<std::string> ChooseSaveFile(const FileDialogSetup& setup) override;
   void RepaintNow() override;
 
  private:
@@ -31,9 +31,9 @@ class QtHost final : public Host {
 // How a dialog is set up, kept apart from showing it so that it can be checked without a
 // modal loop.
 void ConfigureMessageBox(QMessageBox& box, const Message& message);
-void ConfigureFileDialog(QFileDialog& dialog, const FileDialogSpec& setup);
+void ConfigureFileDialog(QFileDialog& dialog, const FileDialogSetup& setup);
 // The dialog's filter strings, one per filter: the description as written, matching by the
 // filter's pattern ("*.*" matches every file, with or without a dot).
-QStringList NameFilters(const FileDialogSpec& setup);
+QStringList NameFilters(const FileDialogSetup& setup);
 
 }  // namespace vertal::app

@@ -1,10 +1,10 @@
+#include "app/ui/ToolPanel.h"
+
 #include <QFrame>
 #include <QHBoxLayout>
 #include <QToolButton>
 
-#include "app/ui/Bodyprog.h"
 #include "app/ui/ButtonPictures.h"
-#include "app/ui/MainWindowParts.h"
 
 namespace vertal::app {
 
@@ -31,25 +31,24 @@ QToolButton* MakeButton(QFrame* panel, const char* name, const QIcon& picture, c
 
 }  // namespace
 
-void BuildToolPanel(TForm_Main& form) {
-  auto* panel = new QFrame(&form);
-  panel->setObjectName(QStringLiteral("Panel_INSTR"));
-  panel->setFrameStyle(QFrame::StyledPanel | QFrame::Raised);
-  panel->setFixedHeight(kPanelHeight);
-  auto* row = new QHBoxLayout(panel);
+ToolPanel BuildToolPanel(QWidget* parent) {
+  ToolPanel t;
+  t.panel = new QFrame(parent);
+  t.panel->setObjectName(QStringLiteral("Panel_INSTR"));
+  t.panel->setFrameStyle(QFrame::StyledPanel | QFrame::Raised);
+  t.panel->setFixedHeight(kPanelHeight);
+  auto* row = new QHBoxLayout(t.panel);
   row->setContentsMargins(4, 0, 4, 0);
   row->setSpacing(1);
-  form.Panel_INSTR = panel;
 
-  form.SpeedButton_REC = MakeButton(panel, "SpeedButton_REC", ReadPicture(),
-                                    QStringLiteral("Считать информацию"), false);
-  form.SpeedButton_OPEN =
-      MakeButton(panel, "SpeedButton_OPEN", OpenPicture(), QStringLiteral("Открыть"), true);
-  form.SpeedButton_EXIT =
-      MakeButton(panel, "SpeedButton_EXIT", ExitPicture(), QStringLiteral("Выход"), true);
-  form.SpeedButton_ABOUT =
-      MakeButton(panel, "SpeedButton_ABOUT", AboutPicture(), QStringLiteral("О программе"), true);
+  t.read = MakeButton(t.panel, "SpeedButton_REC", ReadPicture(),
+                      QStringLiteral("Считать информацию"), false);
+  t.open = MakeButton(t.panel, "SpeedButton_OPEN", OpenPicture(), QStringLiteral("Открыть"), true);
+  t.exit = MakeButton(t.panel, "SpeedButton_EXIT", ExitPicture(), QStringLiteral("Выход"), true);
+  t.about =
+      MakeButton(t.panel, "SpeedButton_ABOUT", AboutPicture(), QStringLiteral("О программе"), true);
   row->addStretch(1);
+  return t;
 }
 
 }  // namespace vertal::app

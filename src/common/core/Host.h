@@ -26,7 +26,7 @@ struct FileFilter {
   std::string pattern;  // "*.bin"
 };
 
-struct FileDialogSpec {
+struct FileDialogSetup {
   std::string title;
   std::vector<FileFilter> filters;
   int filterIndex = 1;  // 1-based; an index beyond the filters selects the first
@@ -41,11 +41,15 @@ class Host {
   // Shows a modal message box and returns when the user has closed it.
   virtual void ShowMessage(const Message& message) = 0;
   // A modal open dialog: the chosen path, or nothing when the user cancelled.
-  virtual std::optional<std::string> ChooseOpenFile(const FileDialogSpec& setup) = 0;
+  virtual std::optional<std::string> ChooseOpenFile(const FileDialogSetup& setup) = 0;
   // A modal save dialog: the chosen path, or nothing when the user cancelled.
-  virtual std::optional<std::string> ChooseSaveFile(const FileDialogSpec& setup) = 0;
+  virtual std::optional<std::string> ChooseSaveFile(const FileDialogSetup& setup) = 0;
   // Repaints the window now; long operations call it between their steps.
   virtual void RepaintNow() = 0;
 };
+
+// Shows a message box of the given kind.
+inline void ShowError(Host& host, std::string text) { host.ShowMessage({MessageKind::Error, std::move(text)}); }
+inline void ShowPlain(Host& host, std::string text) { host.ShowMessage({MessageKind::Plain, std::move(text)}); }
 
 }  // namespace vertal

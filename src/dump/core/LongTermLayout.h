@@ -59,4 +59,11 @@ inline constexpr int kLoadBinCount = 15;
 inline constexpr int kMechanismCount = 4;
 inline constexpr std::int64_t kCounterSize = 3;
 
+// Records whose fields fill them up to their checksum byte.
+static_assert(kWorkCycles.size == kLoadBinCount * kCounterSize + 1);
+static_assert(kMechanismTimes.size == kMechanismCount * 4 + 1);
+static_assert(kCraneIdent.size == kCraneCommissioning + kCraneCommissioningSize + 1);
+static_assert(kLimMaker + kLimMakerSize < kLimiterIdent.size);
+static_assert(kLoadedTime.size == 4 + 1);
+
 }  // namespace vertal::dump

@@ -11,38 +11,47 @@ namespace vertal::dump {
 namespace {
 
 struct Check {
-  std::int64_t offset;
-  std::int64_t size;
+  RecordPlace place;  // within the long-term area
   std::string_view message;
 };
 
 constexpr std::string_view kUnitServiceMessage =
     "Ошибка контольной суммы служебной информации БОИ, cчетчика моточасов нагруженой стрелы!";
 
+constexpr RecordPlace InBank(int bank, RecordPlace record) {
+  return {kBankOffset[bank] + record.offset, record.size};
+}
+
 constexpr std::array<Check, 17> kChecks = {{
-    {0, 94, "Ошибка контольной суммы идентификации VERTAL в Банке-0!"},
-    {94, 104, "Ошибка контольной суммы идентификации крана в Банке-0!"},
-    {198, 5, "Ошибка контольной суммы характеристического числа в Банке-0!"},
-    {203, 50, "Ошибка контольной суммы циклов нагружения в Банке-0!"},
-    {253, 46, "Ошибка контольной суммы рабочих циклов в Банке-0!"},
-    {299, 17, "Ошибка контольной суммы времени работы механизмов в Банке-0!"},
-    {316, 4, "Ошибка контольной суммы наработки в моточасах в Банке-0!"},
-    {332, 94, "Ошибка контольной суммы идентификации VERTAL в Банке-1!"},
-    {426, 104, "Ошибка контольной суммы идентификации крана в Банке-1!"},
-    {530, 5, "Ошибка контольной суммы характеристического числа в Банке-1!"},
-    {535, 50, "Ошибка контольной суммы циклов нагружения в Банке-1!"},
-    {585, 46, "Ошибка контольной суммы рабочих циклов в Банке-1!"},
-    {631, 17, "Ошибка контольной суммы времени работы механизмов в Банке-1!"},
-    {648, 4, "Ошибка контольной суммы наработки в моточасах в Банке-1!"},
-    {1781, 8, "Ошибка контольной суммы служебной информации БОИ!"},
-    {1789, 5, kUnitServiceMessage},
-    {1794, 5, kUnitServiceMessage},
+    {InBank(0, kLimiterIdent), "Ошибка контольной суммы идентификации VERTAL в Банке-0!"},
+    {InBank(0, kCraneIdent), "Ошибка контольной суммы идентификации крана в Банке-0!"},
+    {InBank(0, kCharNumber), "Ошибка контольной суммы характеристического числа в Банке-0!"},
+    {InBank(0, kLoadCycles), "Ошибка контольной суммы циклов нагружения в Банке-0!"},
+    {InBank(0, kWorkCycles), "Ошибка контольной суммы рабочих циклов в Банке-0!"},
+    {InBank(0, kMechanismTimes), "Ошибка контольной суммы времени работы механизмов в Банке-0!"},
+    {InBank(0, kEngineHours), "Ошибка контольной суммы наработки в моточасах в Банке-0!"},
+    {InBank(1, kLimiterIdent), "Ошибка контольной суммы идентификации VERTAL в Банке-1!"},
+    {InBank(1, kCraneIdent), "Ошибка контольной суммы идентификации крана в Банке-1!"},
+    {InBank(1, kCharNumber), "Ошибка контольной суммы характеристического числа в Банке-1!"},
+    {InBank(1, kLoadCycles), "Ошибка контольной суммы циклов нагружения в Банке-1!"},
+    {InBank(1, kWorkCycles), "Ошибка контольной суммы рабочих циклов в Банке-1!"},
+    {InBank(1, kMechanismTimes), "Ошибка контольной суммы времени работы механизмов в Банке-1!"},
+    {InBank(1, kEngineHours), "Ошибка контольной суммы наработки в моточасах в Банке-1!"},
+    {kUnitService1, "Ошибка контольной суммы служебной информации БОИ!"},
+    {kLoadedTime, kUnitServiceMessage},
+    {kUnitService2, kUnitServiceMessage},
 }};
 
-// The table above spells out the bank records; keep it in step with the layout.
-static_assert(kChecks[1].offset == kCraneIdent.offset && kChecks[8].offset == kBankSize + 94);
-static_assert(kChecks[6].offset == kEngineHours.offset && kChecks[13].offset == kBankSize + 316);
-static_assert(kChecks[15].offset == kLoadedTime.offset && kChecks[16].offset == kUnitService2.offset);
+// Each bank's records follow one another and end where the lifted weight begins.
+static_assert(kCraneIdent.offset == kLimiterIdent.offset + kLimiterIdent.size);
+static_assert(kCharNumber.offset == kCraneIdent.offset + kCraneIdent.size);
+static_assert(kLoadCycles.offset == kCharNumber.offset + kCharNumber.size);
+static_assert(kWorkCycles.offset == kLoadCycles.offset + kLoadCycles.size);
+static_assert(kMechanismTimes.offset == kWorkCycles.offset + kWorkCycles.size);
+static_assert(kEngineHours.offset == kMechanismTimes.offset + kMechanismTimes.size);
+static_assert(kLiftedWeight == kEngineHours.offset + kEngineHours.size);
+static_assert(kLoadedTime.offset == kUnitService1.offset + kUnitService1.size);
+static_assert(kUnitService2.offset == kLoadedTime.offset + kLoadedTime.size);
 
 const std::uint8_t* At(LongTermArea area, std::int64_t offset) {
   return area.data() + offset;
@@ -63,7 +72,7 @@ T Larger(T bank0, T bank1) {
 std::vector<std::string> CheckLongTermArea(LongTermArea area) {
   std::vector<std::string> messages;
   for (const Check& check : kChecks)
-    if (!ChecksumValid(Field(area, check.offset, check.size)))
+    if (!ChecksumValid(Field(area, check.place.offset, check.place.size)))
       messages.emplace_back(check.message);
   return messages;
 }

@@ -9,12 +9,15 @@
 #include <string_view>
 #include <vector>
 
+#include "common/core/Host.h"
 #include "dump/core/DumpLayout.h"
 
 namespace vertal::dump {
 
 // The message shown once per user action when the current dump cannot be opened.
 inline constexpr std::string_view kOpenFailedText = "\n Файл не удалось открыть!";
+
+inline void ReportUnreadable(Host& host) { ShowError(host, std::string(kOpenFailedText)); }
 
 enum class RecordStatus {
   Valid,       // complete and its checksum holds

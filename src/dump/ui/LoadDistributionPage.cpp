@@ -10,9 +10,10 @@
 #include <string>
 
 #include "dump/core/LoadDistribution.h"
-#include "dump/core/ServicePresenter.h"
 #include "dump/ui/ClickableLabel.h"
-#include "dump/ui/ValueStyle.h"
+#include "ui_common/ModelWidgets.h"
+#include "ui_common/UiText.h"
+#include "ui_common/ValueStyle.h"
 
 namespace vertal::dump {
 
@@ -37,12 +38,14 @@ QRgb BarColour(std::size_t range) {
   return range == kNearFullRange ? kNearFullBar : kOverloadBar;
 }
 
+using ui::ButtonFace;
+using ui::Caption;
+using ui::MakeLabel;
+using ui::StyleAsValue;
+using ui::ToQString;
+
 QString Name(std::string_view name) {
   return QString::fromLatin1(name.data(), static_cast<qsizetype>(name.size()));
-}
-
-QString Text(std::string_view text) {
-  return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
 
 QLabel* MakeHeader(QWidget* parent, const char* name, const QString& text) {
@@ -113,7 +116,7 @@ void LoadDistributionPage::BuildHeader() {
                   kHeaderRow, kRangeColumn);
   Label67 = new ClickableLabel(this);
   Label67->setObjectName(QStringLiteral("Label67"));
-  Label67->setText(Text(kWorkCycleDiagramTitle));
+  Label67->setText(ToQString(kWorkCycleDiagramTitle));
   Label67->setWordWrap(true);
   Label67->setAlignment(Qt::AlignCenter);
   connect(Label67, &ClickableLabel::clicked, this, &LoadDistributionPage::Label67Click);
@@ -132,7 +135,7 @@ void LoadDistributionPage::BuildRows() {
   auto* grid = static_cast<QGridLayout*>(layout());
   for (std::size_t k = 0; k < kLoadBinCount; ++k) {
     const int row = kHeaderRow + 1 + static_cast<int>(k);
-    ranges_[k] = MakeLabel(this, nullptr, Text(kRangeCaptions[k]));
+    ranges_[k] = MakeLabel(this, nullptr, ToQString(kRangeCaptions[k]));
     ranges_[k]->setObjectName(Name(kRangeCaptionLabels[k]));
     gauges_[k] = MakeGauge(this, kLoadGauges[k], BarColour(k));
     workFields_[k] = MakeCountField(this, kWorkCycleFields[k]);
@@ -184,8 +187,17 @@ void LoadDistributionPage::Label67Click() {
     load[k] = loadFields_[k]->text().toStdString();
   }
   const DiagramState shown = ToggleDiagram(Label67->text().toStdString(), work, load);
-  Label67->setText(Text(shown.title));
+  Label67->setText(ToQString(shown.title));
   for (std::size_t k = 0; k < kLoadBinCount; ++k) gauges_[k]->setValue(shown.bars[k]);
+  FollowCaptions();
+}
+
+void LoadDistributionPage::Show(const LoadPageModel& model) {
+  // The totals stand below the panel, outside the page.
+  VisitControls(model, [this](std::string_view name, const auto& value) {
+    QWidget* owner = totals_->findChild<QWidget*>(Name(name)) ? totals_ : static_cast<QWidget*>(this);
+    ui::SetControl(owner, name, value);
+  });
   FollowCaptions();
 }
 

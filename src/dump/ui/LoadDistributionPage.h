@@ -7,6 +7,7 @@
 #include <array>
 
 #include "dump/core/LongTermLayout.h"
+#include "dump/core/ServicePages.h"
 
 class QFrame;
 class QLabel;
@@ -32,14 +33,16 @@ class LoadDistributionPage : public QWidget {
   // Switches the bars between work cycles and load cycles, from the counts the fields show.
   void Label67Click();
 
-  // Names every field and bar after its range and column; the range captions change with the
-  // recorder version of the file opened, the column of the bars with each click.
-  void FollowCaptions();
+  // Shows what opening or a reset computed, with the range captions of the file's version.
+  void Show(const LoadPageModel& model);
 
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
+  // Names every field and bar after its range and column; the range captions change with the
+  // recorder version of the file opened, the column of the bars with each click.
+  void FollowCaptions();
   void BuildHeader();
   void BuildRows();
   void BuildTotals();

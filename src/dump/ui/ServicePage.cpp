@@ -9,11 +9,16 @@
 #include <algorithm>
 #include <span>
 
-#include "dump/ui/ValueStyle.h"
+#include "ui_common/ModelWidgets.h"
+#include "ui_common/ValueStyle.h"
 
 namespace vertal::dump {
 
 namespace {
+
+using ui::Caption;
+using ui::MakeLabel;
+using ui::StyleAsValue;
 
 constexpr int kPageMargin = 4;
 constexpr int kColumnSpacing = 6;
@@ -154,6 +159,14 @@ ServicePage::ServicePage(QFrame* panel) : QWidget(panel) {
   };
   addColumn(kLeftColumn, 1);
   addColumn(kRightColumn, 0);
+}
+
+void ServicePage::Show(const ServicePageModel& model) {
+  ui::ShowModel(this, model);
+  if (model.version31RowsShown)
+    for (std::string_view name : kVersion31Rows)
+      if (QWidget* row = ui::FindControl(this, name)) row->setVisible(*model.version31RowsShown);
+  FollowCaptions();
 }
 
 void ServicePage::FollowCaptions() {

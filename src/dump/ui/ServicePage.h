@@ -7,6 +7,8 @@
 #include <QWidget>
 #include <vector>
 
+#include "dump/core/ServicePages.h"
+
 class QFrame;
 class QLabel;
 
@@ -19,11 +21,15 @@ class ServicePage : public QWidget {
   // Builds the page inside `panel` and fills it.
   explicit ServicePage(QFrame* panel);
 
+  // Shows what opening or a reset computed, with the rows and captions the file's version
+  // asks for.
+  void Show(const ServicePageModel& model);
+
+ private:
   // Gives every value its caption's current text as accessible name; captions change with
   // the recorder version of the file opened.
   void FollowCaptions();
 
- private:
   std::vector<QLabel*> captions_;
 };
 

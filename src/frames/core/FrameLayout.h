@@ -4,9 +4,11 @@
 #include <cstddef>
 #include <cstdint>
 
+#include "dump/core/DumpLayout.h"
+
 namespace vertal::frames {
 
-inline constexpr std::size_t kFrameSize = 32;
+inline constexpr std::size_t kFrameSize = static_cast<std::size_t>(dump::kFrameSize);
 
 inline constexpr std::size_t kFrameDate = 0;         // day, month, year (BCD)
 inline constexpr std::size_t kFrameTime = 3;         // seconds, minutes, hours (BCD)
@@ -29,6 +31,7 @@ inline constexpr std::size_t kFrameInputs2 = 28;
 inline constexpr std::size_t kFrameInputs3 = 29;
 inline constexpr std::size_t kFrameFaultCode = 30;   // u8
 inline constexpr std::size_t kFrameChecksum = 31;
+static_assert(kFrameChecksum + 1 == kFrameSize);
 
 // Decimal places of the stored scaled values.
 inline constexpr int kAngleDecimals = 2;

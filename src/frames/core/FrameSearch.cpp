@@ -1,17 +1,16 @@
 #include "frames/core/FrameSearch.h"
 
-#include <charconv>
-
 #include "common/core/Bcd.h"
 #include "frames/core/FrameRecord.h"
 #include "frames/core/FrameTable.h"
 #include "frames/core/RecordPass.h"
+#include "frames/core/SearchCommand.h"
+#include "frames/core/TypedInput.h"
 
 namespace vertal::frames {
 namespace {
 
-constexpr std::string_view kResultList = "ComboBox_Cikl";
-constexpr std::string_view kResultCount = "Label_O_OtbZap";
+constexpr std::string_view kThresholdCaption = "Загрузка M%";
 
 // A limit that is both entered (high nibble) and triggered (low nibble).
 bool LimitTriggered(std::uint8_t limits) {
@@ -21,24 +20,10 @@ bool LimitTriggered(std::uint8_t limits) {
 
 }  // namespace
 
-std::optional<int> ParseWholeNumber(std::string_view text) {
-  while (!text.empty() && text.front() == ' ') text.remove_prefix(1);
-  while (!text.empty() && text.back() == ' ') text.remove_suffix(1);
-  if (!text.empty() && text.front() == '+') text.remove_prefix(1);
-  int value = 0;
-  const auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), value);
-  if (ec != std::errc{} || end != text.data() + text.size() || text.empty()) return std::nullopt;
-  return value;
-}
-
-std::string NotWholeNumberMessage(std::string_view fieldCaption, std::string_view text) {
-  return "\n Поле \"" + std::string(fieldCaption) + "\" должно содержать целое число, а не \"" +
-         std::string(text) + "\".";
-}
-
-std::string NotDateMessage(std::string_view fieldCaption, std::string_view text) {
-  return "\n Поле \"" + std::string(fieldCaption) +
-         "\" должно содержать дату в виде дд.мм.гг, а не \"" + std::string(text) + "\".";
+std::variant<FrameConditions, std::string> ReadFrameConditions(const FrameSearchFields& typed) {
+  const std::optional<int> threshold = ParseWholeNumber(typed.threshold);
+  if (!threshold) return NotWholeNumberMessage(kThresholdCaption, typed.threshold);
+  return FrameConditions{*threshold, typed.limits, typed.faults};
 }
 
 std::optional<JumpList> SearchFrames(const std::string& path, const FrameConditions& conditions,
@@ -57,13 +42,19 @@ std::optional<JumpList> SearchFrames(const std::string& path, const FrameConditi
   return runs.Take();
 }
 
-void ClearFrameSearchList(ControlSink& controls) {
-  controls.SetList(kResultList, JumpList{});
-}
-
-void ShowFrameSearch(const JumpList& found, ControlSink& controls) {
-  controls.SetList(kResultList, found);
-  controls.SetText(kResultCount, std::to_string(found.Count()));
+PassResult<FrameSearchModel> RunFrameSearch(const std::string& path, const FrameSearchFields& typed,
+                                            Host& host, const PassHooks& hooks) {
+  return RunSearchCommand<FrameSearchModel>(
+      ReadFrameConditions(typed), host, hooks,
+      [&path](const FrameConditions& c, const ProgressSink& progress) {
+        return SearchFrames(path, c, progress);
+      },
+      [](JumpList found) {
+        FrameSearchModel model;
+        model.count = std::to_string(found.Count());
+        model.found = std::move(found);
+        return model;
+      });
 }
 
 }  // namespace vertal::frames

@@ -1,11 +1,13 @@
 #pragma once
-// Selecting frames by load moment, fault codes and triggered limits over the whole recording.
+// Selecting frames by load moment, fault codes and triggered limits over the whole recording:
+// the search command of the page "Общая".
 
 #include <optional>
 #include <string>
 #include <string_view>
+#include <variant>
 
-#include "common/core/ControlSink.h"
+#include "common/core/Host.h"
 #include "common/core/JumpList.h"
 #include "common/core/ProgressSink.h"
 
@@ -17,24 +19,37 @@ struct FrameConditions {
   bool faults = false;  // also frames with a fault code
 };
 
-// A typed whole number (blanks around it allowed); nothing for any other text.
-std::optional<int> ParseWholeNumber(std::string_view text);
+// The search fields as the user set them; the defaults are the fields' state at start-up.
+struct FrameSearchFields {
+  std::string threshold = "0";
+  bool limits = false;
+  bool faults = false;
+};
 
-// The message shown instead of a search when a typed threshold is not a whole number.
-std::string NotWholeNumberMessage(std::string_view fieldCaption, std::string_view text);
-
-// The message shown instead of a search when a typed date is not day.month.year (dd.mm.yy).
-std::string NotDateMessage(std::string_view fieldCaption, std::string_view text);
+// The conditions, or the message that refuses a threshold that is not a whole number.
+std::variant<FrameConditions, std::string> ReadFrameConditions(const FrameSearchFields& typed);
 
 // Runs of selected frames, one item per run for its first frame; nothing when the file
 // cannot be opened.
 std::optional<JumpList> SearchFrames(const std::string& path, const FrameConditions& conditions,
                                      const ProgressSink& progress = {});
 
-// Empties the result list as a search begins; it stays empty when the file cannot be read.
-void ClearFrameSearchList(ControlSink& controls);
-// The result list and its count in `Label_O_OtbZap` ("0" when nothing was found).
-void ShowFrameSearch(const JumpList& found, ControlSink& controls);
+// The result list and its count; the count stays as it was when the file could not be read.
+struct FrameSearchModel {
+  JumpList found;
+  std::optional<std::string> count;
+};
+
+template <typename Visit>
+void VisitControls(const FrameSearchModel& m, Visit&& v) {
+  v("ComboBox_Cikl", m.found);
+  v("Label_O_OtbZap", m.count);
+}
+
+// The search command: a refused threshold is shown as an error and searches nothing; a file
+// that cannot be opened is reported once and leaves the list empty.
+PassResult<FrameSearchModel> RunFrameSearch(const std::string& path, const FrameSearchFields& typed,
+                                            Host& host, const PassHooks& hooks = {});
 
 inline constexpr std::string_view kSearchRunningText = " Идет поиск перегрузок";
 inline constexpr std::string_view kSearchDoneText = " Поиск закончен";

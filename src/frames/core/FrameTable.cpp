@@ -7,7 +7,9 @@ namespace vertal::frames {
 const TableLayout& FrameTableLayout() {
   static const TableLayout layout{
       dump::kFrames,
+      "StringGrid_O_Otb",
       kFrameTableColumns,
+      kFrameTableRows,
       [](ByteSpan record, std::string_view separator) {
         const auto texts = FrameFieldTexts(record.first<kFrameSize>(), separator);
         return std::vector<std::string>(texts.begin(), texts.end());

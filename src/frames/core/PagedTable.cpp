@@ -40,10 +40,18 @@ TablePage ReadTablePage(const std::string& path, const TableLayout& layout, std:
   return page;
 }
 
-TablePage EmptyTablePage(const TableLayout& layout, int rows) {
+TablePage TurnPage(const std::string& path, const TableLayout& layout, std::int64_t position,
+                   std::string_view separator, Host& host) {
+  TablePage page = ReadTablePage(path, layout, position, separator);
+  if (page.unreadable) dump::ReportUnreadable(host);
+  return page;
+}
+
+TablePage EmptyTablePage(const TableLayout& layout, std::int64_t position) {
   TablePage page;
+  page.position = ClampPosition(layout, position);
   page.columns.assign(static_cast<std::size_t>(layout.columns),
-                      std::vector<std::string>(static_cast<std::size_t>(rows)));
+                      std::vector<std::string>(static_cast<std::size_t>(layout.rows)));
   return page;
 }
 

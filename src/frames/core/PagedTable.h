@@ -10,13 +10,17 @@
 #include <vector>
 
 #include "common/core/Bytes.h"
+#include "common/core/Host.h"
+#include "common/core/PageControls.h"
 #include "dump/core/DumpLayout.h"
 
 namespace vertal::frames {
 
 struct TableLayout {
   dump::RecordFamily family;
-  int columns = 0;  // records on a page
+  std::string_view grid;  // the grid's control name
+  int columns = 0;        // records on a page
+  int rows = 0;           // the number row, the field rows and the mark row
   // The texts of the field rows of one record.
   std::function<std::vector<std::string>(ByteSpan record, std::string_view separator)> fields;
   // Tests of the record's contents beyond its checksum (dates, times).
@@ -33,7 +37,7 @@ bool RecordValid(const TableLayout& layout, ByteSpan record, bool complete);
 
 struct TablePage {
   std::int64_t position = 0;
-  std::vector<std::vector<std::string>> columns;  // columns[c][row]
+  GridColumns columns;
   bool unreadable = false;  // the file could not be opened: numbers and marks only
 };
 
@@ -41,7 +45,12 @@ struct TablePage {
 TablePage ReadTablePage(const std::string& path, const TableLayout& layout, std::int64_t position,
                         std::string_view separator);
 
-// A page with every cell empty, as after a reset.
-TablePage EmptyTablePage(const TableLayout& layout, int rows);
+// The page-turn command: the page at `position`, and one open-failure message when the file
+// cannot be opened.
+TablePage TurnPage(const std::string& path, const TableLayout& layout, std::int64_t position,
+                   std::string_view separator, Host& host);
+
+// A page with every cell empty at `position` (clamped), as after a reset.
+TablePage EmptyTablePage(const TableLayout& layout, std::int64_t position = 0);
 
 }  // namespace vertal::frames

@@ -88,42 +88,30 @@ std::optional<PeriodScanResult> ScanRecordingPeriod(const std::string& path,
   return result;
 }
 
-namespace {
-constexpr std::string_view kMzonList = "ComboBox_Cikl_MZON";
-constexpr std::string_view kTuningList = "ComboBox_Cikl_NASTROYKA";
-constexpr std::string_view kOverloadList = "ComboBox_Cikl_M";
-constexpr std::string_view kSwitchOnList = "ComboBox_ON";
-}  // namespace
-
-void ClearPeriodScanLists(ControlSink& c) {
-  for (std::string_view list : {kMzonList, kTuningList, kOverloadList, kSwitchOnList})
-    c.SetList(list, JumpList{});
-}
-
-void ShowPeriodScan(const PeriodScanResult& r, ControlSink& c) {
-  c.SetText("Label_NR", "Начало работы РП: " + BcdDateText(r.earliest.date) + " в " + BcdTimeText(r.earliest.time));
-  c.SetText("Label_KR", "Конец   работы РП: " + BcdDateText(r.latest.date) + " в " + BcdTimeText(r.latest.time));
+PeriodPanelModel PresentPeriodScan(const PeriodScanResult& r) {
+  PeriodPanelModel m;
+  m.start = "Начало работы РП: " + BcdDateText(r.earliest.date) + " в " + BcdTimeText(r.earliest.time);
+  m.end = "Конец   работы РП: " + BcdDateText(r.latest.date) + " в " + BcdTimeText(r.latest.time);
   const std::string episodes = "Количество эпизодов: ";
-  c.SetText("Label_Cikl_NASTROYKA", episodes + std::to_string(r.tuning.Count()));
-  c.SetText("Label_Cikl_MZON", episodes + std::to_string(r.mzon.Count()));
-  c.SetText("Label_Cikl_M", episodes + std::to_string(r.overloads.Count()));
-  c.SetText("Label_ON", "Количество включений: " + std::to_string(r.switchOns.Count()));
-  c.SetList(kMzonList, r.mzon);
-  c.SetList(kTuningList, r.tuning);
-  c.SetList(kOverloadList, r.overloads);
-  c.SetList(kSwitchOnList, r.switchOns);
+  m.tuningCount = episodes + std::to_string(r.tuning.Count());
+  m.mzonCount = episodes + std::to_string(r.mzon.Count());
+  m.overloadCount = episodes + std::to_string(r.overloads.Count());
+  m.switchOnCount = "Количество включений: " + std::to_string(r.switchOns.Count());
+  m.mzon = r.mzon;
+  m.tuning = r.tuning;
+  m.overloads = r.overloads;
+  m.switchOns = r.switchOns;
+  return m;
 }
 
-void AddPeriodScanStage(dump::OpenSequence& sequence) {
-  sequence.Add(dump::OpenStage::PeriodScan, [](dump::OpenContext& c) {
-    if (!c.controls) return true;
-    ClearPeriodScanLists(*c.controls);
-    if (const auto result = ScanRecordingPeriod(c.path))
-      ShowPeriodScan(*result, *c.controls);
-    else
-      c.host.ShowMessage({MessageKind::Error, std::string(dump::kOpenFailedText)});
-    return true;
-  });
+PassResult<PeriodPanelModel> RunPeriodScan(const std::string& path, Host& host, const PassHooks& hooks) {
+  hooks.Begin();
+  const std::optional<PeriodScanResult> result = ScanRecordingPeriod(path, hooks.progress);
+  if (!result) {
+    dump::ReportUnreadable(host);
+    return {PassEnd::Unreadable, {}};
+  }
+  return {PassEnd::Done, PresentPeriodScan(*result)};
 }
 
 }  // namespace vertal::frames

@@ -5,10 +5,9 @@
 #include <optional>
 #include <string>
 
-#include "common/core/ControlSink.h"
+#include "common/core/Host.h"
 #include "common/core/JumpList.h"
 #include "common/core/ProgressSink.h"
-#include "dump/core/OpenSequence.h"
 #include "frames/core/BcdDateTime.h"
 
 namespace vertal::frames {
@@ -36,16 +35,33 @@ struct PeriodScanResult {
 std::optional<PeriodScanResult> ScanRecordingPeriod(const std::string& path,
                                                     const ProgressSink& progress = {});
 
-// Writes the labels and lists of the scan: Label_NR, Label_KR, the four counts and lists.
-void ShowPeriodScan(const PeriodScanResult& result, ControlSink& controls);
+// The period labels, the episode counts and the four lists. When the file cannot be read the
+// lists are empty and the labels keep their texts.
+struct PeriodPanelModel {
+  std::optional<std::string> start, end;  // Label_NR, Label_KR
+  std::optional<std::string> overloadCount, tuningCount, mzonCount, switchOnCount;
+  JumpList overloads, tuning, mzon, switchOns;
+};
 
-// Empties the four lists as a scan begins; the labels keep their texts until it ends, and
-// the lists stay empty when the file cannot be read.
-void ClearPeriodScanLists(ControlSink& controls);
+template <typename Visit>
+void VisitControls(const PeriodPanelModel& m, Visit&& v) {
+  v("Label_NR", m.start);
+  v("Label_KR", m.end);
+  v("Label_Cikl_M", m.overloadCount);
+  v("Label_Cikl_NASTROYKA", m.tuningCount);
+  v("Label_Cikl_MZON", m.mzonCount);
+  v("Label_ON", m.switchOnCount);
+  v("ComboBox_Cikl_M", m.overloads);
+  v("ComboBox_Cikl_NASTROYKA", m.tuning);
+  v("ComboBox_Cikl_MZON", m.mzon);
+  v("ComboBox_ON", m.switchOns);
+}
 
-// The scan as a step of opening a file where nothing shows its progress: the lists emptied,
-// the pass, then its labels and lists, or the open-failure message.
-void AddPeriodScanStage(dump::OpenSequence& sequence);
+PeriodPanelModel PresentPeriodScan(const PeriodScanResult& result);
+
+// The scan as opening a file runs it; a file that cannot be opened is reported once.
+PassResult<PeriodPanelModel> RunPeriodScan(const std::string& path, Host& host,
+                                           const PassHooks& hooks = {});
 
 // Status texts of the pass.
 inline constexpr std::string_view kScanRunningText = " Идет расшифровка файла";

@@ -11,27 +11,31 @@
 #include <QVBoxLayout>
 
 #include "dump/core/DumpLayout.h"
-#include "dump/ui/ValueStyle.h"
 #include "frames/core/CodeDecoder.h"
 #include "frames/core/FrameSearch.h"
 #include "frames/core/FrameTable.h"
-#include "frames/core/PeriodScan.h"
-#include "frames/ui/FindPicture.h"
-#include "frames/ui/JumpListCombo.h"
-#include "frames/ui/PageStyle.h"
-#include "frames/ui/PagedTableView.h"
-#include "frames/ui/ShownPass.h"
+#include "ui_common/FindPicture.h"
+#include "ui_common/GuardedCommand.h"
+#include "ui_common/JumpListCombo.h"
+#include "ui_common/ModelWidgets.h"
+#include "ui_common/PageStyle.h"
+#include "ui_common/PagedTableView.h"
+#include "ui_common/ShownPass.h"
+#include "ui_common/UiText.h"
+#include "ui_common/ValueStyle.h"
 
 namespace vertal::frames {
 
 namespace {
+
+using ui::PassDisplay;
+using ui::RowCaption;
 
 constexpr int kCaptionPanelWidth = 159;
 constexpr int kGridPanelWidth = 376;
 constexpr int kPeriodPanelWidth = 262;
 constexpr int kGroupWidth = 260;
 constexpr QSize kCell(73, 17);
-constexpr int kPageMargin = 2;
 constexpr int kGroupSpacing = 2;
 constexpr int kBoxMargin = 4;
 constexpr int kThresholdLength = 3;
@@ -40,12 +44,7 @@ constexpr int kTypedListLength = 30;  // the lists that limit typed text
 constexpr int kResultListWidth = 230;
 constexpr int kSearchSpacing = 10;
 
-constexpr const char* kThresholdCaption = "Загрузка M%";
-
-// The scan's bar counts one step more than there are frames.
-constexpr int kScanProgressMaximum = static_cast<int>(dump::kFrameCount) + 1;
 constexpr int kSearchProgressMaximum = static_cast<int>(dump::kFrameCount);
-constexpr QRgb kScanColour = 0xA6CAF0;  // sky blue
 
 // One caption per grid row, from row 0 down.
 // clang-format off
@@ -75,13 +74,12 @@ constexpr RowCaption kRows[] = {
 // clang-format on
 static_assert(std::size(kRows) == kFrameTableRows);
 
-PagedTableSpec FrameTableSpec() {
-  PagedTableSpec setup;
+ui::PagedTableSetup FrameTableSetup() {
+  ui::PagedTableSetup setup;
   setup.layout = &FrameTableLayout();
   setup.rows = kRows;
   setup.captionPanel = "Panel17";
   setup.gridPanel = "Panel3";
-  setup.grid = "StringGrid_O_Otb";
   setup.scrollBar = "ScrollBar_Cikl";
   setup.countCaption = "Label11";
   setup.count = "Label_O_OtbZap";
@@ -91,12 +89,6 @@ PagedTableSpec FrameTableSpec() {
   setup.framed = true;
   setup.accessibleName = QStringLiteral("Общая");
   return setup;
-}
-
-QGroupBox* MakeGroup(QWidget* parent, const char* name, const char* title) {
-  auto* box = new QGroupBox(QString::fromUtf8(title), parent);
-  box->setObjectName(QString::fromLatin1(name));
-  return box;
 }
 
 QVBoxLayout* Stack(QWidget* box) {
@@ -111,22 +103,14 @@ QVBoxLayout* Stack(QWidget* box) {
 FrameTablePage::FrameTablePage(QWidget* sheet, PageWindow& window, QMenu* popup)
     : QWidget(sheet), window_(window) {
   setObjectName(QStringLiteral("FrameTablePage"));
-  // The page does not hold the window at its size: a smaller window cuts it off.
-  setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Ignored);
-  auto* fill = new QVBoxLayout(sheet);
-  fill->setContentsMargins(0, 0, 0, 0);
-  fill->addWidget(this);
-
-  auto* page = new QVBoxLayout(this);
-  page->setContentsMargins(kPageMargin, kPageMargin, kPageMargin, kPageMargin);
-  page->setSpacing(kGroupSpacing);
+  QVBoxLayout* page = ui::FillSheet(sheet, this, kGroupSpacing);
 
   auto* area = new QFrame(this);
   area->setObjectName(QStringLiteral("Panel5"));
   auto* row = new QHBoxLayout(area);
   row->setContentsMargins(0, 0, 0, 0);
   row->setSpacing(0);
-  table = new PagedTableView(FrameTableSpec(), window, area);
+  table = new PagedTableView(FrameTableSetup(), window, area);
   table->SetPopupMenu(popup);
   StringGrid_O_Otb = table->Grid();
   StringGrid_O_Otb->setToolTip(QStringLiteral("Для расшифровки кодов укажите ячейку"));
@@ -150,16 +134,16 @@ QWidget* FrameTablePage::BuildPeriodPanel() {
   column->setContentsMargins(0, 0, 0, 0);
   column->setSpacing(kGroupSpacing);
 
-  QGroupBox* period = MakeGroup(panel, "GroupBox7", "Период времени охваченный РП");
+  QGroupBox* period = ui::MakeGroup(panel, "GroupBox7", "Период времени охваченный РП");
   period->setFixedWidth(kGroupWidth);
   QVBoxLayout* labels = Stack(period);
-  Label_NR = dump::MakeLabel(period, "Label_NR", QString());
-  Label_KR = dump::MakeLabel(period, "Label_KR", QString());
+  Label_NR = ui::MakeLabel(period, "Label_NR", QString());
+  Label_KR = ui::MakeLabel(period, "Label_KR", QString());
   for (QLabel* label : {Label_NR, Label_KR}) {
     label->setAccessibleName(period->title());
     labels->addWidget(label);
   }
-  BoldTitle(period);
+  ui::BoldTitle(period);
   column->addWidget(period);
 
   column->addWidget(BuildEpisodeGroup("GroupBox6", "Работа с перегрузками M > 110%:", Label_Cikl_M,
@@ -178,48 +162,48 @@ QWidget* FrameTablePage::BuildPeriodPanel() {
 QGroupBox* FrameTablePage::BuildEpisodeGroup(const char* name, const char* title, QLabel*& count,
                                              JumpListCombo*& list, const char* listName,
                                              int maxTyped) {
-  QGroupBox* box = MakeGroup(this, name, title);
+  QGroupBox* box = ui::MakeGroup(this, name, title);
   box->setFixedWidth(kGroupWidth);
   QVBoxLayout* column = Stack(box);
   // The count label is named like its list with "Label" in place of "ComboBox".
   const QByteArray countName = QByteArray(listName).replace("ComboBox", "Label");
-  count = dump::MakeLabel(box, countName.constData(), QString());
-  StyleAsCount(count);
+  count = ui::MakeLabel(box, countName.constData(), QString());
+  ui::StyleAsCount(count);
   count->setAccessibleName(box->title());
   list = new JumpListCombo(listName, maxTyped, box);
   list->setAccessibleName(box->title());
   column->addWidget(count);
   column->addWidget(list);
-  BoldTitle(box);
+  ui::BoldTitle(box);
   return box;
 }
 
 QGroupBox* FrameTablePage::BuildSearchGroup() {
-  QGroupBox* box = MakeGroup(this, "GroupBox1", "Условия отбора кадров");
+  QGroupBox* box = ui::MakeGroup(this, "GroupBox1", "Условия отбора кадров");
   auto* row = new QHBoxLayout(box);
   row->setContentsMargins(kBoxMargin, kBoxMargin, kBoxMargin, kBoxMargin);
   row->setSpacing(kSearchSpacing);
 
-  QLabel* label9 = dump::MakeLabel(box, "Label9", QString::fromUtf8("Загрузка    M% > "));
+  QLabel* label9 = ui::MakeLabel(box, "Label9", QString::fromUtf8("Загрузка    M% > "));
   Edit_O_M = new QLineEdit(QStringLiteral("0"), box);
   Edit_O_M->setObjectName(QStringLiteral("Edit_O_M"));
   Edit_O_M->setMaxLength(kThresholdLength);
   Edit_O_M->setFixedWidth(kThresholdWidth);
-  dump::Caption(label9, Edit_O_M);
+  ui::Caption(label9, Edit_O_M);
   CheckBox_Error = new QCheckBox(QString::fromUtf8("Коды отказа"), box);
   CheckBox_Error->setObjectName(QStringLiteral("CheckBox_Error"));
   CheckBox_SLim = new QCheckBox(QString::fromUtf8("Сработало ограничение"), box);
   CheckBox_SLim->setObjectName(QStringLiteral("CheckBox_SLim"));
 
-  QGroupBox* result = MakeGroup(box, "GroupBox8", "Результат поиска:");
+  QGroupBox* result = ui::MakeGroup(box, "GroupBox8", "Результат поиска:");
   QVBoxLayout* resultColumn = Stack(result);
   ComboBox_Cikl = new JumpListCombo("ComboBox_Cikl", kTypedListLength, result);
   ComboBox_Cikl->setFixedWidth(kResultListWidth);
   ComboBox_Cikl->setAccessibleName(result->title());
   resultColumn->addWidget(ComboBox_Cikl);
-  BoldTitle(result);
+  ui::BoldTitle(result);
 
-  BitBtn1 = new QPushButton(FindPicture(), QString::fromUtf8("Найти"), box);
+  BitBtn1 = new QPushButton(ui::FindPicture(), QString::fromUtf8("Найти"), box);
   BitBtn1->setObjectName(QStringLiteral("BitBtn1"));
 
   row->addWidget(label9);
@@ -229,22 +213,19 @@ QGroupBox* FrameTablePage::BuildSearchGroup() {
   row->addWidget(result);
   row->addWidget(BitBtn1, 0, Qt::AlignBottom);
   row->addStretch(1);
-  BoldTitle(box);
+  ui::BoldTitle(box);
   return box;
 }
 
 void FrameTablePage::ConnectHandlers() {
-  connect(ScrollBar_Cikl, &QScrollBar::valueChanged, this, &FrameTablePage::ScrollBar_CiklChange);
-  connect(ComboBox_Cikl_MZON, &JumpListCombo::Chosen, this,
-          &FrameTablePage::ComboBox_Cikl_MZONChange);
-  connect(ComboBox_Cikl_NASTROYKA, &JumpListCombo::Chosen, this,
-          &FrameTablePage::ComboBox_Cikl_NASTROYKAChange);
-  connect(ComboBox_Cikl_M, &JumpListCombo::Chosen, this, &FrameTablePage::ComboBox_Cikl_MChange);
-  connect(ComboBox_ON, &JumpListCombo::Chosen, this, &FrameTablePage::ComboBox_ONChange);
-  connect(ComboBox_Cikl, &JumpListCombo::Chosen, this, &FrameTablePage::ComboBox_CiklChange);
-  connect(StringGrid_O_Otb, &RecordGrid::CellSelected, this,
-          &FrameTablePage::StringGrid_O_OtbSelectCell);
-  connect(BitBtn1, &QPushButton::clicked, this, &FrameTablePage::BitBtn1Click);
+  ui::ConnectCommand(ScrollBar_Cikl, &QScrollBar::valueChanged, this, window_.host(), &FrameTablePage::ScrollBar_CiklChange);
+  ui::ConnectCommand(ComboBox_Cikl_MZON, &JumpListCombo::Chosen, this, window_.host(), &FrameTablePage::ComboBox_Cikl_MZONChange);
+  ui::ConnectCommand(ComboBox_Cikl_NASTROYKA, &JumpListCombo::Chosen, this, window_.host(), &FrameTablePage::ComboBox_Cikl_NASTROYKAChange);
+  ui::ConnectCommand(ComboBox_Cikl_M, &JumpListCombo::Chosen, this, window_.host(), &FrameTablePage::ComboBox_Cikl_MChange);
+  ui::ConnectCommand(ComboBox_ON, &JumpListCombo::Chosen, this, window_.host(), &FrameTablePage::ComboBox_ONChange);
+  ui::ConnectCommand(ComboBox_Cikl, &JumpListCombo::Chosen, this, window_.host(), &FrameTablePage::ComboBox_CiklChange);
+  ui::ConnectCommand(StringGrid_O_Otb, &RecordGrid::CellSelected, this, window_.host(), &FrameTablePage::StringGrid_O_OtbSelectCell);
+  ui::ConnectCommand(BitBtn1, &QPushButton::clicked, this, window_.host(), &FrameTablePage::BitBtn1Click);
 }
 
 // --- Handlers ---
@@ -279,56 +260,29 @@ void FrameTablePage::StringGrid_O_OtbSelectCell(int column, int row) {
 void FrameTablePage::BitBtn1Click() {
   const std::string path = window_.CurrentFile();
   if (path.empty()) return;
-  // The threshold is read once; a text that is no whole number searches nothing.
-  const std::string typed = Edit_O_M->text().toStdString();
-  const std::optional<int> threshold = ParseWholeNumber(typed);
-  if (!threshold) {
-    window_.host().ShowMessage(
-        {MessageKind::Error, NotWholeNumberMessage(kThresholdCaption, typed)});
-    return;
-  }
-  const FrameConditions conditions{*threshold, CheckBox_SLim->isChecked(),
-                                   CheckBox_Error->isChecked()};
-  ControlSink& controls = window_.Controls();
-  ClearFrameSearchList(controls);
+  const FrameSearchFields typed{Edit_O_M->text().toStdString(), CheckBox_SLim->isChecked(),
+                                CheckBox_Error->isChecked()};
   const PassDisplay display{kSearchRunningText, kSearchDoneText, kSearchProgressMaximum, {}, false};
-  RunShownPass(window_, display, [&](const ProgressSink& progress) {
-    const std::optional<JumpList> found = SearchFrames(path, conditions, progress);
-    if (found) ShowFrameSearch(*found, controls);
-    return found.has_value();
-  });
+  ui::ShownPass pass(window_, display);
+  // The list empties as the search begins and stays empty when the file cannot be read.
+  const PassResult<FrameSearchModel> result = RunFrameSearch(
+      path, typed, window_.host(), pass.Hooks([this] { ui::ShowModel(this, FrameSearchModel{}); }));
+  if (result.end != PassEnd::Refused) ui::ShowModel(this, result.model);
+  pass.End(result.end);
 }
 
 // --- Opening and resetting ---
 
-void FrameTablePage::ScanRecordingPeriod() {
-  const std::string path = window_.CurrentFile();
-  ControlSink& controls = window_.Controls();
-  ClearPeriodScanLists(controls);
-  // When the file cannot be read the status bar goes back to what it showed before.
-  const PassDisplay display{kScanRunningText, kScanDoneText, kScanProgressMaximum,
-                            QColor(kScanColour), true};
-  RunShownPass(window_, display, [&](const ProgressSink& progress) {
-    const std::optional<PeriodScanResult> result = frames::ScanRecordingPeriod(path, progress);
-    if (result) ShowPeriodScan(*result, controls);
-    return result.has_value();
-  });
+void FrameTablePage::ShowTable(const TablePage& page) {
+  table->Show(page);
 }
 
-void FrameTablePage::AddOpenStages(dump::OpenSequence& sequence) {
-  using dump::OpenContext;
-  using dump::OpenStage;
-  // The page at the current position first; moving to the last page refills it, unless the
-  // scroll bar stood there already.
-  sequence.Add(OpenStage::FrameTable, [this](OpenContext&) {
-    table->ShowPage();
-    table->MoveToEnd();
-    return true;
-  });
-  sequence.Add(OpenStage::PeriodScan, [this](OpenContext&) {
-    ScanRecordingPeriod();
-    return true;
-  });
+void FrameTablePage::ShowPeriod(const PeriodPanelModel& period) {
+  ui::ShowModel(this, period);
+}
+
+void FrameTablePage::ClearPeriodLists() {
+  ShowPeriod(PeriodPanelModel{});
 }
 
 void FrameTablePage::ResetTable() {

@@ -5,8 +5,9 @@
 
 #include <QWidget>
 
-#include "dump/core/OpenSequence.h"
-#include "frames/ui/PageWindow.h"
+#include "frames/core/PagedTable.h"
+#include "frames/core/PeriodScan.h"
+#include "ui_common/PageWindow.h"
 
 class QCheckBox;
 class QGroupBox;
@@ -16,11 +17,18 @@ class QMenu;
 class QPushButton;
 class QScrollBar;
 
-namespace vertal::frames {
-
+namespace vertal::ui {
 class JumpListCombo;
 class PagedTableView;
 class RecordGrid;
+}  // namespace vertal::ui
+
+namespace vertal::frames {
+
+using ui::JumpListCombo;
+using ui::PagedTableView;
+using ui::PageWindow;
+using ui::RecordGrid;
 
 class FrameTablePage : public QWidget {
   Q_OBJECT
@@ -29,6 +37,30 @@ class FrameTablePage : public QWidget {
   // Builds the page inside `sheet`; `popup` is the window's pop-up menu of the grid.
   FrameTablePage(QWidget* sheet, PageWindow& window, QMenu* popup);
 
+  // The frame table's scroll bar, which the graphs move and follow.
+  QScrollBar* ScrollBar() const { return ScrollBar_Cikl; }
+
+  // --- Handlers ---
+  void ScrollBar_CiklChange();
+  void ComboBox_Cikl_MZONChange();
+  void ComboBox_Cikl_NASTROYKAChange();
+  void ComboBox_Cikl_MChange();
+  void ComboBox_ONChange();
+  void ComboBox_CiklChange();
+  void StringGrid_O_OtbSelectCell(int column, int row);
+  void BitBtn1Click();
+
+  // --- Opening and resetting ---
+  // The table as opening leaves it.
+  void ShowTable(const TablePage& page);
+  // The recording period and the episode lists of the scan.
+  void ShowPeriod(const PeriodPanelModel& period);
+  // Empties the four episode lists as a scan begins; the labels keep their texts.
+  void ClearPeriodLists();
+  // Empties the grid and moves it to the first frame.
+  void ResetTable();
+
+ private:
   // --- Frame table ---
   PagedTableView* table = nullptr;
   RecordGrid* StringGrid_O_Otb = nullptr;
@@ -54,25 +86,6 @@ class FrameTablePage : public QWidget {
   JumpListCombo* ComboBox_Cikl = nullptr;
   QPushButton* BitBtn1 = nullptr;
 
-  // --- Handlers ---
-  void ScrollBar_CiklChange();
-  void ComboBox_Cikl_MZONChange();
-  void ComboBox_Cikl_NASTROYKAChange();
-  void ComboBox_Cikl_MChange();
-  void ComboBox_ONChange();
-  void ComboBox_CiklChange();
-  void StringGrid_O_OtbSelectCell(int column, int row);
-  void BitBtn1Click();
-
-  // --- Opening and resetting ---
-  // The frame table's fill and the period scan at their stages of the open sequence.
-  void AddOpenStages(dump::OpenSequence& sequence);
-  // Empties the grid and moves it to the first frame.
-  void ResetTable();
-  // The pass over all frames when a file is opened.
-  void ScanRecordingPeriod();
-
- private:
   QWidget* BuildPeriodPanel();
   QGroupBox* BuildEpisodeGroup(const char* name, const char* title, QLabel*& count,
                                JumpListCombo*& list, const char* listName, int maxTyped);

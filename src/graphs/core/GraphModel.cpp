@@ -1,5 +1,7 @@
 #include "graphs/core/GraphModel.h"
 
+#include "dump/core/RecordAccess.h"
+
 namespace vertal::graphs {
 namespace {
 constexpr AxisRange kResetAxis{0, 1};
@@ -18,30 +20,40 @@ GraphWindow GraphModel::Read(const std::string& path, std::int64_t position) con
   return kind_ == GraphKind::Param ? ReadParamWindow(path, position) : ReadRelayWindow(path, position);
 }
 
-std::string GraphModel::Title(const CraneLabels& l, bool atOpening) const {
+std::string GraphModel::Title(bool atOpening) const {
+  const CraneLabels& l = labels_;
   return kind_ == GraphKind::Param ? ParamTitle(l.crane, l.craneNumber, l.limiterNumber, atOpening)
                                    : RelayTitle(l.crane, l.craneNumber, l.limiterNumber, atOpening);
 }
 
-void GraphModel::Show(const GraphWindow& window, const CraneLabels& labels, bool atOpening) {
+void GraphModel::Show(const GraphWindow& window, bool atOpening) {
   view_.position = window.position;
   view_.axis = WindowAxis(window.position);
   view_.series = window.series;
   if (window.anyValid) {
     view_.axisTitle = std::string(kFramesAxisTitle);
-    view_.title = Title(labels, atOpening);
+    view_.title = Title(atOpening);
   }
 }
 
-bool GraphModel::Open(const std::string& path, const CraneLabels& labels, const JumpList& overloads) {
+void GraphModel::Open(const std::string& path, const CraneLabels& labels, const JumpList& overloads,
+                      Host& host) {
+  labels_ = labels;
   const GraphWindow first = Read(path, 0);
-  if (first.unreadable) return false;
-  Show(first, labels, true);
+  if (first.unreadable) {
+    dump::ReportUnreadable(host);
+    return;
+  }
+  Show(first, true);
   view_.limit = kind_ == GraphKind::Param ? LimitSeries(first, overloads) : SeriesPoints{};
-  return MoveTo(path, kOpeningPosition, labels);
+  MoveTo(path, kOpeningPosition, host);
 }
 
-bool GraphModel::MoveTo(const std::string& path, std::int64_t position, const CraneLabels& labels) {
+void GraphModel::MoveTo(const std::string& path, std::int64_t position, Host& host) {
+  if (!Fill(path, position)) dump::ReportUnreadable(host);
+}
+
+bool GraphModel::Fill(const std::string& path, std::int64_t position) {
   const GraphWindow window = Read(path, position);
   if (window.unreadable) {
     view_.position = window.position;
@@ -49,7 +61,7 @@ bool GraphModel::MoveTo(const std::string& path, std::int64_t position, const Cr
     for (auto& s : view_.series) s = {};
     return false;
   }
-  Show(window, labels, false);
+  Show(window, false);
   return true;
 }
 
@@ -58,6 +70,10 @@ void GraphModel::Reset() {
   view_.axis = kResetAxis;
   for (auto& s : view_.series) s = {};
   view_.limit = {};
+}
+
+CraneLabels LabelsOf(const dump::ServicePageModel& service) {
+  return {service.crane, service.craneSerial, service.limiterSerial};
 }
 
 }  // namespace vertal::graphs

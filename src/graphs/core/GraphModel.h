@@ -5,7 +5,9 @@
 #include <string>
 #include <vector>
 
+#include "common/core/Host.h"
 #include "common/core/JumpList.h"
+#include "dump/core/ServicePages.h"
 #include "graphs/core/GraphWindow.h"
 
 namespace vertal::graphs {
@@ -33,11 +35,13 @@ class GraphModel {
   explicit GraphModel(GraphKind kind);
 
   // The fill when a file is opened: the first window (for the limit line and the opening title)
-  // then the last window. False when the file cannot be opened.
-  bool Open(const std::string& path, const CraneLabels& labels, const JumpList& overloads);
+  // then the last window. The crane's labels name it in the titles until the next opening. A
+  // file that cannot be opened is reported once.
+  void Open(const std::string& path, const CraneLabels& labels, const JumpList& overloads, Host& host);
 
-  // The window fill for a new scroll position. False when the file cannot be opened.
-  bool MoveTo(const std::string& path, std::int64_t position, const CraneLabels& labels);
+  // The graph-move command: the window fill for a new scroll position. A file that cannot be
+  // opened is reported once and leaves the window empty.
+  void MoveTo(const std::string& path, std::int64_t position, Host& host);
 
   // Every point removed, position 0, the axis 0 .. 1; titles stay.
   void Reset();
@@ -49,11 +53,13 @@ class GraphModel {
 
  private:
   GraphWindow Read(const std::string& path, std::int64_t position) const;
-  std::string Title(const CraneLabels& labels, bool atOpening) const;
-  void Show(const GraphWindow& window, const CraneLabels& labels, bool atOpening);
+  bool Fill(const std::string& path, std::int64_t position);
+  std::string Title(bool atOpening) const;
+  void Show(const GraphWindow& window, bool atOpening);
 
   GraphKind kind_;
   std::vector<std::string> names_;
+  CraneLabels labels_;
   GraphView view_;
 };
 
@@ -61,11 +67,7 @@ inline constexpr std::string_view kParamDesignTitle = "Графики време
 inline constexpr std::string_view kRelayDesignTitle = "Графики временной зависимости работы реле и концевиков";
 inline constexpr std::string_view kLimitSeriesName = "Series1";
 
-// Controls of other pages that the graphs read: the crane in the titles (service page) and the
-// list of overload episodes that the limit line marks (period scan).
-inline constexpr std::string_view kCraneLabel = "Label_MKran";
-inline constexpr std::string_view kCraneNumberLabel = "Label_NKran";
-inline constexpr std::string_view kLimiterNumberLabel = "Label_NVERTAL";
-inline constexpr std::string_view kOverloadListControl = "ComboBox_Cikl_M";
+// The crane as the service page names it.
+CraneLabels LabelsOf(const dump::ServicePageModel& service);
 
 }  // namespace vertal::graphs

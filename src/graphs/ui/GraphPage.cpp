@@ -5,15 +5,13 @@
 #include <QSignalBlocker>
 #include <QVBoxLayout>
 
-#include "dump/core/RecordAccess.h"
+#include "ui_common/UiText.h"
 
 namespace vertal::graphs {
 
 namespace {
 
-QString Text(std::string_view utf8) {
-  return QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size()));
-}
+using ui::ToQString;
 
 QList<double> ToList(const std::vector<double>& values) {
   return QList<double>(values.begin(), values.end());
@@ -28,7 +26,7 @@ void SetPoints(QCPGraph* graph, const SeriesPoints& points) {
 
 GraphPage::GraphPage(const GraphPageSetup& setup, GraphLinks links, QWidget* sheet)
     : QWidget(sheet), links_(std::move(links)), model_(setup.kind) {
-  chart_ = new GraphChart(setup.chart, Text(model_.View().title), this);
+  chart_ = new GraphChart(setup.chart, ToQString(model_.View().title), this);
   if (setup.limit) limit_ = chart_->AddSeries(*setup.limit);
   for (const std::string& name : model_.SeriesNames()) {
     for (const SeriesStyle& style : setup.series)
@@ -44,7 +42,7 @@ GraphPage::GraphPage(const GraphPageSetup& setup, GraphLinks links, QWidget* she
   scrollBar_->setPageStep(1);
   // Reached with the tab key, the arrows then step the window frame by frame.
   scrollBar_->setFocusPolicy(Qt::StrongFocus);
-  scrollBar_->setAccessibleName(Text(kFramesAxisTitle));
+  scrollBar_->setAccessibleName(ToQString(kFramesAxisTitle));
   chart_->setAccessibleName(sheet->accessibleName());
 
   keyPanel_ = new QFrame(this);
@@ -65,7 +63,7 @@ GraphPage::GraphPage(const GraphPageSetup& setup, GraphLinks links, QWidget* she
 
 SeriesGraph* GraphPage::Series(std::string_view name) const {
   for (SeriesGraph* graph : chart_->Series())
-    if (graph->objectName() == Text(name)) return graph;
+    if (graph->objectName() == ToQString(name)) return graph;
   return nullptr;
 }
 
@@ -81,12 +79,12 @@ std::vector<const SeriesPoints*> GraphPage::ShownPoints() const {
 void GraphPage::Fill() {
   const std::string path = links_.currentFile();
   if (path.empty()) return;
-  if (!model_.MoveTo(path, scrollBar_->value(), links_.craneLabels())) ReportUnreadable();
+  model_.MoveTo(path, scrollBar_->value(), *links_.host);
   Draw();
 }
 
-void GraphPage::Open(const std::string& path, const JumpList& overloads) {
-  if (!model_.Open(path, links_.craneLabels(), overloads)) ReportUnreadable();
+void GraphPage::Open(GraphModel opened) {
+  model_ = std::move(opened);
   {
     // The model has filled the window it ends on; the scroll bar only follows it.
     const QSignalBlocker quiet(scrollBar_);
@@ -111,8 +109,8 @@ void GraphPage::Draw() {
   const GraphView& view = model_.View();
   for (std::size_t i = 0; i < window_.size(); ++i) SetPoints(window_[i], view.series[i]);
   chart_->xAxis->setRange(view.axis.min, view.axis.max);
-  chart_->xAxis->setLabel(Text(view.axisTitle));
-  chart_->SetTitle(Text(view.title));
+  chart_->xAxis->setLabel(ToQString(view.axisTitle));
+  chart_->SetTitle(ToQString(view.title));
   Replot();
 }
 
@@ -123,10 +121,6 @@ void GraphPage::DrawLimit() {
 void GraphPage::Replot() {
   Restyle();
   chart_->replot();
-}
-
-void GraphPage::ReportUnreadable() {
-  links_.host->ShowMessage({MessageKind::Error, std::string(dump::kOpenFailedText)});
 }
 
 }  // namespace vertal::graphs

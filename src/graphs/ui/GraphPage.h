@@ -11,7 +11,6 @@
 #include <vector>
 
 #include "common/core/Host.h"
-#include "common/core/JumpList.h"
 #include "graphs/core/GraphModel.h"
 #include "graphs/ui/GraphChart.h"
 
@@ -24,8 +23,6 @@ namespace vertal::graphs {
 struct GraphLinks {
   // The path in status panel 0; empty while no file is current.
   std::function<std::string()> currentFile;
-  // The crane as the service page names it.
-  std::function<CraneLabels()> craneLabels;
   Host* host = nullptr;
 };
 
@@ -56,13 +53,14 @@ class GraphPage : public QWidget {
   // The window fill from the scroll bar's position: nothing while no file is current, one
   // message when the file cannot be opened (the window then stays empty).
   void Fill();
-  // The fill when a file is opened; the scroll bar is put at the window shown without a
-  // second fill.
-  void Open(const std::string& path, const JumpList& overloads);
+  // The graph as opening the file left it; the scroll bar is put at the window shown without
+  // a second fill.
+  void Open(GraphModel opened);
   // Every point removed, position 0, the bottom axis 0 .. 1; the titles stay.
   void Reset();
 
  protected:
+  Host& host() const { return *links_.host; }
   // Called before every redraw: visibility and value axis from the page's own state.
   virtual void Restyle() {}
   // The model's points of the series that are visible now.
@@ -73,7 +71,6 @@ class GraphPage : public QWidget {
  private:
   void Draw();
   void DrawLimit();
-  void ReportUnreadable();
 
   GraphLinks links_;
   GraphModel model_;

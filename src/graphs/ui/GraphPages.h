@@ -1,15 +1,13 @@
 #pragma once
-// The two graph pages of "Графики" and what joins them to the rest of the window: the crane
-// labels of the service page in the titles, the overload list of the period scan for the limit
-// line, the jump from a point to the frame table, and the command "Показать графики" that
-// moves both graphs to the frame table's position. Other pages are reached by their names.
+// The two graph pages of "Графики" and what joins them to the rest of the window: the jump
+// from a point to the frame table, and the command "Показать графики" that moves both graphs
+// to the frame table's position.
 
 #include <QObject>
 #include <cstdint>
 #include <string>
 
 #include "common/core/Host.h"
-#include "common/core/JumpList.h"
 #include "graphs/core/GraphModel.h"
 
 class QScrollBar;
@@ -28,23 +26,23 @@ struct MainPages {
   QWidget* frames = nullptr;           // TabSheet_Cikl
   QTabWidget* framePages = nullptr;    // PageControl_Cikl
   QWidget* frameTable = nullptr;       // TabSheet_Osn
+  QScrollBar* frameScrollBar = nullptr;  // the frame table's, which the graphs move and follow
 };
 
 class GraphPages : public QObject {
   Q_OBJECT
 
  public:
-  // Builds the parameter page in `paramSheet` and the relay page in `relaySheet`. `window` is
-  // where the other pages' controls are found by name; `currentFile` reads status panel 0.
-  GraphPages(QWidget* window, QWidget* paramSheet, QWidget* relaySheet, const MainPages& pages,
+  // Builds the parameter page in `paramSheet` and the relay page in `relaySheet`;
+  // `currentFile` reads status panel 0.
+  GraphPages(QObject* owner, QWidget* paramSheet, QWidget* relaySheet, const MainPages& pages,
              std::function<std::string()> currentFile, Host& host);
 
   ParamGraphPage* Param() const { return param_; }
   RelayGraphPage* Relay() const { return relay_; }
 
-  // The graph fills of the open sequence, after the period scan.
-  void OpenParam(const std::string& path);
-  void OpenRelay(const std::string& path);
+  // Both graphs as opening the file left them.
+  void Open(GraphModel param, GraphModel relay);
   // The graph part of the view reset.
   void Reset();
 
@@ -54,22 +52,12 @@ class GraphPages : public QObject {
   // The frame table's page in front with `frame` in its first column.
   void ShowFrame(std::int64_t frame);
 
-  // The texts of Label_MKran, Label_NKran and Label_NVERTAL.
-  CraneLabels ReadCraneLabels() const;
-  // The frame numbers of the overload list ComboBox_Cikl_M, as far as the limit line uses them.
-  JumpList OverloadList() const;
-
  private:
-  QScrollBar* FrameScrollBar() const;
-
-  QWidget* window_;
   MainPages pages_;
+  Host* host_;
   std::function<std::string()> currentFile_;
   ParamGraphPage* param_ = nullptr;
   RelayGraphPage* relay_ = nullptr;
 };
-
-// The frame table's scroll bar, which the graphs move and follow.
-inline constexpr const char* kFrameScrollBar = "ScrollBar_Cikl";
 
 }  // namespace vertal::graphs

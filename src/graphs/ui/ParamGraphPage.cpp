@@ -1,4 +1,5 @@
 #include "graphs/ui/ParamGraphPage.h"
+#include "ui_common/GuardedCommand.h"
 
 #include <QCheckBox>
 #include <QFrame>
@@ -60,8 +61,8 @@ ParamGraphPage::ParamGraphPage(GraphLinks links, QWidget* sheet)
       ScrollBarGPar(ScrollBar()),
       Panel6(KeyPanel()) {
   BuildKeyPanel();
-  connect(ScrollBarGPar, &QScrollBar::valueChanged, this, &ParamGraphPage::ScrollBarGParChange);
-  connect(Chart_Param, &QCustomPlot::plottableClick, this, &ParamGraphPage::Chart_ParamClickSeries);
+  ui::ConnectCommand(ScrollBarGPar, &QScrollBar::valueChanged, this, host(), &ParamGraphPage::ScrollBarGParChange);
+  ui::ConnectCommand(Chart_Param, &QCustomPlot::plottableClick, this, host(), &ParamGraphPage::Chart_ParamClickSeries);
   Restyle();
 }
 
@@ -90,11 +91,11 @@ void ParamGraphPage::BuildKeyPanel() {
     row->addWidget(key);
   row->addStretch(1);
 
-  connect(CheckBox_GrParM, &QCheckBox::toggled, this, &ParamGraphPage::CheckBox_GrParMClick);
-  connect(CheckBox_GrParQ, &QCheckBox::toggled, this, &ParamGraphPage::CheckBox_GrParQClick);
-  connect(CheckBox_GrParR, &QCheckBox::toggled, this, &ParamGraphPage::CheckBox_GrParRClick);
-  connect(CheckBox_GrParGA, &QCheckBox::toggled, this, &ParamGraphPage::CheckBox_GrParGAClick);
-  connect(CheckBox_GrParL, &QCheckBox::toggled, this, &ParamGraphPage::CheckBox_GrParLClick);
+  ui::ConnectCommand(CheckBox_GrParM, &QCheckBox::toggled, this, host(), &ParamGraphPage::CheckBox_GrParMClick);
+  ui::ConnectCommand(CheckBox_GrParQ, &QCheckBox::toggled, this, host(), &ParamGraphPage::CheckBox_GrParQClick);
+  ui::ConnectCommand(CheckBox_GrParR, &QCheckBox::toggled, this, host(), &ParamGraphPage::CheckBox_GrParRClick);
+  ui::ConnectCommand(CheckBox_GrParGA, &QCheckBox::toggled, this, host(), &ParamGraphPage::CheckBox_GrParGAClick);
+  ui::ConnectCommand(CheckBox_GrParL, &QCheckBox::toggled, this, host(), &ParamGraphPage::CheckBox_GrParLClick);
 }
 
 void ParamGraphPage::ScrollBarGParChange() {

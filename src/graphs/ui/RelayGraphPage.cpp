@@ -1,4 +1,5 @@
 #include "graphs/ui/RelayGraphPage.h"
+#include "ui_common/GuardedCommand.h"
 
 #include <QFrame>
 #include <QHBoxLayout>
@@ -70,7 +71,7 @@ RelayGraphPage::RelayGraphPage(GraphLinks links, QWidget* sheet)
   Chart_Rele->yAxis->setTicker(ticker);
   Chart_Rele->yAxis->setRange(kRelayValueAxis.min, kRelayValueAxis.max);
 
-  connect(ScrollBarGKZ, &QScrollBar::valueChanged, this, &RelayGraphPage::ScrollBarGKZChange);
+  ui::ConnectCommand(ScrollBarGKZ, &QScrollBar::valueChanged, this, host(), &RelayGraphPage::ScrollBarGKZChange);
 }
 
 void RelayGraphPage::ScrollBarGKZChange() {

@@ -1,0 +1,41 @@
+#include "app/core/OpenDump.h"
+
+#include "events/core/OverloadRecords.h"
+#include "frames/core/FrameTable.h"
+
+namespace vertal::app {
+
+namespace {
+
+// Each table opens on its last page.
+frames::TablePage LastPage(const std::string& path, const frames::TableLayout& layout,
+                           std::string_view separator, Host& host) {
+  return frames::TurnPage(path, layout, layout.MaxPosition(), separator, host);
+}
+
+}  // namespace
+
+std::optional<OpenedDump> OpenDump(const std::string& path, Host& host, std::string_view separator,
+                                   const OpenHooks& hooks) {
+  const std::optional<dump::DumpHead> head = dump::OpenDumpHead(path, host);
+  if (!head) return std::nullopt;
+  if (hooks.recordsChecked) hooks.recordsChecked();
+
+  OpenedDump opened;
+  opened.recorderVersion = head->RecorderVersion();
+  opened.fileSize = head->fileSize;
+  opened.sizeNotice = dump::FileSizeNotice(head->fileSize);
+  opened.service = dump::PresentServicePages(*head, separator);
+  opened.overloadTable = LastPage(path, events::OverloadTableLayout(), separator, host);
+  opened.kds = events::OpenKdsPage(path, opened.recorderVersion, separator, host);
+  opened.frameTable = LastPage(path, frames::FrameTableLayout(), separator, host);
+  if (hooks.tablesRead) hooks.tablesRead(opened);
+
+  opened.period = frames::RunPeriodScan(path, host, hooks.scan);
+  const graphs::CraneLabels labels = graphs::LabelsOf(opened.service.service);
+  opened.param.Open(path, labels, opened.period.model.overloads, host);
+  opened.relay.Open(path, labels, {}, host);
+  return opened;
+}
+
+}  // namespace vertal::app

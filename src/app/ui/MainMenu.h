@@ -1,0 +1,25 @@
+#pragma once
+// The main menu `MainMenu1`: every menu and item with its access key and shortcut. The window
+// connects the items to its commands.
+
+class QAction;
+class QMenu;
+class QMenuBar;
+
+namespace vertal::app {
+
+struct MainMenu {
+  QMenu* file = nullptr;  // N1
+  QAction* read = nullptr;
+  QAction* open = nullptr;
+  QMenu* print = nullptr;  // N_PRINT: the reports, built by the report commands
+  QAction* exit = nullptr;
+  QMenu* view = nullptr;  // N7
+  QAction* toolPanel = nullptr;  // checked while the tool bar shows
+  QMenu* help = nullptr;  // N12
+  QAction* about = nullptr;
+};
+
+MainMenu BuildMainMenu(QMenuBar* bar);
+
+}  // namespace vertal::app

@@ -1,0 +1,105 @@
+#pragma once
+// The main window of the analyser: tool bar, menus, the tree of tab pages, progress bar and
+// status bar; the Open, Read, Exit and About commands and the reset of every view. It owns the
+// program's state for the whole run; status panel 0 holds the path of the current dump file
+// and is the only record of which file is open. Pages own their widgets; the window reaches
+// them only through the page tree.
+
+#include <QMainWindow>
+#include <cstdint>
+#include <functional>
+
+#include "common/core/Host.h"
+#include "link/core/Connection.h"
+#include "link/core/UnitPort.h"
+#include "ui_common/PageWindow.h"
+
+class QLabel;
+class QProgressBar;
+class QTimer;
+
+namespace vertal::app {
+
+class PageTree;
+class StatusPanels;
+struct MainMenu;
+struct ToolPanel;
+
+class MainWindow : public QMainWindow, public ui::PageWindow {
+  Q_OBJECT
+
+ public:
+  static constexpr int kWidth = 844;
+  static constexpr int kHeight = 643;
+
+  MainWindow(Host& host, link::UnitPort& port, QWidget* parent = nullptr);
+  ~MainWindow() override;
+
+  // --- Offered to the pages ---
+  std::string CurrentFile() const override;
+  std::string DecimalSeparator() const override;
+  QString StatusText(int panel) const override;
+  void SetStatusText(int panel, const QString& text) override;
+  QColor StatusColor() const override;
+  void SetStatusColor(const QColor& color) override;
+  QColor ButtonFaceColor() const override;
+  void SetProgress(int position) override;
+  void SetProgressMaximum(int maximum) override;
+  Host& host() override { return host_; }
+
+  // The layout variant of the current file, kept when it is opened.
+  std::int8_t RecorderVersion() const { return recorderVersion_; }
+  const link::ConnectionState& LinkState() const { return linkState_; }
+  const FileDialogSetup& OpenDialogSetup() const { return openDialog_; }
+  const FileDialogSetup& SaveDialogSetup() const { return saveDialog_; }
+
+  // Shows the about box modally; tests replace it so that nothing blocks.
+  std::function<void()> showAboutBox;
+
+  // --- Handlers ---
+  void FormCreate();
+  void SpeedButton_RECClick();
+  void N_RECClick();
+  void SpeedButton_OPENClick();
+  void N_OPENClick();
+  void SpeedButton_EXITClick();
+  void N_EXITClick();
+  void SpeedButton_ABOUTClick();
+  void N_ABOUTClick();
+  void N_INSTR_PANELClick();
+  void Timer1Timer();
+
+  // --- Operations ---
+  // Opens the file named in status panel 0 and fills every view from it.
+  void OpenDumpFile();
+  // Empties every view before a readout.
+  void ResetView();
+  // Reads the recorder of the attached unit into a new dump file; leaves its path in status
+  // panel 0 on success.
+  void ReadRecorder();
+
+ private:
+  void ConnectCommands();
+  void OpenCommand();
+  void ReadCommand(bool resetFirst);
+  void ShowToolPanel();
+  void ApplyConnection(const link::ConnectionState& state);
+  void SwitchTimer(bool on);
+  void ShowSizeNotice(const std::string& notice);
+
+  Host& host_;
+  link::UnitPort& port_;
+  link::ConnectionState linkState_;
+  std::unique_ptr<MainMenu> menu_;
+  std::unique_ptr<ToolPanel> tools_;
+  PageTree* pages_ = nullptr;
+  QLabel* sizeNotice_ = nullptr;  // a file that is not a full readout says so here
+  QProgressBar* ProgressBar1 = nullptr;
+  StatusPanels* StatusBar1 = nullptr;
+  QTimer* Timer1 = nullptr;
+  FileDialogSetup openDialog_;  // OpenDialog1
+  FileDialogSetup saveDialog_;  // SaveDialog1
+  std::int8_t recorderVersion_ = 0;
+};
+
+}  // namespace vertal::app

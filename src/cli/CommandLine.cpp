@@ -1,0 +1,237 @@
+// The command line of vertal-cli: every command with its options, the parse, the run of the
+// chosen command and the exit statuses.
+
+#include <CLI/CLI.hpp>
+#include <exception>
+#include <functional>
+#include <memory>
+#include <ostream>
+
+#include "cli/Commands.h"
+#include "frames/core/FrameTable.h"
+#include "graphs/core/GraphWindow.h"
+
+namespace vertal::cli {
+namespace {
+
+constexpr const char* kProgram = "vertal-cli";
+constexpr const char* kFileHelp = "dump file (.bin)";
+constexpr const char* kDateHelp = "a date typed as dd.mm.yy";
+
+using Action = std::function<CommandResult()>;
+
+// Explanations on standard error are one line each.
+std::string OneLine(std::string text) {
+  for (char& c : text)
+    if (c == '\n' || c == '\r') c = ' ';
+  return text;
+}
+
+std::string Range(std::int64_t last) { return "0 .. " + std::to_string(last); }
+
+class CommandTable {
+ public:
+  explicit CommandTable(CLI::App& app) : app_(app) {}
+
+  // Adds subcommand `name`; its options are bound by the caller to storage that the action
+  // reads when it runs.
+  CLI::App* Add(const std::string& name, const std::string& description, Action action) {
+    CLI::App* sub = app_.add_subcommand(name, description);
+    commands_.emplace_back(sub, std::move(action));
+    return sub;
+  }
+
+  // The action of the subcommand that the parsed command line chose, if any.
+  const Action* Chosen() const {
+    for (const auto& [sub, action] : commands_)
+      if (sub->parsed()) return &action;
+    return nullptr;
+  }
+
+ private:
+  CLI::App& app_;
+  std::vector<std::pair<CLI::App*, Action>> commands_;
+};
+
+void AddFileCommand(CommandTable& table, const std::string& name, const std::string& description,
+                    CommandResult (*run)(const std::string&)) {
+  auto file = std::make_shared<std::string>();
+  table.Add(name, description, [file, run] { return run(*file); })
+      ->add_option("FILE", *file, kFileHelp)
+      ->required();
+}
+
+void AddTableCommand(CommandTable& table, const std::string& name, const std::string& description,
+                     const frames::TableLayout& layout, CommandResult (*run)(const TableOptions&),
+                     const std::string& recordNoun = "record") {
+  auto options = std::make_shared<TableOptions>();
+  CLI::App* command = table.Add(name, description, [options, run] { return run(*options); });
+  command->add_option("FILE", options->file, kFileHelp)->required();
+  command
+      ->add_option("--at", options->at,
+                   "number of the " + recordNoun + " in the first column; clamped to " +
+                       Range(layout.MaxPosition()) + " like the scroll bar")
+      ->required();
+}
+
+void AddDateOptions(CLI::App* command, std::string& from, std::string& to) {
+  command->add_option("--from", from, std::string(kDateHelp) + ", first day included")
+      ->capture_default_str();
+  command->add_option("--to", to, std::string(kDateHelp) + ", last day included")
+      ->capture_default_str();
+}
+
+void AddCommands(CommandTable& table) {
+  AddFileCommand(table, "check",
+                 "Checksum pass over the long-term records. Prints {\"RecorderVersion\": n, "
+                 "\"messages\": [...]}.",
+                 RunCheck);
+  AddFileCommand(table, "info",
+                 "The service page and the load spectrum page as opening FILE fills them. Prints "
+                 "{\"RecorderVersion\", \"messages\", \"controls\", \"hidden\"}.",
+                 RunInfo);
+
+  AddTableCommand(table, "frames",
+                  "The frame table page at a scroll position after opening FILE. Prints "
+                  "{\"position\", \"StringGrid_O_Otb\": [5 columns of 21 texts]}.",
+                  frames::FrameTableLayout(), RunFrames, "frame");
+
+  auto decode = std::make_shared<DecodeOptions>();
+  CLI::App* decodeCommand = table.Add(
+      "decode",
+      "What the code decoder shows for a cell of the frame table. Prints {\"message\"} (\"\" "
+      "when it shows nothing).",
+      [decode] { return RunDecode(*decode); });
+  decodeCommand
+      ->add_option("ROW", decode->row,
+                   "row of the cell, " + Range(frames::FrameTableLayout().rows - 1))
+      ->required();
+  decodeCommand->add_option("TEXT", decode->text, "text of the cell")->required();
+
+  AddFileCommand(table, "scan",
+                 "The recording period and the four episode lists as opening FILE fills them. "
+                 "Prints {\"messages\", \"controls\"}.",
+                 RunScan);
+
+  auto search = std::make_shared<FrameSearchOptions>();
+  CLI::App* searchCommand =
+      table.Add("search-frames",
+                "The frame search after opening FILE. Prints {\"messages\", \"controls\": "
+                "{\"ComboBox_Cikl\", \"Label_O_OtbZap\"}}.",
+                [search] { return RunFrameSearch(*search); });
+  searchCommand->add_option("FILE", search->file, kFileHelp)->required();
+  searchCommand->add_option("--threshold", search->typed.threshold,
+                            "load moment in percent, a whole number (default 0)");
+  searchCommand->add_flag("--limits", search->typed.limits, "also frames with a triggered limit");
+  searchCommand->add_flag("--faults", search->typed.faults, "also frames with a fault code");
+
+  AddTableCommand(table, "overloads",
+                  "The overload table page at a scroll position after opening FILE. Prints "
+                  "{\"position\", \"StringGrid_Per_Otb\": [9 columns of 7 texts]}.",
+                  events::OverloadTableLayout(), RunOverloads);
+  AddTableCommand(table, "kds",
+                  "The KDS table page at a scroll position after opening FILE. Prints "
+                  "{\"position\", \"StringGrid_KDS_Otbor\": [6 columns of 6 texts], "
+                  "\"messages\"}; the grid is empty and a message says why for a file whose "
+                  "recorder version is not 31.",
+                  events::KdsTableLayout(), RunKds);
+
+  auto overloadSearch = std::make_shared<OverloadSearchOptions>();
+  CLI::App* overloadSearchCommand =
+      table.Add("search-overloads",
+                "The overload search after opening FILE. Prints {\"messages\", \"controls\": "
+                "{\"ComboBox_Per\", \"Label_Per_OtbZap\", \"Label_MaxM1\"}}.",
+                [overloadSearch] { return RunOverloadSearch(*overloadSearch); });
+  overloadSearchCommand->add_option("FILE", overloadSearch->file, kFileHelp)->required();
+  overloadSearchCommand
+      ->add_option("--threshold", overloadSearch->typed.threshold,
+                   "load in percent, a whole number; records at or above it are selected")
+      ->capture_default_str();
+  AddDateOptions(overloadSearchCommand, overloadSearch->typed.from, overloadSearch->typed.to);
+
+  auto kdsSearch = std::make_shared<KdsSearchOptions>();
+  CLI::App* kdsSearchCommand = table.Add(
+      "search-kds",
+      "The KDS search after opening FILE. Prints {\"messages\", \"controls\": "
+      "{\"ComboBox_KDS\", \"Label_KDS_OtbZap\", \"Label_MaxM2\"}}; nothing is searched in a "
+      "file whose recorder version is not 31.",
+      [kdsSearch] { return RunKdsSearch(*kdsSearch); });
+  kdsSearchCommand->add_option("FILE", kdsSearch->file, kFileHelp)->required();
+  kdsSearchCommand
+      ->add_option("--parameter", kdsSearch->typed.parameter,
+                   "the parameter, 1 to " + std::to_string(events::kKdsParameterCount) +
+                       ", its position in the window's list")
+      ->required()
+      ->check(CLI::Range(1, events::kKdsParameterCount));
+  AddDateOptions(kdsSearchCommand, kdsSearch->typed.from, kdsSearch->typed.to);
+
+  auto graph = std::make_shared<GraphOptions>();
+  CLI::App* graphCommand = table.Add(
+      "graph",
+      "The points of one window of 2,048 frames of a graph after opening FILE. Prints "
+      "{\"position\", \"axis\", \"title\", \"series\", \"messages\"}.",
+      [graph] { return RunGraph(*graph); });
+  graphCommand->add_option("FILE", graph->file, kFileHelp)->required();
+  graphCommand
+      ->add_option("--kind", graph->kind, "param (parameters) or relay (coordinate protection)")
+      ->required()
+      ->check(CLI::IsMember({"param", "relay"}));
+  graphCommand
+      ->add_option("--at", graph->at,
+                   "first frame of the window; clamped to " + Range(graphs::kMaxPosition) +
+                       " like the scroll bar")
+      ->required();
+}
+
+int Run(int argc, const char* const* argv, std::ostream& out, std::ostream& err) {
+  CLI::App app{
+      "Analysis of VERTAL recorder dump files. Prints one JSON document with the texts "
+      "that the window shows.",
+      kProgram};
+  app.require_subcommand(1);
+  CommandTable table(app);
+  AddCommands(table);
+
+  try {
+    app.parse(argc, argv);
+  } catch (const CLI::ParseError& e) {
+    if (e.get_exit_code() == 0) {  // --help
+      app.exit(e, out, err);
+      return static_cast<int>(ExitStatus::Ok);
+    }
+    err << kProgram << ": " << OneLine(e.what()) << " (see " << kProgram << " --help)\n";
+    return static_cast<int>(ExitStatus::BadUsage);
+  }
+
+  const Action* action = table.Chosen();
+  if (action == nullptr) {
+    err << kProgram << ": no command given (see " << kProgram << " --help)\n";
+    return static_cast<int>(ExitStatus::BadUsage);
+  }
+  const CommandResult result = (*action)();
+  if (result.status == ExitStatus::BadUsage) {
+    err << kProgram << ": " << OneLine(result.error) << '\n';
+  } else {
+    WriteDocument(out, result.document);
+    if (!result.error.empty()) err << result.error << '\n';
+  }
+  out.flush();
+  return static_cast<int>(result.status);
+}
+
+}  // namespace
+
+int RunCli(int argc, const char* const* argv, std::ostream& out, std::ostream& err) {
+  try {
+    return Run(argc, argv, out, err);
+  } catch (const std::exception& e) {
+    // Not expected from any input: a fault of the tool, told apart from the statuses of
+    // files and usage.
+    err << kProgram << ": internal error: " << OneLine(e.what()) << '\n';
+  } catch (...) {
+    err << kProgram << ": internal error\n";
+  }
+  return static_cast<int>(ExitStatus::InternalError);
+}
+
+}  // namespace vertal::cli

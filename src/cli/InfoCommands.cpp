@@ -1,0 +1,27 @@
+// check FILE and info FILE: the checksum pass, and the service and load spectrum pages as
+// opening the file fills them, with the controls the file's version hides.
+
+#include "cli/Commands.h"
+
+namespace vertal::cli {
+
+CommandResult RunCheck(const std::string& file) {
+  const Opening opening(file);
+  return opening.Finish(opening.VersionAndMessages());
+}
+
+CommandResult RunInfo(const std::string& file) {
+  const Opening opening(file);
+  ControlSnapshot controls;
+  if (const auto& opened = opening.Opened()) {
+    controls.Add(opened->service.service).Add(opened->service.load);
+    dump::VisitHiddenControls(opened->service.service,
+                              [&controls](std::string_view name) { controls.Hide(name); });
+  }
+  Json document = opening.VersionAndMessages();
+  document["controls"] = ControlsJson(controls);
+  document["hidden"] = HiddenJson(controls);
+  return opening.Finish(std::move(document));
+}
+
+}  // namespace vertal::cli

@@ -1,0 +1,89 @@
+#include "events/core/OverloadRecords.h"
+
+#include "common/core/Bcd.h"
+#include "common/core/NumberFormat.h"
+#include "frames/core/RecordPass.h"
+#include "frames/core/SearchCommand.h"
+#include "frames/core/TypedInput.h"
+
+namespace vertal::events {
+namespace {
+
+using frames::Bcd3;
+
+Bcd3 DateOf(ByteSpan r) { return r.subspan<kOverloadDate, 3>(); }
+
+// The fields as their refusals name them.
+constexpr std::string_view kThresholdCaption = "Загрузка M%";
+constexpr std::string_view kFromCaption = "Дата перегрузки с";
+constexpr std::string_view kToCaption = "Дата перегрузки по";
+
+}  // namespace
+
+const TableLayout& OverloadTableLayout() {
+  static const TableLayout layout{
+      dump::kOverloadRecords,
+      "StringGrid_Per_Otb",
+      kOverloadTableColumns,
+      kOverloadTableRows,
+      [](ByteSpan r, std::string_view sep) {
+        return std::vector<std::string>{
+            FormatScaled(le16(&r[kOverloadRadius]), kOverloadRadiusDecimals, "#0.00", sep),
+            FormatScaled(le16(&r[kOverloadCapacity]), kOverloadCapacityDecimals, "#0.00", sep),
+            std::to_string(r[kOverloadPercent]),
+            BcdDateText(DateOf(r)),
+            std::to_string(r[kOverloadMode]),
+        };
+      },
+      [](ByteSpan r) { return frames::BcdDateValid(DateOf(r)); },
+  };
+  return layout;
+}
+
+std::variant<OverloadConditions, std::string> ReadOverloadConditions(const OverloadFields& typed) {
+  const std::optional<int> threshold = frames::ParseWholeNumber(typed.threshold);
+  if (!threshold) return frames::NotWholeNumberMessage(kThresholdCaption, typed.threshold);
+  const std::optional<BcdBytes> from = frames::DateTextToBcd(typed.from);
+  if (!from) return frames::NotDateMessage(kFromCaption, typed.from);
+  const std::optional<BcdBytes> to = frames::DateTextToBcd(typed.to);
+  if (!to) return frames::NotDateMessage(kToCaption, typed.to);
+  return OverloadConditions{*threshold, *from, *to};
+}
+
+std::optional<JumpList> SearchOverloads(const std::string& path, const OverloadConditions& c,
+                                        const ProgressSink& progress) {
+  frames::ResultCollector items(false);
+  const bool opened = frames::ForEachValidRecord(
+      path, OverloadTableLayout(), progress, [&](std::int64_t k, ByteSpan r) {
+        const bool matches =
+            frames::DateInRange(DateOf(r), c.from, c.to) && r[kOverloadPercent] >= c.threshold;
+        items.Offer(k, matches, [&] { return std::to_string(k) + "-й кадр, дата " + BcdDateText(DateOf(r)); });
+      });
+  if (!opened) return std::nullopt;
+  return items.Take();
+}
+
+std::string OverloadSummary(std::string_view thresholdText, std::string_view fromText,
+                            std::string_view toText, std::size_t count) {
+  return "Количество перегрузок больше " + std::string(thresholdText) + "% с " +
+         std::string(fromText) + " по " + std::string(toText) + " составляет " +
+         std::to_string(count);
+}
+
+PassResult<OverloadSearchModel> RunOverloadSearch(const std::string& path, const OverloadFields& typed,
+                                                  Host& host, const PassHooks& hooks) {
+  return frames::RunSearchCommand<OverloadSearchModel>(
+      ReadOverloadConditions(typed), host, hooks,
+      [&path](const OverloadConditions& c, const ProgressSink& progress) {
+        return SearchOverloads(path, c, progress);
+      },
+      [&typed](JumpList found) {
+        OverloadSearchModel model;
+        model.count = std::to_string(found.Count());
+        model.summary = OverloadSummary(typed.threshold, typed.from, typed.to, found.Count());
+        model.found = std::move(found);
+        return model;
+      });
+}
+
+}  // namespace vertal::events

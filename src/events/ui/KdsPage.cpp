@@ -1,0 +1,163 @@
+#include "events/ui/KdsPage.h"
+
+#include <QComboBox>
+#include <QFrame>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QVBoxLayout>
+#include <utility>
+#include <variant>
+
+#include "dump/core/DumpLayout.h"
+#include "events/ui/EventPageParts.h"
+#include "ui_common/GuardedCommand.h"
+#include "frames/core/FrameSearch.h"
+#include "ui_common/JumpListCombo.h"
+#include "ui_common/ModelWidgets.h"
+#include "ui_common/PageStyle.h"
+#include "ui_common/PagedTableView.h"
+#include "ui_common/ShownPass.h"
+#include "ui_common/UiText.h"
+#include "ui_common/ValueStyle.h"
+
+namespace vertal::events {
+
+namespace {
+
+using ui::RowCaption;
+
+constexpr QSize kCell(104, 17);
+constexpr int kResultListWidth = 250;  // "149-й кадр, дата: 20.09.08 в 23:59:59"
+constexpr int kProgressMaximum = static_cast<int>(dump::kKdsRecords.count);
+
+constexpr RowCaption kRows[] = {
+    {"Label8", "Номер кадра"}, {"Label", "Значение параметра"},
+    {"Label46", "Параметр"},   {"Label45", "Дата"},
+    {"Label85", "Время"},      {"Label88", "Контрольная сумма"},
+};
+static_assert(std::size(kRows) == kKdsTableRows);
+
+ui::PagedTableSetup KdsTableSetup() {
+  ui::PagedTableSetup setup;
+  setup.layout = &KdsTableLayout();
+  setup.rows = kRows;
+  setup.captionPanel = "Panel8";
+  setup.scrollBar = "ScrollBar_KDS";
+  setup.countCaption = "Label86";
+  setup.count = "Label_KDS_OtbZap";
+  setup.captionPanelWidth = kEventCaptionPanelWidth;
+  setup.cell = kCell;
+  setup.framed = false;
+  setup.accessibleName = QStringLiteral("КДС");
+  return setup;
+}
+
+}  // namespace
+
+KdsPage::KdsPage(QWidget* sheet, PageWindow& window, std::function<std::int8_t()> recorderVersion)
+    : QWidget(sheet), window_(window), recorderVersion_(std::move(recorderVersion)) {
+  setObjectName(QStringLiteral("KdsPage"));
+  QVBoxLayout* page = FillSheet(sheet, this);
+
+  auto* area = new QFrame(this);
+  area->setObjectName(QStringLiteral("Panel_KDS"));
+  auto* row = new QHBoxLayout(area);
+  row->setContentsMargins(0, 0, 0, 0);
+  table = new PagedTableView(KdsTableSetup(), window, area);
+  StringGrid_KDS_Otbor = table->Grid();
+  ScrollBar_KDS = table->ScrollBar();
+  Label_KDS_OtbZap = table->Count();
+  row->addWidget(table, 0, Qt::AlignTop);
+  row->addStretch(1);
+  page->addWidget(area);
+
+  table->SetTurn([this](const std::string& path, std::int64_t position) {
+    return TurnKdsPage(path, recorderVersion_(), position, window_.DecimalSeparator(),
+                       window_.host());
+  });
+  Label_KDS_Note = ui::MakeLabel(this, "Label_KDS_Note", QString());
+  Label_KDS_Note->setWordWrap(true);
+  Label_KDS_Note->setIndent(ui::kPageMargin);
+  ui::StyleAsValue(Label_KDS_Note);
+  Label_KDS_Note->hide();
+  page->addWidget(Label_KDS_Note);
+
+  page->addWidget(BuildSearchGroup());
+  Label_MaxM2 = MakeSummary(this, "Label_MaxM2");
+  page->addWidget(Label_MaxM2);
+  page->addStretch(1);
+
+  ui::ConnectCommand(ScrollBar_KDS, &QScrollBar::valueChanged, this, window_.host(), &KdsPage::ScrollBar_KDSChange);
+  ui::ConnectCommand(ComboBox_KDS, &JumpListCombo::Chosen, this, window_.host(), &KdsPage::ComboBox_KDSChange);
+  ui::ConnectCommand(BitBtn_Find_KDS, &QPushButton::clicked, this, window_.host(), &KdsPage::BitBtn_Find_KDSClick);
+}
+
+QGroupBox* KdsPage::BuildSearchGroup() {
+  const KdsFields defaults;
+  SearchGroup group(this, "GroupBox14");
+  Edit_KDS_Data0 = group.AddDateField("Label91", "Дата с", "Edit_KDS_Data0", defaults.from);
+  Edit_KDS_Data1 = group.AddDateField("Label92", "по ", "Edit_KDS_Data1", defaults.to);
+  // A list to choose from, never typed into: a parameter is always chosen.
+  ComboBox_KDS_PAR = new QComboBox(this);
+  ComboBox_KDS_PAR->setObjectName(QStringLiteral("ComboBox_KDS_PAR"));
+  ComboBox_KDS_PAR->setSizeAdjustPolicy(QComboBox::AdjustToContents);
+  group.AddListGroup("GroupBox16", "Выбор параметра:", ComboBox_KDS_PAR);
+  ComboBox_KDS = group.AddResultList("GroupBox15", "ComboBox_KDS", kResultListWidth);
+  BitBtn_Find_KDS = group.AddFindButton("BitBtn_Find_KDS");
+  return group.Finish();
+}
+
+void KdsPage::FillParameterList() {
+  ComboBox_KDS_PAR->clear();
+  for (std::string_view name : kKdsParameterNames) ComboBox_KDS_PAR->addItem(ui::ToQString(name));
+  ComboBox_KDS_PAR->setCurrentIndex(0);
+}
+
+// --- Handlers ---
+
+void KdsPage::ScrollBar_KDSChange() {
+  table->ShowPage();
+}
+
+void KdsPage::ComboBox_KDSChange() {
+  table->JumpTo(*ComboBox_KDS);
+}
+
+KdsFields KdsPage::Typed() const {
+  return {ComboBox_KDS_PAR->currentIndex() + 1, Edit_KDS_Data0->text().toStdString(),
+          Edit_KDS_Data1->text().toStdString()};
+}
+
+void KdsPage::BitBtn_Find_KDSClick() {
+  const std::string path = window_.CurrentFile();
+  if (path.empty()) return;
+  const ui::PassDisplay display{kKdsSearchRunningText, frames::kSearchDoneText, kProgressMaximum,
+                                {}, false};
+  ui::ShownPass pass(window_, display);
+  const PassResult<KdsSearchModel> result =
+      RunKdsSearch(path, recorderVersion_(), Typed(), window_.host(),
+                   pass.Hooks([this] { ui::ShowModel(this, KdsSearchModel{}); }));
+  if (result.end != PassEnd::Refused) ui::ShowModel(this, result.model);
+  pass.End(result.end);
+}
+
+// --- Opening and resetting ---
+
+void KdsPage::ShowOpened(const KdsPageModel& opened) {
+  table->Show(opened.table);
+  if (opened.search) ui::ShowModel(this, *opened.search);
+  Label_KDS_Note->setText(ui::ToQString(opened.note));
+  Label_KDS_Note->setVisible(!opened.note.empty());
+}
+
+void KdsPage::ResetTable() {
+  table->Clear();
+  Label_KDS_Note->clear();
+  Label_KDS_Note->hide();
+}
+
+}  // namespace vertal::events

@@ -1,0 +1,29 @@
+#pragma once
+// A result list as a model for a combo box: the items are shown, the numbers kept beside them.
+// Filling it is one assignment, however many items the list has.
+
+#include <QAbstractListModel>
+#include <optional>
+
+#include "common/core/JumpList.h"
+
+namespace vertal::ui {
+
+class JumpListModel final : public QAbstractListModel {
+  Q_OBJECT
+
+ public:
+  using QAbstractListModel::QAbstractListModel;
+
+  void SetList(JumpList list);
+  const JumpList& List() const { return list_; }
+  std::optional<std::int64_t> NumberAt(int row) const { return list_.NumberAt(row); }
+
+  int rowCount(const QModelIndex& parent = QModelIndex()) const override;
+  QVariant data(const QModelIndex& index, int role) const override;
+
+ private:
+  JumpList list_;
+};
+
+}  // namespace vertal::ui

@@ -1,0 +1,19 @@
+#pragma once
+// The core keeps its texts as UTF-8 and its control names in Latin letters; the window shows
+// them as QString.
+
+#include <QString>
+#include <string>
+#include <string_view>
+
+namespace vertal::ui {
+
+inline QString ToQString(std::string_view text) {
+  return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+inline std::string ToStdString(const QString& text) {
+  return text.toStdString();
+}
+
+}  // namespace vertal::ui
