@@ -120,11 +120,12 @@ TEST(OpenDump, EveryPageIsFilledFromTheFile) {
   EXPECT_EQ(period.List("ComboBox_Cikl_M").numbers, (std::vector<std::int64_t>{270000, 270335}));
 
   // Both graphs on their last window, titled with the crane of the service page.
-  EXPECT_EQ(o.param.View().position, 268228);
-  EXPECT_EQ(o.relay.View().position, 268228);
+  EXPECT_EQ(o.param.View().position, 268288);
+  EXPECT_EQ(o.relay.View().position, 268288);
   EXPECT_EQ(o.param.View().title, graphs::ParamTitle("КС-55713", "1187", "0412", false));
   EXPECT_EQ(o.relay.View().title, graphs::RelayTitle("КС-55713", "1187", "0412", false));
-  EXPECT_EQ(o.param.View().series[0].x, (std::vector<double>{270000}));
+  EXPECT_EQ(o.param.View().series[0].x, (std::vector<double>{270000, 270335}));
+  EXPECT_EQ(o.param.View().limit.x, (std::vector<double>{270000, 270335}));
 }
 
 TEST(OpenDump, AFileThatCannotBeOpenedGivesOneMessageAndNothing) {

@@ -89,24 +89,25 @@ TEST_F(ServicePage, CountersTimesAndWeight) {
 
 TEST_F(ServicePage, LoadSpectrumTotalsBarsAndOverloadCounts) {
   DumpBuilder b = Crane(31);
-  const std::uint32_t load[15] = {100, 0, 0, 0, 0, 0, 0, 0, 0, 0, 11, 12, 13, 14, 15};
+  // Ranges 11 to 15 (100 % and more) hold 1, 2, 4, 8 and 16, so every sum names its ranges.
+  const std::uint32_t load[15] = {100, 0, 0, 0, 0, 0, 0, 0, 0, 0, 1, 2, 4, 8, 16};
   for (int k = 1; k <= 15; ++k) b.LoadCycles(0, k, load[k - 1]);
   b.WorkCycles(0, 1, 10).WorkCycles(0, 2, 20).WorkCycles(0, 3, 30);
   const ControlSnapshot c = Open(b);
   EXPECT_EQ(c.Text("Edit_N_10"), "100");
-  EXPECT_EQ(c.Text("Edit_N_b140"), "15");
+  EXPECT_EQ(c.Text("Edit_N_b140"), "16");
   EXPECT_EQ(c.Text("Edit_ON_30"), "30");
   EXPECT_EQ(c.Text("Edit_ON_140"), "0");
-  EXPECT_EQ(c.Text("Edit_K_C_N"), "165");
+  EXPECT_EQ(c.Text("Edit_K_C_N"), "131");
   EXPECT_EQ(c.Text("Edit_K_R_C"), "60");
   EXPECT_EQ(c.Position("CGauge_10"), 33);
   EXPECT_EQ(c.Position("CGauge_20"), 66);
   EXPECT_EQ(c.Position("CGauge_30"), 100);
   EXPECT_EQ(c.Position("CGauge_b140"), 0);
   EXPECT_EQ(c.Text("Label67"), "Диаграмма нагрузки в рабочих циклах");
-  EXPECT_EQ(c.Text("Label_K_C_PO_P"), "65");
-  EXPECT_EQ(c.Text("Label_K_P_110_125"), "36");  // ranges 11 to 13
-  EXPECT_EQ(c.Text("Label_K_P_125"), "42");      // ranges 13 to 15
+  EXPECT_EQ(c.Text("Label_K_C_PO_P"), "31");     // ranges 11 to 15
+  EXPECT_EQ(c.Text("Label_K_P_110_125"), "6");   // ranges 12 and 13: 110-120 %, 120-125 %
+  EXPECT_EQ(c.Text("Label_K_P_125"), "24");      // ranges 14 and 15: above 125 %
 }
 
 TEST_F(ServicePage, ClassificationTexts) {

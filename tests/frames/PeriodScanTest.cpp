@@ -54,8 +54,11 @@ TEST_F(PeriodScanFile, EachListHasItsRuleAndItemText) {
   builder.Frame(0, mzon);  // frame 0 takes part like any other
   mzon.faultCode = 104;
   builder.Frame(1, mzon);
+  FrameFields other = At(0x15, 0x10);
+  other.faultCode = 100;  // no list
+  builder.Frame(2, other);
   FrameFields five = At(0x15, 0x10);
-  five.faultCode = 105;  // no list
+  five.faultCode = 105;  // the most dangerous power line starts an episode of its own
   builder.Frame(3, five);
   FrameFields tuning = At(0x16, 0x11);
   tuning.kos = 0xF7;  // every flag but the work mode
@@ -70,7 +73,8 @@ TEST_F(PeriodScanFile, EachListHasItsRuleAndItemText) {
   builder.Frame(30, exact);
 
   const PeriodScanResult r = Scan();
-  EXPECT_EQ(r.mzon, (JumpList{{"0-й кадр, дата сраба-ия: 15.09.08"}, {0}}));
+  EXPECT_EQ(r.mzon, (JumpList{{"0-й кадр, дата сраба-ия: 15.09.08", "3-й кадр, дата сраба-ия: 15.09.08"},
+                               {0, 3}}));
   EXPECT_EQ(r.tuning, (JumpList{{"7-й кадр, дата работы: 16.09.08"}, {7}}));
   EXPECT_EQ(r.switchOns, (JumpList{{"20-й кадр, дата 17.09.08", "21-й кадр, дата 17.09.08",
                                     "22-й кадр, дата 17.09.08"},

@@ -27,21 +27,25 @@ class GraphModelFile : public ::testing::Test {
 const Message kOpenFailed{MessageKind::Error, std::string(dump::kOpenFailedText)};
 
 TEST_F(GraphModelFile, OpeningShowsTheLastWindowWithItsTitle) {
-  builder.Frame(5, FrameFields{}).Frame(270000, FrameFields{});
+  builder.Frame(5, FrameFields{}).Frame(270000, FrameFields{}).Frame(270335, FrameFields{});
   builder.Write(path);
   GraphModel model(GraphKind::Param);
   EXPECT_EQ(model.View().title, kParamDesignTitle);
   EXPECT_EQ(model.View().axisTitle, "");
-  // Valid frame 5 of the first window marks entry 5 of the overload list.
-  const JumpList overloads{{"a", "b", "c", "d", "e", "f"}, {100, 200, 300, 400, 500, 600}};
+  // Every overload episode is marked at its first frame.
+  const JumpList overloads{{"a", "b", "c"}, {100, 200, 269000}};
   model.Open(path, kLabels, overloads, host);
   EXPECT_TRUE(host.messages.empty());
-  EXPECT_EQ(model.View().position, 268228);
-  EXPECT_EQ(model.View().axis, (AxisRange{268228, 270276}));
+  // The last window reaches the last frame slot.
+  EXPECT_EQ(model.View().position, 268288);
+  EXPECT_EQ(model.View().axis, (AxisRange{268288, 270336}));
   EXPECT_EQ(model.View().title, ParamTitle("КС-1", "7", "0412", false));
   EXPECT_EQ(model.View().axisTitle, "Кадры");
-  EXPECT_EQ(model.View().series[0].x, (std::vector<double>{270000}));
-  EXPECT_EQ(model.View().limit, (SeriesPoints{{600}, {110}}));
+  EXPECT_EQ(model.View().series[0].x, (std::vector<double>{270000, 270335}));
+  EXPECT_EQ(model.View().limit, (SeriesPoints{{100, 200, 269000}, {110, 110, 110}}));
+  // The marks stay where they are when the window moves.
+  model.MoveTo(path, 0, host);
+  EXPECT_EQ(model.View().limit, (SeriesPoints{{100, 200, 269000}, {110, 110, 110}}));
   EXPECT_EQ(model.SeriesNames().front(), "Series2");
 }
 

@@ -13,7 +13,9 @@ using testing::FrameFields;
 using testing::TempDir;
 
 TEST(GraphAxis, WindowsAndClamping) {
-  EXPECT_EQ(WindowAxis(ClampGraphPosition(kOpeningPosition)), (AxisRange{268228, 270276}));
+  // The last window ends with the last frame slot.
+  EXPECT_EQ(WindowAxis(ClampGraphPosition(kOpeningPosition)), (AxisRange{268288, 270336}));
+  EXPECT_EQ(ClampGraphPosition(999'999), 268288);
   EXPECT_EQ(WindowAxis(0), (AxisRange{0, 2048}));
   EXPECT_EQ(WindowAxis(100000), (AxisRange{100000, 102048}));
   EXPECT_EQ(ClampGraphPosition(-1), 0);
@@ -70,22 +72,11 @@ TEST(RelayWindow, BarsForLimitsSetAndTriggered) {
   for (std::size_t s : {1u, 2u, 3u}) EXPECT_EQ(w.series[s].Size(), 0u);
 }
 
-TEST(LimitSeries, MarksTheOverloadEpisodesForEachValidFrameOfTheFirstWindow) {
-  TempDir dir;
-  DumpBuilder b;
-  for (std::int64_t n = 0; n < kWindowFrames; ++n) b.Frame(n, FrameFields{});
-  b.Write(dir.File("d.bin"));
-  const JumpList episodes{{"a", "b", "c"}, {1000, 5000, 9000}};
-  const SeriesPoints limit = LimitSeries(ReadParamWindow(dir.File("d.bin"), 0), episodes);
-  ASSERT_EQ(limit.Size(), 2048u);
-  EXPECT_EQ(std::count(limit.x.begin(), limit.x.end(), 0.0), 2045);
-  EXPECT_EQ(limit.x[2045], 1000);
-  EXPECT_EQ(limit.x[2047], 9000);
-  EXPECT_EQ(limit.y[2047], 110);
-
-  DumpBuilder none;
-  none.Write(dir.File("e.bin"));
-  EXPECT_EQ(LimitSeries(ReadParamWindow(dir.File("e.bin"), 0), episodes).Size(), 0u);
+TEST(LimitSeries, OnePointAtTheFirstFrameOfEachOverloadEpisode) {
+  const JumpList episodes{{"a", "b", "c"}, {1000, 5000, 269000}};
+  EXPECT_EQ(LimitSeries(episodes), (SeriesPoints{{1000, 5000, 269000}, {110, 110, 110}}));
+  // A file without an overload has no mark at all, not one at frame 0.
+  EXPECT_EQ(LimitSeries(JumpList{}).Size(), 0u);
 }
 
 TEST(GraphTitles, OpeningAndWindowVariants) {

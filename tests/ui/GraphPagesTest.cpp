@@ -105,32 +105,34 @@ class GraphPagesTest : public QObject {
 
   void openingShowsTheLastWindowOfBothGraphs() {
     DumpBuilder b = Crane();
-    b.Frame(5, Frame(40)).Frame(268227, Frame(60)).Frame(268228, Frame(70)).Frame(270275, Frame(80));
-    b.Frame(270276, Frame(90));
+    b.Frame(5, Frame(40)).Frame(268287, Frame(60)).Frame(268288, Frame(70)).Frame(270275, Frame(80));
+    b.Frame(270335, Frame(90));
     Open(b, "a.bin");
 
+    // The last window reaches the last frame slot.
     ParamGraphPage& p = Param();
-    QCOMPARE(p.ScrollBarGPar->value(), 268228);
-    QCOMPARE(p.Chart_Param->xAxis->range(), QCPRange(268228, 270276));
+    QCOMPARE(p.ScrollBarGPar->value(), 268288);
+    QCOMPARE(p.Chart_Param->xAxis->range(), QCPRange(268288, 270336));
     QCOMPARE(p.Chart_Param->xAxis->label(), Q("Кадры"));
-    QCOMPARE(Keys(p.Series("Series2")), (QList<double>{268228, 270275}));
-    QCOMPARE(Values(p.Series("Series2")), (QList<double>{70, 80}));
-    QCOMPARE(Values(p.Series("Series3")), (QList<double>{12.5, 12.5}));
-    QCOMPARE(Values(p.Series("Series18")), (QList<double>{0, 0}));
+    QCOMPARE(Keys(p.Series("Series2")), (QList<double>{268288, 270275, 270335}));
+    QCOMPARE(Values(p.Series("Series2")), (QList<double>{70, 80, 90}));
+    QCOMPARE(Values(p.Series("Series3")), (QList<double>{12.5, 12.5, 12.5}));
+    QCOMPARE(Values(p.Series("Series18")), (QList<double>{0, 0, 0}));
     const QString crane = Text("Label_MKran");
     QVERIFY(!crane.isEmpty());
     QCOMPARE(p.Chart_Param->Title(),
              Q("График параметров работы стрелового крана ") + crane + Q(" № ") +
                  Text("Label_NKran") + Q(" по данным РП VERTAL № ") + Text("Label_NVERTAL") +
                  Q(" (по кадрам)"));
-    // Only M and Q are shown at start: the axis ends a round step above the limit line.
-    QCOMPARE(p.Chart_Param->yAxis->range(), QCPRange(-2, 120));
+    // Only M and Q are shown at start, and no overload marks the limit: the axis ends a round
+    // step above the highest load moment.
+    QCOMPARE(p.Chart_Param->yAxis->range(), QCPRange(-2, 92));
     QCOMPARE(p.Series("Series1")->visible(), true);
     QCOMPARE(p.Series("Series4")->visible(), false);
 
     RelayGraphPage& r = Relay();
-    QCOMPARE(r.ScrollBarGKZ->value(), 268228);
-    QCOMPARE(r.Chart_Rele->xAxis->range(), QCPRange(268228, 270276));
+    QCOMPARE(r.ScrollBarGKZ->value(), 268288);
+    QCOMPARE(r.Chart_Rele->xAxis->range(), QCPRange(268288, 270336));
     QVERIFY(r.Chart_Rele->Title().startsWith(Q("График работы дискр. входов и выходных реле стрелового крана ")));
     QVERIFY(f_->host.messages.empty());
   }
@@ -153,7 +155,7 @@ class GraphPagesTest : public QObject {
     QCOMPARE(p.Chart_Param->xAxis->range(), QCPRange(100000, 102048));
     QCOMPARE(Keys(p.Series("Series2")), (QList<double>{100000}));
     p.ScrollBarGPar->setValue(300000);  // clamped
-    QCOMPARE(p.ScrollBarGPar->value(), 268228);
+    QCOMPARE(p.ScrollBarGPar->value(), 268288);
 
     RelayGraphPage& r = Relay();
     r.ScrollBarGKZ->setValue(0);
@@ -213,14 +215,20 @@ class GraphPagesTest : public QObject {
     for (std::int64_t n = 0; n < 2048; ++n) b.Frame(n, Frame(n == 1000 || n == 1500 ? 115 : 50));
     Open(b, "a.bin");
     ParamGraphPage& p = Param();
+    // One mark at the first frame of each episode, and none anywhere else.
     const QList<double> keys = Keys(p.Series("Series1"));
-    QCOMPARE(keys.size(), 2048);
-    QCOMPARE(keys.count(0.0), 2046);
-    QCOMPARE(keys.mid(2046), (QList<double>{1000, 1500}));
-    QCOMPARE(Values(p.Series("Series1")).first(), 110.0);
+    QCOMPARE(keys, (QList<double>{1000, 1500}));
+    QCOMPARE(Values(p.Series("Series1")), (QList<double>{110, 110}));
     // The window fill never changes it.
     p.ScrollBarGPar->setValue(100000);
     QCOMPARE(Keys(p.Series("Series1")), keys);
+  }
+
+  void aFileWithoutOverloadsHasNoLimitMark() {
+    DumpBuilder b = Crane();
+    for (std::int64_t n = 0; n < 2048; ++n) b.Frame(n, Frame(50));
+    Open(b, "a.bin");
+    QCOMPARE(Param().Series("Series1")->data()->size(), 0);
   }
 
   void clickOnAPointOpensTheFrameTableThere() {
@@ -282,8 +290,8 @@ class GraphPagesTest : public QObject {
 
     FrameScrollBar()->setValue(270331);
     showGraphs->trigger();
-    QCOMPARE(Param().ScrollBarGPar->value(), 268228);
-    QCOMPARE(Relay().ScrollBarGKZ->value(), 268228);
+    QCOMPARE(Param().ScrollBarGPar->value(), 268288);
+    QCOMPARE(Relay().ScrollBarGKZ->value(), 268288);
     QCOMPARE(Keys(Param().Series("Series2")), (QList<double>{268300}));
 
     // Positions already in place: only the page changes; the vanished file is never read.

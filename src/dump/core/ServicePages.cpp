@@ -40,9 +40,10 @@ constexpr std::int32_t kWeightDivisor = 100;  // stored in hundredths of a tonne
 constexpr std::int64_t kSecondsPerMinute = 60;
 constexpr std::string_view kWeightFromBank1Mark = "т";
 
-// Load ranges that count as overloads: from 100 % (range 11) up, the middle ones up to range
-// 13 and the high ones from range 13.
-constexpr std::size_t kOverloadFirst = 10, kMiddleLast = 12, kHighFirst = 12;
+// Load ranges (counted from 0) that count as overloads: the trips from 100 % (range 10) up;
+// overloads of 110 % to 125 % are ranges 11 and 12 (110-120 %, 120-125 %), those above 125 %
+// ranges 13 and 14.
+constexpr std::size_t kOverloadFirst = 10, kMiddleFirst = 11, kMiddleLast = 12, kHighFirst = 13;
 
 std::string Signed(std::int64_t value) { return std::to_string(value); }
 
@@ -110,7 +111,7 @@ void WriteOverloadCounts(const LongTermInfo& i, ServicePageModel& m) {
   std::uint32_t all = 0, middle = 0, high = 0;
   for (std::size_t k = kOverloadFirst; k < kLoadBinCount; ++k) {
     all += i.loadCycles[k];
-    if (k <= kMiddleLast) middle += i.loadCycles[k];
+    if (k >= kMiddleFirst && k <= kMiddleLast) middle += i.loadCycles[k];
     if (k >= kHighFirst) high += i.loadCycles[k];
   }
   m.overloadTrips = std::to_string(all);

@@ -193,7 +193,12 @@ std::optional<std::string> DecodeCell(int row, std::string_view cell) {
     case kInputs1Row:
     case kInputs2Row:
     case kInputs3Row: return std::string(kSeeWiring);
-    case kFaultCodeRow: return FaultCodeMessage(cell);
+    case kFaultCodeRow: {
+      // A code without a meaning (0 on almost every frame) has nothing to explain.
+      std::string message = FaultCodeMessage(cell);
+      if (message.empty()) return std::nullopt;
+      return message;
+    }
     default: return std::nullopt;
   }
 }

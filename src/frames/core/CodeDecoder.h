@@ -18,7 +18,7 @@ inline constexpr int kInputs3Row = 18;
 inline constexpr int kFaultCodeRow = 19;
 
 // The text of the message box for the cell text of a row, or nothing when the cell shows no
-// box (another row, or an empty cell). A fault code the table does not list gives "".
+// box (another row, an empty cell, or a fault code the table does not list).
 std::optional<std::string> DecodeCell(int row, std::string_view cellText);
 
 // The message of a fault code; "" when the code has none.

@@ -63,7 +63,7 @@ std::optional<PeriodScanResult> ScanRecordingPeriod(const std::string& path,
         }
         seeded = true;
         const std::uint8_t code = f.FaultCode();
-        mzon.Offer(n, code >= kFirstPowerLineCode && code <= kLastWarningCode,
+        mzon.Offer(n, code >= kFirstPowerLineCode && code <= kLastPowerLineCode,
                    [&] { return Item(n, "-й кадр, дата сраба-ия: ", f); });
         tuning.Offer(n, (f.Kos() & kKosWorkMode) == 0,
                      [&] { return Item(n, "-й кадр, дата работы: ", f); });

@@ -14,7 +14,7 @@ namespace vertal::frames {
 
 inline constexpr std::uint8_t kOverloadMoment = 110;  // percent
 inline constexpr std::uint8_t kFirstPowerLineCode = 101;
-inline constexpr std::uint8_t kLastWarningCode = 104;
+inline constexpr std::uint8_t kLastPowerLineCode = 105;
 
 struct Moment6 {
   BcdBytes date{};
@@ -24,7 +24,7 @@ struct Moment6 {
 struct PeriodScanResult {
   Moment6 earliest;
   Moment6 latest;
-  JumpList mzon;       // fault codes 101..104, by episode
+  JumpList mzon;       // power-line fault codes 101..105, by episode
   JumpList tuning;     // tuning mode, by episode
   JumpList overloads;  // load moment of 110 % and more, by episode
   JumpList switchOns;  // fault code 1, every frame

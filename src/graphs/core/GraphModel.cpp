@@ -45,7 +45,7 @@ void GraphModel::Open(const std::string& path, const CraneLabels& labels, const 
     return;
   }
   Show(first, true);
-  view_.limit = kind_ == GraphKind::Param ? LimitSeries(first, overloads) : SeriesPoints{};
+  view_.limit = kind_ == GraphKind::Param ? LimitSeries(overloads) : SeriesPoints{};
   MoveTo(path, kOpeningPosition, host);
 }
 

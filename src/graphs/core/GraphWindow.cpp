@@ -84,22 +84,12 @@ GraphWindow ReadRelayWindow(const std::string& path, std::int64_t position) {
                     });
 }
 
-SeriesPoints LimitSeries(const GraphWindow& firstWindow, const JumpList& overloads) {
+SeriesPoints LimitSeries(const JumpList& overloads) {
+  std::vector<double> frames(overloads.numbers.begin(), overloads.numbers.end());
+  std::sort(frames.begin(), frames.end());
   SeriesPoints limit;
-  if (firstWindow.series.empty()) return limit;
-  // Every valid frame has a point in each series of the window; the zero line has them all.
-  for (const double x : firstWindow.series.back().x) {
-    const auto k = static_cast<int>(x - static_cast<double>(firstWindow.position));
-    limit.Add(static_cast<double>(overloads.NumberAt(k).value_or(0)), kLimitPercent);
-  }
-  // Points are drawn in ascending X.
-  std::vector<std::size_t> order(limit.Size());
-  for (std::size_t i = 0; i < order.size(); ++i) order[i] = i;
-  std::stable_sort(order.begin(), order.end(),
-                   [&](std::size_t a, std::size_t b) { return limit.x[a] < limit.x[b]; });
-  SeriesPoints sorted;
-  for (const std::size_t i : order) sorted.Add(limit.x[i], limit.y[i]);
-  return sorted;
+  for (const double frame : frames) limit.Add(frame, kLimitPercent);
+  return limit;
 }
 
 std::string ParamTitle(std::string_view crane, std::string_view craneNumber,

@@ -10,13 +10,16 @@
 #include <vector>
 
 #include "common/core/JumpList.h"
+#include "dump/core/DumpLayout.h"
 
 namespace vertal::graphs {
 
 inline constexpr std::int64_t kWindowFrames = 2048;
-inline constexpr std::int64_t kMaxPosition = 268'228;
-// The position the opening asks for; the scroll bar clamps it to kMaxPosition.
-inline constexpr std::int64_t kOpeningPosition = 268'288;
+// The last window ends with the last frame slot.
+inline constexpr std::int64_t kMaxPosition = dump::kFrameCount - kWindowFrames;
+static_assert(kMaxPosition == 268'288);
+// Opening shows the last window.
+inline constexpr std::int64_t kOpeningPosition = kMaxPosition;
 inline constexpr double kLimitPercent = 110.0;
 
 struct SeriesPoints {
@@ -61,9 +64,9 @@ struct GraphWindow {
 GraphWindow ReadParamWindow(const std::string& path, std::int64_t position);
 GraphWindow ReadRelayWindow(const std::string& path, std::int64_t position);
 
-// The limit line of the parameter graph from the parameter window at position 0: for each
-// valid frame k of it, the point (overloads.numbers[k], 110), or (0, 110) past the list's end.
-SeriesPoints LimitSeries(const GraphWindow& firstWindow, const JumpList& overloads);
+// The limit line of the parameter graph: one point (first frame of the episode, 110) for every
+// overload episode of the period scan, in frame order; no episode, no point.
+SeriesPoints LimitSeries(const JumpList& overloads);
 
 // Chart titles; the opening fill writes them without a blank after "№".
 std::string ParamTitle(std::string_view crane, std::string_view craneNumber,
