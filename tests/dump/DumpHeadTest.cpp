@@ -94,5 +94,18 @@ TEST(OpenDumpHead, ShortEmptyAndRandomFilesAreReadAsFarAsTheyGo) {
   }
 }
 
+TEST(FileSizeNotice, SaysHowFarAFileIsFromAFullReadout) {
+  EXPECT_EQ(FileSizeNotice(8'683'654), "");
+  EXPECT_EQ(FileSizeNotice(5'000'000),
+            "Файл неполный: в нём 5 000 000 байт из 8 683 654. Записи за концом файла показаны "
+            "как \"БРАК\".");
+  EXPECT_EQ(FileSizeNotice(0),
+            "Файл неполный: в нём 0 байт из 8 683 654. Записи за концом файла показаны как "
+            "\"БРАК\".");
+  EXPECT_EQ(FileSizeNotice(9'000'000),
+            "Файл длиннее файла регистратора: в нём 9 000 000 байт вместо 8 683 654. Байты после "
+            "8 683 654-го не читаются.");
+}
+
 }  // namespace
 }  // namespace vertal::dump

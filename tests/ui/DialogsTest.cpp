@@ -1,4 +1,5 @@
-// The about box and how the real Host sets up its boxes and file dialogs.
+// The about box and how the real Host sets up its boxes and file dialogs; both take the font
+// of the window they belong to.
 
 #include <QFileDialog>
 #include <QLabel>
@@ -63,6 +64,19 @@ class DialogsTest : public QObject {
     vertal::app::ConfigureMessageBox(plain, {MessageKind::Plain, "Ошибка"});
     QCOMPARE(plain.icon(), QMessageBox::NoIcon);
     QCOMPARE(plain.standardButtons(), QMessageBox::StandardButtons(QMessageBox::Ok));
+  }
+
+  void boxesTakeTheFontOfTheirWindow() {
+    QWidget window;
+    window.setFont(QFont(QStringLiteral("Liberation Serif"), 15));
+    QWidget inner(&window);
+    QVERIFY(window.font() != QApplication::font());
+
+    QMessageBox box(&inner);
+    vertal::app::ConfigureMessageBox(box, {MessageKind::Plain, "Ошибка"});
+    QCOMPARE(box.font(), window.font());
+    TAboutBox about(&inner);
+    QCOMPARE(about.font(), window.font());
   }
 
   void openDialogStartsOnTheFirstFilterWhenTheIndexIsBeyondThem() {

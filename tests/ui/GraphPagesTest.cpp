@@ -78,26 +78,26 @@ class GraphPagesTest : public QObject {
   void cleanup() { f_.reset(); }
 
   void pagesShowTheirKeysAndTitlesAtStart() {
-    ParamGraphPage& p = Param();
-    QCOMPARE(p.CheckBox_GrParM->text(), Q("------ M(t) "));
-    QCOMPARE(p.Label37->text(), Q("------ 110%"));
-    QCOMPARE(p.CheckBox_GrParQ->text(), Q("-------- Q(t)"));
-    QCOMPARE(p.CheckBox_GrParR->text(), Q("-------- R(t)"));
-    QCOMPARE(p.CheckBox_GrParGA->text(), Q("-------- Ga(t)"));
-    QCOMPARE(p.CheckBox_GrParL->text(), Q("-------- Lt(t)"));
-    const QList<bool> checked{p.CheckBox_GrParM->isChecked(), p.CheckBox_GrParQ->isChecked(),
-                              p.CheckBox_GrParR->isChecked(), p.CheckBox_GrParGA->isChecked(),
-                              p.CheckBox_GrParL->isChecked()};
+    QCOMPARE(Box("CheckBox_GrParM")->text(), Q("------ M(t) "));
+    QCOMPARE(FindIn<QLabel>(f_->Sheet("TabSheet19"), "Label37")->text(), Q("------ 110%"));
+    QCOMPARE(Box("CheckBox_GrParQ")->text(), Q("-------- Q(t)"));
+    QCOMPARE(Box("CheckBox_GrParR")->text(), Q("-------- R(t)"));
+    QCOMPARE(Box("CheckBox_GrParGA")->text(), Q("-------- Ga(t)"));
+    QCOMPARE(Box("CheckBox_GrParL")->text(), Q("-------- Lt(t)"));
+    QList<bool> checked;
+    for (const char* box : {"CheckBox_GrParM", "CheckBox_GrParQ", "CheckBox_GrParR",
+                            "CheckBox_GrParGA", "CheckBox_GrParL"})
+      checked << Box(box)->isChecked();
     QCOMPARE(checked, (QList<bool>{true, true, false, false, false}));
-    QCOMPARE(p.Chart_Param->Title(), Q("Графики временной зависимости регистрируемых параметров"));
-    QCOMPARE(p.Chart_Param->xAxis->range(), QCPRange(0, 25));
-    QCOMPARE(p.Chart_Param->xAxis->label(), QString());
+    QCOMPARE(ParamChart()->Title(), Q("Графики временной зависимости регистрируемых параметров"));
+    QCOMPARE(ParamChart()->xAxis->range(), QCPRange(0, 25));
+    QCOMPARE(ParamChart()->xAxis->label(), QString());
 
     RelayGraphPage& r = Relay();
-    QCOMPARE(r.Label1->text(),
+    QCOMPARE(FindIn<QLabel>(f_->Sheet("TabSheet20"), "Label1")->text(),
              Q("1 - ПОТОЛОК     2 - СТЕНА        3 - ПОВОРОТ ВПРАВО     4 - ПОВРОТ ВЛЕВО"));
-    QCOMPARE(r.Chart_Rele->Title(), Q("Графики временной зависимости работы реле и концевиков"));
-    QCOMPARE(r.Chart_Rele->yAxis->range(), QCPRange(0, 5));
+    QCOMPARE(RelayChart()->Title(), Q("Графики временной зависимости работы реле и концевиков"));
+    QCOMPARE(RelayChart()->yAxis->range(), QCPRange(0, 5));
     // A limit that was set shows green, one that triggered red.
     QCOMPARE(r.Series("Series6")->scatterStyle().pen().color(), QColor(0x008000));
     QCOMPARE(r.Series("Series10")->scatterStyle().pen().color(), QColor(0xFF0000));
@@ -111,55 +111,54 @@ class GraphPagesTest : public QObject {
 
     // The last window reaches the last frame slot.
     ParamGraphPage& p = Param();
-    QCOMPARE(p.ScrollBarGPar->value(), 268288);
-    QCOMPARE(p.Chart_Param->xAxis->range(), QCPRange(268288, 270336));
-    QCOMPARE(p.Chart_Param->xAxis->label(), Q("Кадры"));
+    QCOMPARE(ParamBar()->value(), 268288);
+    QCOMPARE(ParamChart()->xAxis->range(), QCPRange(268288, 270336));
+    QCOMPARE(ParamChart()->xAxis->label(), Q("Кадры"));
     QCOMPARE(Keys(p.Series("Series2")), (QList<double>{268288, 270275, 270335}));
     QCOMPARE(Values(p.Series("Series2")), (QList<double>{70, 80, 90}));
     QCOMPARE(Values(p.Series("Series3")), (QList<double>{12.5, 12.5, 12.5}));
     QCOMPARE(Values(p.Series("Series18")), (QList<double>{0, 0, 0}));
     const QString crane = Text("Label_MKran");
     QVERIFY(!crane.isEmpty());
-    QCOMPARE(p.Chart_Param->Title(),
+    QCOMPARE(ParamChart()->Title(),
              Q("График параметров работы стрелового крана ") + crane + Q(" № ") +
                  Text("Label_NKran") + Q(" по данным РП VERTAL № ") + Text("Label_NVERTAL") +
                  Q(" (по кадрам)"));
     // Only M and Q are shown at start, and no overload marks the limit: the axis ends a round
     // step above the highest load moment.
-    QCOMPARE(p.Chart_Param->yAxis->range(), QCPRange(-2, 92));
+    QCOMPARE(ParamChart()->yAxis->range(), QCPRange(-2, 92));
     QCOMPARE(p.Series("Series1")->visible(), true);
     QCOMPARE(p.Series("Series4")->visible(), false);
 
-    RelayGraphPage& r = Relay();
-    QCOMPARE(r.ScrollBarGKZ->value(), 268288);
-    QCOMPARE(r.Chart_Rele->xAxis->range(), QCPRange(268288, 270336));
-    QVERIFY(r.Chart_Rele->Title().startsWith(Q("График работы дискр. входов и выходных реле стрелового крана ")));
+    QCOMPARE(RelayBar()->value(), 268288);
+    QCOMPARE(RelayChart()->xAxis->range(), QCPRange(268288, 270336));
+    QVERIFY(RelayChart()->Title().startsWith(
+        Q("График работы дискр. входов и выходных реле стрелового крана ")));
     QVERIFY(f_->host.messages.empty());
   }
 
   void scrollingRefillsTheWindowAndNothingWithoutAFile() {
     ParamGraphPage& p = Param();
     // No file yet: the scroll bar moves, the chart stays as it was.
-    p.ScrollBarGPar->setValue(100);
-    QCOMPARE(p.Chart_Param->xAxis->range(), QCPRange(0, 25));
-    QCOMPARE(p.Chart_Param->Title(), Q("Графики временной зависимости регистрируемых параметров"));
+    ParamBar()->setValue(100);
+    QCOMPARE(ParamChart()->xAxis->range(), QCPRange(0, 25));
+    QCOMPARE(ParamChart()->Title(), Q("Графики временной зависимости регистрируемых параметров"));
 
     DumpBuilder b = Crane();
     b.Frame(10, Frame(40)).Frame(2047, Frame(41)).Frame(2048, Frame(42)).Frame(100000, Frame(43));
     b.Frame(102048, Frame(44));
     Open(b, "a.bin");
-    p.ScrollBarGPar->setValue(0);
-    QCOMPARE(p.Chart_Param->xAxis->range(), QCPRange(0, 2048));
+    ParamBar()->setValue(0);
+    QCOMPARE(ParamChart()->xAxis->range(), QCPRange(0, 2048));
     QCOMPARE(Keys(p.Series("Series2")), (QList<double>{10, 2047}));
-    p.ScrollBarGPar->setValue(100000);
-    QCOMPARE(p.Chart_Param->xAxis->range(), QCPRange(100000, 102048));
+    ParamBar()->setValue(100000);
+    QCOMPARE(ParamChart()->xAxis->range(), QCPRange(100000, 102048));
     QCOMPARE(Keys(p.Series("Series2")), (QList<double>{100000}));
-    p.ScrollBarGPar->setValue(300000);  // clamped
-    QCOMPARE(p.ScrollBarGPar->value(), 268288);
+    ParamBar()->setValue(300000);  // clamped
+    QCOMPARE(ParamBar()->value(), 268288);
 
-    RelayGraphPage& r = Relay();
-    r.ScrollBarGKZ->setValue(0);
-    QCOMPARE(r.Chart_Rele->xAxis->range(), QCPRange(0, 2048));
+    RelayBar()->setValue(0);
+    QCOMPARE(RelayChart()->xAxis->range(), QCPRange(0, 2048));
     QVERIFY(f_->host.messages.empty());
   }
 
@@ -168,7 +167,7 @@ class GraphPagesTest : public QObject {
     b.Frame(10, Frame(0, 0x88)).Frame(11, Frame(0, 0x0F)).Frame(12, Frame(0, 0x00));
     Open(b, "a.bin");
     RelayGraphPage& r = Relay();
-    r.ScrollBarGKZ->setValue(0);
+    RelayBar()->setValue(0);
     QCOMPARE(Keys(r.Series("Series6")), (QList<double>{10}));    // ceiling set
     QCOMPARE(Values(r.Series("Series6")), (QList<double>{1}));
     QCOMPARE(Keys(r.Series("Series10")), (QList<double>{10, 11}));  // ceiling triggered
@@ -178,7 +177,7 @@ class GraphPagesTest : public QObject {
     QCOMPARE(Values(r.Series("Series13")), (QList<double>{4}));
     for (const char* green : {"Series7", "Series8", "Series9"})
       QVERIFY2(r.Series(green)->data()->isEmpty(), green);
-    QCOMPARE(r.Chart_Rele->yAxis->range(), QCPRange(0, 5));
+    QCOMPARE(RelayChart()->yAxis->range(), QCPRange(0, 5));
   }
 
   void checkBoxesShowAndHideWithoutReadingTheFile() {
@@ -188,21 +187,21 @@ class GraphPagesTest : public QObject {
     QVERIFY(QFile::remove(QString::fromStdString(path)));
     ParamGraphPage& p = Param();
 
-    p.CheckBox_GrParM->click();
+    Box("CheckBox_GrParM")->click();
     QVERIFY(!p.Series("Series1")->visible());
     QVERIFY(!p.Series("Series2")->visible());
-    QCOMPARE(p.Chart_Param->yAxis->range(), QCPRange(-2, 14));  // the load of 12.5 t is highest
-    p.CheckBox_GrParR->click();
-    p.CheckBox_GrParGA->click();
-    p.CheckBox_GrParL->click();
-    p.CheckBox_GrParQ->click();
+    QCOMPARE(ParamChart()->yAxis->range(), QCPRange(-2, 14));  // the load of 12.5 t is highest
+    Box("CheckBox_GrParR")->click();
+    Box("CheckBox_GrParGA")->click();
+    Box("CheckBox_GrParL")->click();
+    Box("CheckBox_GrParQ")->click();
     QVERIFY(p.Series("Series4")->visible());
     QVERIFY(p.Series("Series16")->visible());
     QVERIFY(p.Series("Series5")->visible());
     QVERIFY(!p.Series("Series3")->visible());
     QVERIFY(p.Series("Series18")->visible());
-    QCOMPARE(p.Chart_Param->yAxis->range(), QCPRange(-2, 200));  // the azimuth of 180°
-    p.CheckBox_GrParM->click();
+    QCOMPARE(ParamChart()->yAxis->range(), QCPRange(-2, 200));  // the azimuth of 180°
+    Box("CheckBox_GrParM")->click();
     QVERIFY(p.Series("Series1")->visible());
     QVERIFY(p.Series("Series2")->visible());
     // The points were not touched and nothing tried to read the vanished file.
@@ -220,7 +219,7 @@ class GraphPagesTest : public QObject {
     QCOMPARE(keys, (QList<double>{1000, 1500}));
     QCOMPARE(Values(p.Series("Series1")), (QList<double>{110, 110}));
     // The window fill never changes it.
-    p.ScrollBarGPar->setValue(100000);
+    ParamBar()->setValue(100000);
     QCOMPARE(Keys(p.Series("Series1")), keys);
   }
 
@@ -240,10 +239,10 @@ class GraphPagesTest : public QObject {
     form.show();
     QVERIFY(QTest::qWaitForWindowExposed(&form));
     ParamGraphPage& p = Param();
-    p.ScrollBarGPar->setValue(4000);
+    ParamBar()->setValue(4000);
 
     // A real click on the peak of the load moment at frame 5,000.
-    GraphChart* chart = p.Chart_Param;
+    GraphChart* chart = ParamChart();
     chart->replot();
     QCoreApplication::processEvents();
     const QPoint peak(static_cast<int>(chart->xAxis->coordToPixel(5000)),
@@ -283,15 +282,15 @@ class GraphPagesTest : public QObject {
     showGraphs->trigger();
     QCOMPARE(f_->CurrentSheet("PageControl_Main"), f_->Sheet("TabSheet_Grafik"));
     QCOMPARE(f_->CurrentSheet("PageControl8"), f_->Sheet("TabSheet20"));  // sub-page kept
-    QCOMPARE(Param().ScrollBarGPar->value(), 1000);
-    QCOMPARE(Relay().ScrollBarGKZ->value(), 1000);
-    QCOMPARE(Param().Chart_Param->xAxis->range(), QCPRange(1000, 3048));
+    QCOMPARE(ParamBar()->value(), 1000);
+    QCOMPARE(RelayBar()->value(), 1000);
+    QCOMPARE(ParamChart()->xAxis->range(), QCPRange(1000, 3048));
     QCOMPARE(Keys(Relay().Series("Series6")), (QList<double>{1000}));
 
     FrameScrollBar()->setValue(270331);
     showGraphs->trigger();
-    QCOMPARE(Param().ScrollBarGPar->value(), 268288);
-    QCOMPARE(Relay().ScrollBarGKZ->value(), 268288);
+    QCOMPARE(ParamBar()->value(), 268288);
+    QCOMPARE(RelayBar()->value(), 268288);
     QCOMPARE(Keys(Param().Series("Series2")), (QList<double>{268300}));
 
     // Positions already in place: only the page changes; the vanished file is never read.
@@ -308,17 +307,17 @@ class GraphPagesTest : public QObject {
     const std::string path = Open(b, "a.bin");
     QVERIFY(QFile::remove(QString::fromStdString(path)));
     ParamGraphPage& p = Param();
-    p.ScrollBarGPar->setValue(5);
+    ParamBar()->setValue(5);
     QCOMPARE(f_->host.Texts(), (std::vector<std::string>{kOpenFailed.toStdString()}));
     QVERIFY(p.Series("Series2")->data()->isEmpty());
-    QCOMPARE(p.Chart_Param->xAxis->range(), QCPRange(5, 2053));
-    Relay().ScrollBarGKZ->setValue(7);
+    QCOMPARE(ParamChart()->xAxis->range(), QCPRange(5, 2053));
+    RelayBar()->setValue(7);
     QCOMPARE(f_->host.messages.size(), std::size_t{2});
     QVERIFY(Relay().Series("Series6")->data()->isEmpty());
   }
 
   void legendIsShownBelowThePlotOnlyWhenAsked() {
-    GraphChart* chart = Param().Chart_Param;
+    GraphChart* chart = ParamChart();
     QCOMPARE(chart->plotLayout()->rowCount(), 2);  // title and plot
     chart->ShowLegend(true);
     QVERIFY(chart->legend->visible());
@@ -335,25 +334,31 @@ class GraphPagesTest : public QObject {
     DumpBuilder b = Crane();
     b.Frame(3, Frame(60)).Frame(268300, Frame(60, 0x11));
     Open(b, "a.bin");
-    const QString paramTitle = Param().Chart_Param->Title();
-    const QString relayTitle = Relay().Chart_Rele->Title();
+    const QString paramTitle = ParamChart()->Title();
+    const QString relayTitle = RelayChart()->Title();
     f_->form->ResetView();
     for (const char* name : kParamSeries)
       QVERIFY2(Param().Series(name)->data()->isEmpty(), name);
-    for (SeriesGraph* bars : Relay().Chart_Rele->Series()) QVERIFY(bars->data()->isEmpty());
-    for (GraphChart* chart : {Param().Chart_Param, Relay().Chart_Rele}) {
+    for (SeriesGraph* bars : RelayChart()->Series()) QVERIFY(bars->data()->isEmpty());
+    for (GraphChart* chart : {ParamChart(), RelayChart()}) {
       QCOMPARE(chart->xAxis->range(), QCPRange(0, 1));
       QCOMPARE(chart->xAxis->label(), Q("Кадры"));
     }
-    QCOMPARE(Param().ScrollBarGPar->value(), 0);
-    QCOMPARE(Relay().ScrollBarGKZ->value(), 0);
-    QCOMPARE(Param().Chart_Param->Title(), paramTitle);
-    QCOMPARE(Relay().Chart_Rele->Title(), relayTitle);
+    QCOMPARE(ParamBar()->value(), 0);
+    QCOMPARE(RelayBar()->value(), 0);
+    QCOMPARE(ParamChart()->Title(), paramTitle);
+    QCOMPARE(RelayChart()->Title(), relayTitle);
   }
 
  private:
   ParamGraphPage& Param() { return *FindIn<ParamGraphPage>(f_->Sheet("TabSheet19"), nullptr); }
   RelayGraphPage& Relay() { return *FindIn<RelayGraphPage>(f_->Sheet("TabSheet20"), nullptr); }
+  GraphChart* ParamChart() { return FindIn<GraphChart>(f_->Sheet("TabSheet19"), "Chart_Param"); }
+  GraphChart* RelayChart() { return FindIn<GraphChart>(f_->Sheet("TabSheet20"), "Chart_Rele"); }
+  QScrollBar* ParamBar() { return FindIn<QScrollBar>(f_->Sheet("TabSheet19"), "ScrollBarGPar"); }
+  QScrollBar* RelayBar() { return FindIn<QScrollBar>(f_->Sheet("TabSheet20"), "ScrollBarGKZ"); }
+  // A check box of the parameter graph's key.
+  QCheckBox* Box(const char* name) { return FindIn<QCheckBox>(f_->Sheet("TabSheet19"), name); }
   QScrollBar* FrameScrollBar() { return f_->Find<QScrollBar>("ScrollBar_Cikl"); }
   QString Text(const char* label) { return f_->Find(label)->property("text").toString(); }
 

@@ -1,14 +1,16 @@
-// Opening a dump file from the Open command: the dialog, the file name in status panel 0, and
-// the messages of an unreadable or damaged file.
+// Opening a dump file from the Open command: the dialog, the file name in status panel 0, the
+// messages of an unreadable or damaged file and the notice of a file that is not a full readout.
 
 #include <QAction>
 #include <QDir>
 #include <QFile>
+#include <QLabel>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QToolButton>
 
 #include "MainWindowFixture.h"
+#include "dump/core/DumpHead.h"
 
 using vertal::Message;
 using vertal::MessageKind;
@@ -153,6 +155,28 @@ class OpenCommandTest : public QObject {
     for (const Message& m : f_->host.messages) QCOMPARE(m.kind, MessageKind::Plain);
     QCOMPARE(f_->form->RecorderVersion(), std::int8_t{0});
     QCOMPARE(f_->Panel(0), path);
+  }
+
+  void aFileShorterThanAReadoutSaysSoWithoutABox() {
+    auto& form = *f_->form;
+    form.show();
+    auto* notice = f_->Find<QLabel>("Label_SizeNotice");
+    QVERIFY(!notice->isVisible());
+    f_->host.openAnswers.push_back(Write("full.bin", DumpBuilder()));
+    Button("SpeedButton_OPEN")->click();
+    QVERIFY(!notice->isVisible());
+
+    const std::string cut = dir_.filePath(QStringLiteral("cut.bin")).toStdString();
+    DumpBuilder().WriteTruncated(cut, 5'000'000);
+    f_->host.openAnswers.push_back(cut);
+    Button("SpeedButton_OPEN")->click();
+    const std::string text = vertal::dump::FileSizeNotice(5'000'000);
+    QVERIFY(notice->isVisible());
+    QCOMPARE(notice->text(), Q(text));
+    QVERIFY(f_->host.messages.empty());
+
+    form.ResetView();
+    QVERIFY(!notice->isVisible());
   }
 
  private:

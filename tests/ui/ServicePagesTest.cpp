@@ -9,7 +9,9 @@
 #include <QProgressBar>
 #include <QTest>
 
+#include <algorithm>
 #include <optional>
+#include <vector>
 
 #include "MainWindowFixture.h"
 #include "dump/core/DumpHead.h"
@@ -111,6 +113,35 @@ class ServicePagesTest : public QObject {
                                   Q("Сервисная организация"), Q("Информация об операторе"),
                                   Q("Время работы механизмов"),
                                   Q("Информация о режимах работы и ресурсе крана")}));
+  }
+
+  void aSmallWindowStopsBeforeServiceRowsOverlap() {
+    auto& form = *f_->form;
+    form.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&form));
+    Open(Crane(31), "a.bin");
+    form.resize(300, 200);
+    QCoreApplication::processEvents();
+    QVERIFY(form.width() >= form.minimumSizeHint().width());
+    QVERIFY(form.height() >= form.minimumSizeHint().height());
+    // Each value keeps a line's height below the one before it in its box, and none is cut
+    // off by the page.
+    QWidget* sheet = f_->Sheet("TabSheet_Ident");
+    for (auto* box : f_->Find("Panel_Slugebnaya")->findChildren<QGroupBox*>()) {
+      std::vector<QRect> rows;
+      for (QLabel* caption : box->findChildren<QLabel*>()) {
+        QWidget* value = caption->buddy();
+        if (!value || !value->isVisibleTo(box)) continue;
+        QVERIFY2(value->height() >= value->minimumSizeHint().height(),
+                 qPrintable(value->objectName()));
+        rows.emplace_back(value->mapTo(sheet, QPoint()), value->size());
+      }
+      QVERIFY(!rows.empty());
+      std::sort(rows.begin(), rows.end(), [](QRect a, QRect b) { return a.top() < b.top(); });
+      for (std::size_t i = 1; i < rows.size(); ++i)
+        QVERIFY2(rows[i - 1].bottom() < rows[i].top(), qPrintable(box->title()));
+      for (const QRect& row : rows) QVERIFY2(sheet->rect().contains(row), qPrintable(box->title()));
+    }
   }
 
   void freshWindowShowsTheVersion31Captions() {

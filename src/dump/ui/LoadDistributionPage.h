@@ -25,8 +25,6 @@ class LoadDistributionPage : public QWidget {
   // Builds the page inside `panel`; the totals go on the panel's page, below it.
   explicit LoadDistributionPage(QFrame* panel);
 
-  // The diagram title.
-  ClickableLabel* Label67 = nullptr;
   // The line of totals kept below the panel.
   QWidget* Totals() const { return totals_; }
 
@@ -49,6 +47,8 @@ class LoadDistributionPage : public QWidget {
   void PlaceTotals();
 
   QFrame* panel_;
+  // The diagram title.
+  ClickableLabel* Label67 = nullptr;
   QWidget* totals_ = nullptr;
   QLabel* workHeader_ = nullptr;
   QLabel* loadHeader_ = nullptr;

@@ -34,8 +34,8 @@ void GraphPages::Go_KZClick() {
   pages_.main->setCurrentWidget(pages_.graphs);
   const int position = pages_.frameScrollBar->value();
   // Each scroll bar clamps the position and refills its graph only when it moves.
-  param_->ScrollBarGPar->setValue(position);
-  relay_->ScrollBarGKZ->setValue(position);
+  param_->ScrollBar()->setValue(position);
+  relay_->ScrollBar()->setValue(position);
 }
 
 void GraphPages::ShowFrame(std::int64_t frame) {

@@ -19,16 +19,6 @@ class ParamGraphPage : public GraphPage {
  public:
   ParamGraphPage(GraphLinks links, QWidget* sheet);
 
-  GraphChart* Chart_Param = nullptr;
-  QScrollBar* ScrollBarGPar = nullptr;
-  QFrame* Panel6 = nullptr;
-  QCheckBox* CheckBox_GrParM = nullptr;
-  QLabel* Label37 = nullptr;
-  QCheckBox* CheckBox_GrParQ = nullptr;
-  QCheckBox* CheckBox_GrParR = nullptr;
-  QCheckBox* CheckBox_GrParGA = nullptr;
-  QCheckBox* CheckBox_GrParL = nullptr;
-
   void ScrollBarGParChange();
   void CheckBox_GrParMClick();
   void CheckBox_GrParQClick();
@@ -49,6 +39,16 @@ class ParamGraphPage : public GraphPage {
  private:
   void BuildKeyPanel();
   void ShowChecked();
+
+  GraphChart* Chart_Param = nullptr;
+  QScrollBar* ScrollBarGPar = nullptr;
+  QFrame* Panel6 = nullptr;
+  QCheckBox* CheckBox_GrParM = nullptr;
+  QLabel* Label37 = nullptr;
+  QCheckBox* CheckBox_GrParQ = nullptr;
+  QCheckBox* CheckBox_GrParR = nullptr;
+  QCheckBox* CheckBox_GrParGA = nullptr;
+  QCheckBox* CheckBox_GrParL = nullptr;
 };
 
 }  // namespace vertal::graphs

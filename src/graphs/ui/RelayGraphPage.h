@@ -14,12 +14,13 @@ class RelayGraphPage : public GraphPage {
  public:
   RelayGraphPage(GraphLinks links, QWidget* sheet);
 
+  void ScrollBarGKZChange();
+
+ private:
   GraphChart* Chart_Rele = nullptr;
   QScrollBar* ScrollBarGKZ = nullptr;
   QFrame* Panel16 = nullptr;
   QLabel* Label1 = nullptr;
-
-  void ScrollBarGKZChange();
 };
 
 }  // namespace vertal::graphs
