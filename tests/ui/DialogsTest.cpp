@@ -16,7 +16,7 @@
 using vertal::FileDialogSetup;
 using vertal::Message;
 using vertal::MessageKind;
-using vertal::app::TAboutBox;
+using vertal::app::AboutBox;
 using vertal::testing::MainWindowFixture;
 using vertal::testing::Q;
 
@@ -25,23 +25,23 @@ class DialogsTest : public QObject {
 
  private slots:
   void aboutBoxShowsTheProgramAndClosesWithOk() {
-    TAboutBox box;
+    AboutBox box;
     QCOMPARE(box.windowTitle(), Q("О программе"));
-    QCOMPARE(box.ProductName->text(), Q("Анализ РП VERTAL"));
-    QCOMPARE(box.Version->text(), Q("Версия 1.0"));
-    QVERIFY(box.ProductName->font().bold());
-    QVERIFY(box.Version->font().bold());
-    QCOMPARE(box.Comments->text(),
+    QCOMPARE(box.findChild<QLabel*>("ProductName")->text(), Q("Анализ РП VERTAL"));
+    QCOMPARE(box.findChild<QLabel*>("Version")->text(), Q("Версия 1.0"));
+    QVERIFY(box.findChild<QLabel*>("ProductName")->font().bold());
+    QVERIFY(box.findChild<QLabel*>("Version")->font().bold());
+    QCOMPARE(box.findChild<QLabel*>("Comments")->text(),
              Q("Программа предназначена для  расшифровки информацию записанной в регистратор "
                "параметров ограничителей грузоподъемности VERTAL."));
-    QVERIFY(!box.Copyright->text().isEmpty());
-    QVERIFY(!box.ProgramIcon->pixmap().isNull());
-    QCOMPARE(box.OKButton->text(), QStringLiteral("OK"));
-    QVERIFY(box.OKButton->isDefault());
+    QVERIFY(!box.findChild<QLabel*>("Copyright")->text().isEmpty());
+    QVERIFY(!box.findChild<QLabel*>("ProgramIcon")->pixmap().isNull());
+    QCOMPARE(box.findChild<QPushButton*>("OKButton")->text(), QStringLiteral("OK"));
+    QVERIFY(box.findChild<QPushButton*>("OKButton")->isDefault());
 
     box.show();
     QVERIFY(QTest::qWaitForWindowExposed(&box));
-    QTest::mouseClick(box.OKButton, Qt::LeftButton);
+    QTest::mouseClick(box.findChild<QPushButton*>("OKButton"), Qt::LeftButton);
     QVERIFY(!box.isVisible());
     QCOMPARE(box.result(), int(QDialog::Accepted));
 
@@ -75,7 +75,7 @@ class DialogsTest : public QObject {
     QMessageBox box(&inner);
     vertal::app::ConfigureMessageBox(box, {MessageKind::Plain, "Ошибка"});
     QCOMPARE(box.font(), window.font());
-    TAboutBox about(&inner);
+    AboutBox about(&inner);
     QCOMPARE(about.font(), window.font());
   }
 

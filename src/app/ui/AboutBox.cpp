@@ -28,7 +28,7 @@ QLabel* MakeLabel(QWidget* parent, const char* name, const QString& text, bool b
 
 }  // namespace
 
-TAboutBox::TAboutBox(QWidget* parent) : QDialog(parent) {
+AboutBox::AboutBox(QWidget* parent) : QDialog(parent) {
   setObjectName(QStringLiteral("AboutBox"));
   setWindowTitle(QStringLiteral("О программе"));
   setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
@@ -82,7 +82,7 @@ TAboutBox::TAboutBox(QWidget* parent) : QDialog(parent) {
   column->addWidget(OKButton, 0, Qt::AlignHCenter);
 }
 
-void TAboutBox::showEvent(QShowEvent* event) {
+void AboutBox::showEvent(QShowEvent* event) {
   // Centred on the screen, not on the window that opened it.
   if (const QScreen* shown = screen()) {
     QRect frame = frameGeometry();

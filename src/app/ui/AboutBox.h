@@ -8,23 +8,24 @@ class QPushButton;
 
 namespace vertal::app {
 
-class TAboutBox : public QDialog {
+class AboutBox : public QDialog {
   Q_OBJECT
  public:
   static constexpr int kWidth = 281;
   static constexpr int kHeight = 222;
 
-  explicit TAboutBox(QWidget* parent = nullptr);
+  explicit AboutBox(QWidget* parent = nullptr);
 
+ protected:
+  void showEvent(QShowEvent* event) override;
+
+ private:
   QLabel* ProgramIcon = nullptr;
   QLabel* ProductName = nullptr;
   QLabel* Version = nullptr;
   QLabel* Comments = nullptr;
   QLabel* Copyright = nullptr;
   QPushButton* OKButton = nullptr;
-
- protected:
-  void showEvent(QShowEvent* event) override;
 };
 
 }  // namespace vertal::app

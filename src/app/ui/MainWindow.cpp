@@ -120,7 +120,7 @@ MainWindow::MainWindow(Host& host, link::UnitPort& port, QWidget* parent)
   Timer1->start();
 
   showAboutBox = [this] {
-    TAboutBox box(this);
+    AboutBox box(this);
     box.exec();
   };
 
