@@ -21,13 +21,18 @@ inline QGroupBox* MakeGroup(QWidget* parent, const char* name, const char* title
   return box;
 }
 
+// Lets `child` fill `parent` edge to edge.
+inline void FillWith(QWidget* parent, QWidget* child) {
+  auto* fill = new QVBoxLayout(parent);
+  fill->setContentsMargins(0, 0, 0, 0);
+  fill->addWidget(child);
+}
+
 // Lets `page` fill `sheet` and returns the page's column of parts, top to bottom. The page does
 // not hold the window at its size: a smaller window cuts it off.
 inline QVBoxLayout* FillSheet(QWidget* sheet, QWidget* page, int spacing) {
   page->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Ignored);
-  auto* fill = new QVBoxLayout(sheet);
-  fill->setContentsMargins(0, 0, 0, 0);
-  fill->addWidget(page);
+  FillWith(sheet, page);
   auto* column = new QVBoxLayout(page);
   column->setContentsMargins(kPageMargin, kPageMargin, kPageMargin, kPageMargin);
   column->setSpacing(spacing);

@@ -16,6 +16,7 @@
 #include "events/ui/OverloadPage.h"
 #include "frames/ui/FrameTablePage.h"
 #include "graphs/ui/GraphPages.h"
+#include "ui_common/PageStyle.h"
 
 namespace vertal::app {
 
@@ -84,9 +85,7 @@ PageTree::PageTree(QWidget* parent, ui::PageWindow& window,
   Panel_Slugebnaya = MakePanel(TabSheet_Ident, "Panel_Slugebnaya");
   // The service page fills its sheet, and its rows set the least size of the window: below it
   // they would overlap.
-  auto* fill = new QVBoxLayout(TabSheet_Ident);
-  fill->setContentsMargins(0, 0, 0, 0);
-  fill->addWidget(Panel_Slugebnaya);
+  ui::FillWith(TabSheet_Ident, Panel_Slugebnaya);
   Panel_N = MakePanel(TabSheet3, "Panel_N");
   Panel_N->setFixedSize(kLoadDistributionPanel);
   servicePage_ = new dump::ServicePage(Panel_Slugebnaya);

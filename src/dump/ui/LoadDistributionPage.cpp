@@ -12,6 +12,7 @@
 #include "dump/core/LoadDistribution.h"
 #include "dump/ui/ClickableLabel.h"
 #include "ui_common/ModelWidgets.h"
+#include "ui_common/PageStyle.h"
 #include "ui_common/UiText.h"
 #include "ui_common/ValueStyle.h"
 
@@ -89,9 +90,7 @@ QProgressBar* MakeGauge(QWidget* parent, std::string_view name, QRgb colour) {
 LoadDistributionPage::LoadDistributionPage(QFrame* panel) : QWidget(panel), panel_(panel) {
   setObjectName(QStringLiteral("LoadDistributionPage"));
   panel->setFrameStyle(QFrame::StyledPanel | QFrame::Raised);
-  auto* fill = new QVBoxLayout(panel);
-  fill->setContentsMargins(0, 0, 0, 0);
-  fill->addWidget(this);
+  ui::FillWith(panel, this);
 
   auto* grid = new QGridLayout(this);
   grid->setContentsMargins(kPanelMargin, kPanelMargin, kPanelMargin, kPanelMargin);

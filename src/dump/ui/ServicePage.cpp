@@ -10,6 +10,7 @@
 #include <span>
 
 #include "ui_common/ModelWidgets.h"
+#include "ui_common/PageStyle.h"
 #include "ui_common/ValueStyle.h"
 
 namespace vertal::dump {
@@ -109,9 +110,7 @@ const Group kRightColumn[] = {
 
 ServicePage::ServicePage(QFrame* panel) : QWidget(panel) {
   setObjectName(QStringLiteral("ServicePage"));
-  auto* fill = new QVBoxLayout(panel);
-  fill->setContentsMargins(0, 0, 0, 0);
-  fill->addWidget(this);
+  ui::FillWith(panel, this);
 
   auto* columns = new QHBoxLayout(this);
   columns->setContentsMargins(kPageMargin, kPageMargin, kPageMargin, kPageMargin);

@@ -5,6 +5,7 @@
 #include <QSignalBlocker>
 #include <QVBoxLayout>
 
+#include "ui_common/PageStyle.h"
 #include "ui_common/UiText.h"
 
 namespace vertal::graphs {
@@ -56,9 +57,7 @@ GraphPage::GraphPage(const GraphPageSetup& setup, GraphLinks links, QWidget* she
   column->addWidget(scrollBar_);
   column->addWidget(keyPanel_);
 
-  auto* sheetLayout = new QVBoxLayout(sheet);
-  sheetLayout->setContentsMargins(0, 0, 0, 0);
-  sheetLayout->addWidget(this);
+  ui::FillWith(sheet, this);
 }
 
 SeriesGraph* GraphPage::Series(std::string_view name) const {
