@@ -1,13 +1,23 @@
 #include "app/ui/Application.h"
 
+#include <QLibraryInfo>
 #include <QMessageBox>
+#include <QString>
 #include <string>
 
 #include "app/ui/UiText.h"
 
 namespace vertal::app {
 
-Application::Application(int& argc, char** argv) : QApplication(argc, argv) {}
+bool LoadQtTranslation(QTranslator& translator, const QLocale& locale) {
+  const QString folder = QLibraryInfo::path(QLibraryInfo::TranslationsPath);
+  return translator.load(locale, QStringLiteral("qtbase"), QStringLiteral("_"), folder) ||
+         translator.load(QStringLiteral("qtbase_ru"), folder);
+}
+
+Application::Application(int& argc, char** argv) : QApplication(argc, argv) {
+  if (LoadQtTranslation(qtTexts_, QLocale::system())) installTranslator(&qtTexts_);
+}
 
 bool Application::notify(QObject* receiver, QEvent* event) {
   try {
