@@ -1,17 +1,23 @@
 #!/usr/bin/env bash
 # Installs what building, running and testing the analyser needs on a Debian 12 machine.
 # Only what is missing is installed; running it again changes nothing.
+# `setup.sh run` installs only what building and running the window needs (run.sh); without
+# an argument the test tools are installed too (test.sh).
 set -euo pipefail
 
 packages=(
-  g++ cmake ninja-build pkgconf
-  qt6-base-dev libqcustomplot-dev
-  libgtest-dev libgmock-dev libbenchmark-dev
+  g++ cmake ninja-build pkgconf ccache
+  qt6-base-dev libqcustomplot-dev qt6-translations-l10n
   libftdi1-dev libcli11-dev nlohmann-json3-dev
   fonts-dejavu-core fonts-liberation2 locales
-  clang libclang-rt-14-dev ccache
   xvfb xauth
 )
+if [ "${1:-}" != run ]; then
+  packages+=(
+    libgtest-dev libgmock-dev libbenchmark-dev
+    clang libclang-rt-14-dev
+  )
+fi
 
 as_root=()
 if [ "$(id -u)" -ne 0 ]; then

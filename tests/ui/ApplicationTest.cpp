@@ -1,9 +1,14 @@
 // An exception escaping an event handler is shown in one error box and the event loop goes on.
+// Qt's own dialogs speak the user's language, or Russian when Qt has no texts in it.
 
 #include <QCoreApplication>
 #include <QEvent>
+#include <QFile>
+#include <QLibraryInfo>
+#include <QLocale>
 #include <QTest>
 #include <QTimer>
+#include <QTranslator>
 #include <stdexcept>
 
 #include "app/ui/Application.h"
@@ -59,7 +64,30 @@ class ApplicationTest : public QObject {
     QVERIFY(host_.messages[0].text == "таймер");
   }
 
+  // The suite runs under LC_ALL=C.UTF-8, a locale Qt has no texts for.
+  void qtDialogsFallBackToRussian() {
+    SkipWithoutQtTranslations();
+    QCOMPARE(QCoreApplication::translate("QFileDialog", "&Open"), QString("&Открыть"));
+    QTranslator translator;
+    QVERIFY(vertal::app::LoadQtTranslation(translator, QLocale(QLocale::Zulu)));
+    QCOMPARE(translator.translate("QPrintPreviewDialog", "Print Preview"),
+             QString("Просмотр печати"));
+  }
+
+  void qtDialogsFollowALocaleThatQtHasTextsFor() {
+    SkipWithoutQtTranslations();
+    QTranslator translator;
+    QVERIFY(vertal::app::LoadQtTranslation(translator, QLocale(QLocale::German)));
+    QCOMPARE(translator.translate("QPlatformTheme", "Cancel"), QString("Abbrechen"));
+  }
+
  private:
+  static void SkipWithoutQtTranslations() {
+    if (!QFile::exists(QLibraryInfo::path(QLibraryInfo::TranslationsPath) + "/qtbase_ru.qm")) {
+      QSKIP("Qt's translations are not installed (qt6-translations-l10n)");
+    }
+  }
+
   vertal::testing::FakeHost host_;
 };
 

@@ -1,6 +1,8 @@
 #include "app/ui/Application.h"
 
+#include <QLibraryInfo>
 #include <QMessageBox>
+#include <QString>
 #include <string>
 
 #include "ui_common/GuardedCommand.h"
@@ -11,7 +13,15 @@ namespace vertal::app {
 using ui::ToQString;
 using ui::ToStdString;
 
-Application::Application(int& argc, char** argv) : QApplication(argc, argv) {}
+bool LoadQtTranslation(QTranslator& translator, const QLocale& locale) {
+  const QString folder = QLibraryInfo::path(QLibraryInfo::TranslationsPath);
+  return translator.load(locale, QStringLiteral("qtbase"), QStringLiteral("_"), folder) ||
+         translator.load(QStringLiteral("qtbase_ru"), folder);
+}
+
+Application::Application(int& argc, char** argv) : QApplication(argc, argv) {
+  if (LoadQtTranslation(qtTexts_, QLocale::system())) installTranslator(&qtTexts_);
+}
 
 bool Application::notify(QObject* receiver, QEvent* event) {
   try {

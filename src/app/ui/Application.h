@@ -4,12 +4,21 @@
 // the event loop goes on.
 
 #include <QApplication>
+#include <QLocale>
+#include <QTranslator>
 #include <exception>
 
 #include "common/core/Host.h"
 
 namespace vertal::app {
 
+// Loads into `translator` Qt's own texts (file, print and preview dialogs, standard buttons) in
+// the language of `locale`, or in Russian, the language of the whole interface, when Qt has
+// none for it. False when neither is installed.
+bool LoadQtTranslation(QTranslator& translator, const QLocale& locale);
+
+// Installs Qt's own texts for the user's locale (see LoadQtTranslation) and shows escaped
+// exceptions.
 class Application : public QApplication {
   Q_OBJECT
  public:
@@ -26,6 +35,7 @@ class Application : public QApplication {
 
  private:
   Host* host_ = nullptr;
+  QTranslator qtTexts_;
 };
 
 }  // namespace vertal::app
