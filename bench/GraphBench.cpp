@@ -9,6 +9,7 @@
 #include "BenchSupport.h"
 #include "dump/core/DumpLayout.h"
 #include "graphs/core/GraphWindow.h"
+#include "graphs/ui/GraphChart.h"
 #include "graphs/ui/ParamGraphPage.h"
 #include "graphs/ui/RelayGraphPage.h"
 

@@ -13,6 +13,7 @@
 #include <QTest>
 
 #include "MainWindowFixture.h"
+#include "graphs/ui/GraphChart.h"
 #include "graphs/ui/ParamGraphPage.h"
 #include "graphs/ui/RelayGraphPage.h"
 

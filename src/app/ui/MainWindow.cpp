@@ -4,10 +4,10 @@
 #include <QEvent>
 #include <QFrame>
 #include <QLabel>
-#include <QPalette>
 #include <QLocale>
 #include <QMenu>
 #include <QMenuBar>
+#include <QPalette>
 #include <QProgressBar>
 #include <QResizeEvent>
 #include <QTabWidget>

@@ -1,12 +1,11 @@
 #include "app/ui/PageTree.h"
-#include "ui_common/GuardedCommand.h"
 
 #include <QAction>
 #include <QEvent>
-#include <QResizeEvent>
 #include <QFrame>
 #include <QMenu>
 #include <QPalette>
+#include <QResizeEvent>
 #include <QTabWidget>
 #include <QVBoxLayout>
 
@@ -16,6 +15,7 @@
 #include "events/ui/OverloadPage.h"
 #include "frames/ui/FrameTablePage.h"
 #include "graphs/ui/GraphPages.h"
+#include "ui_common/GuardedCommand.h"
 #include "ui_common/PageStyle.h"
 
 namespace vertal::app {

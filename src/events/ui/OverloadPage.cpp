@@ -12,8 +12,8 @@
 
 #include "dump/core/DumpLayout.h"
 #include "events/ui/EventPageParts.h"
-#include "ui_common/GuardedCommand.h"
 #include "frames/core/FrameSearch.h"
+#include "ui_common/GuardedCommand.h"
 #include "ui_common/JumpListCombo.h"
 #include "ui_common/ModelWidgets.h"
 #include "ui_common/PagedTableView.h"

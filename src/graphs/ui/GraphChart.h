@@ -11,25 +11,9 @@
 
 #include <qcustomplot.h>
 
+#include "graphs/ui/SeriesStyle.h"
+
 namespace vertal::graphs {
-
-enum class Marker {
-  None,
-  Circle,
-  Bar,  // a filled rectangle 1 pixel wide and 15 high: consecutive frames form a bar
-};
-
-struct SeriesStyle {
-  const char* name;        // objectName of the series
-  const char* title;       // its legend entry
-  QRgb pointColour;        // points and the line between them
-  QRgb legendColour;       // the legend icon
-  Marker marker = Marker::None;
-  bool line = true;        // points joined in ascending X
-  int lineWidth = 1;
-  bool inLegend = true;
-  bool crosshair = true;   // crosshair cursor over its points
-};
 
 // A series whose legend icon is drawn in its series colour rather than its point colour.
 class SeriesGraph : public QCPGraph {

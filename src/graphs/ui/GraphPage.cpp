@@ -5,6 +5,7 @@
 #include <QSignalBlocker>
 #include <QVBoxLayout>
 
+#include "graphs/ui/GraphChart.h"
 #include "ui_common/PageStyle.h"
 #include "ui_common/UiText.h"
 

@@ -12,10 +12,15 @@
 
 #include "common/core/Host.h"
 #include "graphs/core/GraphModel.h"
-#include "graphs/ui/GraphChart.h"
+#include "graphs/ui/SeriesStyle.h"
 
 class QFrame;
 class QScrollBar;
+
+namespace vertal::graphs {
+class GraphChart;
+class SeriesGraph;
+}  // namespace vertal::graphs
 
 namespace vertal::graphs {
 

@@ -1,11 +1,11 @@
 #include "graphs/ui/GraphPages.h"
-#include "ui_common/GuardedCommand.h"
 
 #include <QScrollBar>
 #include <QTabWidget>
 
 #include "graphs/ui/ParamGraphPage.h"
 #include "graphs/ui/RelayGraphPage.h"
+#include "ui_common/GuardedCommand.h"
 
 namespace vertal::graphs {
 

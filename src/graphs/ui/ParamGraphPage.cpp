@@ -1,5 +1,4 @@
 #include "graphs/ui/ParamGraphPage.h"
-#include "ui_common/GuardedCommand.h"
 
 #include <QCheckBox>
 #include <QFrame>
@@ -9,6 +8,8 @@
 #include <cmath>
 
 #include "graphs/core/AxisScale.h"
+#include "graphs/ui/GraphChart.h"
+#include "ui_common/GuardedCommand.h"
 
 namespace vertal::graphs {
 

@@ -8,6 +8,7 @@
 
 #include "graphs/ui/GraphPage.h"
 
+class QCPAbstractPlottable;
 class QCheckBox;
 class QLabel;
 

@@ -1,5 +1,4 @@
 #include "graphs/ui/RelayGraphPage.h"
-#include "ui_common/GuardedCommand.h"
 
 #include <QFrame>
 #include <QHBoxLayout>
@@ -7,6 +6,8 @@
 #include <QScrollBar>
 
 #include "graphs/core/AxisScale.h"
+#include "graphs/ui/GraphChart.h"
+#include "ui_common/GuardedCommand.h"
 
 namespace vertal::graphs {
 
