@@ -20,7 +20,7 @@
 
 namespace vertal::testing {
 
-class CountingPort final : public link::UnitPort {
+class CountingPort final : public link::NoUnitPort {
  public:
   link::DriverStatus Open(std::string_view) override {
     ++opens;

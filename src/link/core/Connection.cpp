@@ -2,19 +2,31 @@
 
 namespace vertal::link {
 
-ConnectionState ConnectUnit(UnitPort& port) {
+ConnectionState ConnectUnit(Link& link) {
   ConnectionState state;
-  state.lastDriverStatus = port.Open(kUnitDescription);
+  state.lastDriverStatus = link.Open();
   if (state.lastDriverStatus != kDriverOk) {
     state.statusText = std::string(kNotConnectedText);
     state.timerOn = true;
     return state;
   }
-  // The version request over the open link belongs to the packet layer; until a port that
-  // talks to a unit exists, an opened port that cannot be asked counts as not answering.
-  state.statusText = std::string(kNoVersionText);
-  state.timerOn = true;
+  UnitPort& port = link.Port();
+  port.Reset();
+  port.Purge();
+  port.SetLatencyTimer(kLatencyTimerMs);
+
+  link.RecordReplyCode(link.RequestVersion());
+  state.lastReplyCode = link.LastReplyCode();
+  state.lastDriverStatus = link.LastDriverStatus();
+  const bool answered = state.lastReplyCode == kReplyOk;
+  state.statusText = std::string(answered ? kConnectedText : kNoVersionText);
+  state.timerOn = !answered;
   return state;
+}
+
+ConnectionState ConnectUnit(UnitPort& port) {
+  Link link(port);
+  return ConnectUnit(link);
 }
 
 }  // namespace vertal::link
