@@ -144,6 +144,10 @@ if [ "${build_ok}" -eq 1 ]; then
   printf '\x03' >"${seeds}/fuzz_open/empty-file"
   printf '\x00\x00\x00\x00\x00\x00\x00\x00\xcb\x00\x00\x84\xff\xff\xff\x7f\x6a\x6d\x00\x84\xff\xff\xff\xff' >"${seeds}/fuzz_open/records"
   printf '\x4a\x73\x00\x83\xff\x7f\x07\xe0\x7f\x84\x83\x12\x09\x08\x03\x80\x84\x82\xc0\xff' >>"${seeds}/fuzz_open/records"
+  # fuzz_transact: an error reply after a write, and a damaged full block with more queued.
+  mkdir -p "${seeds}/fuzz_transact"
+  printf '\x04\x00\x00\x00\x00\x00\x00\x00\x00\x80\x7f\x05\xfb' >"${seeds}/fuzz_transact/error-reply"
+  printf '\x01\x00\x40\x20\x01\x00\x00\x00\x00\x01\x01\x01' >"${seeds}/fuzz_transact/full-block"
 
   mapfile -t targets < <(find build-fuzz/fuzz -maxdepth 1 -type f -name 'fuzz_*' -perm -u+x | sort)
   if [ "${#targets[@]}" -eq 0 ]; then
