@@ -71,11 +71,11 @@ class ScriptedPort : public link::UnitPort {
 
   // The script.
   link::DriverStatus openStatus = link::kDriverOk;
-  std::deque<Bytes> replies;                      // one per write, in order
-  std::deque<link::DriverStatus> writeStatuses;   // per write; success when used up
-  std::deque<link::DriverStatus> readStatuses;    // per read; success when used up
-  std::optional<std::uint32_t> writeCount;        // reported instead of the length written
-  std::optional<std::uint32_t> reportedQueue;     // reported instead of what waits
+  std::deque<Bytes> replies;                     // one per write, in order
+  std::deque<link::DriverStatus> writeStatuses;  // per write; success when used up
+  std::deque<link::DriverStatus> readStatuses;   // per read; success when used up
+  std::optional<std::uint32_t> writeCount;       // reported instead of the length written
+  std::optional<std::uint32_t> reportedQueue;    // reported instead of what waits
 
   // What happened.
   std::vector<std::string> calls;

@@ -37,12 +37,12 @@ void Link::CloseRequest() { Append(static_cast<std::uint8_t>(~runningSum_)); }
 void Link::SetTimeouts(Timeouts timeouts) { port_.SetTimeouts(timeouts.readMs, timeouts.writeMs); }
 
 ReplyCode Link::Transact(std::uint8_t command) {
-  const ReplyCode result = Validate(command);
+  const ReplyCode result = Exchange(command);
   if (result != kReplyOk) port_.Purge();
   return result;
 }
 
-ReplyCode Link::Validate(std::uint8_t command) {
+ReplyCode Link::Exchange(std::uint8_t command) {
   const Transfer written = port_.Write(Request());
   lastDriverStatus_ = written.status;
   bytesWritten_ = written.count;

@@ -100,7 +100,7 @@ class Link {
   std::uint32_t ReceiveQueue() const { return receiveQueue_; }
 
  private:
-  ReplyCode Validate(std::uint8_t command);
+  ReplyCode Exchange(std::uint8_t command);
   ReplyCode FollowUp();
 
   UnitPort& port_;
