@@ -18,6 +18,7 @@
 #include "link/core/SimulatedUnit.h"
 #include "support/DumpBuilder.h"
 #include "support/FakeHost.h"
+#include "support/ScriptedPort.h"
 #include "support/TempDir.h"
 
 namespace vertal::link {
@@ -255,6 +256,30 @@ TEST(ReadRecorder, DialogClosedOnTheFirstReadoutAppendsAZeroTrailer) {
   EXPECT_EQ(Bytes(file.end() - 134, file.end()), Bytes(134, 0));
   // The record goes back as it was read.
   EXPECT_EQ(r.unit.ReceivedIdent(), Source().Slice(kIdentOffset, 104));
+}
+
+TEST(ReadRecorder, LongTermFailureShowsTheBytesReceivedAndTheirSumAndLeavesAnEmptyFile) {
+  testing::ScriptedPort port;
+  // The version reply, no identification reply, then a long-term reply cut after 4 bytes.
+  port.replies = {{0x00, 0x44, 0x07, 0xB4}, {}, {0x80, 0x58, 0x00, 0x90}};
+  Link link(port);
+  ConnectUnit(link);
+  TempDir dir;
+  FakeHost host;
+  host.saveAnswers.push_back(dir.File("read.bin"));
+  FileDialogSetup saveDialog;
+  FakeDialog dialog(true);
+  FakeView view;
+  ReadoutBuffers buffers;
+  const ReadoutResult result = ReadRecorder(link, host, saveDialog, dialog, view, buffers);
+
+  EXPECT_EQ(result.end, ReadoutEnd::LongTermFailed);
+  // 0x80 + 0x58 + 0x90 = 0x168, of which 8 bits are 0x68.
+  EXPECT_EQ(view.log.back(), Text(std::string(kLongTermFailedText) + "32 4 104"));
+  EXPECT_EQ(view.position, 0);
+  EXPECT_EQ(result.statusPanel0, "");
+  EXPECT_FALSE(result.writtenPath);
+  EXPECT_EQ(std::filesystem::file_size(dir.File("read.bin")), 0u);
 }
 
 }  // namespace
