@@ -282,5 +282,44 @@ TEST(ReadRecorder, LongTermFailureShowsTheBytesReceivedAndTheirSumAndLeavesAnEmp
   EXPECT_EQ(std::filesystem::file_size(dir.File("read.bin")), 0u);
 }
 
+TEST(ReadRecorder, FullDiskIsNotReportedAsAWrittenFile) {
+  if (!std::filesystem::exists("/dev/full")) GTEST_SKIP() << "no device that refuses writes";
+  Readout r(nullptr, true);
+  r.host.saveAnswers = {"/dev/full"};
+  const ReadoutResult result = r.Run();
+
+  EXPECT_EQ(result.end, ReadoutEnd::WriteFailed);
+  EXPECT_EQ(result.statusPanel0, "");
+  EXPECT_FALSE(result.writtenPath);
+  EXPECT_EQ(r.view.log.back(), "colour button face");
+}
+
+TEST(ReadRecorder, UnwrittenIdentIsReportedAndTheReadoutGoesOn) {
+  testing::ScriptedPort port;
+  Bytes identReply(108, 0);
+  identReply[0] = 0x80;
+  identReply[1] = 0x56;
+  identReply[2] = 104;
+  CloseRecord(identReply);
+  // The version reply, the identification, then silence.
+  port.replies = {{0x00, 0x44, 0x07, 0xB4}, identReply};
+  Link link(port);
+  ConnectUnit(link);
+  TempDir dir;
+  FakeHost host;
+  host.saveAnswers.push_back(dir.File("read.bin"));
+  FileDialogSetup saveDialog;
+  FakeDialog dialog(false);
+  FakeView view;
+  ReadoutBuffers buffers;
+  const ReadoutResult result = ReadRecorder(link, host, saveDialog, dialog, view, buffers);
+
+  const std::string text = " Идентификация крана не записана, ошибка  32 108  108";
+  EXPECT_EQ(host.messages, (std::vector<Message>{{MessageKind::Plain, text}}));
+  EXPECT_EQ(view.log[3], "colour button face");
+  EXPECT_EQ(view.log[4], Text(text));
+  EXPECT_EQ(result.end, ReadoutEnd::LongTermFailed);
+}
+
 }  // namespace
 }  // namespace vertal::link

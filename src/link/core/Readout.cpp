@@ -106,6 +106,14 @@ ReadoutResult Stopped(ReadoutEnd end) {
   return result;
 }
 
+// The disk did not take the file whole: the bar shows a failed step, and the file is not
+// offered for opening.
+ReadoutResult WriteFailed(ReadoutView& view) {
+  view.SetStatusColour(StatusColour::ButtonFace);
+  view.SetProgressPosition(0);
+  return Stopped(ReadoutEnd::WriteFailed);
+}
+
 }  // namespace
 
 ReadoutResult ReadRecorder(Link& link, Host& host, FileDialogSetup& saveDialog,
@@ -180,7 +188,7 @@ ReadoutResult ReadRecorder(Link& link, Host& host, FileDialogSetup& saveDialog,
   }
   view.SetStatusText(kLongTermReadingText);
   view.SetStatusColour(StatusColour::Red);
-  if (!Append(file, buffer)) return Stopped(ReadoutEnd::WriteFailed);
+  if (!Append(file, buffer)) return WriteFailed(view);
   view.SetStatusText(kLongTermDoneText);
   view.SetProgressPosition(0);
   view.SetStatusText(kPagesReadingText);
@@ -195,7 +203,7 @@ ReadoutResult ReadRecorder(Link& link, Host& host, FileDialogSetup& saveDialog,
       return Stopped(ReadoutEnd::PageFailed);
     }
     view.SetStatusColour(StatusColour::Yellow);
-    if (!Append(file, std::span(buffer).first(kPageLength))) return Stopped(ReadoutEnd::WriteFailed);
+    if (!Append(file, std::span(buffer).first(kPageLength))) return WriteFailed(view);
     view.SetProgressPosition(++position);
     view.Repaint();
   }
@@ -204,8 +212,7 @@ ReadoutResult ReadRecorder(Link& link, Host& host, FileDialogSetup& saveDialog,
   view.SetProgressPosition(0);
   Append(file, buffers.trailer);
   file.close();
-  // A file the disk did not take whole is not offered for opening.
-  if (!file) return Stopped(ReadoutEnd::WriteFailed);
+  if (!file) return WriteFailed(view);
 
   ReadoutResult result;
   result.end = ReadoutEnd::Done;
