@@ -27,7 +27,9 @@ std::string OneLine(std::string text) {
   return text;
 }
 
-std::string Range(std::int64_t last) { return "0 .. " + std::to_string(last); }
+std::string Range(std::int64_t last) {
+  return "0 .. " + std::to_string(last);
+}
 
 class CommandTable {
  public:
@@ -166,11 +168,11 @@ void AddCommands(CommandTable& table) {
   AddDateOptions(kdsSearchCommand, kdsSearch->typed.from, kdsSearch->typed.to);
 
   auto graph = std::make_shared<GraphOptions>();
-  CLI::App* graphCommand = table.Add(
-      "graph",
-      "The points of one window of 2,048 frames of a graph after opening FILE. Prints "
-      "{\"position\", \"axis\", \"title\", \"series\", \"messages\"}.",
-      [graph] { return RunGraph(*graph); });
+  CLI::App* graphCommand =
+      table.Add("graph",
+                "The points of one window of 2,048 frames of a graph after opening FILE. Prints "
+                "{\"position\", \"axis\", \"title\", \"series\", \"messages\"}.",
+                [graph] { return RunGraph(*graph); });
   graphCommand->add_option("FILE", graph->file, kFileHelp)->required();
   graphCommand
       ->add_option("--kind", graph->kind, "param (parameters) or relay (coordinate protection)")
@@ -181,6 +183,31 @@ void AddCommands(CommandTable& table) {
                    "first frame of the window; clamped to " + Range(graphs::kMaxPosition) +
                        " like the scroll bar")
       ->required();
+
+  auto read = std::make_shared<ReadOptions>();
+  CLI::App* readCommand = table.Add(
+      "read",
+      "The Read command against a simulated processing unit that answers from the dump "
+      "SRC.bin; the save dialog answers OUT.bin and the operator dialog is closed with "
+      "\"Запись\" unless --operator-cancel. Prints {\"status\", \"colours\", \"messages\", "
+      "\"panel0\", \"unit_ident\", \"size\"}.",
+      [read] { return RunRead(*read); });
+  readCommand->add_option("OUT", read->out, "the dump file to write (.bin)")->required();
+  readCommand->add_option("--simulate", read->simulate, "the dump the simulated unit answers from")
+      ->required();
+  readCommand->add_option("--fault", read->fault,
+                          "no-unit, silent-ident, silent-from-page:K, corrupt-page:K or "
+                          "error-page:K:C");
+  readCommand->add_option("--date", read->date, std::string(kDateHelp) + "; default today");
+  readCommand->add_option("--name", read->name, "who read the information");
+  readCommand->add_option("--org", read->org, "the reader's organisation");
+  readCommand->add_option("--cert", read->cert, "the certificate number (10 characters stored)");
+  readCommand->add_option("--commissioning", read->commissioning,
+                          "the commissioning organisation, written into the unit's crane record");
+  readCommand->add_option("--owner", read->owner, "the crane's owner");
+  readCommand->add_flag("--operator-cancel", read->operatorCancel,
+                        "close the operator dialog without \"Запись\"");
+  readCommand->add_flag("--overwrite", read->overwrite, "OUT may be replaced");
 }
 
 int Run(int argc, const char* const* argv, std::ostream& out, std::ostream& err) {

@@ -3,6 +3,7 @@
 // command line (CommandLine.cpp) binds the options and runs the chosen command.
 
 #include <cstdint>
+#include <optional>
 #include <string>
 
 #include "cli/CliSupport.h"
@@ -43,6 +44,20 @@ struct GraphOptions {
   std::int64_t at = 0;
 };
 
+struct ReadOptions {
+  std::string out;       // the file the save dialog answers with
+  std::string simulate;  // the dump the simulated unit answers from
+  std::string fault;     // empty for a unit that behaves
+  std::string date;      // dd.mm.yy; empty for today
+  std::optional<std::string> name;
+  std::optional<std::string> org;
+  std::optional<std::string> cert;
+  std::optional<std::string> commissioning;
+  std::optional<std::string> owner;
+  bool operatorCancel = false;
+  bool overwrite = false;
+};
+
 CommandResult RunCheck(const std::string& file);
 CommandResult RunInfo(const std::string& file);
 CommandResult RunFrames(const TableOptions& options);
@@ -54,6 +69,7 @@ CommandResult RunKds(const TableOptions& options);
 CommandResult RunOverloadSearch(const OverloadSearchOptions& options);
 CommandResult RunKdsSearch(const KdsSearchOptions& options);
 CommandResult RunGraph(const GraphOptions& options);
+CommandResult RunRead(const ReadOptions& options);
 
 // Parses the command line, runs the chosen command and writes its document and errors.
 // Returns the exit status.

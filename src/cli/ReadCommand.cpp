@@ -1,0 +1,161 @@
+// The read command: the window's Read command against a processing unit played from a dump
+// file, with the save dialog and the operator dialog answered from the command line.
+
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <string>
+#include <string_view>
+#include <system_error>
+#include <vector>
+
+#include "cli/Commands.h"
+#include "dump/core/RecordAccess.h"
+#include "link/core/Connection.h"
+#include "link/core/Link.h"
+#include "link/core/OperatorEntry.h"
+#include "link/core/Readout.h"
+#include "link/core/SimulatedUnit.h"
+
+namespace vertal::cli {
+namespace {
+
+// Collects the message boxes and answers the save dialog with a fixed name.
+class ReadHost : public CollectingHost {
+ public:
+  explicit ReadHost(std::string saveAs) : saveAs_(std::move(saveAs)) {}
+  std::optional<std::string> ChooseSaveFile(const FileDialogSetup&) override { return saveAs_; }
+
+ private:
+  std::string saveAs_;
+};
+
+const char* ColourText(link::StatusColour colour) {
+  switch (colour) {
+    case link::StatusColour::Silver:
+      return "#C0C0C0";
+    case link::StatusColour::ButtonFace:
+      return "buttonface";
+    case link::StatusColour::Red:
+      return "#FF0000";
+    case link::StatusColour::Yellow:
+      return "#FFFF00";
+  }
+  return "buttonface";
+}
+
+// Every text of status panel 1 in order; the colours with consecutive repeats once.
+class RecordingView : public link::ReadoutView {
+ public:
+  void SetStatusText(std::string_view text) override { texts.emplace_back(text); }
+  void SetStatusColour(link::StatusColour colour) override {
+    const std::string text = ColourText(colour);
+    if (colours.empty() || colours.back() != text) colours.push_back(text);
+  }
+  void SetProgressMaximum(int) override {}
+  void SetProgressPosition(int) override {}
+  void Repaint() override {}
+
+  std::vector<std::string> texts;
+  std::vector<std::string> colours;
+};
+
+bool TwoDigits(std::string_view text) {
+  return text.size() == 2 && text[0] >= '0' && text[0] <= '9' && text[1] >= '0' && text[1] <= '9';
+}
+
+// dd.mm.yy split into the dialog's three date fields; false when the text is not of that form.
+bool SplitDate(const std::string& text, link::OperatorFields& fields) {
+  if (text.size() != 8 || text[2] != '.' || text[5] != '.') return false;
+  const std::string_view all(text);
+  if (!TwoDigits(all.substr(0, 2)) || !TwoDigits(all.substr(3, 2)) || !TwoDigits(all.substr(6, 2)))
+    return false;
+  fields.day = text.substr(0, 2);
+  fields.month = text.substr(3, 2);
+  fields.year = text.substr(6, 2);
+  return true;
+}
+
+bool Readable(const std::string& path) {
+  std::error_code ec;
+  if (!std::filesystem::is_regular_file(path, ec)) return false;
+  std::ifstream in(path, std::ios::binary);
+  return in.good();
+}
+
+Json Hex(const std::vector<std::uint8_t>& bytes) {
+  static constexpr char kDigits[] = "0123456789abcdef";
+  std::string text;
+  for (const std::uint8_t b : bytes) {
+    text += kDigits[b >> 4];
+    text += kDigits[b & 0x0F];
+  }
+  return text;
+}
+
+Json FileSize(const std::string& path) {
+  std::error_code ec;
+  const auto size = std::filesystem::file_size(path, ec);
+  if (ec) return nullptr;
+  return size;
+}
+
+}  // namespace
+
+CommandResult RunRead(const ReadOptions& options) {
+  const auto fault = link::ParseFault(options.fault);
+  if (!options.fault.empty() && !fault)
+    return BadUsage("--fault: not a fault the simulated unit knows: " + options.fault);
+  link::OperatorFields fields = link::DefaultOperatorFields();
+  if (!options.date.empty() && !SplitDate(options.date, fields))
+    return BadUsage("--date: not a date typed as dd.mm.yy: " + options.date);
+  std::error_code ec;
+  if (!options.overwrite && std::filesystem::exists(options.out, ec))
+    return BadUsage(options.out + " exists; give --overwrite to replace it");
+
+  fields.name = options.name.value_or(fields.name);
+  fields.organisation = options.org.value_or(fields.organisation);
+  fields.certificate = options.cert.value_or(fields.certificate);
+  fields.commissioning = options.commissioning.value_or(fields.commissioning);
+  fields.owner = options.owner.value_or(fields.owner);
+
+  Json document = Json::object();
+  if (!Readable(options.simulate)) {
+    document["status"] = Json::array();
+    document["colours"] = Json::array();
+    document["messages"] = Json::array({std::string(dump::kOpenFailedText)});
+    document["panel0"] = "";
+    document["unit_ident"] = nullptr;
+    document["size"] = FileSize(options.out);
+    CommandResult result;
+    result.document = std::move(document);
+    result.status = ExitStatus::CannotOpen;
+    result.error = std::string(dump::kOpenFailedText);
+    return result;
+  }
+
+  link::SimulatedUnit unit(options.simulate, fault.value_or(link::Fault{}));
+  link::Link link{unit};
+  link::ConnectUnit(link);  // as the window does at start-up
+  ReadHost host(options.out);
+  FileDialogSetup saveDialog;
+  link::FieldsOperatorDialog dialog(fields, !options.operatorCancel);
+  RecordingView view;
+  link::ReadoutBuffers buffers;
+  const link::ReadoutResult outcome =
+      link::ReadRecorder(link, host, saveDialog, dialog, view, buffers);
+
+  document["status"] = view.texts;
+  document["colours"] = view.colours;
+  Json messages = Json::array();
+  for (const Message& m : host.Messages()) messages.push_back(m.text);
+  document["messages"] = std::move(messages);
+  document["panel0"] = outcome.statusPanel0.value_or("");
+  document["unit_ident"] = unit.ReceivedIdent() ? Hex(*unit.ReceivedIdent()) : Json(nullptr);
+  document["size"] = FileSize(options.out);
+  CommandResult result;
+  result.document = std::move(document);
+  return result;
+}
+
+}  // namespace vertal::cli
