@@ -10,6 +10,7 @@
 #include "cli/Commands.h"
 #include "frames/core/FrameTable.h"
 #include "graphs/core/GraphWindow.h"
+#include "link/core/OperatorEntry.h"
 
 namespace vertal::cli {
 namespace {
@@ -199,12 +200,22 @@ void AddCommands(CommandTable& table) {
                           "no-unit, silent-ident, silent-from-page:K, corrupt-page:K or "
                           "error-page:K:C");
   readCommand->add_option("--date", read->date, std::string(kDateHelp) + "; default today");
-  readCommand->add_option("--name", read->name, "who read the information");
-  readCommand->add_option("--org", read->org, "the reader's organisation");
-  readCommand->add_option("--cert", read->cert, "the certificate number (10 characters stored)");
-  readCommand->add_option("--commissioning", read->commissioning,
-                          "the commissioning organisation, written into the unit's crane record");
-  readCommand->add_option("--owner", read->owner, "the crane's owner");
+  readCommand->add_option(
+      "--name", read->name,
+      std::string("who read the information; default ") + link::kDefaultOperatorName);
+  readCommand->add_option(
+      "--org", read->org,
+      std::string("the reader's organisation; default ") + link::kDefaultOperatorOrg);
+  readCommand->add_option("--cert", read->cert,
+                          std::string("the certificate number, 10 characters stored; default ") +
+                              link::kDefaultCertificate);
+  readCommand->add_option(
+      "--commissioning", read->commissioning,
+      std::string(
+          "the commissioning organisation, written into the unit's crane record; default ") +
+          link::kFillInText);
+  readCommand->add_option("--owner", read->owner,
+                          std::string("the crane's owner; default ") + link::kFillInText);
   readCommand->add_flag("--operator-cancel", read->operatorCancel,
                         "close the operator dialog without \"Запись\"");
   readCommand->add_flag("--overwrite", read->overwrite, "OUT may be replaced");
