@@ -12,6 +12,10 @@ using DriverStatus = std::uint32_t;
 inline constexpr DriverStatus kDriverOk = 0;
 inline constexpr DriverStatus kDriverInvalidHandle = 1;
 inline constexpr DriverStatus kDriverDeviceNotFound = 2;
+// A unit that was found but could not be opened (busy, or no access rights).
+inline constexpr DriverStatus kDriverDeviceNotOpened = 3;
+// A transfer or a setting that the open unit refused or did not complete.
+inline constexpr DriverStatus kDriverIoError = 4;
 
 // The result of a write or a read: the driver's status and the bytes it moved.
 struct Transfer {
