@@ -23,6 +23,7 @@
 #include "app/ui/ToolPanel.h"
 #include "dump/core/DumpLayout.h"
 #include "frames/core/PeriodScan.h"
+#include "link/ui/OperatorDialog.h"
 #include "ui_common/GuardedCommand.h"
 #include "ui_common/ShownPass.h"
 #include "ui_common/UiText.h"
@@ -60,12 +61,61 @@ FileDialogSetup MakeSaveDialog() {
   return setup;
 }
 
+constexpr QRgb kSilver = 0xC0C0C0;
+constexpr QRgb kRed = 0xFF0000;
+constexpr QRgb kYellow = 0xFFFF00;
+
+// What a readout shows goes to the status bar and the progress bar of the window.
+class StatusBarView final : public link::ReadoutView {
+ public:
+  explicit StatusBarView(MainWindow& window) : window_(window) {}
+  void SetStatusText(std::string_view text) override {
+    window_.SetStatusText(MainWindow::kStatusPanel, ToQString(text));
+  }
+  void SetStatusColour(link::StatusColour colour) override {
+    switch (colour) {
+      case link::StatusColour::Silver:
+        window_.SetStatusColor(QColor(kSilver));
+        return;
+      case link::StatusColour::Red:
+        window_.SetStatusColor(QColor(kRed));
+        return;
+      case link::StatusColour::Yellow:
+        window_.SetStatusColor(QColor(kYellow));
+        return;
+      case link::StatusColour::ButtonFace:
+        window_.SetStatusColor(window_.ButtonFaceColor());
+        return;
+    }
+  }
+  void SetProgressMaximum(int maximum) override { window_.SetProgressMaximum(maximum); }
+  void SetProgressPosition(int position) override { window_.SetProgress(position); }
+  void Repaint() override { window_.host().RepaintNow(); }
+
+ private:
+  MainWindow& window_;
+};
+
+// The window's operator dialog, as the readout asks for it.
+class HookedOperatorDialog final : public link::OperatorDialog {
+ public:
+  explicit HookedOperatorDialog(
+      const std::function<bool(link::CraneIdentBuffer&, link::TrailerBuffer&)>& run)
+      : run_(run) {}
+  bool Run(link::CraneIdentBuffer& craneIdent, link::TrailerBuffer& trailer) override {
+    return run_(craneIdent, trailer);
+  }
+
+ private:
+  const std::function<bool(link::CraneIdentBuffer&, link::TrailerBuffer&)>& run_;
+};
+
 }  // namespace
 
 MainWindow::MainWindow(Host& host, link::UnitPort& port, QWidget* parent)
     : QMainWindow(parent),
       host_(host),
-      port_(port),
+      link_(port),
       openDialog_(MakeOpenDialog()),
       saveDialog_(MakeSaveDialog()) {
   setObjectName(QStringLiteral("Form_Main"));
@@ -122,6 +172,11 @@ MainWindow::MainWindow(Host& host, link::UnitPort& port, QWidget* parent)
   showAboutBox = [this] {
     AboutBox box(this);
     box.exec();
+  };
+  // Created anew for each readout, so every readout starts from the dialog's opening texts.
+  runOperatorDialog = [this](link::CraneIdentBuffer& craneIdent, link::TrailerBuffer& trailer) {
+    link::OperatorDialogWindow dialog(this);
+    return dialog.Run(craneIdent, trailer);
   };
 
   ConnectCommands();
@@ -187,17 +242,21 @@ void MainWindow::SetProgressMaximum(int maximum) {
 
 void MainWindow::FormCreate() {
   pages_->SelectServicePage();
-  ApplyConnection(link::ConnectUnit(port_));
+  ApplyConnection(link::ConnectUnit(link_), false);
   pages_->FillKdsParameterList();
 }
 
 void MainWindow::Timer1Timer() {
-  ApplyConnection(link::ConnectUnit(port_));
+  if (reading_) return;
+  ApplyConnection(link::ConnectUnit(link_), true);
 }
 
-void MainWindow::ApplyConnection(const link::ConnectionState& state) {
+void MainWindow::ApplyConnection(const link::ConnectionState& state, bool keepSameText) {
+  const bool same = state.statusText == linkState_.statusText && state.timerOn == linkState_.timerOn &&
+                    state.lastDriverStatus == linkState_.lastDriverStatus &&
+                    state.lastReplyCode == linkState_.lastReplyCode;
   linkState_ = state;
-  SetStatusText(kStatusPanel, ToQString(state.statusText));
+  if (!(keepSameText && same)) SetStatusText(kStatusPanel, ToQString(state.statusText));
   SwitchTimer(state.timerOn);
 }
 
@@ -237,18 +296,33 @@ void MainWindow::N_RECClick() {
 
 void MainWindow::ReadCommand(bool resetFirst) {
   if (resetFirst) ResetView();
-  ReadRecorder();
+  // A readout that found no unit leaves the current file current; it is not read again.
+  if (!ReadRecorder()) return;
   if (!StatusText(kPathPanel).isEmpty()) OpenDumpFile();
 }
 
-void MainWindow::ReadRecorder() {
-  if (linkState_.lastDriverStatus != link::kDriverOk) {
-    SetStatusText(kStatusPanel, ToQString(link::kNotConnectedText));
-    SetStatusText(kPathPanel, QString());
-    SwitchTimer(true);
-    return;
-  }
-  // The readout of a connected unit runs here once the link speaks the unit's protocol.
+bool MainWindow::ReadRecorder() {
+  // The reconnection step is held off while the readout runs: its dialogs and message boxes
+  // handle events, and a reconnection would reopen the unit in the middle of the readout.
+  struct TimerHold {
+    MainWindow& window;
+    bool on;
+    ~TimerHold() {
+      window.reading_ = false;
+      window.SwitchTimer(on);
+    }
+  } hold{*this, Timer1->isActive()};
+  Timer1->stop();
+  reading_ = true;
+
+  StatusBarView view(*this);
+  HookedOperatorDialog dialog(runOperatorDialog);
+  const link::ReadoutResult result =
+      link::ReadRecorder(link_, host_, saveDialog_, dialog, view, buffers_);
+  hold.on = hold.on || result.timerOn;
+  if (!result.statusPanel0) return false;
+  SetStatusText(kPathPanel, ToQString(*result.statusPanel0));
+  return true;
 }
 
 void MainWindow::SpeedButton_EXITClick() {
