@@ -34,11 +34,14 @@ class RepaintRecordingHost : public FakeHost {
  public:
   void RepaintNow() override {
     FakeHost::RepaintNow();
-    if (window && (texts.isEmpty() || texts.back() != window->StatusText(1)))
-      texts << window->StatusText(1);
+    if (!window) return;
+    if (texts.isEmpty() || texts.back() != window->StatusText(1)) texts << window->StatusText(1);
+    const QString colour = window->StatusColor().name().toUpper();
+    if (colours.isEmpty() || colours.back() != colour) colours << colour;
   }
   vertal::app::MainWindow* window = nullptr;
   QStringList texts;
+  QStringList colours;
 };
 
 // A window whose port is a unit played from `dump`, with the operator dialog answered at once.
@@ -94,6 +97,9 @@ class ReadCommandTest : public QObject {
                                Text(vertal::link::kIdentWrittenText),
                                Text(vertal::link::kPagesReadingText)};
     QCOMPARE(f.host.texts.mid(0, 3), steps);
+    const QStringList colours = {QStringLiteral("#C0C0C0"), QStringLiteral("#FF0000"),
+                                 QStringLiteral("#FFFF00")};
+    QCOMPARE(f.host.colours.mid(0, 3), colours);
     QCOMPARE(f.form->StatusText(1), Text(vertal::frames::kScanDoneText));
     // The new file is open: its long-term records fill the pages.
     QVERIFY(!FindIn<QLineEdit>(f.form.get(), "Edit_N_10")->text().isEmpty());

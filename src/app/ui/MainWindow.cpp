@@ -14,6 +14,8 @@
 #include <QTimer>
 #include <QToolButton>
 #include <QVBoxLayout>
+#include <chrono>
+#include <optional>
 
 #include "app/core/OpenDump.h"
 #include "app/ui/AboutBox.h"
@@ -61,39 +63,58 @@ FileDialogSetup MakeSaveDialog() {
   return setup;
 }
 
+constexpr std::chrono::milliseconds kReadoutRepaintInterval{33};
 constexpr QRgb kSilver = 0xC0C0C0;
 constexpr QRgb kRed = 0xFF0000;
 constexpr QRgb kYellow = 0xFFFF00;
 
-// What a readout shows goes to the status bar and the progress bar of the window.
+// What a readout shows goes to the status bar and the progress bar of the window. A repaint of
+// the whole window costs more than reading a page, so between status changes the window is
+// repainted at most about thirty times a second; a new status is always shown at once.
 class StatusBarView final : public link::ReadoutView {
  public:
   explicit StatusBarView(MainWindow& window) : window_(window) {}
   void SetStatusText(std::string_view text) override {
     window_.SetStatusText(MainWindow::kStatusPanel, ToQString(text));
+    changed_ = true;
   }
   void SetStatusColour(link::StatusColour colour) override {
-    switch (colour) {
-      case link::StatusColour::Silver:
-        window_.SetStatusColor(QColor(kSilver));
-        return;
-      case link::StatusColour::Red:
-        window_.SetStatusColor(QColor(kRed));
-        return;
-      case link::StatusColour::Yellow:
-        window_.SetStatusColor(QColor(kYellow));
-        return;
-      case link::StatusColour::ButtonFace:
-        window_.SetStatusColor(window_.ButtonFaceColor());
-        return;
-    }
+    const QColor color = Color(colour);
+    // The pages repeat their colour at every page.
+    if (color == window_.StatusColor()) return;
+    window_.SetStatusColor(color);
+    changed_ = true;
   }
   void SetProgressMaximum(int maximum) override { window_.SetProgressMaximum(maximum); }
   void SetProgressPosition(int position) override { window_.SetProgress(position); }
-  void Repaint() override { window_.host().RepaintNow(); }
+  void Repaint() override {
+    const Clock::time_point now = Clock::now();
+    if (!changed_ && lastRepaint_ && now - *lastRepaint_ < kReadoutRepaintInterval) return;
+    window_.host().RepaintNow();
+    changed_ = false;
+    lastRepaint_ = Clock::now();
+  }
 
  private:
+  using Clock = std::chrono::steady_clock;
+
+  QColor Color(link::StatusColour colour) const {
+    switch (colour) {
+      case link::StatusColour::Silver:
+        return QColor(kSilver);
+      case link::StatusColour::Red:
+        return QColor(kRed);
+      case link::StatusColour::Yellow:
+        return QColor(kYellow);
+      case link::StatusColour::ButtonFace:
+        break;
+    }
+    return window_.ButtonFaceColor();
+  }
+
   MainWindow& window_;
+  bool changed_ = false;
+  std::optional<Clock::time_point> lastRepaint_;
 };
 
 // The window's operator dialog, as the readout asks for it.
