@@ -273,7 +273,8 @@ void MainWindow::Timer1Timer() {
 }
 
 void MainWindow::ApplyConnection(const link::ConnectionState& state, bool keepSameText) {
-  const bool same = state.statusText == linkState_.statusText && state.timerOn == linkState_.timerOn &&
+  const bool same = state.statusText == linkState_.statusText &&
+                    state.timerOn == linkState_.timerOn &&
                     state.lastDriverStatus == linkState_.lastDriverStatus &&
                     state.lastReplyCode == linkState_.lastReplyCode;
   linkState_ = state;

@@ -23,8 +23,9 @@
 namespace {
 
 constexpr std::string_view kSimulateOption = "--simulate-unit";
-constexpr const char* kUsage = "usage: vertal-analyzer [FILE]\n"
-                               "       vertal-analyzer --simulate-unit DUMP [FILE]\n";
+constexpr const char* kUsage =
+    "usage: vertal-analyzer [FILE]\n"
+    "       vertal-analyzer --simulate-unit DUMP [FILE]\n";
 
 }  // namespace
 
