@@ -84,6 +84,20 @@ class OperatorDialogTest : public QObject {
     QVERIFY(ident == expectedIdent);
   }
 
+  void tabMovesThroughTheFieldsInItsOrder() {
+    OperatorDialogWindow dialog;
+    const QStringList expected = {"Edit_Org",      "Edit_NUd",      "Edit_Name",
+                                  "Edit_DataSch",  "BitBtn1",       "Edit_PyckOrg",
+                                  "Edit_VladKran", "Edit_MonthSch", "Edit_EarSch"};
+    QStringList order;
+    QWidget* w = Field(dialog, "Edit_Org");
+    do {
+      if ((w->focusPolicy() & Qt::TabFocus) != 0) order << w->objectName();
+      w = w->nextInFocusChain();
+    } while (w != Field(dialog, "Edit_Org") && order.size() < 20);
+    QCOMPARE(order, expected);
+  }
+
   void closingByTheFrameStoresNothing() {
     OperatorDialogWindow dialog;
     CraneIdentBuffer ident{};
