@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds the window program and the demo dump writer into build-run/
 # (tests and benchmarks are left out; test.sh builds them in build/), writes a demo dump and
-# opens it in the window.
+# opens it in the window. With --simulate-unit, a unit played from the demo dump stands in for
+# the USB unit, so that the Read commands work without the hardware.
 set -euo pipefail
 cd "$(dirname "${BASH_SOURCE[0]}")/.."
 root=$(pwd)
@@ -19,5 +20,8 @@ build-run/tools/vertal-demo-dump build-run/demo.bin
 if [ -z "${DISPLAY:-}" ] && [ -z "${WAYLAND_DISPLAY:-}" ] && [ -z "${QT_QPA_PLATFORM:-}" ]; then
   echo "run: no display found (DISPLAY is not set); the window needs one," \
        "for example: xvfb-run -a bash scripts/run.sh" >&2
+fi
+if [ "${1:-}" = "--simulate-unit" ]; then
+  exec build-run/src/app/vertal-analyzer --simulate-unit build-run/demo.bin build-run/demo.bin
 fi
 exec build-run/src/app/vertal-analyzer build-run/demo.bin

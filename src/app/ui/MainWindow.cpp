@@ -14,6 +14,8 @@
 #include <QTimer>
 #include <QToolButton>
 #include <QVBoxLayout>
+#include <chrono>
+#include <optional>
 
 #include "app/core/OpenDump.h"
 #include "app/ui/AboutBox.h"
@@ -23,6 +25,7 @@
 #include "app/ui/ToolPanel.h"
 #include "dump/core/DumpLayout.h"
 #include "frames/core/PeriodScan.h"
+#include "link/ui/OperatorDialog.h"
 #include "ui_common/GuardedCommand.h"
 #include "ui_common/ShownPass.h"
 #include "ui_common/UiText.h"
@@ -60,12 +63,80 @@ FileDialogSetup MakeSaveDialog() {
   return setup;
 }
 
+constexpr std::chrono::milliseconds kReadoutRepaintInterval{33};
+constexpr QRgb kSilver = 0xC0C0C0;
+constexpr QRgb kRed = 0xFF0000;
+constexpr QRgb kYellow = 0xFFFF00;
+
+// What a readout shows goes to the status bar and the progress bar of the window. A repaint of
+// the whole window costs more than reading a page, so between status changes the window is
+// repainted at most about thirty times a second; a new status is always shown at once.
+class StatusBarView final : public link::ReadoutView {
+ public:
+  explicit StatusBarView(MainWindow& window) : window_(window) {}
+  void SetStatusText(std::string_view text) override {
+    window_.SetStatusText(MainWindow::kStatusPanel, ToQString(text));
+    changed_ = true;
+  }
+  void SetStatusColour(link::StatusColour colour) override {
+    const QColor color = Color(colour);
+    // The pages repeat their colour at every page.
+    if (color == window_.StatusColor()) return;
+    window_.SetStatusColor(color);
+    changed_ = true;
+  }
+  void SetProgressMaximum(int maximum) override { window_.SetProgressMaximum(maximum); }
+  void SetProgressPosition(int position) override { window_.SetProgress(position); }
+  void Repaint() override {
+    const Clock::time_point now = Clock::now();
+    if (!changed_ && lastRepaint_ && now - *lastRepaint_ < kReadoutRepaintInterval) return;
+    window_.host().RepaintNow();
+    changed_ = false;
+    lastRepaint_ = Clock::now();
+  }
+
+ private:
+  using Clock = std::chrono::steady_clock;
+
+  QColor Color(link::StatusColour colour) const {
+    switch (colour) {
+      case link::StatusColour::Silver:
+        return QColor(kSilver);
+      case link::StatusColour::Red:
+        return QColor(kRed);
+      case link::StatusColour::Yellow:
+        return QColor(kYellow);
+      case link::StatusColour::ButtonFace:
+        break;
+    }
+    return window_.ButtonFaceColor();
+  }
+
+  MainWindow& window_;
+  bool changed_ = false;
+  std::optional<Clock::time_point> lastRepaint_;
+};
+
+// The window's operator dialog, as the readout asks for it.
+class HookedOperatorDialog final : public link::OperatorDialog {
+ public:
+  explicit HookedOperatorDialog(
+      const std::function<bool(link::CraneIdentBuffer&, link::TrailerBuffer&)>& run)
+      : run_(run) {}
+  bool Run(link::CraneIdentBuffer& craneIdent, link::TrailerBuffer& trailer) override {
+    return run_(craneIdent, trailer);
+  }
+
+ private:
+  const std::function<bool(link::CraneIdentBuffer&, link::TrailerBuffer&)>& run_;
+};
+
 }  // namespace
 
 MainWindow::MainWindow(Host& host, link::UnitPort& port, QWidget* parent)
     : QMainWindow(parent),
       host_(host),
-      port_(port),
+      link_(port),
       openDialog_(MakeOpenDialog()),
       saveDialog_(MakeSaveDialog()) {
   setObjectName(QStringLiteral("Form_Main"));
@@ -122,6 +193,11 @@ MainWindow::MainWindow(Host& host, link::UnitPort& port, QWidget* parent)
   showAboutBox = [this] {
     AboutBox box(this);
     box.exec();
+  };
+  // Created anew for each readout, so every readout starts from the dialog's opening texts.
+  runOperatorDialog = [this](link::CraneIdentBuffer& craneIdent, link::TrailerBuffer& trailer) {
+    link::OperatorDialogWindow dialog(this);
+    return dialog.Run(craneIdent, trailer);
   };
 
   ConnectCommands();
@@ -187,17 +263,22 @@ void MainWindow::SetProgressMaximum(int maximum) {
 
 void MainWindow::FormCreate() {
   pages_->SelectServicePage();
-  ApplyConnection(link::ConnectUnit(port_));
+  ApplyConnection(link::ConnectUnit(link_), false);
   pages_->FillKdsParameterList();
 }
 
 void MainWindow::Timer1Timer() {
-  ApplyConnection(link::ConnectUnit(port_));
+  if (reading_) return;
+  ApplyConnection(link::ConnectUnit(link_), true);
 }
 
-void MainWindow::ApplyConnection(const link::ConnectionState& state) {
+void MainWindow::ApplyConnection(const link::ConnectionState& state, bool keepSameText) {
+  const bool same = state.statusText == linkState_.statusText &&
+                    state.timerOn == linkState_.timerOn &&
+                    state.lastDriverStatus == linkState_.lastDriverStatus &&
+                    state.lastReplyCode == linkState_.lastReplyCode;
   linkState_ = state;
-  SetStatusText(kStatusPanel, ToQString(state.statusText));
+  if (!(keepSameText && same)) SetStatusText(kStatusPanel, ToQString(state.statusText));
   SwitchTimer(state.timerOn);
 }
 
@@ -237,18 +318,33 @@ void MainWindow::N_RECClick() {
 
 void MainWindow::ReadCommand(bool resetFirst) {
   if (resetFirst) ResetView();
-  ReadRecorder();
+  // A readout that found no unit leaves the current file current; it is not read again.
+  if (!ReadRecorder()) return;
   if (!StatusText(kPathPanel).isEmpty()) OpenDumpFile();
 }
 
-void MainWindow::ReadRecorder() {
-  if (linkState_.lastDriverStatus != link::kDriverOk) {
-    SetStatusText(kStatusPanel, ToQString(link::kNotConnectedText));
-    SetStatusText(kPathPanel, QString());
-    SwitchTimer(true);
-    return;
-  }
-  // The readout of a connected unit runs here once the link speaks the unit's protocol.
+bool MainWindow::ReadRecorder() {
+  // The reconnection step is held off while the readout runs: its dialogs and message boxes
+  // handle events, and a reconnection would reopen the unit in the middle of the readout.
+  struct TimerHold {
+    MainWindow& window;
+    bool on;
+    ~TimerHold() {
+      window.reading_ = false;
+      window.SwitchTimer(on);
+    }
+  } hold{*this, Timer1->isActive()};
+  Timer1->stop();
+  reading_ = true;
+
+  StatusBarView view(*this);
+  HookedOperatorDialog dialog(runOperatorDialog);
+  const link::ReadoutResult result =
+      link::ReadRecorder(link_, host_, saveDialog_, dialog, view, buffers_);
+  hold.on = hold.on || result.timerOn;
+  if (!result.statusPanel0) return false;
+  SetStatusText(kPathPanel, ToQString(*result.statusPanel0));
+  return true;
 }
 
 void MainWindow::SpeedButton_EXITClick() {

@@ -11,6 +11,8 @@
 
 #include "common/core/Host.h"
 #include "link/core/Connection.h"
+#include "link/core/Link.h"
+#include "link/core/Readout.h"
 #include "link/core/UnitPort.h"
 #include "ui_common/PageWindow.h"
 
@@ -55,6 +57,9 @@ class MainWindow : public QMainWindow, public ui::PageWindow {
 
   // Shows the about box modally; tests replace it so that nothing blocks.
   std::function<void()> showAboutBox;
+  // Shows the operator's dialog of a readout modally (see link::OperatorDialog); tests replace
+  // it so that nothing blocks.
+  std::function<bool(link::CraneIdentBuffer&, link::TrailerBuffer&)> runOperatorDialog;
 
   // --- Handlers ---
   void FormCreate();
@@ -75,21 +80,25 @@ class MainWindow : public QMainWindow, public ui::PageWindow {
   // Empties every view before a readout.
   void ResetView();
   // Reads the recorder of the attached unit into a new dump file; leaves its path in status
-  // panel 0 on success.
-  void ReadRecorder();
+  // panel 0 on success. False when the readout left status panel 0 as it was (no unit).
+  bool ReadRecorder();
 
  private:
   void ConnectCommands();
   void OpenCommand();
   void ReadCommand(bool resetFirst);
   void ShowToolPanel();
-  void ApplyConnection(const link::ConnectionState& state);
+  // A tick that finds the link as it was leaves the status text alone, so that what a command
+  // said stays readable.
+  void ApplyConnection(const link::ConnectionState& state, bool keepSameText);
   void SwitchTimer(bool on);
   void ShowSizeNotice(const std::string& notice);
 
   Host& host_;
-  link::UnitPort& port_;
+  link::Link link_;
   link::ConnectionState linkState_;
+  link::ReadoutBuffers buffers_;  // kept from one readout to the next
+  bool reading_ = false;          // a readout runs: the reconnection step waits
   std::unique_ptr<MainMenu> menu_;
   std::unique_ptr<ToolPanel> tools_;
   PageTree* pages_ = nullptr;

@@ -1,28 +1,58 @@
-// The analyser's window program. A dump file named as the first argument is opened at once.
+// The analyser's window program. A dump file named as the first argument (after the option
+// below) is opened at once.
+// With --simulate-unit DUMP, a processing unit played from DUMP stands in for the USB unit, so
+// that the Read commands can be tried without the hardware.
 
 #include <QTimer>
 #include <cstdlib>
 #include <exception>
+#include <filesystem>
 #include <iostream>
+#include <memory>
+#include <string_view>
+#include <system_error>
 
 #include "app/ui/Application.h"
 #include "app/ui/MainWindow.h"
 #include "app/ui/QtHost.h"
 #include "app/ui/StatusPanels.h"
+#include "link/core/SimulatedUnit.h"
 #include "link/core/UnitPort.h"
 #include "ui_common/GuardedCommand.h"
 
+namespace {
+
+constexpr std::string_view kSimulateOption = "--simulate-unit";
+constexpr const char* kUsage =
+    "usage: vertal-analyzer [FILE]\n"
+    "       vertal-analyzer --simulate-unit DUMP [FILE]\n";
+
+}  // namespace
+
 int main(int argc, char** argv) {
   vertal::app::Application app(argc, argv);
+
+  std::unique_ptr<vertal::link::UnitPort> port = std::make_unique<vertal::link::NoUnitPort>();
+  int fileArgument = 1;
+  if (argc > 1 && argv[1] == kSimulateOption) {
+    std::error_code ec;
+    if (argc < 3 || !std::filesystem::is_regular_file(argv[2], ec)) {
+      std::cerr << "vertal-analyzer: " << kSimulateOption << " needs a readable dump file\n"
+                << kUsage;
+      return EXIT_FAILURE;
+    }
+    port = std::make_unique<vertal::link::SimulatedUnit>(argv[2]);
+    fileArgument = 3;
+  }
+
   vertal::app::QtHost host;
   app.SetHost(&host);
-  vertal::link::NoUnitPort port;
   try {
-    vertal::app::MainWindow form(host, port);
+    vertal::app::MainWindow form(host, *port);
     host.SetWindow(&form);
     form.show();
-    if (argc > 1) {
-      const QString path = QString::fromLocal8Bit(argv[1]);
+    if (argc > fileArgument) {
+      const QString path = QString::fromLocal8Bit(argv[fileArgument]);
       QTimer::singleShot(0, &form, [&form, &host, path] {
         vertal::ui::RunGuarded(host, [&form, path] {
           form.SetStatusText(0, path);
