@@ -1,7 +1,7 @@
 // The analyser's window program. A dump file named as the first argument (after the option
 // below) is opened at once.
-// With --simulate-unit DUMP, a processing unit played from DUMP stands in for the USB unit, so
-// that the Read commands can be tried without the hardware.
+// The processing unit is reached over USB; with --simulate-unit DUMP, a unit played from DUMP
+// stands in for it, so that the Read commands can be tried without the hardware.
 
 #include <QTimer>
 #include <cstdlib>
@@ -17,6 +17,7 @@
 #include "app/ui/QtHost.h"
 #include "app/ui/StatusPanels.h"
 #include "link/core/SimulatedUnit.h"
+#include "link/ftdi/FtdiPort.h"
 #include "link/core/UnitPort.h"
 #include "ui_common/GuardedCommand.h"
 
@@ -32,7 +33,7 @@ constexpr const char* kUsage =
 int main(int argc, char** argv) {
   vertal::app::Application app(argc, argv);
 
-  std::unique_ptr<vertal::link::UnitPort> port = std::make_unique<vertal::link::NoUnitPort>();
+  std::unique_ptr<vertal::link::UnitPort> port = std::make_unique<vertal::link::FtdiPort>();
   int fileArgument = 1;
   if (argc > 1 && argv[1] == kSimulateOption) {
     std::error_code ec;
