@@ -55,6 +55,8 @@ OperatorDialogWindow::OperatorDialogWindow(QWidget* parent) : QDialog(parent) {
   setObjectName(QStringLiteral("TForm_save"));
   setWindowTitle(QStringLiteral("Дополнительная информация"));
   setFixedSize(kWidth, kHeight);
+  // A dialog is a window of its own and does not take the main window's font by itself.
+  if (parent) setFont(parent->window()->font());
 
   const OperatorFields fields = DefaultOperatorFields();
   Edit_DataSch = MakeField(this, "Edit_DataSch", kDateLength, fields.day);
