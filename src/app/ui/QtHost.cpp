@@ -54,7 +54,8 @@ void ConfigureFileDialog(QFileDialog& dialog, const FileDialogSetup& setup) {
   // The program's own dialog, so that filters and names behave the same on every desktop.
   dialog.setOption(QFileDialog::DontUseNativeDialog);
   dialog.setOption(QFileDialog::HideNameFilterDetails);
-  dialog.setOption(QFileDialog::DontConfirmOverwrite);
+  // An existing dump is replaced only after the user said so in the dialog's own question.
+  dialog.setOption(QFileDialog::DontConfirmOverwrite, false);
   dialog.setFileMode(dialog.acceptMode() == QFileDialog::AcceptOpen ? QFileDialog::ExistingFile
                                                                     : QFileDialog::AnyFile);
   if (!setup.title.empty()) dialog.setWindowTitle(ToQString(setup.title));
