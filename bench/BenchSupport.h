@@ -7,9 +7,26 @@
 #include <chrono>
 #include <cstdint>
 #include <functional>
+#include <optional>
 #include <string>
 
+#include "common/core/Host.h"
+
 namespace vertal::bench {
+
+// Counts the message boxes an operation would show and answers the save dialog with one path.
+class BenchHost final : public Host {
+ public:
+  explicit BenchHost(std::optional<std::string> saveAs = {}) : saveAs_(std::move(saveAs)) {}
+  void ShowMessage(const Message&) override { ++shown; }
+  std::optional<std::string> ChooseOpenFile(const FileDialogSetup&) override { return {}; }
+  std::optional<std::string> ChooseSaveFile(const FileDialogSetup&) override { return saveAs_; }
+  void RepaintNow() override {}
+  int shown = 0;
+
+ private:
+  std::optional<std::string> saveAs_;
+};
 
 // The demo recording, written once per run.
 const std::string& DemoDump();

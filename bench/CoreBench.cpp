@@ -3,7 +3,6 @@
 
 #include "BenchSupport.h"
 #include "app/core/OpenDump.h"
-#include "common/core/Host.h"
 #include "dump/core/DumpLayout.h"
 #include "frames/core/FrameSearch.h"
 #include "frames/core/FrameTable.h"
@@ -11,16 +10,6 @@
 
 namespace vertal::bench {
 namespace {
-
-// Counts the messages an operation would show.
-class SilentHost final : public Host {
- public:
-  void ShowMessage(const Message&) override { ++shown; }
-  std::optional<std::string> ChooseOpenFile(const FileDialogSetup&) override { return {}; }
-  std::optional<std::string> ChooseSaveFile(const FileDialogSetup&) override { return {}; }
-  void RepaintNow() override {}
-  std::size_t shown = 0;
-};
 
 double OperativeAreaFloor(const std::string& path) {
   return ReadAndSumMs(path, dump::kOperativeAreaOffset, dump::kOperativeAreaSize);
@@ -30,9 +19,9 @@ double OperativeAreaFloor(const std::string& path) {
 // table, the period scan and both graphs.
 void OpenDump(benchmark::State& state, const std::string& path) {
   FloorReport report(state, ReadAndSumMs(path, 0, dump::kDumpFileSize));
-  std::size_t messages = 0;
+  int messages = 0;
   for (auto _ : state) {
-    SilentHost host;
+    BenchHost host;
     report.Start();
     benchmark::DoNotOptimize(app::OpenDump(path, host, ","));
     report.Stop();

@@ -21,15 +21,7 @@ constexpr QSize kSheetSize(800, 540);
 // A window of the demo where every parameter and two of the limits have points.
 constexpr int kFirstPosition = 150'000;
 
-class SilentHost final : public Host {
- public:
-  void ShowMessage(const Message&) override {}
-  std::optional<std::string> ChooseOpenFile(const FileDialogSetup&) override { return {}; }
-  std::optional<std::string> ChooseSaveFile(const FileDialogSetup&) override { return {}; }
-  void RepaintNow() override {}
-};
-
-graphs::GraphLinks Links(SilentHost& host) {
+graphs::GraphLinks Links(BenchHost& host) {
   return {[] { return DemoDump(); }, &host};
 }
 
@@ -41,7 +33,7 @@ double WindowFloor() {
 // Steps the page's scroll bar by one frame per iteration.
 template <typename Page>
 void ScrollStep(benchmark::State& state) {
-  SilentHost host;
+  BenchHost host;
   QWidget sheet;
   sheet.resize(kSheetSize);
   Page page(Links(host), &sheet);

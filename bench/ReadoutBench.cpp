@@ -16,20 +16,6 @@
 namespace vertal::bench {
 namespace {
 
-// Answers the save dialog with one path and shows nothing.
-class SavingHost final : public Host {
- public:
-  explicit SavingHost(std::string path) : path_(std::move(path)) {}
-  void ShowMessage(const Message&) override { ++shown; }
-  std::optional<std::string> ChooseOpenFile(const FileDialogSetup&) override { return {}; }
-  std::optional<std::string> ChooseSaveFile(const FileDialogSetup&) override { return path_; }
-  void RepaintNow() override {}
-  int shown = 0;
-
- private:
-  std::string path_;
-};
-
 class QuietView final : public link::ReadoutView {
  public:
   void SetStatusText(std::string_view) override {}
@@ -62,7 +48,7 @@ void BM_ReadoutFromSimulatedUnit(benchmark::State& state) {
     link::SimulatedUnit unit(DemoDump());
     link::Link link(unit);
     link::ConnectUnit(link);
-    SavingHost host(out);
+    BenchHost host(out);
     FileDialogSetup saveDialog;
     link::FieldsOperatorDialog dialog(link::DefaultOperatorFields(), true);
     QuietView view;

@@ -11,7 +11,7 @@
 namespace vertal::ui {
 
 QWidget* FindControl(const QWidget* page, std::string_view name) {
-  QWidget* widget = page->findChild<QWidget*>(QString::fromLatin1(name.data(), static_cast<qsizetype>(name.size())));
+  QWidget* widget = page->findChild<QWidget*>(ControlName(name));
   Q_ASSERT_X(widget, "ShowModel", "a model names a control its page does not have");
   return widget;
 }

@@ -12,6 +12,7 @@
 #include <limits>
 
 #include "ui_common/ModelWidgets.h"
+#include "ui_common/UiText.h"
 #include "ui_common/ValueStyle.h"
 #include "ui_common/JumpListCombo.h"
 #include "ui_common/PageStyle.h"
@@ -96,8 +97,7 @@ QWidget* PagedTableView::BuildGridPanel() {
   column->setSpacing(0);
 
   grid_->setParent(panel);
-  grid_->setObjectName(QString::fromLatin1(setup_.layout->grid.data(),
-                                            static_cast<qsizetype>(setup_.layout->grid.size())));
+  grid_->setObjectName(ControlName(setup_.layout->grid));
   grid_->setAccessibleName(setup_.accessibleName);
   StyleAsValue(grid_);
   grid_->viewport()->setCursor(Qt::PointingHandCursor);

@@ -12,6 +12,11 @@ inline QString ToQString(std::string_view text) {
   return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
 
+// A control's object name as the core spells it.
+inline QString ControlName(std::string_view name) {
+  return QString::fromLatin1(name.data(), static_cast<qsizetype>(name.size()));
+}
+
 inline std::string ToStdString(const QString& text) {
   return text.toStdString();
 }

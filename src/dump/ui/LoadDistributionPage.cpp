@@ -45,10 +45,6 @@ using ui::MakeLabel;
 using ui::StyleAsValue;
 using ui::ToQString;
 
-QString Name(std::string_view name) {
-  return QString::fromLatin1(name.data(), static_cast<qsizetype>(name.size()));
-}
-
 QLabel* MakeHeader(QWidget* parent, const char* name, const QString& text) {
   QLabel* header = MakeLabel(parent, name, text);
   header->setWordWrap(true);
@@ -59,7 +55,7 @@ QLabel* MakeHeader(QWidget* parent, const char* name, const QString& text) {
 // A count: read-only, borderless, on the button face.
 QLineEdit* MakeCountField(QWidget* parent, std::string_view name) {
   auto* field = new QLineEdit(parent);
-  field->setObjectName(Name(name));
+  field->setObjectName(ui::ControlName(name));
   field->setReadOnly(true);
   field->setFrame(false);
   field->setAlignment(Qt::AlignCenter);
@@ -73,7 +69,7 @@ QLineEdit* MakeCountField(QWidget* parent, std::string_view name) {
 
 QProgressBar* MakeGauge(QWidget* parent, std::string_view name, QRgb colour) {
   auto* gauge = new QProgressBar(parent);
-  gauge->setObjectName(Name(name));
+  gauge->setObjectName(ui::ControlName(name));
   gauge->setRange(0, kGaugeMax);
   gauge->setValue(0);
   gauge->setTextVisible(false);
@@ -135,7 +131,7 @@ void LoadDistributionPage::BuildRows() {
   for (std::size_t k = 0; k < kLoadBinCount; ++k) {
     const int row = kHeaderRow + 1 + static_cast<int>(k);
     ranges_[k] = MakeLabel(this, nullptr, ToQString(kRangeCaptions[k]));
-    ranges_[k]->setObjectName(Name(kRangeCaptionLabels[k]));
+    ranges_[k]->setObjectName(ui::ControlName(kRangeCaptionLabels[k]));
     gauges_[k] = MakeGauge(this, kLoadGauges[k], BarColour(k));
     workFields_[k] = MakeCountField(this, kWorkCycleFields[k]);
     loadFields_[k] = MakeCountField(this, kLoadCycleFields[k]);
@@ -194,7 +190,7 @@ void LoadDistributionPage::Label67Click() {
 void LoadDistributionPage::Show(const LoadPageModel& model) {
   // The totals stand below the panel, outside the page.
   VisitControls(model, [this](std::string_view name, const auto& value) {
-    QWidget* owner = totals_->findChild<QWidget*>(Name(name)) ? totals_ : static_cast<QWidget*>(this);
+    QWidget* owner = totals_->findChild<QWidget*>(ui::ControlName(name)) ? totals_ : static_cast<QWidget*>(this);
     ui::SetControl(owner, name, value);
   });
   FollowCaptions();

@@ -11,6 +11,7 @@
 #include <QVBoxLayout>
 
 #include "link/core/OperatorEntry.h"
+#include "ui_common/UiText.h"
 
 namespace vertal::link {
 
@@ -20,10 +21,6 @@ constexpr int kDateFieldWidth = 24;
 constexpr int kDateLength = 2;
 constexpr int kTextLength = 40;
 constexpr int kCertificateLength = 20;
-
-QString Text(const std::string& utf8) {
-  return QString::fromStdString(utf8);
-}
 
 QLabel* MakeLabel(QWidget* parent, const char* text) {
   auto* label = new QLabel(QString::fromUtf8(text), parent);
@@ -45,7 +42,7 @@ QLineEdit* MakeField(QWidget* parent, const char* name, int maxLength, const std
   palette.setColor(QPalette::Text, QColor(0x00, 0x00, 0x80));
   palette.setColor(QPalette::Base, Qt::white);
   field->setPalette(palette);
-  field->setText(Text(text));
+  field->setText(ui::ToQString(text));
   return field;
 }
 
