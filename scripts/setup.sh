@@ -14,7 +14,7 @@ packages=(
 )
 if [ "${1:-}" != run ]; then
   packages+=(
-    libgtest-dev libgmock-dev libbenchmark-dev
+    libgtest-dev libgmock-dev libbenchmark-dev poppler-utils
     clang libclang-rt-14-dev
   )
 fi
