@@ -2,6 +2,7 @@
 
 #include <array>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 #include "reports/core/ReportParts.h"
@@ -12,7 +13,6 @@ namespace {
 constexpr std::string_view kCardTitle = "Информационная карта";
 constexpr std::string_view kLimiterTitle = "по данным регистратора параметров VERTAL № ";
 constexpr std::string_view kCraneTitle = "на кран ";
-constexpr std::string_view kNumberSign = " № ";
 
 constexpr double kHeaderHeight = 22.2;
 constexpr double kFooterHeight = 12.7;
@@ -85,9 +85,10 @@ class SectionWriter {
   }
   void Rows(double valueX, const std::vector<CaptionedValue>& rows) {
     for (const CaptionedValue& row : rows) {
+      band_.texts.push_back({kCaptionX, y_, valueX - kCaptionX, kRow, std::string(row.caption),
+                             kCaptionFont, Align::Left});
       band_.texts.push_back(
-          {kCaptionX, y_, valueX - kCaptionX, kRow, std::string(row.caption), kCaptionFont, Align::Left});
-      band_.texts.push_back({valueX, y_, width_ - valueX, kRow, row.value, kValueFont, Align::Left});
+          {valueX, y_, width_ - valueX, kRow, row.value, kValueFont, Align::Left});
       y_ += kRow;
     }
   }
@@ -105,7 +106,8 @@ Band Header(const CardInputs& in, double width) {
   const std::array<std::pair<std::string, Font>, 3> lines = {{
       {std::string(kCardTitle), kTitleFont},
       {std::string(kLimiterTitle) + s.limiterSerial, kSubtitleFont},
-      {std::string(kCraneTitle) + s.crane + std::string(kNumberSign) + s.craneSerial, kSubtitleFont},
+      {std::string(kCraneTitle) + s.crane + std::string(kNumberSign) + s.craneSerial,
+       kSubtitleFont},
   }};
   Band header{kHeaderHeight, {}, {}};
   double y = 0;
@@ -154,22 +156,24 @@ Band Sections(const CardInputs& in, double width) {
   w.Rows(kValueX, {{"Пуско-наладочная организация:", s.commissioning},
                    {"Дата установки РП на кран:", s.installDate}});
   w.Heading(kHeadingX, "5. Долговременная информация о параметрах работы крана.");
-  w.HeadingLine(kSubheadingX,
-                "5.1 Оценка наработки (выработки краном нормативного срока службы) и режима работы");
+  w.HeadingLine(
+      kSubheadingX,
+      "5.1 Оценка наработки (выработки краном нормативного срока службы) и режима работы");
   w.HeadingLine(kSubheadingX, "крана по ИСО 4301/1-85");
-  w.Rows(kSection5ValueX,
-         {{"Нормативная группа классификации крана в целом по ИСО 4301/1-85:", s.normativeGroup},
-          {"Фактическая группа классификации крана в целом по ИСО 4301/1-85:", s.actualGroup},
-          {"Класс использования по ИСО 4301/1-85:", s.classOfUse},
-          {"Коэффициент распределения нагрузок:", s.spectrumFactor},
-          {"Режим нагружения крана по ИСО 4301/1-85:", s.spectrumClass},
-          {"Характеристическе число текущее/нормативное:", s.charNumber + "/" + s.normativeCharNumber},
-          {"Наработка по признаку включения электропитания, ч:", s.poweredTime},
-          {"Наработка по признаку нагружения крана, ч:", onlyV31(s.loadedTime.value_or(""))},
-          {"Суммарно поднятый вес, т:", s.liftedWeight},
-          {"Количество срабатываний ограничителя грузоподъемности:", s.overloadTrips},
-          {"Количество перегрузок в диапозоне от 110% до 125%:", onlyV31(s.overloads110To125)},
-          {"Количество перегрузок в диапозоне свыше 125%:", onlyV31(s.overloadsAbove125)}});
+  w.Rows(
+      kSection5ValueX,
+      {{"Нормативная группа классификации крана в целом по ИСО 4301/1-85:", s.normativeGroup},
+       {"Фактическая группа классификации крана в целом по ИСО 4301/1-85:", s.actualGroup},
+       {"Класс использования по ИСО 4301/1-85:", s.classOfUse},
+       {"Коэффициент распределения нагрузок:", s.spectrumFactor},
+       {"Режим нагружения крана по ИСО 4301/1-85:", s.spectrumClass},
+       {"Характеристическе число текущее/нормативное:", s.charNumber + "/" + s.normativeCharNumber},
+       {"Наработка по признаку включения электропитания, ч:", s.poweredTime},
+       {"Наработка по признаку нагружения крана, ч:", onlyV31(s.loadedTime.value_or(""))},
+       {"Суммарно поднятый вес, т:", s.liftedWeight},
+       {"Количество срабатываний ограничителя грузоподъемности:", s.overloadTrips},
+       {"Количество перегрузок в диапозоне от 110% до 125%:", onlyV31(s.overloads110To125)},
+       {"Количество перегрузок в диапозоне свыше 125%:", onlyV31(s.overloadsAbove125)}});
   w.Heading(kSubheadingX, "5.2 Время работы механизмов");
   w.Rows(kSection5ValueX, {{"Грузовая лебедка (суммарное), ч:", s.hoistTime},
                            {"Изменения угла наклона стрелы, ч:", s.angleTime},
@@ -199,7 +203,8 @@ void AddLoadTable(Band& band, const CardInputs& in, double top) {
     }};
     double x = kTableX;
     for (std::size_t c = 0; c < cells.size(); ++c) {
-      band.texts.push_back({x, y, kTableColumns[c].width, kRow, cells[c].first, cells[c].second, Align::Center});
+      band.texts.push_back(
+          {x, y, kTableColumns[c].width, kRow, cells[c].first, cells[c].second, Align::Center});
       x += kTableColumns[c].width;
     }
   }
@@ -228,7 +233,8 @@ Band LoadTable(const CardInputs& in, double width) {
   // Each summary keeps its place, printed only while the window shows it.
   for (const std::optional<std::string>& summary : {in.overloadSummary, in.kdsSummary}) {
     if (summary)
-      band.texts.push_back({kHeadingX, w.Y(), width - kHeadingX, kRow, *summary, kValueFont, Align::Left});
+      band.texts.push_back(
+          {kHeadingX, w.Y(), width - kHeadingX, kRow, *summary, kValueFont, Align::Left});
     w.Skip(kRow);
   }
   return band;

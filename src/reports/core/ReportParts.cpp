@@ -47,7 +47,8 @@ Band TitledFooter(const PageSetup& page, double height, std::string title) {
   const double titleWidth = width - kPageNumberWidth;
   Band footer{height, {}, {}};
   footer.rules.push_back({0, 0, width, 0, kFooterRulePx});
-  footer.texts.push_back({0, 0, titleWidth, height, std::move(title), kFooterTitleFont, Align::Left});
+  footer.texts.push_back(
+      {0, 0, titleWidth, height, std::move(title), kFooterTitleFont, Align::Left});
   footer.texts.push_back(PageNumberText(titleWidth, kPageNumberWidth, height, Align::Right));
   return footer;
 }

@@ -12,6 +12,9 @@
 
 namespace vertal::reports {
 
+// Between a crane's model and its number in the titles.
+inline constexpr std::string_view kNumberSign = " № ";
+
 // Written before the page's number.
 inline constexpr std::string_view kPageWord = "Страница ";
 
@@ -37,7 +40,8 @@ TextItem PageNumberText(double x, double width, double height, Align align);
 // number at the right.
 Band TitledFooter(const PageSetup& page, double height, std::string title);
 
-using Rows = std::vector<std::vector<std::string>>;
+using Row = std::vector<std::string>;
+using Rows = std::vector<Row>;
 
 // Hands out the rows one by one; every call makes a source that starts from the first row.
 RowSource RowsFrom(std::shared_ptr<const Rows> rows);

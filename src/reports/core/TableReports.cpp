@@ -20,7 +20,6 @@
 namespace vertal::reports {
 namespace {
 
-constexpr std::string_view kNumberSign = " № ";
 constexpr std::string_view kByRecorder = " по данным РП VERTAL № ";
 
 // The operative report.
@@ -35,7 +34,7 @@ constexpr std::int64_t kFramesPerRead = 4096;
 constexpr int kReportPressureDecimals = 2;
 constexpr std::string_view kTwoDecimals = "#0.00";
 // 277 mm across: dates, times and bit strings get the widest columns.
-constexpr std::array<ColumnSpec, 20> kOperativeColumns = {{
+constexpr auto kOperativeColumns = std::to_array<ColumnSpec>({
     {14, "№", "кадра"},
     {17, "Дата"},
     {17, "Время"},
@@ -56,7 +55,7 @@ constexpr std::array<ColumnSpec, 20> kOperativeColumns = {{
     {17, "Дискр.", "вх. 2"},
     {17, "Дискр.", "вх. 3"},
     {11, "Error"},
-}};
+});
 
 // The overload and KDS reports.
 constexpr double kEventHeaderHeight = 11.6;
@@ -100,10 +99,10 @@ Band Headings(std::span<const ColumnSpec> columns, double height) {
 }
 
 // The twenty lines of a frame.
-std::vector<std::string> FrameLine(std::int64_t n, frames::FrameBytes bytes, std::string_view sep) {
+Row FrameLine(std::int64_t n, frames::FrameBytes bytes, std::string_view sep) {
   using frames::FrameField;
   const frames::FrameRecord frame(bytes);
-  std::vector<std::string> cells{std::to_string(n)};
+  Row cells{std::to_string(n)};
   for (std::size_t i = 0; i < frames::kFrameFieldCount; ++i) {
     const auto field = static_cast<FrameField>(i);
     if (field == FrameField::Pressure)
@@ -148,22 +147,71 @@ class FrameLines {
   std::optional<dump::RecordRun> block_;
 };
 
-// The shared frame of the overload and KDS reports: headings, the lines (or the message when
+// The line of an overload record.
+Row OverloadLine(std::int64_t k, ByteSpan r, std::string_view sep) {
+  using namespace events;
+  return {
+      std::to_string(k),
+      BcdDateText(r.subspan<kOverloadDate, 3>()),
+      std::to_string(r[kOverloadPercent]),
+      FormatScaled(le16(&r[kOverloadCapacity]), kOverloadCapacityDecimals, kTwoDecimals, sep),
+      FormatScaled(le16(&r[kOverloadRadius]), kOverloadRadiusDecimals, kTwoDecimals, sep),
+  };
+}
+
+// The line of a KDS record.
+Row KdsLine(std::int64_t k, ByteSpan r, std::string_view sep) {
+  using namespace events;
+  const int code = r[kKdsCode];
+  return {
+      std::to_string(k),
+      BcdDateText(r.subspan<kKdsDate, 3>()),
+      BcdTimeText(r.subspan<kKdsTime, 3>()),
+      FormatKdsParameter(code),
+      FormatKdsValue(code, lei16(&r[kKdsValue]), sep),
+  };
+}
+
+// Lines for the listed records of a family, read in one piece. A file that cannot be read is
+// reported once and gives lines of the record number and the mark; a number outside the
+// family names no record and gets the same line.
+std::shared_ptr<const Rows> EventLines(const TableSource& source, const dump::RecordFamily& family,
+                                       const std::vector<std::int64_t>& records, Host& host,
+                                       Row (*line)(std::int64_t, ByteSpan, std::string_view)) {
+  auto rows = std::make_shared<Rows>();
+  if (records.empty()) return rows;
+  const auto run = dump::ReadRecords(source.path, family, 0, family.count);
+  if (!run) dump::ReportUnreadable(host);
+  for (const std::int64_t k : records) {
+    if (run && k >= 0 && k < family.count) {
+      rows->push_back(line(k, run->Record(k), source.separator));
+    } else {
+      Row cells(kEventColumnCount);
+      cells[0] = std::to_string(k);
+      cells[1] = std::string(kUnreadMark);
+      rows->push_back(std::move(cells));
+    }
+  }
+  return rows;
+}
+
+// The shared shape of the overload and KDS reports: headings, the lines (or the message when
 // there are none) and the titled footer.
 ReportBuilder EventReport(std::string title, std::span<const ColumnSpec> columns,
                           std::shared_ptr<const Rows> rows, std::string message) {
-  return [title = std::move(title), columns = std::vector<ColumnSpec>(columns.begin(), columns.end()),
-          rows = std::move(rows), message = std::move(message)] {
+  std::vector<ColumnSpec> specs(columns.begin(), columns.end());
+  return [title = std::move(title), specs = std::move(specs), rows = std::move(rows),
+          message = std::move(message)] {
     Report report;
     report.title = title;
     report.page = PageSetup{Orientation::Portrait};
-    report.header = Headings(columns, kEventHeaderHeight);
+    report.header = Headings(specs, kEventHeaderHeight);
     report.footer = TitledFooter(report.page, kTableFooterHeight, title);
     ColumnsBand body;
     body.minHeight = kEventBodyHeight;
     body.top = kLinesTop;
     body.font = kEventLineFont;
-    body.columns = LayOutColumns(columns, Align::Right);
+    body.columns = LayOutColumns(specs, Align::Right);
     body.rows = RowsFrom(rows);
     if (!message.empty())
       body.extra.texts.push_back({0, kLinesTop, report.page.InnerWidth(), kMessageHeight, message,
@@ -171,30 +219,6 @@ ReportBuilder EventReport(std::string title, std::span<const ColumnSpec> columns
     report.body.emplace_back(std::move(body));
     return report;
   };
-}
-
-// Lines for the listed records of a family, read in one piece. A file that cannot be read is
-// reported once and gives lines of the record number and the mark; a number outside the
-// family names no record and gets the same line.
-template <typename Line>
-std::shared_ptr<const Rows> EventLines(const std::string& path, const dump::RecordFamily& family,
-                                       const std::vector<std::int64_t>& records, Host& host,
-                                       Line&& line) {
-  auto rows = std::make_shared<Rows>();
-  if (records.empty()) return rows;
-  const auto run = dump::ReadRecords(path, family, 0, family.count);
-  if (!run) dump::ReportUnreadable(host);
-  for (const std::int64_t k : records) {
-    if (run && k >= 0 && k < family.count) {
-      rows->push_back(line(k, run->Record(k)));
-    } else {
-      std::vector<std::string> cells(kEventColumnCount);
-      cells[0] = std::to_string(k);
-      cells[1] = std::string(kUnreadMark);
-      rows->push_back(std::move(cells));
-    }
-  }
-  return rows;
 }
 
 }  // namespace
@@ -228,20 +252,7 @@ ReportBuilder OperativeReport(const TableSource& source, FrameRange range, Host&
 
 ReportBuilder OverloadReport(const TableSource& source, const std::vector<std::int64_t>& records,
                              const events::OverloadFields& typed, Host& host) {
-  const std::string& sep = source.separator;
-  auto rows = EventLines(
-      source.path, dump::kOverloadRecords, records, host,
-      [&sep](std::int64_t k, ByteSpan r) {
-        return std::vector<std::string>{
-            std::to_string(k),
-            BcdDateText(r.subspan<events::kOverloadDate, 3>()),
-            std::to_string(r[events::kOverloadPercent]),
-            FormatScaled(le16(&r[events::kOverloadCapacity]), events::kOverloadCapacityDecimals,
-                         kTwoDecimals, sep),
-            FormatScaled(le16(&r[events::kOverloadRadius]), events::kOverloadRadiusDecimals,
-                         kTwoDecimals, sep),
-        };
-      });
+  auto rows = EventLines(source, dump::kOverloadRecords, records, host, OverloadLine);
   std::string message;
   if (records.empty())
     message = "Перегрузок более " + typed.threshold + "% с " + typed.from + " по " + typed.to +
@@ -252,21 +263,10 @@ ReportBuilder OverloadReport(const TableSource& source, const std::vector<std::i
 
 ReportBuilder KdsReport(const TableSource& source, const std::vector<std::int64_t>& records,
                         Host& host) {
-  const std::string& sep = source.separator;
-  auto rows = EventLines(
-      source.path, dump::kKdsRecords, records, host, [&sep](std::int64_t k, ByteSpan r) {
-        const int code = r[events::kKdsCode];
-        return std::vector<std::string>{
-            std::to_string(k),
-            BcdDateText(r.subspan<events::kKdsDate, 3>()),
-            BcdTimeText(r.subspan<events::kKdsTime, 3>()),
-            events::FormatKdsParameter(code),
-            events::FormatKdsValue(code, lei16(&r[events::kKdsValue]), sep),
-        };
-      });
-  const std::string message = records.empty() ? std::string(kNoKdsRecords) : std::string();
-  return EventReport(CraneTitle(kKdsTitle, source.shown, kByRecorder), kKdsColumns,
-                     std::move(rows), message);
+  auto rows = EventLines(source, dump::kKdsRecords, records, host, KdsLine);
+  std::string message = records.empty() ? std::string(kNoKdsRecords) : std::string();
+  return EventReport(CraneTitle(kKdsTitle, source.shown, kByRecorder), kKdsColumns, std::move(rows),
+                     std::move(message));
 }
 
 }  // namespace vertal::reports
