@@ -1,1 +1,101 @@
-// Filled in by its own change.
+#include "reports/ui/FrameRangeDialog.h"
+
+#include <QHBoxLayout>
+#include <QLayout>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QStyle>
+#include <QVBoxLayout>
+#include <string>
+#include <variant>
+
+#include "reports/core/FrameRangeInput.h"
+#include "ui_common/UiText.h"
+#include "ui_common/ValueStyle.h"
+
+namespace vertal::reports {
+
+namespace {
+
+constexpr int kFieldWidth = 49;
+
+QLineEdit* MakeField(QWidget* parent, const char* name, std::string_view text) {
+  auto* field = new QLineEdit(ui::ToQString(text), parent);
+  field->setObjectName(QString::fromLatin1(name));
+  field->setFixedWidth(kFieldWidth);
+  return field;
+}
+
+QPushButton* MakeButton(QWidget* parent, const char* name, const QString& text,
+                        QStyle::StandardPixmap glyph) {
+  auto* button = new QPushButton(parent->style()->standardIcon(glyph), text, parent);
+  button->setObjectName(QString::fromLatin1(name));
+  return button;
+}
+
+}  // namespace
+
+FrameRangeDialog::FrameRangeDialog(Host& host, QWidget* parent)
+    : QDialog(parent, Qt::Tool | Qt::WindowTitleHint | Qt::WindowCloseButtonHint), host_(host) {
+  setObjectName(QStringLiteral("TForm_Kadr1"));
+  setWindowTitle(QStringLiteral("Вывод кадров на печать"));
+  // A dialog is a window of its own and does not take the main window's font by itself.
+  if (parent) setFont(parent->window()->font());
+
+  E_Home = MakeField(this, "E_Home", kFirstFrameText);
+  E_End = MakeField(this, "E_End", kLastFrameText);
+  BitBtn1 = MakeButton(this, "BitBtn1", QStringLiteral("Ok"), QStyle::SP_DialogOkButton);
+  BitBtn2 = MakeButton(this, "BitBtn2", QStringLiteral("Отмена"), QStyle::SP_DialogCancelButton);
+  // Enter anywhere in the dialog is "Ok"; Esc and the frame's close button reject, as "Отмена".
+  BitBtn1->setDefault(true);
+  connect(BitBtn1, &QPushButton::clicked, this, [this] { BitBtn1Click(); });
+  connect(BitBtn2, &QPushButton::clicked, this, [this] { BitBtn2Click(); });
+
+  auto* range = new QHBoxLayout;
+  range->addWidget(ui::MakeLabel(this, nullptr, QStringLiteral("Печатать с")));
+  range->addWidget(E_Home);
+  range->addWidget(ui::MakeLabel(this, nullptr, QStringLiteral("кадра по")));
+  range->addWidget(E_End);
+  range->addWidget(ui::MakeLabel(this, nullptr, QStringLiteral("кадр")));
+
+  auto* buttons = new QHBoxLayout;
+  buttons->addStretch(1);
+  buttons->addWidget(BitBtn1);
+  buttons->addWidget(BitBtn2);
+  buttons->addStretch(1);
+
+  auto* column = new QVBoxLayout(this);
+  column->setSizeConstraint(QLayout::SetFixedSize);
+  column->addLayout(range);
+  column->addLayout(buttons);
+
+  setTabOrder(E_Home, E_End);
+  setTabOrder(E_End, BitBtn1);
+  setTabOrder(BitBtn1, BitBtn2);
+  E_Home->setFocus();
+}
+
+void FrameRangeDialog::BitBtn1Click() {
+  const auto read = ReadFrameRange(ui::ToStdString(E_Home->text()), ui::ToStdString(E_End->text()));
+  if (const auto* refusal = std::get_if<std::string>(&read)) {
+    if (*refusal == kBadRangeMessage)
+      ShowPlain(host_, *refusal);
+    else
+      ShowError(host_, *refusal);
+    return;
+  }
+  range_ = std::get<FrameRange>(read);
+  accept();
+}
+
+void FrameRangeDialog::BitBtn2Click() {
+  reject();
+}
+
+std::optional<FrameRange> AskFrameRange(QWidget* parent, Host& host) {
+  FrameRangeDialog dialog(host, parent);
+  if (dialog.exec() != QDialog::Accepted) return std::nullopt;
+  return dialog.Range();
+}
+
+}  // namespace vertal::reports

@@ -1,0 +1,43 @@
+#pragma once
+// The dialog that asks for the frames of the operative report: "Печатать с" [E_Home] "кадра по"
+// [E_End] "кадр", with "Ok" and "Отмена". It always opens with the texts "0" and "200". "Ok"
+// with a refused range shows why and leaves the dialog open with what was typed.
+
+#include <QDialog>
+#include <optional>
+
+#include "common/core/Host.h"
+#include "reports/core/TableReports.h"
+
+class QLineEdit;
+class QPushButton;
+
+namespace vertal::reports {
+
+class FrameRangeDialog : public QDialog {
+  Q_OBJECT
+
+ public:
+  // Messages of refused ranges go to `host`.
+  explicit FrameRangeDialog(Host& host, QWidget* parent = nullptr);
+
+  // The range "Ok" accepted; nothing before that or after "Отмена".
+  std::optional<FrameRange> Range() const { return range_; }
+
+  void BitBtn1Click();
+  void BitBtn2Click();
+
+ private:
+  Host& host_;
+  QLineEdit* E_Home = nullptr;
+  QLineEdit* E_End = nullptr;
+  QPushButton* BitBtn1 = nullptr;
+  QPushButton* BitBtn2 = nullptr;
+  std::optional<FrameRange> range_;
+};
+
+// Shows a new dialog modally over `parent`; the accepted range, or nothing when it was
+// cancelled or closed.
+std::optional<FrameRange> AskFrameRange(QWidget* parent, Host& host);
+
+}  // namespace vertal::reports
