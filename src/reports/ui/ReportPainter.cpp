@@ -5,11 +5,14 @@
 #include <QPageLayout>
 #include <QPageSize>
 #include <QPagedPaintDevice>
+#include <QPaintEngine>
 #include <QPainter>
 #include <QPen>
 
 #include <deque>
+#include <optional>
 
+#include "reports/ui/AsciiRuns.h"
 #include "ui_common/UiText.h"
 
 namespace vertal::reports {
@@ -27,6 +30,7 @@ struct DeviceFont {
   Font font;
   QFont qfont;
   QFontMetricsF metrics;
+  std::optional<AsciiRuns> runs;  // on a PDF only: a preview records text, not glyphs
 };
 
 class PageDrawer {
@@ -35,7 +39,8 @@ class PageDrawer {
       : device_(device),
         painter_(painter),
         unitsPerMmX_(device.logicalDpiX() / kMmPerInch),
-        unitsPerMmY_(device.logicalDpiY() / kMmPerInch) {}
+        unitsPerMmY_(device.logicalDpiY() / kMmPerInch),
+        glyphRuns_(painter.paintEngine() && painter.paintEngine()->type() == QPaintEngine::Pdf) {}
 
   // Draws one page, after starting a new sheet for every page but the first.
   bool Draw(const Page& page) {
@@ -50,20 +55,21 @@ class PageDrawer {
  private:
   QPointF ToDevice(double x, double y) const { return {x * unitsPerMmX_, y * unitsPerMmY_}; }
 
-  const DeviceFont& Use(const Font& font) {
+  DeviceFont& Use(const Font& font) {
     if (current_ && SameFont(current_->font, font)) return *current_;
-    for (const DeviceFont& known : fonts_) {
+    for (DeviceFont& known : fonts_) {
       if (SameFont(known.font, font)) return Select(known);
     }
     QFont qfont(QString::fromLatin1(kFontFamily));
     qfont.setPointSizeF(font.sizePx * kPointsPerPx);
     qfont.setBold(font.bold);
     qfont.setItalic(font.italic);
-    fonts_.push_back({font, qfont, QFontMetricsF(qfont, &device_)});
-    return Select(fonts_.back());
+    DeviceFont& made = fonts_.emplace_back(DeviceFont{font, qfont, QFontMetricsF(qfont, &device_), std::nullopt});
+    if (glyphRuns_) made.runs.emplace(qfont, device_);
+    return Select(made);
   }
 
-  const DeviceFont& Select(const DeviceFont& font) {
+  DeviceFont& Select(DeviceFont& font) {
     painter_.setFont(font.qfont);
     current_ = &font;
     return font;
@@ -77,20 +83,29 @@ class PageDrawer {
   // ellipsis when wider than the box.
   void DrawText(const TextItem& item) {
     if (item.text.empty()) return;
-    const DeviceFont& font = Use(item.font);
+    DeviceFont& font = Use(item.font);
     const QPointF topLeft = ToDevice(item.x, item.y);
     const QPointF size = ToDevice(item.width, item.height);
+    const qreal baseline = topLeft.y() + (size.y() - font.metrics.height()) / 2 + font.metrics.ascent();
+    qreal advance = 0;
+    if (font.runs && font.runs->Layout(item.text, run_, advance) && advance <= size.x()) {
+      painter_.drawGlyphRun(QPointF(Aligned(item.align, topLeft.x(), size.x(), advance), baseline), run_);
+      return;
+    }
     QString text = ui::ToQString(item.text);
-    qreal advance = font.metrics.horizontalAdvance(text);
+    advance = font.metrics.horizontalAdvance(text);
     if (advance > size.x()) {
       text = font.metrics.elidedText(text, Qt::ElideRight, size.x());
       advance = font.metrics.horizontalAdvance(text);
     }
-    qreal x = topLeft.x();
-    if (item.align == Align::Center) x += (size.x() - advance) / 2;
-    if (item.align == Align::Right) x += size.x() - advance;
-    const qreal baseline = topLeft.y() + (size.y() - font.metrics.height()) / 2 + font.metrics.ascent();
-    painter_.drawText(QPointF(x, baseline), text);
+    painter_.drawText(QPointF(Aligned(item.align, topLeft.x(), size.x(), advance), baseline), text);
+  }
+
+  // Where a text of width `advance` starts in a box from `left`, `width` wide.
+  static qreal Aligned(Align align, qreal left, qreal width, qreal advance) {
+    if (align == Align::Center) return left + (width - advance) / 2;
+    if (align == Align::Right) return left + width - advance;
+    return left;
   }
 
   void DrawRule(const RuleItem& rule) {
@@ -103,7 +118,9 @@ class PageDrawer {
   const double unitsPerMmX_;
   const double unitsPerMmY_;
   std::deque<DeviceFont> fonts_;  // a handful per report; kept in place, `current_` points in
-  const DeviceFont* current_ = nullptr;
+  const bool glyphRuns_;
+  DeviceFont* current_ = nullptr;
+  QGlyphRun run_;
   int drawn_ = 0;
 };
 
