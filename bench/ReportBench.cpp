@@ -36,7 +36,8 @@ std::string Number(std::int64_t value) {
 
 // A line shaped like a frame's: a number, a date, a time, decimals, bit strings.
 void FillRow(std::int64_t n, std::vector<std::string>& cells) {
-  const std::string hundredths = Number(n % 10000 / 100) + "," + Number(n % 100 / 10) + Number(n % 10);
+  const std::string hundredths =
+      Number(n % 10000 / 100) + "," + Number(n % 100 / 10) + Number(n % 10);
   cells[0] = Number(n);
   cells[1] = "12.03.24";
   cells[2] = "13:" + Number(10 + n % 50) + ":" + Number(10 + n % 49);
@@ -61,14 +62,23 @@ reports::Report OperativeLikeReport() {
   lines.font.sizePx = kLineFontPx;
   double x = 0;
   for (double width : kWidths) {
-    report.header.texts.push_back({x, 0, width, kHeaderHeight / 2, "Дискр.", {kLineFontPx, true}, Align::Center});
-    report.header.texts.push_back({x, kHeaderHeight / 2, width, kHeaderHeight / 2, "вх. 1", {kLineFontPx, true}, Align::Center});
+    report.header.texts.push_back(
+        {x, 0, width, kHeaderHeight / 2, "Дискр.", {kLineFontPx, true}, Align::Center});
+    report.header.texts.push_back({x,
+                                   kHeaderHeight / 2,
+                                   width,
+                                   kHeaderHeight / 2,
+                                   "вх. 1",
+                                   {kLineFontPx, true},
+                                   Align::Center});
     lines.columns.push_back({x, width, Align::Center});
     x += width;
   }
   report.footer.rules.push_back({0, 0, report.page.InnerWidth(), 0, kFooterRulePx});
-  report.footer.texts.push_back({0, 0, x / 2, kFooterHeight, report.title, {kLineFontPx, true, true}});
-  report.footer.texts.push_back({x / 2, 0, x / 2, kFooterHeight, "Страница ", {}, Align::Right, true});
+  report.footer.texts.push_back(
+      {0, 0, x / 2, kFooterHeight, report.title, {kLineFontPx, true, true}});
+  report.footer.texts.push_back(
+      {x / 2, 0, x / 2, kFooterHeight, "Страница ", {}, Align::Right, true});
   lines.rows = [n = std::int64_t{0}](std::vector<std::string>& cells) mutable {
     if (n == dump::kFrameCount) return false;
     FillRow(n++, cells);
@@ -85,8 +95,10 @@ double PeakRssMiB() {
 }
 
 void BM_OperativeReportPdf(benchmark::State& state) {
-  const std::string path = (std::filesystem::temp_directory_path() / "vertal-bench-operative.pdf").string();
-  FloorReport report(state, ReadAndSumMs(DemoDump(), dump::kFrames.Offset(0), dump::kFrameCount * dump::kFrameSize));
+  const std::string path =
+      (std::filesystem::temp_directory_path() / "vertal-bench-operative.pdf").string();
+  FloorReport report(state, ReadAndSumMs(DemoDump(), dump::kFrames.Offset(0),
+                                         dump::kFrameCount * dump::kFrameSize));
   reports::PdfWritten written;
   double seconds = 0;
   for (auto _ : state) {
@@ -101,7 +113,8 @@ void BM_OperativeReportPdf(benchmark::State& state) {
   state.counters["pages"] = written.pages;
   state.counters["pages_per_s"] = written.pages * static_cast<double>(state.iterations()) / seconds;
   state.counters["peak_rss_MiB"] = PeakRssMiB();
-  state.counters["pdf_MiB"] = static_cast<double>(std::filesystem::file_size(path)) / kKiBPerMiB / kKiBPerMiB;
+  state.counters["pdf_MiB"] =
+      static_cast<double>(std::filesystem::file_size(path)) / kKiBPerMiB / kKiBPerMiB;
   std::filesystem::remove(path);
 }
 BENCHMARK(BM_OperativeReportPdf)->Unit(benchmark::kSecond)->Iterations(1);

@@ -113,7 +113,7 @@ TEST(Paginate, FixedBandsGoWhereTheyFit) {
   struct Case {
     const char* name;
     std::vector<double> heights;
-    std::vector<int> pages;   // where each band's text lands
+    std::vector<int> pages;  // where each band's text lands
     std::vector<double> tops;
     int pageCount;
   };
@@ -121,7 +121,11 @@ TEST(Paginate, FixedBandsGoWhereTheyFit) {
       {"nothing in the body", {}, {}, {}, 1},
       {"two that fit", {100, 147}, {1, 1}, {kBodyTop, 130}, 1},
       {"second too tall for the rest", {100, 148}, {1, 2}, {kBodyTop, kBodyTop}, 2},
-      {"taller than a page is cut, the next starts a page", {300, 10}, {1, 2}, {kBodyTop, kBodyTop}, 2},
+      {"taller than a page is cut, the next starts a page",
+       {300, 10},
+       {1, 2},
+       {kBodyTop, kBodyTop},
+       2},
       {"after a tall one", {10, 300}, {1, 2}, {kBodyTop, kBodyTop}, 2},
   };
   for (const Case& c : cases) {
@@ -130,8 +134,10 @@ TEST(Paginate, FixedBandsGoWhereTheyFit) {
       report.body.emplace_back(Fixed(c.heights[i], "band" + std::to_string(i)));
     const std::vector<Page> pages = Layout(report);
     EXPECT_EQ(static_cast<int>(pages.size()), c.pageCount) << c.name;
-    for (std::size_t i = 0; i < c.pages.size() && pages.size() >= static_cast<std::size_t>(c.pages[i]); ++i) {
-      const TextItem* text = Find(pages[static_cast<std::size_t>(c.pages[i] - 1)], "band" + std::to_string(i));
+    for (std::size_t i = 0;
+         i < c.pages.size() && pages.size() >= static_cast<std::size_t>(c.pages[i]); ++i) {
+      const TextItem* text =
+          Find(pages[static_cast<std::size_t>(c.pages[i] - 1)], "band" + std::to_string(i));
       ASSERT_NE(text, nullptr) << c.name << ", band " << i;
       EXPECT_DOUBLE_EQ(text->y, c.tops[i]) << c.name << ", band " << i;
     }
@@ -142,7 +148,8 @@ TEST(Paginate, ATallBandLosesWhatReachesTheFooter) {
   Report report = Frame();
   Band tall;
   tall.height = 400;
-  tall.texts = {Text(0, 0, 5, "top"), Text(0, 240, 7, "last whole"), Text(0, 245, 5, "across"), Text(0, 300, 5, "below")};
+  tall.texts = {Text(0, 0, 5, "top"), Text(0, 240, 7, "last whole"), Text(0, 245, 5, "across"),
+                Text(0, 300, 5, "below")};
   tall.rules = {{0, 100, 50, 100, 1}, {0, 260, 50, 260, 1}};
   report.body.emplace_back(std::move(tall));
   const std::vector<Page> pages = Layout(report);
@@ -193,11 +200,11 @@ TEST(Paginate, ColumnsContinueOnTheNextPages) {
 TEST(Paginate, ColumnsTakeAtLeastTheirHeightAndStartAPageWhenNoLineFits) {
   struct Case {
     const char* name;
-    double above;      // a fixed band before the lines
+    double above;  // a fixed band before the lines
     double minHeight;
     int rows;
-    int linesPage;     // the page of the first line
-    int belowPage;     // the page of the band after
+    int linesPage;  // the page of the first line
+    int belowPage;  // the page of the band after
     double belowTop;
   };
   const std::vector<Case> cases = {

@@ -24,7 +24,8 @@ namespace {
 constexpr int kRows = 70;
 const char* const kLongText = "Этот текст шире своей колонки и обрезается на её краю";
 
-TextItem Text(double x, double y, double width, double height, std::string text, Align align = Align::Left) {
+TextItem Text(double x, double y, double width, double height, std::string text,
+              Align align = Align::Left) {
   TextItem item;
   item.x = x;
   item.y = y;
@@ -72,11 +73,13 @@ QString Run(const QString& program, const QStringList& arguments) {
 }
 
 QString PdfText(const std::string& path) {
-  return Run(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), QString::fromStdString(path), QStringLiteral("-")});
+  return Run(QStringLiteral("pdftotext"),
+             {QStringLiteral("-layout"), QString::fromStdString(path), QStringLiteral("-")});
 }
 
 QString PdfInfo(const std::string& path, const QString& field) {
-  for (const QString& line : Run(QStringLiteral("pdfinfo"), {QString::fromStdString(path)}).split('\n'))
+  for (const QString& line :
+       Run(QStringLiteral("pdfinfo"), {QString::fromStdString(path)}).split('\n'))
     if (line.startsWith(field + ':')) return line.mid(field.size() + 1).trimmed();
   return {};
 }
@@ -95,7 +98,8 @@ bool InOrder(const QString& page, const QStringList& texts) {
 void CheckTwoPagePdf(const std::string& path) {
   QCOMPARE(PdfInfo(path, QStringLiteral("Pages")), QStringLiteral("2"));
   QCOMPARE(PdfInfo(path, QStringLiteral("Title")), QStringLiteral("Проверочный отчёт"));
-  QCOMPARE(PdfInfo(path, QStringLiteral("Page size")).section(' ', 0, 2), QStringLiteral("595 x 842"));
+  QCOMPARE(PdfInfo(path, QStringLiteral("Page size")).section(' ', 0, 2),
+           QStringLiteral("595 x 842"));
   const QStringList pages = PdfText(path).split('\f');
   QVERIFY(pages.size() >= 2);
   QVERIFY(InOrder(pages[0], {"Заголовок отчёта", "Этот текст шире", "1", "строка 1", "2", "line 2",
@@ -125,7 +129,8 @@ class ReportPdfTest : public QObject {
     Report report = TwoPages();
     const std::string path = dir.File("missing/report.pdf");
     const PdfWritten written = WriteReportPdf(report, path);
-    QCOMPARE(QString::fromStdString(written.error), QString::fromStdString("Не удалось записать файл " + path));
+    QCOMPARE(QString::fromStdString(written.error),
+             QString::fromStdString("Не удалось записать файл " + path));
   }
 
   void previewSavesAsPdfAndReportsAFailure() {
@@ -146,10 +151,12 @@ class ReportPdfTest : public QObject {
     viewer.Show(TwoPages);
     QCOMPARE(previewPages, 2);
     QCOMPARE(host.saveDialogs.size(), 3u);
-    QCOMPARE(QString::fromStdString(host.saveDialogs[0].filters.at(0).description), QStringLiteral("PDF (*.pdf)"));
+    QCOMPARE(QString::fromStdString(host.saveDialogs[0].filters.at(0).description),
+             QStringLiteral("PDF (*.pdf)"));
     QCOMPARE(QString::fromStdString(host.saveDialogs[0].defaultExtension), QStringLiteral("pdf"));
     CheckTwoPagePdf(dir.File("saved.pdf"));
-    QCOMPARE(host.Texts(), std::vector<std::string>{"Не удалось записать файл " + dir.File("missing/saved.pdf")});
+    QCOMPARE(host.Texts(),
+             std::vector<std::string>{"Не удалось записать файл " + dir.File("missing/saved.pdf")});
     QCOMPARE(host.messages.at(0).kind, vertal::MessageKind::Error);
   }
 };

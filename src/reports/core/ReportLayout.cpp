@@ -51,6 +51,7 @@ class Paginator {
       cells_.resize(band.columns.size());
       for (auto& cell : cells_) cell.clear();
       if (!band.rows(cells_)) break;
+      cells_.resize(band.columns.size());  // a row may bring fewer texts than columns
       // A line that does not fit goes to the next page, unless the page holds nothing yet
       // (a line taller than the body is printed anyway rather than never).
       if (lineTop + lineHeight > body_.bottom + kTolerance && lineTop > body_.top + kTolerance) {
@@ -108,7 +109,8 @@ class Paginator {
     }
     for (const RuleItem& rule : band.rules) {
       if (top + std::max(rule.y1, rule.y2) > bottom + kTolerance) continue;
-      page_.rules.push_back({rule.x1 + left, rule.y1 + top, rule.x2 + left, rule.y2 + top, rule.widthPx});
+      page_.rules.push_back(
+          {rule.x1 + left, rule.y1 + top, rule.x2 + left, rule.y2 + top, rule.widthPx});
     }
   }
 

@@ -8,7 +8,6 @@
 #include <QPaintEngine>
 #include <QPainter>
 #include <QPen>
-
 #include <deque>
 #include <optional>
 
@@ -64,7 +63,8 @@ class PageDrawer {
     qfont.setPointSizeF(font.sizePx * kPointsPerPx);
     qfont.setBold(font.bold);
     qfont.setItalic(font.italic);
-    DeviceFont& made = fonts_.emplace_back(DeviceFont{font, qfont, QFontMetricsF(qfont, &device_), std::nullopt});
+    DeviceFont& made =
+        fonts_.emplace_back(DeviceFont{font, qfont, QFontMetricsF(qfont, &device_), std::nullopt});
     if (glyphRuns_) made.runs.emplace(qfont, device_);
     return Select(made);
   }
@@ -86,10 +86,12 @@ class PageDrawer {
     DeviceFont& font = Use(item.font);
     const QPointF topLeft = ToDevice(item.x, item.y);
     const QPointF size = ToDevice(item.width, item.height);
-    const qreal baseline = topLeft.y() + (size.y() - font.metrics.height()) / 2 + font.metrics.ascent();
+    const qreal baseline =
+        topLeft.y() + (size.y() - font.metrics.height()) / 2 + font.metrics.ascent();
     qreal advance = 0;
     if (font.runs && font.runs->Layout(item.text, run_, advance) && advance <= size.x()) {
-      painter_.drawGlyphRun(QPointF(Aligned(item.align, topLeft.x(), size.x(), advance), baseline), run_);
+      painter_.drawGlyphRun(QPointF(Aligned(item.align, topLeft.x(), size.x(), advance), baseline),
+                            run_);
       return;
     }
     QString text = ui::ToQString(item.text);
@@ -109,7 +111,8 @@ class PageDrawer {
   }
 
   void DrawRule(const RuleItem& rule) {
-    painter_.setPen(QPen(Qt::black, rule.widthPx / kScreenDpi * device_.logicalDpiX(), Qt::SolidLine, Qt::FlatCap));
+    painter_.setPen(QPen(Qt::black, rule.widthPx / kScreenDpi * device_.logicalDpiX(),
+                         Qt::SolidLine, Qt::FlatCap));
     painter_.drawLine(ToDevice(rule.x1, rule.y1), ToDevice(rule.x2, rule.y2));
   }
 
@@ -127,9 +130,10 @@ class PageDrawer {
 }  // namespace
 
 void SetReportPage(QPagedPaintDevice& device, const PageSetup& page) {
-  QPageLayout layout(QPageSize(QPageSize::A4),
-                     page.orientation == Orientation::Portrait ? QPageLayout::Portrait : QPageLayout::Landscape,
-                     QMarginsF(), QPageLayout::Millimeter);
+  QPageLayout layout(
+      QPageSize(QPageSize::A4),
+      page.orientation == Orientation::Portrait ? QPageLayout::Portrait : QPageLayout::Landscape,
+      QMarginsF(), QPageLayout::Millimeter);
   layout.setMode(QPageLayout::FullPageMode);
   device.setPageLayout(layout);
 }

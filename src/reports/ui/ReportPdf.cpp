@@ -9,7 +9,9 @@
 namespace vertal::reports {
 namespace {
 
-std::string WriteFailed(const std::string& path) { return "Не удалось записать файл " + path; }
+std::string WriteFailed(const std::string& path) {
+  return "Не удалось записать файл " + path;
+}
 
 }  // namespace
 

@@ -40,9 +40,13 @@ ReportPreview::ReportPreview(ReportBuilder build, Host& host, QWidget* parent)
   }
 }
 
-ReportPreview::~ReportPreview() { delete dialog_; }
+ReportPreview::~ReportPreview() {
+  delete dialog_;
+}
 
-void ReportPreview::Exec() { dialog_->exec(); }
+void ReportPreview::Exec() {
+  dialog_->exec();
+}
 
 void ReportPreview::Paint(QPrinter* printer) {
   Report report = build_();
