@@ -96,14 +96,11 @@ TEST(Paginate, EveryPageHasTheHeaderAndTheFooterWithItsNumber) {
   ASSERT_EQ(pages.size(), 3u);
   for (std::size_t i = 0; i < pages.size(); ++i) {
     const std::string number = std::to_string(i + 1);
-    EXPECT_EQ(pages[i].number, static_cast<int>(i + 1));
     const TextItem* header = Find(pages[i], "Шапка");
     const TextItem* footer = Find(pages[i], "Страница " + number);
     ASSERT_TRUE(header && footer) << "page " << number;
-    EXPECT_DOUBLE_EQ(header->x, 15);
-    EXPECT_DOUBLE_EQ(header->y, 12);
-    EXPECT_DOUBLE_EQ(footer->x, 110);
-    EXPECT_DOUBLE_EQ(footer->y, kBodyBottom);
+    EXPECT_EQ(std::make_pair(header->x, header->y), std::make_pair(15.0, 12.0));
+    EXPECT_EQ(std::make_pair(footer->x, footer->y), std::make_pair(110.0, kBodyBottom));
     ASSERT_EQ(pages[i].rules.size(), 1u);
     EXPECT_DOUBLE_EQ(pages[i].rules[0].y1, kBodyBottom);
   }
@@ -113,33 +110,26 @@ TEST(Paginate, FixedBandsGoWhereTheyFit) {
   struct Case {
     const char* name;
     std::vector<double> heights;
-    std::vector<int> pages;  // where each band's text lands
-    std::vector<double> tops;
-    int pageCount;
+    std::vector<std::pair<std::size_t, double>> placed;  // each band's page and top
   };
   const std::vector<Case> cases = {
-      {"nothing in the body", {}, {}, {}, 1},
-      {"two that fit", {100, 147}, {1, 1}, {kBodyTop, 130}, 1},
-      {"second too tall for the rest", {100, 148}, {1, 2}, {kBodyTop, kBodyTop}, 2},
+      {"nothing in the body: one page", {}, {}},
+      {"two that fit", {100, 147}, {{1, kBodyTop}, {1, 130}}},
+      {"second too tall for the rest", {100, 148}, {{1, kBodyTop}, {2, kBodyTop}}},
       {"taller than a page is cut, the next starts a page",
        {300, 10},
-       {1, 2},
-       {kBodyTop, kBodyTop},
-       2},
-      {"after a tall one", {10, 300}, {1, 2}, {kBodyTop, kBodyTop}, 2},
+       {{1, kBodyTop}, {2, kBodyTop}}},
   };
   for (const Case& c : cases) {
     Report report = Frame();
     for (std::size_t i = 0; i < c.heights.size(); ++i)
       report.body.emplace_back(Fixed(c.heights[i], "band" + std::to_string(i)));
     const std::vector<Page> pages = Layout(report);
-    EXPECT_EQ(static_cast<int>(pages.size()), c.pageCount) << c.name;
-    for (std::size_t i = 0;
-         i < c.pages.size() && pages.size() >= static_cast<std::size_t>(c.pages[i]); ++i) {
-      const TextItem* text =
-          Find(pages[static_cast<std::size_t>(c.pages[i] - 1)], "band" + std::to_string(i));
+    ASSERT_EQ(pages.size(), c.placed.empty() ? 1 : c.placed.back().first) << c.name;
+    for (std::size_t i = 0; i < c.placed.size(); ++i) {
+      const TextItem* text = Find(pages[c.placed[i].first - 1], "band" + std::to_string(i));
       ASSERT_NE(text, nullptr) << c.name << ", band " << i;
-      EXPECT_DOUBLE_EQ(text->y, c.tops[i]) << c.name << ", band " << i;
+      EXPECT_DOUBLE_EQ(text->y, c.placed[i].second) << c.name << ", band " << i;
     }
   }
 }
@@ -178,14 +168,9 @@ TEST(Paginate, ColumnsContinueOnTheNextPages) {
   EXPECT_EQ(CountLines(pages[2]), 3);
 
   const TextItem* first = Find(pages[0], "r0");
-  ASSERT_NE(first, nullptr);
-  EXPECT_DOUBLE_EQ(first->y, kBodyTop + 60);
-  EXPECT_DOUBLE_EQ(first->x, 30);
-  EXPECT_DOUBLE_EQ(first->width, 30);
-  EXPECT_NEAR(first->height, kLine, 1e-9);
+  ASSERT_TRUE(first && Find(pages[0], "message"));
+  EXPECT_EQ(std::make_pair(first->x, first->y), std::make_pair(30.0, kBodyTop + 60));
   EXPECT_EQ(first->align, Align::Right);
-  EXPECT_DOUBLE_EQ(first->font.sizePx, kFontPx);
-  ASSERT_NE(Find(pages[0], "message"), nullptr);
   EXPECT_DOUBLE_EQ(Find(pages[0], "message")->y, kBodyTop + 50);
   EXPECT_EQ(Find(pages[1], "message"), nullptr);
 

@@ -124,15 +124,6 @@ class ReportPdfTest : public QObject {
     CheckTwoPagePdf(dir.File("report.pdf"));
   }
 
-  void aPathThatCannotBeWrittenIsReported() {
-    TempDir dir;
-    Report report = TwoPages();
-    const std::string path = dir.File("missing/report.pdf");
-    const PdfWritten written = WriteReportPdf(report, path);
-    QCOMPARE(QString::fromStdString(written.error),
-             QString::fromStdString("Не удалось записать файл " + path));
-  }
-
   void previewSavesAsPdfAndReportsAFailure() {
     TempDir dir;
     FakeHost host;
