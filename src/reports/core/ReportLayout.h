@@ -63,8 +63,8 @@ struct Band {
   std::vector<RuleItem> rules;
 };
 
-// Next row of a growing table: fills `cells` (one text per column) and returns true, or
-// returns false when there are no more rows. Rows are pulled as pages fill, so a source may
+// Next row of a growing table: fills `cells` (one text per column; it arrives holding one
+// empty text per column) and returns true, or returns false when there are no more rows. Rows are pulled as pages fill, so a source may
 // read its records as they are needed.
 using RowSource = std::function<bool(std::vector<std::string>& cells)>;
 
