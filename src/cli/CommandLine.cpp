@@ -84,6 +84,41 @@ void AddDateOptions(CLI::App* command, std::string& from, std::string& to) {
       ->capture_default_str();
 }
 
+#ifdef VERTAL_CLI_REPORTS
+void AddReportCommand(CommandTable& table) {
+  auto report = std::make_shared<ReportOptions>();
+  CLI::App* command = table.Add(
+      "report",
+      "The print command after opening FILE, the report written as a PDF instead of shown in "
+      "its preview. Prints {\"messages\", \"pages\"}; a report that the window would not "
+      "build writes nothing and counts 0 pages.",
+      [report] { return RunReport(*report); });
+  command->add_option("FILE", report->file, kFileHelp)->required();
+  command->add_option("--kind", report->kind, "card, oper, per, kds, graph-param or graph-relay")
+      ->required()
+      ->check(CLI::IsMember({"card", "oper", "per", "kds", "graph-param", "graph-relay"}));
+  command->add_option("--pdf", report->pdf, "the PDF file to write")->required();
+  command->add_option("--first", report->first, "oper: first frame, a whole number")
+      ->capture_default_str();
+  command->add_option("--last", report->last, "oper: last frame, above --first")
+      ->capture_default_str();
+  command->add_option("--threshold", report->overloads.threshold, "per: load in percent")
+      ->capture_default_str();
+  command->add_option("--parameter", report->kds.parameter,
+                      "kds: the parameter, 1 to " + std::to_string(events::kKdsParameterCount))
+      ->capture_default_str()
+      ->check(CLI::Range(1, events::kKdsParameterCount));
+  // --from and --to serve the overload search and the KDS search alike.
+  command->add_option("--from", report->overloads.from, std::string(kDateHelp) + ", first day")
+      ->capture_default_str();
+  command->add_option("--to", report->overloads.to, std::string(kDateHelp) + ", last day")
+      ->capture_default_str();
+  command->add_option("--at", report->at,
+                      "graph-param, graph-relay: first frame of the window; clamped to " +
+                          Range(graphs::kMaxPosition));
+}
+#endif
+
 void AddCommands(CommandTable& table) {
   AddFileCommand(table, "check",
                  "Checksum pass over the long-term records. Prints {\"RecorderVersion\": n, "
@@ -184,6 +219,10 @@ void AddCommands(CommandTable& table) {
                    "first frame of the window; clamped to " + Range(graphs::kMaxPosition) +
                        " like the scroll bar")
       ->required();
+
+#ifdef VERTAL_CLI_REPORTS
+  AddReportCommand(table);
+#endif
 
   auto read = std::make_shared<ReadOptions>();
   CLI::App* readCommand = table.Add(

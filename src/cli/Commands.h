@@ -44,6 +44,16 @@ struct GraphOptions {
   std::int64_t at = 0;
 };
 
+struct ReportOptions {
+  std::string file;
+  std::string kind;  // card, oper, per, kds, graph-param or graph-relay
+  std::string pdf;   // where the report is written
+  std::string first = "0", last = "200";  // the frame-range dialog's texts
+  events::OverloadFields overloads;
+  events::KdsFields kds;
+  std::int64_t at = 0;  // the graph's window
+};
+
 struct ReadOptions {
   std::string out;       // the file the save dialog answers with
   std::string simulate;  // the dump the simulated unit answers from
@@ -70,6 +80,8 @@ CommandResult RunOverloadSearch(const OverloadSearchOptions& options);
 CommandResult RunKdsSearch(const KdsSearchOptions& options);
 CommandResult RunGraph(const GraphOptions& options);
 CommandResult RunRead(const ReadOptions& options);
+// Only in a build with the window: the report is drawn with its painter.
+CommandResult RunReport(const ReportOptions& options);
 
 // Parses the command line, runs the chosen command and writes its document and errors.
 // Returns the exit status.

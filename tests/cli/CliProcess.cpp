@@ -37,11 +37,22 @@ nlohmann::json CliRun::Document() const {
 }
 
 CliRun RunCli(const std::vector<std::string>& args, const std::vector<std::string>& env) {
+  return RunProgram(VERTAL_CLI_PATH, args, env);
+}
+
+std::string PdfText(const std::string& pdf) {
+  const CliRun run = RunProgram("/usr/bin/pdftotext", {"-layout", pdf, "-"});
+  EXPECT_EQ(run.exitCode, 0) << run.err;
+  return run.out;
+}
+
+CliRun RunProgram(const std::string& program, const std::vector<std::string>& args,
+                  const std::vector<std::string>& env) {
   TempDir dir;
   const std::string outPath = dir.File("out");
   const std::string errPath = dir.File("err");
 
-  std::vector<std::string> argStrings{VERTAL_CLI_PATH};
+  std::vector<std::string> argStrings{program};
   argStrings.insert(argStrings.end(), args.begin(), args.end());
   std::vector<char*> argv;
   for (auto& a : argStrings) argv.push_back(a.data());

@@ -21,8 +21,13 @@ struct CliRun {
   nlohmann::json Document() const;
 };
 
-// Runs vertal-cli with `args`; `env` entries ("NAME=value") are added to the environment.
+// Runs a program with `args`; `env` entries ("NAME=value") are added to the environment.
+CliRun RunProgram(const std::string& program, const std::vector<std::string>& args,
+                  const std::vector<std::string>& env = {});
+// Runs vertal-cli.
 CliRun RunCli(const std::vector<std::string>& args, const std::vector<std::string>& env = {});
+// The text of a PDF as poppler lays it out, pages separated by form feeds.
+std::string PdfText(const std::string& pdf);
 
 // A test that writes one dump and runs commands on it under LC_ALL=C.
 class CliCommandTest : public ::testing::Test {

@@ -34,12 +34,12 @@ MainMenu BuildMainMenu(QMenuBar* bar) {
       AddItem(m.file, "N_OPEN", QStringLiteral("&Открыть..."), QKeySequence(Qt::CTRL | Qt::Key_O));
   m.print = m.file->addMenu(QStringLiteral("&Печать"));
   m.print->setObjectName(QStringLiteral("N_PRINT"));
-  AddItem(m.print, "M_IK", QStringLiteral("Информационная карта"));
-  AddItem(m.print, "M_Grf", QStringLiteral("Графики параметров"));
-  AddItem(m.print, "M_Oper", QStringLiteral("Оперативная информация"));
-  AddItem(m.print, "M_Per", QStringLiteral("Перегрузки"));
-  AddItem(m.print, "M_KZ", QStringLiteral("Грфики КЗ"));
-  AddItem(m.print, "N_KDSPAR", QStringLiteral("КДС параметры"));
+  m.card = AddItem(m.print, "M_IK", QStringLiteral("Информационная карта"));
+  m.paramGraph = AddItem(m.print, "M_Grf", QStringLiteral("Графики параметров"));
+  m.operative = AddItem(m.print, "M_Oper", QStringLiteral("Оперативная информация"));
+  m.overloads = AddItem(m.print, "M_Per", QStringLiteral("Перегрузки"));
+  m.relayGraph = AddItem(m.print, "M_KZ", QStringLiteral("Грфики КЗ"));
+  m.kds = AddItem(m.print, "N_KDSPAR", QStringLiteral("КДС параметры"));
   m.file->addSeparator()->setObjectName(QStringLiteral("N15"));
   m.exit = AddItem(m.file, "N_EXIT", QStringLiteral("В&ыход"));
 

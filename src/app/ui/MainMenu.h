@@ -13,6 +13,12 @@ struct MainMenu {
   QAction* read = nullptr;
   QAction* open = nullptr;
   QMenu* print = nullptr;  // N_PRINT: the reports, built by the report commands
+  QAction* card = nullptr;        // M_IK
+  QAction* paramGraph = nullptr;  // M_Grf
+  QAction* operative = nullptr;   // M_Oper
+  QAction* overloads = nullptr;   // M_Per
+  QAction* relayGraph = nullptr;  // M_KZ
+  QAction* kds = nullptr;         // N_KDSPAR
   QAction* exit = nullptr;
   QMenu* view = nullptr;  // N7
   QAction* toolPanel = nullptr;  // checked while the tool bar shows

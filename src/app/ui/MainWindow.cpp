@@ -20,6 +20,7 @@
 #include "app/core/OpenDump.h"
 #include "app/ui/AboutBox.h"
 #include "app/ui/MainMenu.h"
+#include "app/ui/PrintCommands.h"
 #include "app/ui/PageTree.h"
 #include "app/ui/StatusPanels.h"
 #include "app/ui/ToolPanel.h"
@@ -152,6 +153,7 @@ MainWindow::MainWindow(Host& host, link::UnitPort& port, QWidget* parent)
   menu_ = std::make_unique<MainMenu>(BuildMainMenu(menuBar()));
   tools_ = std::make_unique<ToolPanel>(BuildToolPanel(this));
   pages_ = new PageTree(this, *this, [this] { return recorderVersion_; });
+  printing_ = new PrintCommands(this, *this, *pages_, [this] { return recorderVersion_; });
 
   sizeNotice_ = new QLabel(this);
   sizeNotice_->setObjectName(QStringLiteral("Label_SizeNotice"));
@@ -216,6 +218,12 @@ void MainWindow::ConnectCommands() {
   ui::ConnectCommand(menu_->open, &QAction::triggered, this, host_, &MainWindow::N_OPENClick);
   ui::ConnectCommand(menu_->exit, &QAction::triggered, this, host_, &MainWindow::N_EXITClick);
   ui::ConnectCommand(menu_->about, &QAction::triggered, this, host_, &MainWindow::N_ABOUTClick);
+  ui::ConnectCommand(menu_->card, &QAction::triggered, printing_, host_, &PrintCommands::M_IKClick);
+  ui::ConnectCommand(menu_->paramGraph, &QAction::triggered, printing_, host_, &PrintCommands::M_GrfClick);
+  ui::ConnectCommand(menu_->operative, &QAction::triggered, printing_, host_, &PrintCommands::M_OperClick);
+  ui::ConnectCommand(menu_->overloads, &QAction::triggered, printing_, host_, &PrintCommands::M_PerClick);
+  ui::ConnectCommand(menu_->relayGraph, &QAction::triggered, printing_, host_, &PrintCommands::M_KZClick);
+  ui::ConnectCommand(menu_->kds, &QAction::triggered, printing_, host_, &PrintCommands::N_KDSPARClick);
   // A checkable item has already inverted its check mark when it reports the click.
   ui::ConnectCommand(menu_->toolPanel, &QAction::triggered, this, host_, &MainWindow::ShowToolPanel);
   ui::ConnectCommand(Timer1, &QTimer::timeout, this, host_, &MainWindow::Timer1Timer);

@@ -23,6 +23,7 @@ class QTimer;
 namespace vertal::app {
 
 class PageTree;
+class PrintCommands;
 class StatusPanels;
 struct MainMenu;
 struct ToolPanel;
@@ -60,6 +61,9 @@ class MainWindow : public QMainWindow, public ui::PageWindow {
   // Shows the operator's dialog of a readout modally (see link::OperatorDialog); tests replace
   // it so that nothing blocks.
   std::function<bool(link::CraneIdentBuffer&, link::TrailerBuffer&)> runOperatorDialog;
+
+  // The commands of the print submenu.
+  PrintCommands& Printing() const { return *printing_; }
 
   // --- Handlers ---
   void FormCreate();
@@ -102,6 +106,7 @@ class MainWindow : public QMainWindow, public ui::PageWindow {
   std::unique_ptr<MainMenu> menu_;
   std::unique_ptr<ToolPanel> tools_;
   PageTree* pages_ = nullptr;
+  PrintCommands* printing_ = nullptr;
   QLabel* sizeNotice_ = nullptr;  // a file that is not a full readout says so here
   QProgressBar* ProgressBar1 = nullptr;
   StatusPanels* StatusBar1 = nullptr;

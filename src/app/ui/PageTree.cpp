@@ -131,8 +131,9 @@ void PageTree::SelectServicePage() {
 }
 
 void PageTree::ShowRead(const OpenedDump& opened) {
-  servicePage_->Show(opened.service.service);
-  loadPage_->Show(opened.service.load);
+  shownService_ = opened.service;
+  servicePage_->Show(shownService_.service);
+  loadPage_->Show(shownService_.load);
   overloadPage_->ShowTable(opened.overloadTable);
   kdsPage_->ShowOpened(opened.kds);
   framePage_->ShowTable(opened.frameTable);
@@ -148,9 +149,9 @@ void PageTree::ShowScanned(OpenedDump& opened) {
 }
 
 void PageTree::Reset() {
-  const dump::ServicePages empty = dump::EmptyServicePages();
-  servicePage_->Show(empty.service);
-  loadPage_->Show(empty.load);
+  shownService_ = dump::EmptyServicePages();
+  servicePage_->Show(shownService_.service);
+  loadPage_->Show(shownService_.load);
   overloadPage_->ResetTable();
   kdsPage_->ResetTable();
   framePage_->ResetTable();

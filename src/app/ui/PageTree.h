@@ -55,6 +55,12 @@ class PageTree : public QTabWidget {
   // The seven KDS parameters in the list, the first chosen.
   void FillKdsParameterList();
 
+  // The service and load spectrum pages as they show now.
+  const dump::ServicePages& ShownService() const { return shownService_; }
+  events::OverloadPage& Overloads() const { return *overloadPage_; }
+  events::KdsPage& Kds() const { return *kdsPage_; }
+  graphs::GraphPages& Graphs() const { return *graphPages_; }
+
   // Keeps the load spectrum panel centred on its page.
   void FormResize();
 
@@ -86,6 +92,7 @@ class PageTree : public QTabWidget {
   events::OverloadPage* overloadPage_ = nullptr;
   events::KdsPage* kdsPage_ = nullptr;
   graphs::GraphPages* graphPages_ = nullptr;
+  dump::ServicePages shownService_ = dump::EmptyServicePages();
 };
 
 }  // namespace vertal::app

@@ -141,13 +141,23 @@ void KdsPage::BitBtn_Find_KDSClick() {
   const PassResult<KdsSearchModel> result =
       RunKdsSearch(path, recorderVersion_(), Typed(), window_.host(),
                    pass.Hooks([this] { ui::ShowModel(this, KdsSearchModel{}); }));
-  if (result.end != PassEnd::Refused) ui::ShowModel(this, result.model);
+  if (result.end != PassEnd::Refused) {
+    ui::ShowModel(this, result.model);
+    searched_.reset();
+    if (result.end == PassEnd::Done) searched_ = result.model.found.numbers;
+  }
   pass.End(result.end);
+}
+
+std::optional<std::string> KdsPage::ShownSummary() const {
+  if (Label_MaxM2->isHidden()) return std::nullopt;
+  return Label_MaxM2->text().toStdString();
 }
 
 // --- Opening and resetting ---
 
 void KdsPage::ShowOpened(const KdsPageModel& opened) {
+  searched_.reset();  // the last search belongs to the file opened before
   table->Show(opened.table);
   if (opened.search) ui::ShowModel(this, *opened.search);
   Label_KDS_Note->setText(ui::ToQString(opened.note));

@@ -5,6 +5,9 @@
 // other the page is empty and says why.
 
 #include <QWidget>
+#include <optional>
+#include <string>
+#include <vector>
 #include <cstdint>
 #include <functional>
 
@@ -54,6 +57,11 @@ class KdsPage : public QWidget {
 
   // The search fields as set.
   KdsFields Typed() const;
+  // The record numbers the last search found, while that search ran over the current file:
+  // nothing before the first search and after another file was opened.
+  const std::optional<std::vector<std::int64_t>>& SearchedRecords() const { return searched_; }
+  // The summary of the last search; nothing while its label is hidden.
+  std::optional<std::string> ShownSummary() const;
 
  private:
   QGroupBox* BuildSearchGroup();
@@ -76,6 +84,7 @@ class KdsPage : public QWidget {
 
   PageWindow& window_;
   std::function<std::int8_t()> recorderVersion_;
+  std::optional<std::vector<std::int64_t>> searched_;
 };
 
 }  // namespace vertal::events

@@ -119,13 +119,23 @@ void OverloadPage::BitBtn_Find_PerClick() {
   const PassResult<OverloadSearchModel> result =
       RunOverloadSearch(path, Typed(), window_.host(),
                         pass.Hooks([this] { ui::ShowModel(this, OverloadSearchModel{}); }));
-  if (result.end != PassEnd::Refused) ui::ShowModel(this, result.model);
+  if (result.end != PassEnd::Refused) {
+    ui::ShowModel(this, result.model);
+    searched_.reset();
+    if (result.end == PassEnd::Done) searched_ = result.model.found.numbers;
+  }
   pass.End(result.end);
+}
+
+std::optional<std::string> OverloadPage::ShownSummary() const {
+  if (Label_MaxM1->isHidden()) return std::nullopt;
+  return Label_MaxM1->text().toStdString();
 }
 
 // --- Opening and resetting ---
 
 void OverloadPage::ShowTable(const frames::TablePage& page) {
+  searched_.reset();  // the last search belongs to the file opened before
   table->Show(page);
 }
 

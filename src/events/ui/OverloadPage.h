@@ -4,6 +4,10 @@
 // page shows what the core computes; every page turn and search re-reads the current file.
 
 #include <QWidget>
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <vector>
 
 #include "events/core/OverloadRecords.h"
 #include "ui_common/PageWindow.h"
@@ -47,6 +51,11 @@ class OverloadPage : public QWidget {
 
   // The search fields as typed.
   OverloadFields Typed() const;
+  // The record numbers the last search found, while that search ran over the current file:
+  // nothing before the first search and after another file was opened.
+  const std::optional<std::vector<std::int64_t>>& SearchedRecords() const { return searched_; }
+  // The summary of the last search; nothing while its label is hidden.
+  std::optional<std::string> ShownSummary() const;
 
  private:
   QGroupBox* BuildSearchGroup();
@@ -66,6 +75,7 @@ class OverloadPage : public QWidget {
   QLabel* Label_MaxM1 = nullptr;
 
   PageWindow& window_;
+  std::optional<std::vector<std::int64_t>> searched_;
 };
 
 }  // namespace vertal::events

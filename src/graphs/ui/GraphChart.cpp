@@ -94,6 +94,9 @@ GraphChart::GraphChart(const char* name, const QString& title, QWidget* parent) 
   legend->setWrap(kLegendColumns);
   legend->setVisible(false);
 
+  // A chart that was never shown (a page not yet opened, a print from the command line) keeps
+  // its margins too.
+  FitMargins(size());
   setMouseTracking(true);
 }
 
@@ -124,11 +127,14 @@ void GraphChart::ShowLegend(bool shown) {
   }
 }
 
-void GraphChart::resizeEvent(QResizeEvent* event) {
-  const QSize size = event->size();
+void GraphChart::FitMargins(QSize size) {
   const int across = size.width() * kMarginPercent / 100;
   const int down = size.height() * kMarginPercent / 100;
   plotLayout()->setMargins(QMargins(across, down, across, down));
+}
+
+void GraphChart::resizeEvent(QResizeEvent* event) {
+  FitMargins(event->size());
   QCustomPlot::resizeEvent(event);
 }
 

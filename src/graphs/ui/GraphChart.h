@@ -51,6 +51,9 @@ class GraphChart : public QCustomPlot {
   void mouseMoveEvent(QMouseEvent* event) override;
 
  private:
+  // Margins of a fixed share of the chart's size on every side.
+  void FitMargins(QSize size);
+
   QCPTextElement* title_ = nullptr;
   std::vector<SeriesGraph*> series_;
 };

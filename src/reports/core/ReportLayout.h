@@ -37,6 +37,10 @@ struct Font {
   double sizePx = 13;  // Arial
   bool bold = false;
   bool italic = false;
+  // Extra width of a blank, in parts of the font size. Text read back from a PDF takes a
+  // single blank between one-digit numbers ("2 5") for no break at all; a wider blank keeps
+  // the numbers apart.
+  double blankExtra = 0;
 };
 
 enum class Align { Left, Center, Right };

@@ -25,7 +25,9 @@ constexpr std::string_view kByRecorder = " по данным РП VERTAL № ";
 // The operative report.
 constexpr double kOperativeHeaderHeight = 11.9;
 constexpr double kOperativeBodyHeight = 166.7;
-constexpr Font kOperativeLineFont{11, false, false};
+// Column 13 holds two numbers with a blank between them.
+constexpr double kWideBlank = 0.2;
+constexpr Font kOperativeLineFont{11, false, false, kWideBlank};
 constexpr std::string_view kOperativeTitle = "Оперативная информация о работе крана ";
 constexpr std::string_view kOperativeTitleRecorder = ", записанная в РП VERTAL № ";
 // Frames are read this many at a time as the pages pull their lines.

@@ -43,7 +43,9 @@ bool AsciiRuns::Layout(std::string_view text, QGlyphRun& run, qreal& width) {
   qreal x = 0;
   for (std::size_t i = 0; i < text.size(); ++i) {
     const char c = text[i];
-    if (c < kFirst || c > kLast) return false;
+    // A blank inside a run is not read back as a word break from the PDF: such texts are
+    // drawn the ordinary way.
+    if (c <= kFirst || c > kLast) return false;
     if (i > 0) x += Kerning(Index(text[i - 1]), Index(c));
     indexes_[static_cast<qsizetype>(i)] = glyphs_[Index(c)];
     positions_[static_cast<qsizetype>(i)] = QPointF(x, 0);

@@ -20,7 +20,8 @@ namespace {
 constexpr double kMmPerInch = 25.4;
 // Font sizes and rule widths are given in pixels of a 96-dpi screen; a point is 1/72 inch.
 constexpr double kScreenDpi = 96.0;
-constexpr double kPointsPerPx = 72.0 / kScreenDpi;
+constexpr double kPointsPerInch = 72.0;
+constexpr double kPointsPerPx = kPointsPerInch / kScreenDpi;
 // The family that fonts-liberation2 (and every Windows system) resolves to the reports' face.
 const char* const kFontFamily = "Arial";
 
@@ -63,6 +64,8 @@ class PageDrawer {
     qfont.setPointSizeF(font.sizePx * kPointsPerPx);
     qfont.setBold(font.bold);
     qfont.setItalic(font.italic);
+    qfont.setWordSpacing(font.blankExtra * font.sizePx * kPointsPerPx / kPointsPerInch *
+                         device_.logicalDpiX());
     DeviceFont& made =
         fonts_.emplace_back(DeviceFont{font, qfont, QFontMetricsF(qfont, &device_), std::nullopt});
     if (glyphRuns_) made.runs.emplace(qfont, device_);
@@ -76,7 +79,8 @@ class PageDrawer {
   }
 
   static bool SameFont(const Font& a, const Font& b) {
-    return a.sizePx == b.sizePx && a.bold == b.bold && a.italic == b.italic;
+    return a.sizePx == b.sizePx && a.bold == b.bold && a.italic == b.italic &&
+           a.blankExtra == b.blankExtra;
   }
 
   // One line in its box: centred vertically, placed by its alignment, cut short with an

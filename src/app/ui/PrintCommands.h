@@ -1,0 +1,66 @@
+#pragma once
+// The commands of the print submenu "&Печать": the information card, the operative
+// information of a range of frames, the overload and KDS tables, and the two graphs. Each
+// command marks its report as requested and runs the report sequence, which shows every
+// requested report in its preview until the user closes it. Nothing is printed while no file
+// is current.
+
+#include <QObject>
+#include <functional>
+#include <memory>
+#include <optional>
+
+#include "common/core/Host.h"
+#include "reports/core/ReportSequence.h"
+#include "ui_common/PageWindow.h"
+
+class QCustomPlot;
+class QPrinter;
+class QWidget;
+
+namespace vertal::app {
+
+class PageTree;
+
+class PrintCommands : public QObject {
+  Q_OBJECT
+
+ public:
+  PrintCommands(QWidget* window, ui::PageWindow& pageWindow, PageTree& pages,
+                std::function<std::int8_t()> recorderVersion);
+  ~PrintCommands() override;
+
+  // --- Handlers ---
+  void M_IKClick();
+  void M_OperClick();
+  void M_PerClick();
+  void N_KDSPARClick();
+  void M_GrfClick();
+  void M_KZClick();
+
+  // Where reports are shown: the print preview; tests put a recording viewer here.
+  reports::ReportViewer* viewer = nullptr;
+  // The frame-range dialog: the accepted range, or nothing when it was cancelled.
+  std::function<std::optional<reports::FrameRange>()> askFrameRange;
+  // Prints a chart after the print dialog; tests print without the dialog.
+  std::function<void(QCustomPlot& chart)> printChart;
+
+ private:
+  // The report sequence over the window as it shows now.
+  void PrintRequested();
+  // The results of the last search of a kind over the current file; a search that ran over
+  // another file, or none, is run again with the fields as they stand.
+  std::optional<std::vector<std::int64_t>> OverloadRecords();
+  std::optional<std::vector<std::int64_t>> KdsRecords();
+
+  QWidget* window_;
+  ui::PageWindow& pageWindow_;
+  PageTree& pages_;
+  std::function<std::int8_t()> recorderVersion_;
+  std::unique_ptr<reports::ReportViewer> preview_;
+  std::unique_ptr<QPrinter> printer_;  // PrintDialog: keeps the user's choices between prints
+  reports::ReportRequests requests_;
+  reports::FrameRange range_;  // the last accepted range of the frame-range dialog
+};
+
+}  // namespace vertal::app

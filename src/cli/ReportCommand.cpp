@@ -1,0 +1,126 @@
+// report FILE --kind ... --pdf OUT.pdf: the print command after opening FILE, writing the
+// report as a PDF instead of showing its preview.
+
+#include <QApplication>
+#include <QWidget>
+#include <cstdlib>
+#include <memory>
+
+#include "cli/Commands.h"
+#include "graphs/ui/GraphChart.h"
+#include "graphs/ui/GraphPages.h"
+#include "graphs/ui/ParamGraphPage.h"
+#include "graphs/ui/RelayGraphPage.h"
+#include "reports/core/FrameRangeInput.h"
+#include "reports/core/ReportSequence.h"
+#include "reports/ui/ChartPrint.h"
+#include "reports/ui/ReportPdf.h"
+
+namespace vertal::cli {
+namespace {
+
+// The painter needs fonts, and charts are widgets: an application without a screen.
+class PaintingApplication {
+ public:
+  PaintingApplication() {
+    if (QCoreApplication::instance() != nullptr) return;
+    setenv("QT_QPA_PLATFORM", "offscreen", 1);
+    app_ = std::make_unique<QApplication>(argc_, argv_);
+  }
+
+ private:
+  int argc_ = 1;
+  char name_[11] = "vertal-cli";
+  char* argv_[2] = {name_, nullptr};
+  std::unique_ptr<QApplication> app_;
+};
+
+Json PagesDocument(const Opening& opening, int pages) {
+  Json document = Json::object();
+  document["messages"] = opening.MessagesJson();
+  document["pages"] = pages;
+  return document;
+}
+
+// The graph page as the window would show it at `at`, printed to the PDF.
+CommandResult PrintGraph(const ReportOptions& options, Opening& opening) {
+  app::OpenedDump& opened = *opening.Opened();
+  const bool param = options.kind == "graph-param";
+  graphs::GraphModel& model = param ? opened.param : opened.relay;
+  if (graphs::ClampGraphPosition(options.at) != model.View().position)
+    model.MoveTo(options.file, options.at, opening.Host());
+
+  QWidget sheet;
+  const graphs::GraphLinks links{[&options] { return options.file; }, &opening.Host()};
+  std::unique_ptr<graphs::GraphPage> page;
+  if (param) {
+    page = std::make_unique<graphs::ParamGraphPage>(links, &sheet);
+  } else {
+    page = std::make_unique<graphs::RelayGraphPage>(links, &sheet);
+  }
+  page->Open(std::move(model));
+  const std::variant<int, std::string> written = reports::WriteChartPdf(*page->Chart(), options.pdf);
+  if (const auto* error = std::get_if<std::string>(&written)) return BadUsage(*error);
+  return opening.Finish(PagesDocument(opening, std::get<int>(written)));
+}
+
+}  // namespace
+
+CommandResult RunReport(const ReportOptions& given) {
+  ReportOptions options = given;
+  options.kds.from = options.overloads.from;  // one pair of dates serves both searches
+  options.kds.to = options.overloads.to;
+  reports::ReportRequests requests;
+  reports::FrameRange range;
+  if (options.kind == "card") requests.card = true;
+  if (options.kind == "per") requests.overloads = true;
+  if (options.kind == "kds") requests.kds = true;
+  if (options.kind == "oper") {
+    const auto read = reports::ReadFrameRange(options.first, options.last);
+    if (const auto* refusal = std::get_if<std::string>(&read)) return BadUsage(*refusal);
+    range = std::get<reports::FrameRange>(read);
+    requests.operative = true;
+  }
+  // Search fields that the window would refuse are bad usage, as for the searches.
+  if (requests.overloads) {
+    const auto read = events::ReadOverloadConditions(options.overloads);
+    if (const auto* refusal = std::get_if<std::string>(&read)) return BadUsage(*refusal);
+  }
+  if (requests.kds) {
+    const auto read = events::ReadKdsConditions(options.kds);
+    if (const auto* refusal = std::get_if<std::string>(&read)) return BadUsage(*refusal);
+  }
+
+  PaintingApplication application;
+  Opening opening(options.file);
+  if (!opening.Opened()) return opening.Finish(PagesDocument(opening, 0));
+  if (options.kind == "graph-param" || options.kind == "graph-relay")
+    return PrintGraph(options, opening);
+
+  const app::OpenedDump& opened = *opening.Opened();
+  reports::ReportInputs inputs;
+  // Just opened: no search has filled the two summaries yet.
+  inputs.card = {opened.service, opened.recorderVersion, std::string(), std::string()};
+  inputs.table = {options.file, opening.Separator(), opened.service.service};
+  inputs.range = range;
+  inputs.overloadFields = options.overloads;
+  if (requests.overloads) {
+    const auto found = events::RunOverloadSearch(options.file, options.overloads, opening.Host());
+    if (found.end != PassEnd::Done) return opening.Finish(PagesDocument(opening, 0));
+    inputs.overloadRecords = found.model.found.numbers;
+  }
+  if (requests.kds && events::KdsRecordsKept(opened.recorderVersion)) {
+    const auto found =
+        events::RunKdsSearch(options.file, opened.recorderVersion, options.kds, opening.Host());
+    if (found.end != PassEnd::Done) return opening.Finish(PagesDocument(opening, 0));
+    inputs.kdsRecords = found.model.found.numbers;
+  }
+
+  reports::PdfViewer viewer(options.pdf);
+  reports::RunReportSequence(requests, inputs, viewer, opening.Host());
+  if (viewer.Shown() == 0) return opening.Finish(PagesDocument(opening, 0));
+  if (!viewer.Last().error.empty()) return BadUsage(viewer.Last().error);
+  return opening.Finish(PagesDocument(opening, viewer.Last().pages));
+}
+
+}  // namespace vertal::cli
