@@ -1,92 +1,30 @@
-// The longest report the user can ask for: every frame of a recording as the operative
-// information table (270,336 lines of twenty columns, A4 landscape), written as a PDF file.
-// Against reading the frames' bytes and summing them. Run under QT_QPA_PLATFORM=offscreen.
+// Reports as the user meets them: the information card, the operative information of the
+// proposed 200 frames and an overload table of 2,600 lines opened in the print preview, and the
+// longest report there is, every frame of a recording (270,336 lines of twenty columns), written
+// as a PDF file. Each against reading the same bytes and summing them. Run under
+// QT_QPA_PLATFORM=offscreen.
 
 #include <sys/resource.h>
 
-#include <array>
-#include <charconv>
-#include <cstdio>
+#include <QApplication>
+#include <QPrintPreviewDialog>
 #include <filesystem>
+#include <numeric>
 
 #include "BenchSupport.h"
+#include "app/core/OpenDump.h"
 #include "dump/core/DumpLayout.h"
-#include "reports/core/ReportLayout.h"
+#include "reports/core/CardReport.h"
+#include "reports/core/TableReports.h"
 #include "reports/ui/ReportPdf.h"
+#include "reports/ui/ReportPreview.h"
 
 namespace vertal::bench {
 namespace {
 
-constexpr int kColumns = 20;
-// The column widths of the operative table in millimetres; they fill the landscape body.
-constexpr std::array<double, kColumns> kWidths = {16, 16, 16, 14, 13, 13, 14, 13, 14, 12,
-                                                  16, 10, 12, 10, 15, 15, 15, 15, 15, 13};
-constexpr double kHeaderHeight = 11.9;
-constexpr double kFooterHeight = 10.6;
-constexpr double kBodyHeight = 166.7;
-constexpr double kLineFontPx = 11;
-constexpr double kFooterRulePx = 2;
 constexpr double kKiBPerMiB = 1024;
-
-std::string Number(std::int64_t value) {
-  std::array<char, 24> text{};
-  auto end = std::to_chars(text.data(), text.data() + text.size(), value).ptr;
-  return {text.data(), end};
-}
-
-// A line shaped like a frame's: a number, a date, a time, decimals, bit strings.
-void FillRow(std::int64_t n, std::vector<std::string>& cells) {
-  const std::string hundredths =
-      Number(n % 10000 / 100) + "," + Number(n % 100 / 10) + Number(n % 10);
-  cells[0] = Number(n);
-  cells[1] = "12.03.24";
-  cells[2] = "13:" + Number(10 + n % 50) + ":" + Number(10 + n % 49);
-  for (int c = 3; c < 10; ++c) cells[static_cast<std::size_t>(c)] = hundredths;
-  cells[10] = "01011010";
-  cells[11] = Number(n % 40 - 10);
-  cells[12] = "2 5";
-  cells[13] = Number(n % 120);
-  for (int c = 14; c < 19; ++c) cells[static_cast<std::size_t>(c)] = "10100101";
-  cells[19] = Number(n % 7);
-}
-
-reports::Report OperativeLikeReport() {
-  using namespace reports;
-  Report report;
-  report.title = "Оперативная информация о работе крана";
-  report.page.orientation = Orientation::Landscape;
-  report.header.height = kHeaderHeight;
-  report.footer.height = kFooterHeight;
-  ColumnsBand lines;
-  lines.minHeight = kBodyHeight;
-  lines.font.sizePx = kLineFontPx;
-  double x = 0;
-  for (double width : kWidths) {
-    report.header.texts.push_back(
-        {x, 0, width, kHeaderHeight / 2, "Дискр.", {kLineFontPx, true}, Align::Center});
-    report.header.texts.push_back({x,
-                                   kHeaderHeight / 2,
-                                   width,
-                                   kHeaderHeight / 2,
-                                   "вх. 1",
-                                   {kLineFontPx, true},
-                                   Align::Center});
-    lines.columns.push_back({x, width, Align::Center});
-    x += width;
-  }
-  report.footer.rules.push_back({0, 0, report.page.InnerWidth(), 0, kFooterRulePx});
-  report.footer.texts.push_back(
-      {0, 0, x / 2, kFooterHeight, report.title, {kLineFontPx, true, true}});
-  report.footer.texts.push_back(
-      {x / 2, 0, x / 2, kFooterHeight, "Страница ", {}, Align::Right, true});
-  lines.rows = [n = std::int64_t{0}](std::vector<std::string>& cells) mutable {
-    if (n == dump::kFrameCount) return false;
-    FillRow(n++, cells);
-    return true;
-  };
-  report.body.push_back(std::move(lines));
-  return report;
-}
+constexpr std::int64_t kProposedLastFrame = 200;
+constexpr std::int64_t kOverloadLines = 2600;
 
 double PeakRssMiB() {
   rusage usage{};
@@ -94,15 +32,75 @@ double PeakRssMiB() {
   return static_cast<double>(usage.ru_maxrss) / kKiBPerMiB;
 }
 
-void BM_OperativeReportPdf(benchmark::State& state) {
+// The demo opened as the window opens it, for the texts of the card and the titles.
+const app::OpenedDump& OpenedDemo() {
+  static const app::OpenedDump opened = [] {
+    BenchHost host;
+    return *app::OpenDump(DemoDump(), host, ".");
+  }();
+  return opened;
+}
+
+reports::TableSource DemoSource(const std::string& path) {
+  return {path, ".", OpenedDemo().service.service};
+}
+
+// Opens the preview of `build` as the window does (every page laid out and painted when the
+// dialog shows) and closes it again.
+void OpenPreview(benchmark::State& state, const reports::ReportBuilder& build, double floorMs) {
+  BenchHost host;
+  FloorReport report(state, floorMs);
+  for (auto _ : state) {
+    report.Start();
+    reports::ReportPreview preview(build, host, nullptr);
+    preview.Dialog()->show();
+    QApplication::processEvents();
+    preview.Dialog()->close();
+    report.Stop();
+  }
+}
+
+void BM_PreviewCard(benchmark::State& state) {
+  const reports::CardInputs card{OpenedDemo().service, OpenedDemo().recorderVersion, "", ""};
+  OpenPreview(state, [card] { return reports::BuildCard(card); },
+              ReadAndSumMs(DemoDump(), 0, dump::kFrames.Offset(0)));
+}
+BENCHMARK(BM_PreviewCard)->Unit(benchmark::kMillisecond)->Iterations(5);
+
+void BM_PreviewOperative200(benchmark::State& state) {
+  BenchHost host;
+  const auto build =
+      reports::OperativeReport(DemoSource(DemoDump()), {0, kProposedLastFrame}, host);
+  OpenPreview(state, build,
+              ReadAndSumMs(DemoDump(), dump::kFrames.Offset(0),
+                           (kProposedLastFrame + 1) * dump::kFrameSize));
+}
+BENCHMARK(BM_PreviewOperative200)->Unit(benchmark::kMillisecond)->Iterations(5);
+
+void BM_PreviewOverloads2600(benchmark::State& state) {
+  BenchHost host;
+  std::vector<std::int64_t> records(kOverloadLines);
+  std::iota(records.begin(), records.end(), 0);
+  OpenPreview(state,
+              reports::OverloadReport(DemoSource(DemoDump()), records, events::OverloadFields{}, host),
+              ReadAndSumMs(DemoDump(), dump::kOverloadRecords.Offset(0),
+                           kOverloadLines * dump::kOverloadRecords.size));
+}
+BENCHMARK(BM_PreviewOverloads2600)->Unit(benchmark::kMillisecond)->Iterations(5);
+
+// Every frame slot holds a valid frame, so every one of them is a line.
+void BM_OperativeReportPdfAllFrames(benchmark::State& state) {
   const std::string path =
       (std::filesystem::temp_directory_path() / "vertal-bench-operative.pdf").string();
-  FloorReport report(state, ReadAndSumMs(DemoDump(), dump::kFrames.Offset(0),
+  BenchHost host;
+  const auto build = reports::OperativeReport(DemoSource(ManyEpisodesDump()),
+                                              {0, dump::kFrameCount - 1}, host);
+  FloorReport report(state, ReadAndSumMs(ManyEpisodesDump(), dump::kFrames.Offset(0),
                                          dump::kFrameCount * dump::kFrameSize));
   reports::PdfWritten written;
   double seconds = 0;
   for (auto _ : state) {
-    reports::Report operative = OperativeLikeReport();
+    reports::Report operative = build();
     const auto start = std::chrono::steady_clock::now();
     report.Start();
     written = reports::WriteReportPdf(operative, path);
@@ -117,7 +115,7 @@ void BM_OperativeReportPdf(benchmark::State& state) {
       static_cast<double>(std::filesystem::file_size(path)) / kKiBPerMiB / kKiBPerMiB;
   std::filesystem::remove(path);
 }
-BENCHMARK(BM_OperativeReportPdf)->Unit(benchmark::kSecond)->Iterations(1);
+BENCHMARK(BM_OperativeReportPdfAllFrames)->Unit(benchmark::kSecond)->Iterations(1);
 
 }  // namespace
 }  // namespace vertal::bench

@@ -46,9 +46,12 @@ constexpr double kGapBeforeTable = 2.0;
 constexpr double kGapAfterTable = 3.0;
 constexpr std::array<ColumnSpec, 3> kTableColumns = {{
     {39.4, "Диапазоны нагрузок"},
-    {32.8, "Число рабочих", "циклов"},
-    {33.1, "Число циклов", "нагружения"},
+    {32.8, "Число рабочих циклов"},
+    {33.1, "Число циклов нагружения"},
 }};
+// Each heading on one line, so that it reads back whole from the PDF: at the size of the rows
+// the two counts' headings are wider than their cells.
+constexpr Font kTableHeadingFont{10, false, false};
 
 // The captions that follow the recorder version.
 constexpr std::int8_t kVersion30 = 30;
@@ -186,7 +189,7 @@ Band Sections(const CardInputs& in, double width) {
 // a rule under the last row.
 void AddLoadTable(Band& band, const CardInputs& in, double top) {
   const dump::LoadPageModel& load = in.shown.load;
-  AddHeadings(band, kTableColumns, kTableX, top, kTableHeaderHeight, kCaptionFont);
+  AddHeadings(band, kTableColumns, kTableX, top, kTableHeaderHeight, kTableHeadingFont);
 
   std::array<std::string_view, dump::kLoadBinCount> captions = kRangeCaptions;
   if (in.recorderVersion == kVersion30) {
