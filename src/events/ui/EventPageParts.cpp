@@ -43,6 +43,11 @@ QLabel* MakeSummary(QWidget* page, const char* name) {
   return summary;
 }
 
+std::optional<std::string> PrintedSummary(const QLabel* summary) {
+  if (summary->isHidden()) return std::nullopt;
+  return summary->text().toStdString();
+}
+
 SearchGroup::SearchGroup(QWidget* page, const char* name)
     : box_(MakeGroup(page, name, "Условия отбора кадров")), row_(new QHBoxLayout(box_)) {
   row_->setContentsMargins(kBoxMargin, kBoxMargin, kBoxMargin, kBoxMargin);

@@ -143,21 +143,19 @@ void KdsPage::BitBtn_Find_KDSClick() {
                    pass.Hooks([this] { ui::ShowModel(this, KdsSearchModel{}); }));
   if (result.end != PassEnd::Refused) {
     ui::ShowModel(this, result.model);
-    searched_.reset();
-    if (result.end == PassEnd::Done) searched_ = result.model.found.numbers;
+    searched_.Ran(result.end, result.model.found);
   }
   pass.End(result.end);
 }
 
 std::optional<std::string> KdsPage::ShownSummary() const {
-  if (Label_MaxM2->isHidden()) return std::nullopt;
-  return Label_MaxM2->text().toStdString();
+  return PrintedSummary(Label_MaxM2);
 }
 
 // --- Opening and resetting ---
 
 void KdsPage::ShowOpened(const KdsPageModel& opened) {
-  searched_.reset();  // the last search belongs to the file opened before
+  searched_.Forget();  // the last search belongs to the file opened before
   table->Show(opened.table);
   if (opened.search) ui::ShowModel(this, *opened.search);
   Label_KDS_Note->setText(ui::ToQString(opened.note));

@@ -12,6 +12,7 @@
 #include <functional>
 
 #include "events/core/KdsRecords.h"
+#include "events/ui/EventPageParts.h"
 #include "ui_common/PageWindow.h"
 
 class QComboBox;
@@ -57,10 +58,9 @@ class KdsPage : public QWidget {
 
   // The search fields as set.
   KdsFields Typed() const;
-  // The record numbers the last search found, while that search ran over the current file:
-  // nothing before the first search and after another file was opened.
-  const std::optional<std::vector<std::int64_t>>& SearchedRecords() const { return searched_; }
-  // The summary of the last search; nothing while its label is hidden.
+  // The records of the last search while it belongs to the current file.
+  const std::optional<std::vector<std::int64_t>>& SearchedRecords() const { return searched_.Records(); }
+  // The summary of the last search for printing; nothing while its label is hidden.
   std::optional<std::string> ShownSummary() const;
 
  private:
@@ -84,7 +84,7 @@ class KdsPage : public QWidget {
 
   PageWindow& window_;
   std::function<std::int8_t()> recorderVersion_;
-  std::optional<std::vector<std::int64_t>> searched_;
+  LastSearch searched_;
 };
 
 }  // namespace vertal::events

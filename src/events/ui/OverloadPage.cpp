@@ -121,21 +121,19 @@ void OverloadPage::BitBtn_Find_PerClick() {
                         pass.Hooks([this] { ui::ShowModel(this, OverloadSearchModel{}); }));
   if (result.end != PassEnd::Refused) {
     ui::ShowModel(this, result.model);
-    searched_.reset();
-    if (result.end == PassEnd::Done) searched_ = result.model.found.numbers;
+    searched_.Ran(result.end, result.model.found);
   }
   pass.End(result.end);
 }
 
 std::optional<std::string> OverloadPage::ShownSummary() const {
-  if (Label_MaxM1->isHidden()) return std::nullopt;
-  return Label_MaxM1->text().toStdString();
+  return PrintedSummary(Label_MaxM1);
 }
 
 // --- Opening and resetting ---
 
 void OverloadPage::ShowTable(const frames::TablePage& page) {
-  searched_.reset();  // the last search belongs to the file opened before
+  searched_.Forget();  // the last search belongs to the file opened before
   table->Show(page);
 }
 

@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "events/core/OverloadRecords.h"
+#include "events/ui/EventPageParts.h"
 #include "ui_common/PageWindow.h"
 
 class QGroupBox;
@@ -51,10 +52,9 @@ class OverloadPage : public QWidget {
 
   // The search fields as typed.
   OverloadFields Typed() const;
-  // The record numbers the last search found, while that search ran over the current file:
-  // nothing before the first search and after another file was opened.
-  const std::optional<std::vector<std::int64_t>>& SearchedRecords() const { return searched_; }
-  // The summary of the last search; nothing while its label is hidden.
+  // The records of the last search while it belongs to the current file.
+  const std::optional<std::vector<std::int64_t>>& SearchedRecords() const { return searched_.Records(); }
+  // The summary of the last search for printing; nothing while its label is hidden.
   std::optional<std::string> ShownSummary() const;
 
  private:
@@ -75,7 +75,7 @@ class OverloadPage : public QWidget {
   QLabel* Label_MaxM1 = nullptr;
 
   PageWindow& window_;
-  std::optional<std::vector<std::int64_t>> searched_;
+  LastSearch searched_;
 };
 
 }  // namespace vertal::events

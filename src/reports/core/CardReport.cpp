@@ -44,7 +44,7 @@ constexpr double kTableX = 38.1;
 constexpr double kTableHeaderHeight = 9.3;
 constexpr double kGapBeforeTable = 2.0;
 constexpr double kGapAfterTable = 3.0;
-constexpr std::array<ColumnSpec, 3> kTableColumns = {{
+constexpr std::array<HeadedColumn, 3> kTableColumns = {{
     {39.4, "Диапазоны нагрузок"},
     {32.8, "Число рабочих циклов"},
     {33.1, "Число циклов нагружения"},
@@ -215,7 +215,7 @@ void AddLoadTable(Band& band, const CardInputs& in, double top) {
   const double bottom = rowsTop + kRow * static_cast<double>(dump::kLoadBinCount);
   double x = kTableX;
   band.rules.push_back({x, top, x, bottom});
-  for (const ColumnSpec& column : kTableColumns) {
+  for (const HeadedColumn& column : kTableColumns) {
     x += column.width;
     band.rules.push_back({x, top, x, bottom});
   }

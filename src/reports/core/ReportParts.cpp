@@ -11,28 +11,28 @@ constexpr double kPageNumberWidth = 25.0;
 
 }  // namespace
 
-std::vector<TextColumn> LayOutColumns(std::span<const ColumnSpec> specs, Align align) {
+std::vector<TextColumn> LayOutColumns(std::span<const HeadedColumn> headed, Align align) {
   std::vector<TextColumn> columns;
   double x = 0;
-  for (const ColumnSpec& spec : specs) {
-    columns.push_back({x, spec.width, align});
-    x += spec.width;
+  for (const HeadedColumn& column : headed) {
+    columns.push_back({x, column.width, align});
+    x += column.width;
   }
   return columns;
 }
 
-void AddHeadings(Band& band, std::span<const ColumnSpec> specs, double x, double y, double height,
+void AddHeadings(Band& band, std::span<const HeadedColumn> headed, double x, double y, double height,
                  const Font& font) {
-  for (const ColumnSpec& spec : specs) {
-    if (spec.bottom.empty()) {
-      band.texts.push_back({x, y, spec.width, height, std::string(spec.top), font, Align::Center});
+  for (const HeadedColumn& column : headed) {
+    if (column.bottom.empty()) {
+      band.texts.push_back({x, y, column.width, height, std::string(column.top), font, Align::Center});
     } else {
       const double half = height / 2;
-      band.texts.push_back({x, y, spec.width, half, std::string(spec.top), font, Align::Center});
+      band.texts.push_back({x, y, column.width, half, std::string(column.top), font, Align::Center});
       band.texts.push_back(
-          {x, y + half, spec.width, half, std::string(spec.bottom), font, Align::Center});
+          {x, y + half, column.width, half, std::string(column.bottom), font, Align::Center});
     }
-    x += spec.width;
+    x += column.width;
   }
 }
 

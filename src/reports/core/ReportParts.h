@@ -19,18 +19,18 @@ inline constexpr std::string_view kNumberSign = " № ";
 inline constexpr std::string_view kPageWord = "Страница ";
 
 // A column of a table: its width and its heading, one line or two.
-struct ColumnSpec {
+struct HeadedColumn {
   double width = 0;
   std::string_view top;
   std::string_view bottom = {};  // empty for a heading of one line
 };
 
 // Columns side by side from the band's left edge.
-std::vector<TextColumn> LayOutColumns(std::span<const ColumnSpec> specs, Align align);
+std::vector<TextColumn> LayOutColumns(std::span<const HeadedColumn> headed, Align align);
 
 // Centred headings over the columns, from (x, y), in cells `height` high: a heading of one line
 // in the middle of its cell, one of two lines in its two halves.
-void AddHeadings(Band& band, std::span<const ColumnSpec> specs, double x, double y, double height,
+void AddHeadings(Band& band, std::span<const HeadedColumn> headed, double x, double y, double height,
                  const Font& font);
 
 // "Страница " and the page's number, in a box.

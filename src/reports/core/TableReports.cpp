@@ -36,7 +36,7 @@ constexpr std::int64_t kFramesPerRead = 4096;
 constexpr int kReportPressureDecimals = 2;
 constexpr std::string_view kTwoDecimals = "#0.00";
 // 277 mm across: dates, times and bit strings get the widest columns.
-constexpr auto kOperativeColumns = std::to_array<ColumnSpec>({
+constexpr auto kOperativeColumns = std::to_array<HeadedColumn>({
     {14, "№", "кадра"},
     {17, "Дата"},
     {17, "Время"},
@@ -68,14 +68,14 @@ constexpr Font kMessageFont{13, true, false};
 constexpr double kLinesTop = 1.0;
 constexpr double kMessageHeight = 6.0;
 constexpr std::size_t kEventColumnCount = 5;
-constexpr std::array<ColumnSpec, kEventColumnCount> kOverloadColumns = {{
+constexpr std::array<HeadedColumn, kEventColumnCount> kOverloadColumns = {{
     {28, "№ кадра"},
     {38, "Дата перегрузки"},
     {33, "Процент", "загрузки"},
     {55, "Паспотная грузоподъемность"},
     {36, "Вылет"},
 }};
-constexpr std::array<ColumnSpec, kEventColumnCount> kKdsColumns = {{
+constexpr std::array<HeadedColumn, kEventColumnCount> kKdsColumns = {{
     {30, "№ кадра"},
     {35, "Дата"},
     {35, "Время"},
@@ -94,7 +94,7 @@ std::string CraneTitle(std::string_view opening, const dump::ServicePageModel& s
          std::string(recorderWords) + shown.limiterSerial;
 }
 
-Band Headings(std::span<const ColumnSpec> columns, double height) {
+Band Headings(std::span<const HeadedColumn> columns, double height) {
   Band header{height, {}, {}};
   AddHeadings(header, columns, 0, 0, height, Font{});
   return header;
@@ -199,21 +199,21 @@ std::shared_ptr<const Rows> EventLines(const TableSource& source, const dump::Re
 
 // The shared shape of the overload and KDS reports: headings, the lines (or the message when
 // there are none) and the titled footer.
-ReportBuilder EventReport(std::string title, std::span<const ColumnSpec> columns,
+ReportBuilder EventReport(std::string title, std::span<const HeadedColumn> columns,
                           std::shared_ptr<const Rows> rows, std::string message) {
-  std::vector<ColumnSpec> specs(columns.begin(), columns.end());
-  return [title = std::move(title), specs = std::move(specs), rows = std::move(rows),
+  std::vector<HeadedColumn> headed(columns.begin(), columns.end());
+  return [title = std::move(title), headed = std::move(headed), rows = std::move(rows),
           message = std::move(message)] {
     Report report;
     report.title = title;
     report.page = PageSetup{Orientation::Portrait};
-    report.header = Headings(specs, kEventHeaderHeight);
+    report.header = Headings(headed, kEventHeaderHeight);
     report.footer = TitledFooter(report.page, kTableFooterHeight, title);
     ColumnsBand body;
     body.minHeight = kEventBodyHeight;
     body.top = kLinesTop;
     body.font = kEventLineFont;
-    body.columns = LayOutColumns(specs, Align::Right);
+    body.columns = LayOutColumns(headed, Align::Right);
     body.rows = RowsFrom(rows);
     if (!message.empty())
       body.extra.texts.push_back({0, kLinesTop, report.page.InnerWidth(), kMessageHeight, message,
