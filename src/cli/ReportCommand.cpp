@@ -77,7 +77,7 @@ CommandResult RunReport(const ReportOptions& given) {
   if (options.kind == "kds") requests.kds = true;
   if (options.kind == "oper") {
     const auto read = reports::ReadFrameRange(options.first, options.last);
-    if (const auto* refusal = std::get_if<std::string>(&read)) return BadUsage(*refusal);
+    if (const auto* refusal = std::get_if<Message>(&read)) return BadUsage(refusal->text);
     range = std::get<reports::FrameRange>(read);
     requests.operative = true;
   }

@@ -32,23 +32,23 @@ TEST(ReadFrameRange, AcceptsWholeNumbersWithTheFirstBelowTheLast) {
 }
 
 TEST(ReadFrameRange, RefusesWithTheMessageOfTheFirstFault) {
+  const auto plain = MessageKind::Plain, error = MessageKind::Error;
   const struct {
     Typed typed;
-    const char* message;
+    Message message;
   } rows[] = {
-      {{"10", "10"}, "Неправильный диапазон!"},
-      {{"20", "10"}, "Неправильный диапазон!"},
-      {{"abc", "200"}, "'abc' is not a valid integer value"},
-      {{"0", " 1.5 "}, "' 1.5 ' is not a valid integer value"},
-      {{"x", "y"}, "'x' is not a valid integer value"},
-      {{"", "200"}, "'' is not a valid integer value"},
-      {{"0", "99999999999"}, "'99999999999' is not a valid integer value"},
+      {{"10", "10"}, {plain, "Неправильный диапазон!"}},
+      {{"20", "10"}, {plain, "Неправильный диапазон!"}},
+      {{"abc", "200"}, {error, "'abc' is not a valid integer value"}},
+      {{"0", " 1.5 "}, {error, "' 1.5 ' is not a valid integer value"}},
+      {{"x", "y"}, {error, "'x' is not a valid integer value"}},
+      {{"", "200"}, {error, "'' is not a valid integer value"}},
+      {{"0", "99999999999"}, {error, "'99999999999' is not a valid integer value"}},
   };
   for (const auto& row : rows) {
     const auto read = ReadFrameRange(row.typed.home, row.typed.end);
-    ASSERT_TRUE(std::holds_alternative<std::string>(read))
-        << row.typed.home << " " << row.typed.end;
-    EXPECT_EQ(std::get<std::string>(read), row.message);
+    ASSERT_TRUE(std::holds_alternative<Message>(read)) << row.typed.home << " " << row.typed.end;
+    EXPECT_EQ(std::get<Message>(read), row.message);
   }
 }
 

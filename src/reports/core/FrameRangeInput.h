@@ -5,6 +5,8 @@
 #include <string_view>
 #include <variant>
 
+#include "common/core/Host.h"
+
 #include "reports/core/TableReports.h"
 
 namespace vertal::reports {
@@ -17,9 +19,9 @@ inline constexpr std::string_view kLastFrameText = "200";
 // number is refused with an error box instead.
 inline constexpr std::string_view kBadRangeMessage = "Неправильный диапазон!";
 
-// The range of the two typed texts, or the message that refuses them: the first field is
+// The range of the two typed texts, or the message box that refuses them: the first field is
 // checked before the second, and the first frame must be below the last. The range is not
 // clamped to the recording here; the report leaves out frames it does not have.
-std::variant<FrameRange, std::string> ReadFrameRange(std::string_view home, std::string_view end);
+std::variant<FrameRange, Message> ReadFrameRange(std::string_view home, std::string_view end);
 
 }  // namespace vertal::reports

@@ -77,11 +77,8 @@ FrameRangeDialog::FrameRangeDialog(Host& host, QWidget* parent)
 
 void FrameRangeDialog::BitBtn1Click() {
   const auto read = ReadFrameRange(ui::ToStdString(E_Home->text()), ui::ToStdString(E_End->text()));
-  if (const auto* refusal = std::get_if<std::string>(&read)) {
-    if (*refusal == kBadRangeMessage)
-      ShowPlain(host_, *refusal);
-    else
-      ShowError(host_, *refusal);
+  if (const auto* refusal = std::get_if<Message>(&read)) {
+    host_.ShowMessage(*refusal);
     return;
   }
   range_ = std::get<FrameRange>(read);
