@@ -2,10 +2,10 @@
 
 #include <QComboBox>
 #include <QSignalBlocker>
-#include <QTableWidget>
 #include <QVariant>
 
 #include "ui_common/JumpListModel.h"
+#include "ui_common/RecordGrid.h"
 #include "ui_common/UiText.h"
 
 namespace vertal::ui {
@@ -42,20 +42,7 @@ void SetControl(QWidget* page, std::string_view name, const JumpList& list) {
 }
 
 void SetControl(QWidget* page, std::string_view name, const GridColumns& columns) {
-  auto* grid = qobject_cast<QTableWidget*>(FindControl(page, name));
-  if (!grid) return;
-  for (int c = 0; c < grid->columnCount() && c < static_cast<int>(columns.size()); ++c) {
-    const auto& column = columns[static_cast<std::size_t>(c)];
-    for (int r = 0; r < grid->rowCount(); ++r) {
-      const QString text = r < static_cast<int>(column.size())
-                               ? ToQString(column[static_cast<std::size_t>(r)])
-                               : QString();
-      if (QTableWidgetItem* item = grid->item(r, c))
-        item->setText(text);
-      else
-        grid->setItem(r, c, new QTableWidgetItem(text));
-    }
-  }
+  if (auto* grid = qobject_cast<RecordGrid*>(FindControl(page, name))) grid->SetColumns(columns);
 }
 
 }  // namespace vertal::ui

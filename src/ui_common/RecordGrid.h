@@ -3,8 +3,16 @@
 // only, no headers, every cell the same size. The user selects one cell at a time; a click on a
 // cell (also on the cell already selected) or a move of the selection by the keyboard reports
 // that cell once. A press that is dragged over other cells reports the cell where it is let go.
+//
+// A page turn replaces every text at once, so the grid paints its plain cells itself from texts
+// laid out once per change; only the selected, focused or hovered cell and a text too wide for
+// its cell go through the item delegate. What it paints is what the table view would paint.
 
 #include <QTableWidget>
+#include <vector>
+
+#include "common/core/PageControls.h"
+#include "ui_common/LineLayout.h"
 
 namespace vertal::ui {
 
@@ -19,6 +27,9 @@ class RecordGrid : public QTableWidget {
   int FirstRowTop() const { return frameWidth(); }
   int RowPitch() const { return rowPitch_; }
 
+  // Shows a page: column c, row r takes columns[c][r]; a cell the columns leave out is emptied.
+  void SetColumns(const GridColumns& columns);
+
  signals:
   void CellSelected(int column, int row);
 
@@ -26,10 +37,28 @@ class RecordGrid : public QTableWidget {
   void currentChanged(const QModelIndex& current, const QModelIndex& previous) override;
   void mousePressEvent(QMouseEvent* event) override;
   void mouseReleaseEvent(QMouseEvent* event) override;
+  void paintEvent(QPaintEvent* event) override;
+  void changeEvent(QEvent* event) override;
 
  private:
+  struct LaidOutText {
+    LaidOutLine line;
+    bool fits = true;   // no elision needed: the fast path draws it
+    bool stale = true;  // the item's text changed since it was laid out
+  };
+
+  LaidOutText& Laid(int row, int column);
+  void MarkStale(const QModelIndex& first, const QModelIndex& last);
+  void MarkAllStale();
+  // The cells the item delegate paints: selected, current in a focused grid, under the mouse.
+  QModelIndexList SpecialCells() const;
+  void PaintThroughDelegate(QPainter& painter, QStyleOptionViewItem option,
+                            const QModelIndex& index) const;
+
   int rowPitch_;
   bool buttonDown_ = false;
+  std::vector<LaidOutText> laid_;  // row by row
+  LineLayout layout_;
 };
 
 }  // namespace vertal::ui
