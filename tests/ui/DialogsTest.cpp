@@ -1,6 +1,7 @@
 // The about box and how the real Host sets up its boxes and file dialogs; both take the font
-// of the window they belong to.
+// of the window they belong to. What the real Host repaints while a pass runs.
 
+#include <QEvent>
 #include <QFileDialog>
 #include <QLabel>
 #include <QMessageBox>
@@ -19,6 +20,21 @@ using vertal::MessageKind;
 using vertal::app::AboutBox;
 using vertal::testing::MainWindowFixture;
 using vertal::testing::Q;
+
+namespace {
+
+// Counts the paints of a widget.
+class PaintCount : public QObject {
+ public:
+  explicit PaintCount(QWidget* widget) { widget->installEventFilter(this); }
+  bool eventFilter(QObject*, QEvent* event) override {
+    if (event->type() == QEvent::Paint) ++paints;
+    return false;
+  }
+  int paints = 0;
+};
+
+}  // namespace
 
 class DialogsTest : public QObject {
   Q_OBJECT
@@ -64,6 +80,22 @@ class DialogsTest : public QObject {
     vertal::app::ConfigureMessageBox(plain, {MessageKind::Plain, "Ошибка"});
     QCOMPARE(plain.icon(), QMessageBox::NoIcon);
     QCOMPARE(plain.standardButtons(), QMessageBox::StandardButtons(QMessageBox::Ok));
+  }
+
+  void aPassRepaintsTheStatusAndProgressBarsNotThePages() {
+    MainWindowFixture f;
+    vertal::app::QtHost host(f.form.get());
+    host.SetRepainted(f.form->PassIndicators());
+    f.form->show();
+    QApplication::processEvents();
+    PaintCount status(f.Find("StatusBar1"));
+    PaintCount progress(f.Find("ProgressBar1"));
+    PaintCount pages(f.Find("PageControl_Main"));
+    f.form->SetProgress(1);
+    host.RepaintNow();
+    QVERIFY(status.paints > 0);
+    QVERIFY(progress.paints > 0);
+    QCOMPARE(pages.paints, 0);
   }
 
   void boxesTakeTheFontOfTheirWindow() {

@@ -267,6 +267,10 @@ void MainWindow::SetProgressMaximum(int maximum) {
   ProgressBar1->setMaximum(maximum);
 }
 
+std::vector<QWidget*> MainWindow::PassIndicators() const {
+  return {StatusBar1, ProgressBar1};
+}
+
 // --- Start-up and the link ---
 
 void MainWindow::FormCreate() {

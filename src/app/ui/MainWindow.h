@@ -8,6 +8,7 @@
 #include <QMainWindow>
 #include <cstdint>
 #include <functional>
+#include <vector>
 
 #include "common/core/Host.h"
 #include "link/core/Connection.h"
@@ -61,6 +62,9 @@ class MainWindow : public QMainWindow, public ui::PageWindow {
   // Shows the operator's dialog of a readout modally (see link::OperatorDialog); tests replace
   // it so that nothing blocks.
   std::function<bool(link::CraneIdentBuffer&, link::TrailerBuffer&)> runOperatorDialog;
+
+  // What a long operation changes while it runs: the status bar and the progress bar.
+  std::vector<QWidget*> PassIndicators() const;
 
   // The commands of the print submenu.
   PrintCommands& Printing() const { return *printing_; }

@@ -84,8 +84,17 @@ std::optional<std::string> QtHost::ChooseSaveFile(const FileDialogSetup& setup) 
   return RunFileDialog(window_, setup, QFileDialog::AcceptSave);
 }
 
+void QtHost::SetRepainted(const std::vector<QWidget*>& widgets) {
+  repainted_.assign(widgets.begin(), widgets.end());
+}
+
 void QtHost::RepaintNow() {
-  if (window_) window_->repaint();
+  if (repainted_.empty()) {
+    if (window_) window_->repaint();
+    return;
+  }
+  for (const QPointer<QWidget>& widget : repainted_)
+    if (widget) widget->repaint();
 }
 
 }  // namespace vertal::app

@@ -1,9 +1,10 @@
 #pragma once
 // The Host of the real program: modal message boxes and file dialogs over the main window,
-// and an immediate repaint of it.
+// and an immediate repaint of what a long operation changes while it runs.
 
 #include <QPointer>
 #include <QStringList>
+#include <vector>
 
 #include "common/core/Host.h"
 
@@ -18,6 +19,9 @@ class QtHost final : public Host {
   // The window the boxes belong to and that `RepaintNow` repaints; may be set later.
   explicit QtHost(QWidget* window = nullptr) : window_(window) {}
   void SetWindow(QWidget* window) { window_ = window; }
+  // The widgets a long operation changes while it runs (status and progress bars): once set,
+  // `RepaintNow` repaints only them, together with whatever else already awaits painting.
+  void SetRepainted(const std::vector<QWidget*>& widgets);
 
   void ShowMessage(const Message& message) override;
   std::optional<std::string> ChooseOpenFile(const FileDialogSetup& setup) override;
@@ -26,6 +30,7 @@ class QtHost final : public Host {
 
  private:
   QPointer<QWidget> window_;
+  std::vector<QPointer<QWidget>> repainted_;
 };
 
 // How a dialog is set up, kept apart from showing it so that it can be checked without a

@@ -51,6 +51,7 @@ int main(int argc, char** argv) {
   try {
     vertal::app::MainWindow form(host, *port);
     host.SetWindow(&form);
+    host.SetRepainted(form.PassIndicators());
     form.show();
     if (argc > fileArgument) {
       const QString path = QString::fromLocal8Bit(argv[fileArgument]);
