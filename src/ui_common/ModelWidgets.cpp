@@ -1,8 +1,12 @@
 #include "ui_common/ModelWidgets.h"
 
 #include <QComboBox>
+#include <QPointer>
 #include <QSignalBlocker>
 #include <QVariant>
+#include <functional>
+#include <map>
+#include <string>
 
 #include "ui_common/JumpListModel.h"
 #include "ui_common/RecordGrid.h"
@@ -10,8 +14,45 @@
 
 namespace vertal::ui {
 
-QWidget* FindControl(const QWidget* page, std::string_view name) {
-  QWidget* widget = page->findChild<QWidget*>(ControlName(name));
+namespace {
+
+// The widgets of a page by control name, found once. A widget deleted since is found again.
+class FoundControls : public QObject {
+ public:
+  explicit FoundControls(QWidget* page) : QObject(page), page_(page) {}
+
+  QWidget* Find(std::string_view name) {
+    auto known = widgets_.find(name);
+    if (known != widgets_.end() && known->second) return known->second;
+    QWidget* widget = page_->findChild<QWidget*>(ControlName(name));
+    if (widget) widgets_[std::string(name)] = widget;
+    return widget;
+  }
+
+  static FoundControls& Of(QWidget* page) {
+    // Kept in a property of the page: reaching it costs no search of the page's children.
+    static constexpr char kProperty[] = "vertal_foundControls";
+    auto* found = dynamic_cast<FoundControls*>(page->property(kProperty).value<QObject*>());
+    if (!found) {
+      found = new FoundControls(page);
+      page->setProperty(kProperty, QVariant::fromValue<QObject*>(found));
+    }
+    return *found;
+  }
+
+ private:
+  QWidget* page_;
+  std::map<std::string, QPointer<QWidget>, std::less<>> widgets_;
+};
+
+}  // namespace
+
+QWidget* LookUpControl(QWidget* page, std::string_view name) {
+  return FoundControls::Of(page).Find(name);
+}
+
+QWidget* FindControl(QWidget* page, std::string_view name) {
+  QWidget* widget = LookUpControl(page, name);
   Q_ASSERT_X(widget, "ShowModel", "a model names a control its page does not have");
   return widget;
 }

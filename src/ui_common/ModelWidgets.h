@@ -29,7 +29,10 @@ void ShowModel(QWidget* page, const Model& model) {
   VisitControls(model, [page](std::string_view name, const auto& value) { SetControl(page, name, value); });
 }
 
-// The widget of a control name under `page`; null when there is none.
-QWidget* FindControl(const QWidget* page, std::string_view name);
+// The widget of a control name under `page`; null when there is none. A page remembers the
+// widgets once found, so that showing a model again costs no search of its widget tree.
+QWidget* FindControl(QWidget* page, std::string_view name);
+// As FindControl, for a name that may belong to another page.
+QWidget* LookUpControl(QWidget* page, std::string_view name);
 
 }  // namespace vertal::ui

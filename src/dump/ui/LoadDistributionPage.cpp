@@ -190,7 +190,7 @@ void LoadDistributionPage::Label67Click() {
 void LoadDistributionPage::Show(const LoadPageModel& model) {
   // The totals stand below the panel, outside the page.
   VisitControls(model, [this](std::string_view name, const auto& value) {
-    QWidget* owner = totals_->findChild<QWidget*>(ui::ControlName(name)) ? totals_ : static_cast<QWidget*>(this);
+    QWidget* owner = ui::LookUpControl(totals_, name) ? totals_ : static_cast<QWidget*>(this);
     ui::SetControl(owner, name, value);
   });
   FollowCaptions();
