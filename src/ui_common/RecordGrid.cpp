@@ -7,11 +7,11 @@
 #include <QPaintEvent>
 #include <QPainter>
 #include <QSignalBlocker>
-#include <QStyle>
 #include <QGlyphRun>
 #include <QRawFont>
-#include <utility>
+#include <QStyle>
 #include <algorithm>
+#include <utility>
 
 #include "ui_common/UiText.h"
 
@@ -26,6 +26,7 @@ QPalette::ColorGroup TextGroup(const QStyleOptionViewItem& option) {
   if (!(option.state & QStyle::State_Enabled)) return QPalette::Disabled;
   return option.state & QStyle::State_Active ? QPalette::Normal : QPalette::Inactive;
 }
+
 // The glyphs of many cells in one font, drawn with one call: each call costs more than the
 // glyphs of a short text.
 class GlyphBatch {
@@ -176,6 +177,7 @@ void RecordGrid::paintEvent(QPaintEvent* event) {
   };
   layout_.UseFont(option.font);
   GlyphBatch plain(layout_.Font());
+  painter.setPen(textColour);
 
   for (int r = 0; r < rowCount(); ++r) {
     const int top = rowViewportPosition(r);
@@ -196,12 +198,10 @@ void RecordGrid::paintEvent(QPaintEvent* event) {
         painter.restore();
         continue;
       }
-      painter.setPen(textColour);
       const QPointF origin(cell.left() + margin, top + (height - textHeight) / 2);
       for (const QGlyphRun& run : laid.line.runs) plain.Add(painter, origin, run);
     }
   }
-  painter.setPen(textColour);
   plain.Draw(painter);
 
   if (!showGrid()) return;

@@ -1,7 +1,8 @@
 #pragma once
 // A pass over the current file as the window shows it: a status text while it runs, the
-// progress bar advanced when the pass reports (every few thousand records) and the window
-// repainted then, at most about thirty times a second, and a closing status text. The core
+// progress bar advanced when the pass reports (every few thousand records) and the host asked
+// to repaint then (the real one repaints the status and progress bars), at most about thirty
+// times a second, and a closing status text. The core
 // action reports a file that cannot be opened; the period scan and the three searches run
 // this way.
 
