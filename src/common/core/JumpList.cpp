@@ -33,7 +33,7 @@ constexpr std::size_t kTextRoom = 96;
 
 }  // namespace
 
-void JumpList::Add(std::int64_t number, Bytes3 date, Bytes3 time) {
+void JumpList::Add(std::int64_t number, Bcd3 date, Bcd3 time) {
   Items& items = Writable();
   Moment moment{};
   std::copy(date.begin(), date.end(), moment.begin());
@@ -42,7 +42,7 @@ void JumpList::Add(std::int64_t number, Bytes3 date, Bytes3 time) {
   items.moments.push_back(moment);
 }
 
-void JumpList::Add(std::int64_t number, Bytes3 date) {
+void JumpList::Add(std::int64_t number, Bcd3 date) {
   static constexpr std::array<std::uint8_t, kDateBytes> kNoTime{};
   Add(number, date, kNoTime);
 }

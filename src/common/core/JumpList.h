@@ -8,9 +8,10 @@
 #include <cstdint>
 #include <memory>
 #include <optional>
-#include <span>
 #include <string>
 #include <vector>
+
+#include "common/core/Bcd.h"
 
 namespace vertal {
 
@@ -26,15 +27,13 @@ enum class ItemWording : std::uint8_t {
 
 class JumpList {
  public:
-  using Bytes3 = std::span<const std::uint8_t, 3>;
-
   JumpList() = default;
   explicit JumpList(ItemWording wording) : wording_(wording) {}
 
   // Appends an item for record `number` with its date bytes (day, month, year) and time bytes
   // (seconds, minutes, hours) as recorded; the time is shown only by ItemWording::DateAndTime.
-  void Add(std::int64_t number, Bytes3 date, Bytes3 time);
-  void Add(std::int64_t number, Bytes3 date);
+  void Add(std::int64_t number, Bcd3 date, Bcd3 time);
+  void Add(std::int64_t number, Bcd3 date);
 
   std::size_t Count() const { return items_ ? items_->numbers.size() : 0; }
   ItemWording Wording() const { return wording_; }

@@ -52,10 +52,10 @@ class ResultCollector {
   ResultCollector(bool grouped, ItemWording wording) : grouped_(grouped), list_(wording) {}
 
   // Offers record n with the date (and time) bytes its item would show.
-  void Offer(std::int64_t n, bool matches, JumpList::Bytes3 date) {
+  void Offer(std::int64_t n, bool matches, Bcd3 date) {
     if (Opens(n, matches)) list_.Add(n, date);
   }
-  void Offer(std::int64_t n, bool matches, JumpList::Bytes3 date, JumpList::Bytes3 time) {
+  void Offer(std::int64_t n, bool matches, Bcd3 date, Bcd3 time) {
     if (Opens(n, matches)) list_.Add(n, date, time);
   }
 
