@@ -1,11 +1,14 @@
 #include "BenchSupport.h"
 
+#include <sys/resource.h>
+
 #include <algorithm>
 #include <filesystem>
 #include <vector>
 
 #include "dump/core/DumpFile.h"
 #include "dump/core/DumpLayout.h"
+#include "frames/core/FrameLayout.h"
 #include "support/DumpBuilder.h"
 #include "tools/demo/DemoRecording.h"
 
@@ -42,6 +45,37 @@ const std::string& ManyEpisodesDump() {
     return p;
   }();
   return path;
+}
+
+void WriteAllListsDump(const std::string& path) {
+  constexpr std::uint8_t kOverloaded = 115;
+  constexpr std::uint8_t kCalm = 50;
+  testing::DumpBuilder builder;
+  testing::FrameFields f;
+  f.faultCode = frames::kFaultSwitchOn;
+  for (std::int64_t n = 0; n < dump::kFrameCount; ++n) {
+    const bool opensEpisodes = n % 2 == 0;
+    f.loadMoment = opensEpisodes ? kOverloaded : kCalm;
+    f.kos = opensEpisodes ? 0 : frames::kKosWorkMode;
+    builder.Frame(n, f);
+  }
+  builder.Write(path);
+}
+
+const std::string& AllListsDump() {
+  static const std::string path = [] {
+    const std::string p = TempPath("all-lists.bin");
+    WriteAllListsDump(p);
+    return p;
+  }();
+  return path;
+}
+
+double PeakRssMiB() {
+  constexpr double kKiBPerMiB = 1024;
+  rusage usage{};
+  getrusage(RUSAGE_SELF, &usage);
+  return static_cast<double>(usage.ru_maxrss) / kKiBPerMiB;
 }
 
 double MedianMs(const std::function<void()>& work, int runs) {

@@ -32,6 +32,14 @@ class BenchHost final : public Host {
 const std::string& DemoDump();
 // A dump whose every other frame starts an overload episode.
 const std::string& ManyEpisodesDump();
+// A dump whose every frame is a switch-on and every other frame starts an overload and a
+// tuning episode: the longest lists a recording can give (540,672 items in all).
+const std::string& AllListsDump();
+// Writes that dump to `path`.
+void WriteAllListsDump(const std::string& path);
+
+// The peak resident memory of this process so far, in MiB.
+double PeakRssMiB();
 
 // Median time in milliseconds of `work` over `runs` runs (after one warm-up run).
 double MedianMs(const std::function<void()>& work, int runs = 15);

@@ -4,8 +4,6 @@
 // as a PDF file. Each against reading the same bytes and summing them. Run under
 // QT_QPA_PLATFORM=offscreen.
 
-#include <sys/resource.h>
-
 #include <QApplication>
 #include <QPrintPreviewDialog>
 #include <filesystem>
@@ -25,12 +23,6 @@ namespace {
 constexpr double kKiBPerMiB = 1024;
 constexpr std::int64_t kProposedLastFrame = 200;
 constexpr std::int64_t kOverloadLines = 2600;
-
-double PeakRssMiB() {
-  rusage usage{};
-  getrusage(RUSAGE_SELF, &usage);
-  return static_cast<double>(usage.ru_maxrss) / kKiBPerMiB;
-}
 
 // The demo opened as the window opens it, for the texts of the card and the titles.
 const app::OpenedDump& OpenedDemo() {

@@ -183,11 +183,12 @@ void Write(const std::string& path, const std::vector<std::uint8_t>& bytes) {
 
 // A result list: one number per item, in record order, each a record of the family.
 void CheckList(const JumpList& list, std::int64_t count) {
-  FUZZ_CHECK(list.items.size() == list.numbers.size());
-  for (std::size_t i = 0; i < list.numbers.size(); ++i) {
-    FUZZ_CHECK(list.numbers[i] >= 0 && list.numbers[i] < count);
-    if (i > 0) FUZZ_CHECK(list.numbers[i] > list.numbers[i - 1]);
-    FUZZ_CHECK(ValidUtf8(list.items[i]));
+  const std::vector<std::int64_t>& numbers = list.Numbers();
+  FUZZ_CHECK(list.Count() == numbers.size());
+  for (std::size_t i = 0; i < numbers.size(); ++i) {
+    FUZZ_CHECK(numbers[i] >= 0 && numbers[i] < count);
+    if (i > 0) FUZZ_CHECK(numbers[i] > numbers[i - 1]);
+    FUZZ_CHECK(ValidUtf8(list.Text(i)));
   }
 }
 

@@ -4,6 +4,7 @@
 #include <utility>
 
 #include "cli/DecimalSeparator.h"
+#include "cli/JsonStream.h"
 
 namespace vertal::cli {
 
@@ -46,11 +47,13 @@ CommandResult Opening::Finish(Json document) const {
   return result;
 }
 
-CommandResult Opening::FinishWithControls(const ControlSnapshot& controls) const {
+CommandResult Opening::FinishWithControls(ControlSnapshot controls) const {
   Json document = Json::object();
   document["messages"] = MessagesJson();
-  document["controls"] = ControlsJson(controls);
-  return Finish(std::move(document));
+  document[kControlsKey] = nullptr;
+  CommandResult result = Finish(std::move(document));
+  result.controls = std::move(controls);
+  return result;
 }
 
 frames::TablePage TurnTablePage(Opening& opening, const frames::TableLayout& layout,
@@ -60,25 +63,6 @@ frames::TablePage TurnTablePage(Opening& opening, const frames::TableLayout& lay
   if (!opening.Opened())
     return frames::ReadTablePage(opening.Path(), layout, position, opening.Separator());
   return frames::TurnPage(opening.Path(), layout, position, opening.Separator(), opening.Host());
-}
-
-Json ControlsJson(const ControlSnapshot& controls) {
-  Json out = Json::object();
-  for (const auto& [name, value] : controls.Values()) {
-    if (const auto* text = std::get_if<std::string>(&value)) {
-      out[name] = *text;
-    } else if (const auto* position = std::get_if<int>(&value)) {
-      out[name] = *position;
-    } else if (const auto* list = std::get_if<JumpList>(&value)) {
-      Json items = Json::array();
-      for (std::size_t i = 0; i < list->Count(); ++i)
-        items.push_back({{"text", list->items[i]}, {"n", list->numbers[i]}});
-      out[name] = std::move(items);
-    } else if (const auto* grid = std::get_if<GridColumns>(&value)) {
-      out[name] = *grid;
-    }
-  }
-  return out;
 }
 
 Json HiddenJson(const ControlSnapshot& controls) {
@@ -96,6 +80,13 @@ Json TablePageJson(std::string_view grid, const frames::TablePage& page) {
 
 void WriteDocument(std::ostream& out, const Json& document) {
   out << document.dump(2, ' ', false, Json::error_handler_t::replace) << '\n';
+}
+
+void WriteDocument(std::ostream& out, const CommandResult& result) {
+  if (result.controls)
+    WriteStreamedDocument(out, result.document, *result.controls);
+  else
+    WriteDocument(out, result.document);
 }
 
 }  // namespace vertal::cli

@@ -21,6 +21,10 @@ namespace vertal::cli {
 // Keys keep the order in which a command writes them.
 using Json = nlohmann::ordered_json;
 
+// The member of a document that holds the controls: a placeholder in the document's tree, the
+// controls themselves are carried beside it (CommandResult::controls).
+inline constexpr std::string_view kControlsKey = "controls";
+
 enum class ExitStatus : int {
   Ok = 0,             // the command ran, also over damaged records
   CannotOpen = 1,     // FILE could not be opened
@@ -32,6 +36,8 @@ enum class ExitStatus : int {
 // text for standard error.
 struct CommandResult {
   Json document = Json::object();
+  // The controls of the document, written item by item in place of its member kControlsKey.
+  std::optional<ControlSnapshot> controls;
   ExitStatus status = ExitStatus::Ok;
   std::string error;
 };
@@ -77,7 +83,7 @@ class Opening {
   // failure's message for standard error when the file could not be opened.
   CommandResult Finish(Json document) const;
   // Finish with the document {"messages": [...], "controls": {...}}.
-  CommandResult FinishWithControls(const ControlSnapshot& controls) const;
+  CommandResult FinishWithControls(ControlSnapshot controls) const;
 
  private:
   std::string path_;
@@ -99,12 +105,9 @@ CommandResult SearchDocument(const std::variant<Conditions, std::string>& read,
   Opening opening(file);
   ControlSnapshot controls;
   if (opening.Opened()) search(opening, controls);
-  return opening.FinishWithControls(controls);
+  return opening.FinishWithControls(std::move(controls));
 }
 
-// Controls as a document shows them: a text as a string, a gauge position as a number, a list
-// as [{"text", "n"}...], a grid as an array of columns of texts; in the order of the names.
-Json ControlsJson(const ControlSnapshot& controls);
 // The names of the hidden controls.
 Json HiddenJson(const ControlSnapshot& controls);
 // A table page as {"position": p, GRID: [columns]}.
@@ -113,5 +116,9 @@ Json TablePageJson(std::string_view grid, const frames::TablePage& page);
 // Writes a document as UTF-8 JSON followed by a line break. Bytes that are not UTF-8 are
 // replaced rather than failing the output.
 void WriteDocument(std::ostream& out, const Json& document);
+// Writes a command's document with its controls, if it has them: a text as a string, a gauge
+// position as a number, a list as [{"text", "n"}...], a grid as an array of columns of texts;
+// in the order of the names.
+void WriteDocument(std::ostream& out, const CommandResult& result);
 
 }  // namespace vertal::cli

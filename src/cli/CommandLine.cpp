@@ -289,7 +289,7 @@ int Run(int argc, const char* const* argv, std::ostream& out, std::ostream& err)
   if (result.status == ExitStatus::BadUsage) {
     err << kProgram << ": " << OneLine(result.error) << '\n';
   } else {
-    WriteDocument(out, result.document);
+    WriteDocument(out, result);
     if (!result.error.empty()) err << result.error << '\n';
   }
   out.flush();

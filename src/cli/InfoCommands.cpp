@@ -19,9 +19,11 @@ CommandResult RunInfo(const std::string& file) {
                               [&controls](std::string_view name) { controls.Hide(name); });
   }
   Json document = opening.VersionAndMessages();
-  document["controls"] = ControlsJson(controls);
+  document[kControlsKey] = nullptr;
   document["hidden"] = HiddenJson(controls);
-  return opening.Finish(std::move(document));
+  CommandResult result = opening.Finish(std::move(document));
+  result.controls = std::move(controls);
+  return result;
 }
 
 }  // namespace vertal::cli

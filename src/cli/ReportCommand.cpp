@@ -107,13 +107,13 @@ CommandResult RunReport(const ReportOptions& given) {
   if (requests.overloads) {
     const auto found = events::RunOverloadSearch(options.file, options.overloads, opening.Host());
     if (found.end != PassEnd::Done) return opening.Finish(PagesDocument(opening, 0));
-    inputs.overloadRecords = found.model.found.numbers;
+    inputs.overloadRecords = found.model.found.Numbers();
   }
   if (requests.kds && events::KdsRecordsKept(opened.recorderVersion)) {
     const auto found =
         events::RunKdsSearch(options.file, opened.recorderVersion, options.kds, opening.Host());
     if (found.end != PassEnd::Done) return opening.Finish(PagesDocument(opening, 0));
-    inputs.kdsRecords = found.model.found.numbers;
+    inputs.kdsRecords = found.model.found.Numbers();
   }
 
   reports::PdfViewer viewer(options.pdf);

@@ -17,8 +17,8 @@ int JumpListModel::rowCount(const QModelIndex& parent) const {
 QVariant JumpListModel::data(const QModelIndex& index, int role) const {
   if (!index.isValid() || index.row() >= rowCount()) return {};
   const auto row = static_cast<std::size_t>(index.row());
-  if (role == Qt::DisplayRole || role == Qt::EditRole) return ToQString(list_.items[row]);
-  if (role == Qt::UserRole) return QVariant::fromValue<qlonglong>(list_.numbers[row]);
+  if (role == Qt::DisplayRole || role == Qt::EditRole) return ToQString(list_.Text(row));
+  if (role == Qt::UserRole) return QVariant::fromValue<qlonglong>(list_.Numbers()[row]);
   return {};
 }
 

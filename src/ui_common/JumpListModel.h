@@ -1,6 +1,7 @@
 #pragma once
-// A result list as a model for a combo box: the items are shown, the numbers kept beside them.
-// Filling it is one assignment, however many items the list has.
+// A result list as a model for a combo box: the numbers are kept, an item's text is made only
+// when the view asks for it. Filling it is one assignment of a shared list, however many items
+// the list has.
 
 #include <QAbstractListModel>
 #include <optional>

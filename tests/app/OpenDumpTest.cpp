@@ -117,7 +117,7 @@ TEST(OpenDump, EveryPageIsFilledFromTheFile) {
   EXPECT_EQ(o.period.end, PassEnd::Done);
   const ControlSnapshot period = ControlSnapshot().Add(o.period.model);
   EXPECT_EQ(period.Text("Label_NR"), "Начало работы РП: 12.09.08 в 12:00:00");
-  EXPECT_EQ(period.List("ComboBox_Cikl_M").numbers, (std::vector<std::int64_t>{270000, 270335}));
+  EXPECT_EQ(period.List("ComboBox_Cikl_M").Numbers(), (std::vector<std::int64_t>{270000, 270335}));
 
   // Both graphs on their last window, titled with the crane of the service page.
   EXPECT_EQ(o.param.View().position, 268288);

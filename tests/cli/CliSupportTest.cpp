@@ -3,6 +3,7 @@
 
 #include <clocale>
 #include <cstdlib>
+#include <array>
 #include <optional>
 #include <sstream>
 #include <string>
@@ -13,6 +14,7 @@
 
 #include "cli/CliSupport.h"
 #include "cli/DecimalSeparator.h"
+#include "cli/JsonStream.h"
 
 namespace vertal::cli {
 namespace {
@@ -88,6 +90,46 @@ TEST(WriteDocument, KeepsKeyOrderAndSurvivesBytesThatAreNotUtf8) {
   EXPECT_NE(text.find("Банк"), std::string::npos);
   EXPECT_NE(text.find("\xEF\xBF\xBD"), std::string::npos);  // U+FFFD in place of the bad bytes
   EXPECT_EQ(text.back(), '\n');
+}
+
+TEST(WriteDocument, ControlsWrittenItemByItemAreTheBytesOfTheTree) {
+  const std::array<std::uint8_t, 3> date{0x20, 0x09, 0x08}, time{0x59, 0x59, 0x23};
+  JumpList found(ItemWording::DateAndTime);
+  found.Add(0, date, time);
+  found.Add(149, date, time);
+  ControlSnapshot controls;
+  controls.Put("Label_Count", std::string("\"2\"\n\xff"));
+  controls.Put("ScrollBar", 7);
+  controls.Put("Grid", GridColumns{{"a", ""}, {}});
+  controls.Put("ComboBox_Empty", JumpList{});
+  controls.Put("ComboBox_Found", found);
+  controls.Hide("Label_Count");
+
+  // The same document built as one tree, as the tool built it before.
+  Json tree = Json::object();
+  tree["RecorderVersion"] = 31;
+  tree["messages"] = Json::array({"Банк"});
+  Json shown = Json::object();
+  shown["ComboBox_Empty"] = Json::array();
+  shown["ComboBox_Found"] = Json::array({{{"text", found.Text(0)}, {"n", 0}}, {{"text", found.Text(1)}, {"n", 149}}});
+  shown["Grid"] = GridColumns{{"a", ""}, {}};
+  shown["Label_Count"] = "\"2\"\n\xff";
+  shown["ScrollBar"] = 7;
+  tree["controls"] = shown;
+  tree["hidden"] = Json::array({"Label_Count"});
+
+  Json placeheld = tree;
+  placeheld[kControlsKey] = nullptr;
+  std::ostringstream expected, streamed, empty;
+  WriteDocument(expected, tree);
+  WriteStreamedDocument(streamed, placeheld, controls);
+  EXPECT_EQ(streamed.str(), expected.str());
+
+  tree["controls"] = Json::object();
+  expected.str("");
+  WriteDocument(expected, tree);
+  WriteStreamedDocument(empty, placeheld, ControlSnapshot{});
+  EXPECT_EQ(empty.str(), expected.str());
 }
 
 }  // namespace

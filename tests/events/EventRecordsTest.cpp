@@ -9,6 +9,7 @@
 #include "frames/core/TypedInput.h"
 #include "support/DumpBuilder.h"
 #include "support/FakeHost.h"
+#include "support/ListItems.h"
 #include "support/TempDir.h"
 
 namespace vertal::events {
@@ -19,6 +20,8 @@ using frames::NotWholeNumberMessage;
 using frames::ReadTablePage;
 using frames::TablePage;
 using testing::DumpBuilder;
+using testing::Items;
+using testing::ListItems;
 using testing::FakeHost;
 using testing::TempDir;
 
@@ -38,8 +41,9 @@ TEST(OverloadSearch, DefaultRangeAndThreshold) {
   b.Write(dir.File("d.bin"));
   const auto found = SearchOverloads(dir.File("d.bin"), {110, kFrom, kTo});
   ASSERT_TRUE(found);
-  EXPECT_EQ(*found, (JumpList{{"0-й кадр, дата 20.09.08", "3-й кадр, дата 10.09.08", "2599-й кадр, дата 11.09.08"},
-                              {0, 3, 2599}}));
+  EXPECT_EQ(Items(*found), (ListItems{{"0-й кадр, дата 20.09.08", 0},
+                                      {"3-й кадр, дата 10.09.08", 3},
+                                      {"2599-й кадр, дата 11.09.08", 2599}}));
   EXPECT_EQ(SearchOverloads(dir.File("d.bin"), {110, kTo, kFrom})->Count(), 0u);  // reversed range
   EXPECT_FALSE(SearchOverloads(dir.File("none.bin"), {}).has_value());
 }
@@ -112,8 +116,8 @@ TEST(KdsSearch, ParameterAndDatesIncludingTheLastSecondOfTheLastDay) {
   b.Write(dir.File("d.bin"));
   const auto found = SearchKds(dir.File("d.bin"), {5, kFrom, kTo});
   ASSERT_TRUE(found);
-  EXPECT_EQ(*found, (JumpList{{"0-й кадр, дата: 20.09.08 в 23:59:59", "149-й кадр, дата: 11.09.08 в 03:02:01"},
-                              {0, 149}}));
+  EXPECT_EQ(Items(*found), (ListItems{{"0-й кадр, дата: 20.09.08 в 23:59:59", 0},
+                                      {"149-й кадр, дата: 11.09.08 в 03:02:01", 149}}));
   EXPECT_EQ(SearchKds(dir.File("d.bin"), {3, kFrom, kTo})->Count(), 0u);
   EXPECT_EQ(KdsSummary("Уровень топлива", "10.09.08", "20.09.08", 0),
             "Количество превышенных параметров ( Уровень топлива ) с 10.09.08 по 20.09.08 составляет 0");
@@ -169,7 +173,7 @@ TEST_F(EventSearchCommand, OverloadSearchShowsTheCountAndTheSummaryOfTheTypedTex
   EXPECT_TRUE(s.messages.empty());
   EXPECT_EQ(s.begins, 1);
   const ControlSnapshot c = ControlSnapshot().Add(s.result.model);
-  EXPECT_EQ(c.List("ComboBox_Per"), (JumpList{{"0-й кадр, дата 12.09.08"}, {0}}));
+  EXPECT_EQ(Items(c.List("ComboBox_Per")), (ListItems{{"0-й кадр, дата 12.09.08", 0}}));
   EXPECT_EQ(c.Text("Label_Per_OtbZap"), "1");
   EXPECT_EQ(c.Text("Label_MaxM1"), "Количество перегрузок больше  95% с 01.09.08 по 30.09.08 составляет 1");
 }
@@ -207,7 +211,7 @@ TEST_F(EventSearchCommand, KdsSearchNamesTheChosenParameter) {
   EXPECT_EQ(s.result.end, PassEnd::Done);
   EXPECT_TRUE(s.messages.empty());
   const ControlSnapshot c = ControlSnapshot().Add(s.result.model);
-  EXPECT_EQ(c.List("ComboBox_KDS").numbers, (std::vector<std::int64_t>{2}));
+  EXPECT_EQ(c.List("ComboBox_KDS").Numbers(), (std::vector<std::int64_t>{2}));
   EXPECT_EQ(c.Text("Label_KDS_OtbZap"), "1");
   EXPECT_EQ(c.Text("Label_MaxM2"),
             "Количество превышенных параметров ( Уровень масла ) с 10.09.08 по 20.09.08 составляет 1");

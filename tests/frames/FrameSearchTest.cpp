@@ -6,12 +6,15 @@
 #include "frames/core/TypedInput.h"
 #include "support/DumpBuilder.h"
 #include "support/FakeHost.h"
+#include "support/ListItems.h"
 #include "support/TempDir.h"
 
 namespace vertal::frames {
 namespace {
 
 using testing::DumpBuilder;
+using testing::Items;
+using testing::ListItems;
 using testing::FakeHost;
 using testing::FrameFields;
 using testing::TempDir;
@@ -38,10 +41,10 @@ class FrameSearchFile : public ::testing::Test {
 
 TEST_F(FrameSearchFile, RunsAtOrAboveTheThresholdGiveOneItem) {
   for (int n = 0; n < 20; ++n) Put(n, n >= 5 && n <= 9 ? 100 : 60);
-  EXPECT_EQ(Search({100, false, false}), (JumpList{{"5-й кадр, дата 01.01.08"}, {5}}));
+  EXPECT_EQ(Items(Search({100, false, false})), (ListItems{{"5-й кадр, дата 01.01.08", 5}}));
   EXPECT_EQ(Search({255, false, false}).Count(), 0u);
   // Threshold 0 selects every valid frame: one run from frame 0.
-  EXPECT_EQ(Search({0, false, false}).numbers, (std::vector<std::int64_t>{0}));
+  EXPECT_EQ(Search({0, false, false}).Numbers(), (std::vector<std::int64_t>{0}));
 }
 
 TEST_F(FrameSearchFile, ALimitMustBeBothEnteredAndTriggered) {
@@ -49,7 +52,7 @@ TEST_F(FrameSearchFile, ALimitMustBeBothEnteredAndTriggered) {
   Put(5, 0, 0x88);  // ceiling entered and triggered
   Put(7, 0, 0x18);  // left entered, ceiling triggered: not the same limit
   Put(9, 0, 0x11);  // left entered and triggered
-  EXPECT_EQ(Search({1, true, false}).numbers, (std::vector<std::int64_t>{5, 9}));
+  EXPECT_EQ(Search({1, true, false}).Numbers(), (std::vector<std::int64_t>{5, 9}));
   EXPECT_EQ(Search({1, false, false}).Count(), 0u);
 }
 
@@ -57,14 +60,14 @@ TEST_F(FrameSearchFile, FaultCodesIncludeTheSwitchOn) {
   Put(1, 0, 0, 1);
   Put(2, 0, 0, 0);
   Put(3, 0, 0, 46);
-  EXPECT_EQ(Search({1, false, true}).numbers, (std::vector<std::int64_t>{1, 3}));
+  EXPECT_EQ(Search({1, false, true}).Numbers(), (std::vector<std::int64_t>{1, 3}));
 }
 
 TEST_F(FrameSearchFile, InvalidFramesEndARunAndSearchingTwiceGivesTheSameList) {
   for (int n = 10; n < 16; ++n) Put(n, 120);
   builder.DamageFrame(12);
   const JumpList first = Search({110, false, false});
-  EXPECT_EQ(first.numbers, (std::vector<std::int64_t>{10, 13}));
+  EXPECT_EQ(first.Numbers(), (std::vector<std::int64_t>{10, 13}));
   EXPECT_EQ(Search({110, false, false}), first);
   EXPECT_FALSE(SearchFrames(dir.File("gone.bin"), {}).has_value());
 }
@@ -102,7 +105,7 @@ TEST_F(FrameSearchFile, TheCommandShowsTheCountOrOneMessage) {
     EXPECT_EQ(begins, c.begins) << c.typed.threshold;
     const ControlSnapshot controls = ControlSnapshot().Add(result.model);
     EXPECT_EQ(result.model.count, c.count) << c.typed.threshold;
-    EXPECT_EQ(controls.List("ComboBox_Cikl").numbers, c.found) << c.typed.threshold;
+    EXPECT_EQ(controls.List("ComboBox_Cikl").Numbers(), c.found) << c.typed.threshold;
   }
 }
 

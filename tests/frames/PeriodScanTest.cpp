@@ -6,12 +6,15 @@
 #include "frames/core/PeriodScan.h"
 #include "support/DumpBuilder.h"
 #include "support/FakeHost.h"
+#include "support/ListItems.h"
 #include "support/TempDir.h"
 
 namespace vertal::frames {
 namespace {
 
 using testing::DumpBuilder;
+using testing::Items;
+using testing::ListItems;
 using testing::FakeHost;
 using testing::FrameFields;
 using testing::TempDir;
@@ -43,9 +46,9 @@ TEST_F(PeriodScanFile, OverloadRunsGiveOneEpisodeAndAnInvalidFrameSplitsThem) {
     f.loadMoment = n <= 20 ? 115 : 90;
     builder.Frame(n, f);
   }
-  EXPECT_EQ(Scan().overloads, (JumpList{{"10-й кадр, дата: 15.09.08"}, {10}}));
+  EXPECT_EQ(Items(Scan().overloads), (ListItems{{"10-й кадр, дата: 15.09.08", 10}}));
   builder.DamageFrame(15);
-  EXPECT_EQ(Scan().overloads.numbers, (std::vector<std::int64_t>{10, 16}));
+  EXPECT_EQ(Scan().overloads.Numbers(), (std::vector<std::int64_t>{10, 16}));
 }
 
 TEST_F(PeriodScanFile, EachListHasItsRuleAndItemText) {
@@ -73,13 +76,13 @@ TEST_F(PeriodScanFile, EachListHasItsRuleAndItemText) {
   builder.Frame(30, exact);
 
   const PeriodScanResult r = Scan();
-  EXPECT_EQ(r.mzon, (JumpList{{"0-й кадр, дата сраба-ия: 15.09.08", "3-й кадр, дата сраба-ия: 15.09.08"},
-                               {0, 3}}));
-  EXPECT_EQ(r.tuning, (JumpList{{"7-й кадр, дата работы: 16.09.08"}, {7}}));
-  EXPECT_EQ(r.switchOns, (JumpList{{"20-й кадр, дата 17.09.08", "21-й кадр, дата 17.09.08",
-                                    "22-й кадр, дата 17.09.08"},
-                                   {20, 21, 22}}));
-  EXPECT_EQ(r.overloads.numbers, (std::vector<std::int64_t>{30}));
+  EXPECT_EQ(Items(r.mzon), (ListItems{{"0-й кадр, дата сраба-ия: 15.09.08", 0},
+                                      {"3-й кадр, дата сраба-ия: 15.09.08", 3}}));
+  EXPECT_EQ(Items(r.tuning), (ListItems{{"7-й кадр, дата работы: 16.09.08", 7}}));
+  EXPECT_EQ(Items(r.switchOns), (ListItems{{"20-й кадр, дата 17.09.08", 20},
+                                           {"21-й кадр, дата 17.09.08", 21},
+                                           {"22-й кадр, дата 17.09.08", 22}}));
+  EXPECT_EQ(r.overloads.Numbers(), (std::vector<std::int64_t>{30}));
 }
 
 TEST_F(PeriodScanFile, PeriodSpansTheValidFramesWhateverTheirSlots) {
@@ -143,7 +146,7 @@ TEST_F(PeriodScanFile, TheScanAsOpeningRunsIt) {
   EXPECT_EQ(c.Text("Label_Cikl_M"), "Количество эпизодов: 1");
   EXPECT_EQ(c.Text("Label_ON"), "Количество включений: 2");
   EXPECT_EQ(c.Text("Label_Cikl_MZON"), "Количество эпизодов: 0");
-  EXPECT_EQ(c.List("ComboBox_ON").numbers, (std::vector<std::int64_t>{4, 5}));
+  EXPECT_EQ(c.List("ComboBox_ON").Numbers(), (std::vector<std::int64_t>{4, 5}));
 
   // A file that cannot be opened: one message, empty lists, the labels as they were.
   const auto gone = RunPeriodScan(dir.File("gone.bin"), host);

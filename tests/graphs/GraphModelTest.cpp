@@ -4,12 +4,14 @@
 #include "graphs/core/GraphModel.h"
 #include "support/DumpBuilder.h"
 #include "support/FakeHost.h"
+#include "support/ListItems.h"
 #include "support/TempDir.h"
 
 namespace vertal::graphs {
 namespace {
 
 using testing::DumpBuilder;
+using testing::NumbersOnly;
 using testing::FakeHost;
 using testing::FrameFields;
 using testing::TempDir;
@@ -33,7 +35,7 @@ TEST_F(GraphModelFile, OpeningShowsTheLastWindowWithItsTitle) {
   EXPECT_EQ(model.View().title, kParamDesignTitle);
   EXPECT_EQ(model.View().axisTitle, "");
   // Every overload episode is marked at its first frame.
-  const JumpList overloads{{"a", "b", "c"}, {100, 200, 269000}};
+  const JumpList overloads = NumbersOnly({100, 200, 269000});
   model.Open(path, kLabels, overloads, host);
   EXPECT_TRUE(host.messages.empty());
   // The last window reaches the last frame slot.

@@ -3,12 +3,14 @@
 #include "dump/core/DumpLayout.h"
 #include "graphs/core/GraphWindow.h"
 #include "support/DumpBuilder.h"
+#include "support/ListItems.h"
 #include "support/TempDir.h"
 
 namespace vertal::graphs {
 namespace {
 
 using testing::DumpBuilder;
+using testing::NumbersOnly;
 using testing::FrameFields;
 using testing::TempDir;
 
@@ -73,7 +75,7 @@ TEST(RelayWindow, BarsForLimitsSetAndTriggered) {
 }
 
 TEST(LimitSeries, OnePointAtTheFirstFrameOfEachOverloadEpisode) {
-  const JumpList episodes{{"a", "b", "c"}, {1000, 5000, 269000}};
+  const JumpList episodes = NumbersOnly({1000, 5000, 269000});
   EXPECT_EQ(LimitSeries(episodes), (SeriesPoints{{1000, 5000, 269000}, {110, 110, 110}}));
   // A file without an overload has no mark at all, not one at frame 0.
   EXPECT_EQ(LimitSeries(JumpList{}).Size(), 0u);

@@ -2,18 +2,36 @@
 
 namespace vertal {
 
+namespace {
+
+constexpr char kDigits[] = "0123456789ABCDEF";
+
+void AppendHexByte(std::string& out, std::uint8_t byte) {
+  out.push_back(kDigits[byte >> 4]);
+  out.push_back(kDigits[byte & 0x0F]);
+}
+
+}  // namespace
+
 std::string HexByte(std::uint8_t byte) {
-  static constexpr char kDigits[] = "0123456789ABCDEF";
-  return {kDigits[byte >> 4], kDigits[byte & 0x0F]};
+  std::string out;
+  AppendHexByte(out, byte);
+  return out;
 }
 
 void AppendBcdDate(std::string& out, Bcd3 date) {
-  static constexpr char kDigits[] = "0123456789ABCDEF";
   for (std::size_t i = 0; i < date.size(); ++i) {
     if (i > 0) out.push_back('.');
-    out.push_back(kDigits[date[i] >> 4]);
-    out.push_back(kDigits[date[i] & 0x0F]);
+    AppendHexByte(out, date[i]);
   }
+}
+
+void AppendBcdTime(std::string& out, Bcd3 time) {
+  AppendHexByte(out, time[2]);
+  out.push_back(':');
+  AppendHexByte(out, time[1]);
+  out.push_back(':');
+  AppendHexByte(out, time[0]);
 }
 
 std::string BcdDateText(Bcd3 date) {
@@ -23,7 +41,9 @@ std::string BcdDateText(Bcd3 date) {
 }
 
 std::string BcdTimeText(Bcd3 time) {
-  return HexByte(time[2]) + ":" + HexByte(time[1]) + ":" + HexByte(time[0]);
+  std::string out;
+  AppendBcdTime(out, time);
+  return out;
 }
 
 std::string BitString(std::uint8_t byte) {

@@ -18,6 +18,9 @@ void AppendBcdDate(std::string& out, Bcd3 date);
 // Seconds, minutes, hours bytes as "hh:mm:ss" (hours first).
 std::string BcdTimeText(Bcd3 time);
 
+// Appends the time text to `out` without building temporary strings.
+void AppendBcdTime(std::string& out, Bcd3 time);
+
 // One byte as eight "0"/"1" characters, most significant bit first.
 std::string BitString(std::uint8_t byte);
 

@@ -89,14 +89,11 @@ std::variant<KdsConditions, std::string> ReadKdsConditions(const KdsFields& type
 
 std::optional<JumpList> SearchKds(const std::string& path, const KdsConditions& c,
                                   const ProgressSink& progress) {
-  frames::ResultCollector items(false);
+  frames::ResultCollector items(false, ItemWording::DateAndTime);
   const bool opened = frames::ForEachValidRecord(
       path, KdsTableLayout(), progress, [&](std::int64_t k, ByteSpan r) {
         const bool matches = frames::DateInRange(DateOf(r), c.from, c.to) && r[kKdsCode] == c.code;
-        items.Offer(k, matches, [&] {
-          return std::to_string(k) + "-й кадр, дата: " + BcdDateText(DateOf(r)) + " в " +
-                 BcdTimeText(TimeOf(r));
-        });
+        items.Offer(k, matches, DateOf(r), TimeOf(r));
       });
   if (!opened) return std::nullopt;
   return items.Take();

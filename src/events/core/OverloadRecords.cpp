@@ -52,12 +52,12 @@ std::variant<OverloadConditions, std::string> ReadOverloadConditions(const Overl
 
 std::optional<JumpList> SearchOverloads(const std::string& path, const OverloadConditions& c,
                                         const ProgressSink& progress) {
-  frames::ResultCollector items(false);
+  frames::ResultCollector items(false, ItemWording::Date);
   const bool opened = frames::ForEachValidRecord(
       path, OverloadTableLayout(), progress, [&](std::int64_t k, ByteSpan r) {
         const bool matches =
             frames::DateInRange(DateOf(r), c.from, c.to) && r[kOverloadPercent] >= c.threshold;
-        items.Offer(k, matches, [&] { return std::to_string(k) + "-й кадр, дата " + BcdDateText(DateOf(r)); });
+        items.Offer(k, matches, DateOf(r));
       });
   if (!opened) return std::nullopt;
   return items.Take();

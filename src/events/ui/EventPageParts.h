@@ -46,7 +46,7 @@ class LastSearch {
   void Forget() { records_.reset(); }
   void Ran(PassEnd end, const JumpList& found) {
     records_.reset();
-    if (end == PassEnd::Done) records_ = found.numbers;
+    if (end == PassEnd::Done) records_ = found.Numbers();
   }
   const std::optional<std::vector<std::int64_t>>& Records() const { return records_; }
 

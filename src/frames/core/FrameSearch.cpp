@@ -1,6 +1,5 @@
 #include "frames/core/FrameSearch.h"
 
-#include "common/core/Bcd.h"
 #include "frames/core/FrameRecord.h"
 #include "frames/core/FrameTable.h"
 #include "frames/core/RecordPass.h"
@@ -28,15 +27,14 @@ std::variant<FrameConditions, std::string> ReadFrameConditions(const FrameSearch
 
 std::optional<JumpList> SearchFrames(const std::string& path, const FrameConditions& conditions,
                                      const ProgressSink& progress) {
-  ResultCollector runs(true);
+  ResultCollector runs(true, ItemWording::Date);
   const bool opened = ForEachValidRecord(
       path, FrameTableLayout(), progress, [&](std::int64_t n, ByteSpan record) {
         const FrameRecord f(record.first<kFrameSize>());
         const bool selected = f.LoadMoment() >= conditions.threshold ||
                               (conditions.limits && LimitTriggered(f.Limits())) ||
                               (conditions.faults && f.FaultCode() != kFaultNone);
-        runs.Offer(n, selected,
-                   [&] { return std::to_string(n) + "-й кадр, дата " + BcdDateText(f.Date()); });
+        runs.Offer(n, selected, f.Date());
       });
   if (!opened) return std::nullopt;
   return runs.Take();

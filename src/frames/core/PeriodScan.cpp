@@ -1,7 +1,6 @@
 #include "frames/core/PeriodScan.h"
 
 #include <algorithm>
-#include <charconv>
 
 #include "common/core/Bcd.h"
 #include "dump/core/DumpFile.h"
@@ -29,24 +28,13 @@ Moment6 MomentOf(const FrameRecord& f) {
   return m;
 }
 
-std::string Item(std::int64_t n, std::string_view caption, const FrameRecord& f) {
-  constexpr std::size_t kDateLength = 8;
-  std::array<char, 24> number{};
-  const auto end = std::to_chars(number.data(), number.data() + number.size(), n).ptr;
-  std::string item;
-  item.reserve(static_cast<std::size_t>(end - number.data()) + caption.size() + kDateLength);
-  item.append(number.data(), end);
-  item.append(caption);
-  AppendBcdDate(item, f.Date());
-  return item;
-}
-
 }  // namespace
 
 std::optional<PeriodScanResult> ScanRecordingPeriod(const std::string& path,
                                                     const ProgressSink& progress) {
   PeriodScanResult result;
-  ResultCollector mzon(true), tuning(true), overloads(true), switchOns(false);
+  ResultCollector mzon(true, ItemWording::TripDate), tuning(true, ItemWording::WorkDate),
+      overloads(true, ItemWording::DateColon), switchOns(false, ItemWording::Date);
   bool seeded = false;
   std::uint64_t earliest = 0, latest = 0;
   const bool opened = ForEachValidRecord(
@@ -63,13 +51,10 @@ std::optional<PeriodScanResult> ScanRecordingPeriod(const std::string& path,
         }
         seeded = true;
         const std::uint8_t code = f.FaultCode();
-        mzon.Offer(n, code >= kFirstPowerLineCode && code <= kLastPowerLineCode,
-                   [&] { return Item(n, "-й кадр, дата сраба-ия: ", f); });
-        tuning.Offer(n, (f.Kos() & kKosWorkMode) == 0,
-                     [&] { return Item(n, "-й кадр, дата работы: ", f); });
-        overloads.Offer(n, f.LoadMoment() >= kOverloadMoment,
-                        [&] { return Item(n, "-й кадр, дата: ", f); });
-        switchOns.Offer(n, code == kFaultSwitchOn, [&] { return Item(n, "-й кадр, дата ", f); });
+        mzon.Offer(n, code >= kFirstPowerLineCode && code <= kLastPowerLineCode, f.Date());
+        tuning.Offer(n, (f.Kos() & kKosWorkMode) == 0, f.Date());
+        overloads.Offer(n, f.LoadMoment() >= kOverloadMoment, f.Date());
+        switchOns.Offer(n, code == kFaultSwitchOn, f.Date());
       });
   if (!opened) return std::nullopt;
   result.mzon = mzon.Take();
@@ -88,7 +73,7 @@ std::optional<PeriodScanResult> ScanRecordingPeriod(const std::string& path,
   return result;
 }
 
-PeriodPanelModel PresentPeriodScan(const PeriodScanResult& r) {
+PeriodPanelModel PresentPeriodScan(PeriodScanResult r) {
   PeriodPanelModel m;
   m.start = "Начало работы РП: " + BcdDateText(r.earliest.date) + " в " + BcdTimeText(r.earliest.time);
   m.end = "Конец   работы РП: " + BcdDateText(r.latest.date) + " в " + BcdTimeText(r.latest.time);
@@ -97,21 +82,21 @@ PeriodPanelModel PresentPeriodScan(const PeriodScanResult& r) {
   m.mzonCount = episodes + std::to_string(r.mzon.Count());
   m.overloadCount = episodes + std::to_string(r.overloads.Count());
   m.switchOnCount = "Количество включений: " + std::to_string(r.switchOns.Count());
-  m.mzon = r.mzon;
-  m.tuning = r.tuning;
-  m.overloads = r.overloads;
-  m.switchOns = r.switchOns;
+  m.mzon = std::move(r.mzon);
+  m.tuning = std::move(r.tuning);
+  m.overloads = std::move(r.overloads);
+  m.switchOns = std::move(r.switchOns);
   return m;
 }
 
 PassResult<PeriodPanelModel> RunPeriodScan(const std::string& path, Host& host, const PassHooks& hooks) {
   hooks.Begin();
-  const std::optional<PeriodScanResult> result = ScanRecordingPeriod(path, hooks.progress);
+  std::optional<PeriodScanResult> result = ScanRecordingPeriod(path, hooks.progress);
   if (!result) {
     dump::ReportUnreadable(host);
     return {PassEnd::Unreadable, {}};
   }
-  return {PassEnd::Done, PresentPeriodScan(*result)};
+  return {PassEnd::Done, PresentPeriodScan(std::move(*result))};
 }
 
 }  // namespace vertal::frames

@@ -57,7 +57,8 @@ void VisitControls(const PeriodPanelModel& m, Visit&& v) {
   v("ComboBox_ON", m.switchOns);
 }
 
-PeriodPanelModel PresentPeriodScan(const PeriodScanResult& result);
+// The lists are handed on, not copied.
+PeriodPanelModel PresentPeriodScan(PeriodScanResult result);
 
 // The scan as opening a file runs it; a file that cannot be opened is reported once.
 PassResult<PeriodPanelModel> RunPeriodScan(const std::string& path, Host& host,

@@ -49,19 +49,27 @@ bool ForEachValidRecord(const std::string& path, const TableLayout& layout,
 // slots gives one item, for its first record; otherwise every matching record is an item.
 class ResultCollector {
  public:
-  explicit ResultCollector(bool grouped) : grouped_(grouped) {}
+  ResultCollector(bool grouped, ItemWording wording) : grouped_(grouped), list_(wording) {}
 
-  // Offers record n; `text` makes the item text when the record opens an item.
-  template <typename Text>
-  void Offer(std::int64_t n, bool matches, Text&& text) {
-    if (!matches) return;
-    if (!grouped_ || last_ + 1 != n) list_.Add(text(), n);
-    last_ = n;
+  // Offers record n with the date (and time) bytes its item would show.
+  void Offer(std::int64_t n, bool matches, Bcd3 date) {
+    if (Opens(n, matches)) list_.Add(n, date);
+  }
+  void Offer(std::int64_t n, bool matches, Bcd3 date, Bcd3 time) {
+    if (Opens(n, matches)) list_.Add(n, date, time);
   }
 
   JumpList Take() { return std::move(list_); }
 
  private:
+  // Whether record n opens an item.
+  bool Opens(std::int64_t n, bool matches) {
+    if (!matches) return false;
+    const bool opens = !grouped_ || last_ + 1 != n;
+    last_ = n;
+    return opens;
+  }
+
   bool grouped_;
   std::int64_t last_ = -2;  // the last matching record; none yet
   JumpList list_;

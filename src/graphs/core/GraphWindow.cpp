@@ -85,7 +85,7 @@ GraphWindow ReadRelayWindow(const std::string& path, std::int64_t position) {
 }
 
 SeriesPoints LimitSeries(const JumpList& overloads) {
-  std::vector<double> frames(overloads.numbers.begin(), overloads.numbers.end());
+  std::vector<double> frames(overloads.Numbers().begin(), overloads.Numbers().end());
   std::sort(frames.begin(), frames.end());
   SeriesPoints limit;
   for (const double frame : frames) limit.Add(frame, kLimitPercent);
