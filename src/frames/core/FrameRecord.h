@@ -7,6 +7,7 @@
 #include <string>
 #include <string_view>
 
+#include "dump/core/Checksum.h"
 #include "frames/core/BcdDateTime.h"
 #include "frames/core/FrameLayout.h"
 
@@ -48,8 +49,18 @@ struct FrameRecord {
   FrameBytes raw;
 };
 
-// Checksum, date and time all hold.
-bool FrameValid(FrameBytes frame);
+// Checksum, date and time all hold. Inline: every pass over the frames tests every frame.
+inline bool FrameValid(FrameBytes frame) {
+  return ChecksumValid(frame) && BcdDateValid(frame.subspan<kFrameDate, 3>()) &&
+         BcdTimeValid(frame.subspan<kFrameTime, 3>());
+}
+
+// The frames' rule for passes over the operative area.
+struct FrameRule {
+  static constexpr std::size_t kSize = kFrameSize;
+  static constexpr dump::RecordFamily kFamily = dump::kFrames;
+  static bool Valid(FrameBytes frame) { return FrameValid(frame); }
+};
 
 // The shown fields of a frame, in the order of the frame table's rows 1 to 19.
 enum class FrameField {

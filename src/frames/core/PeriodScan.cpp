@@ -7,7 +7,6 @@
 #include "dump/core/DumpFile.h"
 #include "dump/core/RecordAccess.h"
 #include "frames/core/FrameRecord.h"
-#include "frames/core/FrameTable.h"
 #include "frames/core/RecordPass.h"
 
 namespace vertal::frames {
@@ -49,9 +48,9 @@ std::optional<PeriodScanResult> ScanRecordingPeriod(const std::string& path,
   ResultCollector mzon(true), tuning(true), overloads(true), switchOns(false);
   bool seeded = false;
   std::uint64_t earliest = 0, latest = 0;
-  const bool opened = ForEachValidRecord(
-      path, FrameTableLayout(), progress, [&](std::int64_t n, ByteSpan record) {
-        const FrameRecord f(record.first<kFrameSize>());
+  const bool opened = ForEachValidRecord<FrameRule>(
+      path, progress, [&](std::int64_t n, FrameBytes record) {
+        const FrameRecord f(record);
         const std::uint64_t key = MomentKey(f);
         if (!seeded || key < earliest) {
           earliest = key;
