@@ -12,6 +12,8 @@ namespace vertal::frames {
 using Bcd3 = std::span<const std::uint8_t, 3>;
 using BcdBytes = std::array<std::uint8_t, 3>;
 
+inline constexpr std::uint8_t kBcdMinDay = 1;
+inline constexpr std::uint8_t kBcdMinMonth = 1;
 inline constexpr std::uint8_t kBcdMaxDay = 0x31;
 inline constexpr std::uint8_t kBcdMaxMonth = 0x12;
 inline constexpr std::uint8_t kBcdMaxYear = 0x37;
@@ -22,8 +24,8 @@ inline constexpr std::uint8_t kBcdMaxHours = 0x23;
 // Day, month, year: day 1..0x31, month 1..0x12, year up to 0x37. The digits of a byte are not
 // tested one by one, so a day of 0x1A passes. Inline: every pass tests every record's date.
 inline bool BcdDateValid(Bcd3 date) {
-  return date[0] <= kBcdMaxDay && date[1] <= kBcdMaxMonth && date[2] <= kBcdMaxYear &&
-         date[0] != 0 && date[1] != 0;
+  return date[0] >= kBcdMinDay && date[0] <= kBcdMaxDay && date[1] >= kBcdMinMonth &&
+         date[1] <= kBcdMaxMonth && date[2] <= kBcdMaxYear;
 }
 
 // Seconds, minutes, hours: up to 0x59, 0x59 and 0x23.

@@ -7,6 +7,7 @@
 #include <string>
 #include <string_view>
 
+#include "common/core/ByteBounds.h"
 #include "dump/core/Checksum.h"
 #include "frames/core/BcdDateTime.h"
 #include "frames/core/FrameLayout.h"
@@ -49,10 +50,25 @@ struct FrameRecord {
   FrameBytes raw;
 };
 
+// The bounds of BcdDateValid and BcdTimeValid for the head of a frame, where its date and
+// time lie, so that a pass tests all six bytes at once.
+inline constexpr ByteBounds kFrameHeadBounds = [] {
+  static_assert(kFrameTime + 3 <= kBoundedBytes);
+  ByteBounds b;
+  b.low[kFrameDate] = kBcdMinDay;
+  b.high[kFrameDate] = kBcdMaxDay;
+  b.low[kFrameDate + 1] = kBcdMinMonth;
+  b.high[kFrameDate + 1] = kBcdMaxMonth;
+  b.high[kFrameDate + 2] = kBcdMaxYear;
+  b.high[kFrameTime] = kBcdMaxSeconds;
+  b.high[kFrameTime + 1] = kBcdMaxMinutes;
+  b.high[kFrameTime + 2] = kBcdMaxHours;
+  return b;
+}();
+
 // Checksum, date and time all hold. Inline: every pass over the frames tests every frame.
 inline bool FrameValid(FrameBytes frame) {
-  return ChecksumValid(frame) && BcdDateValid(frame.subspan<kFrameDate, 3>()) &&
-         BcdTimeValid(frame.subspan<kFrameTime, 3>());
+  return ChecksumValid(frame) && BytesWithin(frame.first<kBoundedBytes>(), kFrameHeadBounds);
 }
 
 // The frames' rule for passes over the operative area.
