@@ -1,6 +1,6 @@
 // Opening a dump in the main window as the user does it, every page filled (service page, load
 // spectrum, the three tables, the period scan, both graphs), and a page turn of the frame
-// table, each against reading the same bytes and summing them. Run under
+// table, each against reading the same bytes and checking them. Run under
 // QT_QPA_PLATFORM=offscreen.
 
 #include <QApplication>
@@ -21,7 +21,7 @@ void OpenInWindow(benchmark::State& state, const std::string& path) {
   app::MainWindow form(host, port);
   form.show();
   QApplication::processEvents();
-  FloorReport report(state, ReadAndSumMs(path, 0, dump::kDumpFileSize));
+  FloorReport report(state, ReadAndCheckMs(path, 0, dump::kDumpFileSize));
   for (auto _ : state) {
     report.Start();
     form.SetStatusText(0, QString::fromStdString(path));
@@ -51,7 +51,7 @@ void BM_FrameTablePageTurnInWindow(benchmark::State& state) {
     state.SkipWithError("the window has no frame table");
     return;
   }
-  FloorReport report(state, ReadAndSumMs(DemoDump(), dump::kFrames.Offset(1000), 5 * dump::kFrameSize));
+  FloorReport report(state, ReadAndCheckMs(DemoDump(), dump::kFrames.Offset(1000), 5 * dump::kFrameSize));
   int position = 1000;
   for (auto _ : state) {
     report.Start();
