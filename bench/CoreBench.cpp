@@ -47,7 +47,7 @@ void BM_ScanRecordingPeriod(benchmark::State& state) {
     report.Stop();
   }
 }
-BENCHMARK(BM_ScanRecordingPeriod)->Unit(benchmark::kMillisecond)->Iterations(20);
+BENCHMARK(BM_ScanRecordingPeriod)->Unit(benchmark::kMillisecond)->Iterations(100);
 
 void BM_ScanManyEpisodes(benchmark::State& state) {
   const std::string& path = ManyEpisodesDump();
@@ -69,7 +69,7 @@ void BM_SearchFrames(benchmark::State& state) {
     report.Stop();
   }
 }
-BENCHMARK(BM_SearchFrames)->Unit(benchmark::kMillisecond)->Iterations(20);
+BENCHMARK(BM_SearchFrames)->Unit(benchmark::kMillisecond)->Iterations(100);
 
 // The family's records as the search reads them, against reading and checking the same bytes.
 template <typename Search>
