@@ -20,12 +20,6 @@ Moment CompareDateTime(Bcd3 dateA, Bcd3 dateB, Bcd3 timeA, Bcd3 timeB) {
   return Moment::Equal;
 }
 
-bool DateInRange(Bcd3 date, Bcd3 from, Bcd3 to) {
-  // Dates alone are compared by passing each date as its own time.
-  return CompareDateTime(from, date, from, from) != Moment::Later &&
-         CompareDateTime(to, date, to, to) != Moment::Earlier;
-}
-
 std::optional<BcdBytes> DateTextToBcd(std::string_view text) {
   constexpr std::array<std::size_t, 3> kPairs = {0, 3, 6};
   if (text.size() < kPairs.back() + 2) return std::nullopt;
