@@ -6,9 +6,11 @@
 #include <filesystem>
 #include <vector>
 
+#include "dump/core/Checksum.h"
 #include "dump/core/DumpFile.h"
 #include "dump/core/DumpLayout.h"
 #include "frames/core/FrameLayout.h"
+#include "frames/core/RecordPass.h"
 #include "support/DumpBuilder.h"
 #include "tools/demo/DemoRecording.h"
 
@@ -78,7 +80,17 @@ double PeakRssMiB() {
   return static_cast<double>(usage.ru_maxrss) / kKiBPerMiB;
 }
 
-double MedianMs(const std::function<void()>& work, int runs) {
+Timing Summarise(std::vector<double> times) {
+  if (times.empty()) return {};
+  std::sort(times.begin(), times.end());
+  const auto at = [&times](double fraction) {
+    return times[static_cast<std::size_t>(fraction * static_cast<double>(times.size() - 1) + 0.5)];
+  };
+  constexpr double kHalf = 0.5, kFirstQuartile = 0.25, kThirdQuartile = 0.75;
+  return {at(kHalf), at(kThirdQuartile) - at(kFirstQuartile)};
+}
+
+Timing MedianMs(const std::function<void()>& work, int runs) {
   work();
   std::vector<double> times;
   for (int i = 0; i < runs; ++i) {
@@ -86,35 +98,44 @@ double MedianMs(const std::function<void()>& work, int runs) {
     work();
     times.push_back(std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count());
   }
-  std::nth_element(times.begin(), times.begin() + runs / 2, times.end());
-  return times[static_cast<std::size_t>(runs / 2)];
+  return Summarise(std::move(times));
 }
 
-double ReadAndSumMs(const std::string& path, std::int64_t offset, std::int64_t size) {
+// The floor is short and every figure is divided by it: more runs steady its median.
+constexpr int kFloorRuns = 31;
+
+Timing ReadAndCheckMs(const std::string& path, std::int64_t offset, std::int64_t size) {
+  constexpr std::size_t kRecord = frames::kFrameSize;
   return MedianMs([&] {
     const auto file = dump::DumpFile::Open(path);
-    std::vector<std::uint8_t> block(static_cast<std::size_t>(std::min<std::int64_t>(size, 128 * 1024)));
-    std::uint64_t sum = 0;
+    std::vector<std::uint8_t> block(static_cast<std::size_t>(
+        std::min<std::int64_t>(size, frames::kPassBlockRecords * dump::kFrameSize)));
+    std::int64_t valid = 0;
     for (std::int64_t at = 0; at < size; at += static_cast<std::int64_t>(block.size())) {
-      const auto n = std::min<std::int64_t>(static_cast<std::int64_t>(block.size()), size - at);
-      file->ReadAt(offset + at, std::span<std::uint8_t>(block.data(), static_cast<std::size_t>(n)));
-      for (std::int64_t i = 0; i < n; ++i) sum += block[static_cast<std::size_t>(i)];
+      const auto n = static_cast<std::size_t>(std::min<std::int64_t>(static_cast<std::int64_t>(block.size()), size - at));
+      const std::span<const std::uint8_t> bytes(block.data(), n);
+      file->ReadAt(offset + at, std::span<std::uint8_t>(block.data(), n));
+      const std::size_t whole = n / kRecord * kRecord;
+      for (std::size_t i = 0; i < whole; i += kRecord)
+        valid += ChecksumValid(bytes.subspan(i).first<kRecord>()) ? 1 : 0;
+      if (whole < n) valid += ChecksumValid(bytes.subspan(whole)) ? 1 : 0;
     }
-    benchmark::DoNotOptimize(sum);
-  });
+    benchmark::DoNotOptimize(valid);
+  }, kFloorRuns);
 }
 
 void FloorReport::Stop() {
-  totalMs_ += std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start_).count();
-  ++count_;
+  times_.push_back(std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start_).count());
 }
 
 FloorReport::~FloorReport() {
-  if (count_ == 0) return;
-  const double mean = totalMs_ / static_cast<double>(count_);
-  state_.counters["ms"] = mean;
-  state_.counters["floor_ms"] = floorMs_;
-  state_.counters["x_floor"] = mean / floorMs_;
+  if (times_.empty()) return;
+  const Timing figure = Summarise(std::move(times_));
+  state_.counters["ms"] = figure.medianMs;
+  state_.counters["ms_spread"] = figure.spreadMs;
+  state_.counters["floor_ms"] = floor_.medianMs;
+  state_.counters["floor_spread"] = floor_.spreadMs;
+  state_.counters["x_floor"] = figure.medianMs / floor_.medianMs;
 }
 
 }  // namespace vertal::bench

@@ -1,6 +1,7 @@
 #pragma once
 // What the benchmarks share: the dumps they read, and the floor each figure is compared with,
-// measured in the same run: reading the same bytes from the same file and summing them.
+// measured in the same run: reading the same bytes from the same file and testing the
+// checksum of every record in them.
 
 #include <benchmark/benchmark.h>
 
@@ -9,6 +10,7 @@
 #include <functional>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "common/core/Host.h"
 
@@ -41,25 +43,37 @@ void WriteAllListsDump(const std::string& path);
 // The peak resident memory of this process so far, in MiB.
 double PeakRssMiB();
 
-// Median time in milliseconds of `work` over `runs` runs (after one warm-up run).
-double MedianMs(const std::function<void()>& work, int runs = 15);
+// The median of repeated timings and their spread, in milliseconds.
+struct Timing {
+  double medianMs = 0;
+  double spreadMs = 0;  // from the first to the third quartile
+};
 
-// Floor: open the file, read `size` bytes from `offset` in large blocks, sum them, close.
-double ReadAndSumMs(const std::string& path, std::int64_t offset, std::int64_t size);
+// The median and spread of `times` (milliseconds); zeros when there are none.
+Timing Summarise(std::vector<double> times);
 
-// Times each iteration of a benchmark and reports the mean as "ms" and as "x_floor".
+// Times `work` over `runs` runs (after one warm-up run).
+Timing MedianMs(const std::function<void()>& work, int runs = 15);
+
+// Floor: what a pass over the same bytes cannot go below. Opens the file, reads `size` bytes
+// from `offset` in the blocks a pass reads, tests the checksum of every 32-byte record (the
+// same inlined test the frame passes use; a shorter tail is summed whole), counts the valid
+// ones and closes.
+Timing ReadAndCheckMs(const std::string& path, std::int64_t offset, std::int64_t size);
+
+// Times each iteration of a benchmark and reports the median and its spread as "ms" and
+// "ms_spread", the floor's as "floor_ms" and "floor_spread", and their ratio as "x_floor".
 class FloorReport {
  public:
-  FloorReport(benchmark::State& state, double floorMs) : state_(state), floorMs_(floorMs) {}
+  FloorReport(benchmark::State& state, Timing floor) : state_(state), floor_(floor) {}
   ~FloorReport();
   void Start() { start_ = std::chrono::steady_clock::now(); }
   void Stop();
 
  private:
   benchmark::State& state_;
-  double floorMs_;
-  double totalMs_ = 0;
-  std::int64_t count_ = 0;
+  Timing floor_;
+  std::vector<double> times_;
   std::chrono::steady_clock::time_point start_;
 };
 

@@ -4,6 +4,8 @@
 #include "BenchSupport.h"
 #include "app/core/OpenDump.h"
 #include "dump/core/DumpLayout.h"
+#include "events/core/KdsRecords.h"
+#include "events/core/OverloadRecords.h"
 #include "frames/core/FrameSearch.h"
 #include "frames/core/FrameTable.h"
 #include "frames/core/PeriodScan.h"
@@ -11,14 +13,14 @@
 namespace vertal::bench {
 namespace {
 
-double OperativeAreaFloor(const std::string& path) {
-  return ReadAndSumMs(path, dump::kOperativeAreaOffset, dump::kOperativeAreaSize);
+Timing OperativeAreaFloor(const std::string& path) {
+  return ReadAndCheckMs(path, dump::kOperativeAreaOffset, dump::kOperativeAreaSize);
 }
 
 // The whole Open command: the head and its checks, the service pages, the last page of each
 // table, the period scan and both graphs.
 void OpenDump(benchmark::State& state, const std::string& path) {
-  FloorReport report(state, ReadAndSumMs(path, 0, dump::kDumpFileSize));
+  FloorReport report(state, ReadAndCheckMs(path, 0, dump::kDumpFileSize));
   int messages = 0;
   for (auto _ : state) {
     BenchHost host;
@@ -45,7 +47,7 @@ void BM_ScanRecordingPeriod(benchmark::State& state) {
     report.Stop();
   }
 }
-BENCHMARK(BM_ScanRecordingPeriod)->Unit(benchmark::kMillisecond)->Iterations(20);
+BENCHMARK(BM_ScanRecordingPeriod)->Unit(benchmark::kMillisecond)->Iterations(100);
 
 void BM_ScanManyEpisodes(benchmark::State& state) {
   const std::string& path = ManyEpisodesDump();
@@ -67,12 +69,38 @@ void BM_SearchFrames(benchmark::State& state) {
     report.Stop();
   }
 }
-BENCHMARK(BM_SearchFrames)->Unit(benchmark::kMillisecond)->Iterations(20);
+BENCHMARK(BM_SearchFrames)->Unit(benchmark::kMillisecond)->Iterations(100);
+
+// The family's records as the search reads them, against reading and checking the same bytes.
+template <typename Search>
+void SearchFamily(benchmark::State& state, const dump::RecordFamily& family, Search search) {
+  const std::string& path = DemoDump();
+  FloorReport report(state, ReadAndCheckMs(path, family.Offset(0), family.count * family.size));
+  for (auto _ : state) {
+    report.Start();
+    benchmark::DoNotOptimize(search(path));
+    report.Stop();
+  }
+}
+
+void BM_SearchOverloads(benchmark::State& state) {
+  SearchFamily(state, dump::kOverloadRecords, [](const std::string& path) {
+    return events::SearchOverloads(path, {100, {0x01, 0x01, 0x00}, {0x31, 0x12, 0x37}});
+  });
+}
+BENCHMARK(BM_SearchOverloads)->Unit(benchmark::kMicrosecond)->Iterations(200);
+
+void BM_SearchKds(benchmark::State& state) {
+  SearchFamily(state, dump::kKdsRecords, [](const std::string& path) {
+    return events::SearchKds(path, {3, {0x01, 0x01, 0x00}, {0x31, 0x12, 0x37}});
+  });
+}
+BENCHMARK(BM_SearchKds)->Unit(benchmark::kMicrosecond)->Iterations(200);
 
 void BM_FramePageTurn(benchmark::State& state) {
   const std::string& path = DemoDump();
   const frames::TableLayout& layout = frames::FrameTableLayout();
-  const double floor = ReadAndSumMs(path, dump::kFrames.Offset(1000), layout.columns * dump::kFrameSize);
+  const Timing floor = ReadAndCheckMs(path, dump::kFrames.Offset(1000), layout.columns * dump::kFrameSize);
   FloorReport report(state, floor);
   std::int64_t position = 0;
   for (auto _ : state) {

@@ -1,6 +1,6 @@
 // One scroll step of each graph page as the user sees it: the window of 2,048 frames read from
 // the file, every series rebuilt, the chart replotted and painted. Each figure is against
-// reading the same 64 KiB and summing them. Run under QT_QPA_PLATFORM=offscreen.
+// reading the same 64 KiB and checking them. Run under QT_QPA_PLATFORM=offscreen.
 
 #include <QApplication>
 #include <QScrollBar>
@@ -25,8 +25,8 @@ graphs::GraphLinks Links(BenchHost& host) {
   return {[] { return DemoDump(); }, &host};
 }
 
-double WindowFloor() {
-  return ReadAndSumMs(DemoDump(), dump::kFrames.Offset(kFirstPosition),
+Timing WindowFloor() {
+  return ReadAndCheckMs(DemoDump(), dump::kFrames.Offset(kFirstPosition),
                       graphs::kWindowFrames * dump::kFrameSize);
 }
 

@@ -25,7 +25,7 @@ namespace {
 constexpr double kKiBPerMiB = 1024;
 
 void FirstOpenInNewWindow(benchmark::State& state, const std::string& path) {
-  FloorReport report(state, ReadAndSumMs(path, 0, dump::kDumpFileSize));
+  FloorReport report(state, ReadAndCheckMs(path, 0, dump::kDumpFileSize));
   bool quiet = true;
   for (auto _ : state) {
     report.Start();
@@ -74,7 +74,7 @@ std::optional<double> RunCliScan(const std::string& file) {
 
 void BM_CliScanAllLists(benchmark::State& state) {
   const std::string& path = AllListsDump();
-  FloorReport report(state, ReadAndSumMs(path, 0, dump::kDumpFileSize));
+  FloorReport report(state, ReadAndCheckMs(path, 0, dump::kDumpFileSize));
   double peak = 0;
   for (auto _ : state) {
     report.Start();

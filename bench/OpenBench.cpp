@@ -1,7 +1,7 @@
 // Opening a dump in the main window as the user does it, every page filled (service page, load
 // spectrum, the three tables, the period scan, both graphs) and the window painted, and a page
 // turn of each paged table with the grid painted, each against reading the same bytes and
-// summing them. The window repaints through the program's own host while the scan runs. Run
+// checking them. The window repaints through the program's own host while the scan runs. Run
 // under QT_QPA_PLATFORM=offscreen.
 
 #include <QApplication>
@@ -12,7 +12,6 @@
 #include <memory>
 
 #include "BenchSupport.h"
-#include "SpreadReport.h"
 #include "app/ui/MainWindow.h"
 #include "app/ui/QtHost.h"
 #include "dump/core/DumpLayout.h"
@@ -24,8 +23,6 @@
 
 namespace vertal::bench {
 namespace {
-
-constexpr double kMicroseconds = 1000.0;
 
 // The program's host for repainting; a message box is counted instead of shown.
 class WindowHost final : public Host {
@@ -76,8 +73,8 @@ class PaintCounter final : public QObject {
   int paints = 0;
 };
 
-double WholeDumpFloor(const std::string& path) {
-  return ReadAndSumMs(path, 0, dump::kDumpFileSize);
+Timing WholeDumpFloor(const std::string& path) {
+  return ReadAndCheckMs(path, 0, dump::kDumpFileSize);
 }
 
 void CheckQuiet(benchmark::State& state, const WindowHost& host, int iterations) {
@@ -93,7 +90,7 @@ void ReopenInWindow(benchmark::State& state, const std::string& path) {
   window.host.repaints = 0;
   int iterations = 0;
   {
-    SpreadReport report(state, WholeDumpFloor(path));
+    FloorReport report(state, WholeDumpFloor(path));
     for (auto _ : state) {
       report.Start();
       window.Open(path);
@@ -110,7 +107,7 @@ void FirstOpenInNewWindow(benchmark::State& state, const std::string& path) {
   int repaints = 0;
   int iterations = 0;
   {
-    SpreadReport report(state, WholeDumpFloor(path));
+    FloorReport report(state, WholeDumpFloor(path));
     for (auto _ : state) {
       state.PauseTiming();
       auto window = std::make_unique<ShownWindow>();
@@ -174,10 +171,9 @@ void PageTurn(benchmark::State& state, const frames::TableLayout& table, const c
   int position = first;
   int iterations = 0;
   {
-    SpreadReport report(
+    FloorReport report(
         state,
-        ReadAndSumMs(DemoDump(), table.family.Offset(first), table.columns * table.family.size),
-        kMicroseconds);
+        ReadAndCheckMs(DemoDump(), table.family.Offset(first), table.columns * table.family.size));
     for (auto _ : state) {
       position = (position + kStep) % (bar->maximum() + 1);
       report.Start();

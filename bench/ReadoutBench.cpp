@@ -30,7 +30,7 @@ std::string OutPath() {
 }
 
 // Floor: one write of a whole dump's bytes into a new file.
-double WriteOnceMs(const std::string& path) {
+Timing WriteOnceMs(const std::string& path) {
   const std::vector<char> bytes(static_cast<std::size_t>(dump::kDumpFileSize), 'x');
   return MedianMs(
       [&] {

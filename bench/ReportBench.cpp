@@ -1,7 +1,7 @@
 // Reports as the user meets them: the information card, the operative information of the
 // proposed 200 frames and an overload table of 2,600 lines opened in the print preview, and the
 // longest report there is, every frame of a recording (270,336 lines of twenty columns), written
-// as a PDF file. Each against reading the same bytes and summing them. Run under
+// as a PDF file. Each against reading the same bytes and checking them. Run under
 // QT_QPA_PLATFORM=offscreen.
 
 #include <QApplication>
@@ -39,9 +39,9 @@ reports::TableSource DemoSource(const std::string& path) {
 
 // Opens the preview of `build` as the window does (every page laid out and painted when the
 // dialog shows) and closes it again.
-void OpenPreview(benchmark::State& state, const reports::ReportBuilder& build, double floorMs) {
+void OpenPreview(benchmark::State& state, const reports::ReportBuilder& build, Timing floor) {
   BenchHost host;
-  FloorReport report(state, floorMs);
+  FloorReport report(state, floor);
   for (auto _ : state) {
     report.Start();
     reports::ReportPreview preview(build, host, nullptr);
@@ -55,7 +55,7 @@ void OpenPreview(benchmark::State& state, const reports::ReportBuilder& build, d
 void BM_PreviewCard(benchmark::State& state) {
   const reports::CardInputs card{OpenedDemo().service, OpenedDemo().recorderVersion, "", ""};
   OpenPreview(state, [card] { return reports::BuildCard(card); },
-              ReadAndSumMs(DemoDump(), 0, dump::kFrames.Offset(0)));
+              ReadAndCheckMs(DemoDump(), 0, dump::kFrames.Offset(0)));
 }
 BENCHMARK(BM_PreviewCard)->Unit(benchmark::kMillisecond)->Iterations(5);
 
@@ -64,7 +64,7 @@ void BM_PreviewOperative200(benchmark::State& state) {
   const auto build =
       reports::OperativeReport(DemoSource(DemoDump()), {0, kProposedLastFrame}, host);
   OpenPreview(state, build,
-              ReadAndSumMs(DemoDump(), dump::kFrames.Offset(0),
+              ReadAndCheckMs(DemoDump(), dump::kFrames.Offset(0),
                            (kProposedLastFrame + 1) * dump::kFrameSize));
 }
 BENCHMARK(BM_PreviewOperative200)->Unit(benchmark::kMillisecond)->Iterations(5);
@@ -75,7 +75,7 @@ void BM_PreviewOverloads2600(benchmark::State& state) {
   std::iota(records.begin(), records.end(), 0);
   OpenPreview(state,
               reports::OverloadReport(DemoSource(DemoDump()), records, events::OverloadFields{}, host),
-              ReadAndSumMs(DemoDump(), dump::kOverloadRecords.Offset(0),
+              ReadAndCheckMs(DemoDump(), dump::kOverloadRecords.Offset(0),
                            kOverloadLines * dump::kOverloadRecords.size));
 }
 BENCHMARK(BM_PreviewOverloads2600)->Unit(benchmark::kMillisecond)->Iterations(5);
@@ -87,7 +87,7 @@ void BM_OperativeReportPdfAllFrames(benchmark::State& state) {
   BenchHost host;
   const auto build = reports::OperativeReport(DemoSource(ManyEpisodesDump()),
                                               {0, dump::kFrameCount - 1}, host);
-  FloorReport report(state, ReadAndSumMs(ManyEpisodesDump(), dump::kFrames.Offset(0),
+  FloorReport report(state, ReadAndCheckMs(ManyEpisodesDump(), dump::kFrames.Offset(0),
                                          dump::kFrameCount * dump::kFrameSize));
   reports::PdfWritten written;
   double seconds = 0;

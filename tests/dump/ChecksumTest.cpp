@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <array>
+#include <span>
 #include <vector>
 
 #include "dump/core/Checksum.h"
@@ -22,6 +24,35 @@ TEST(Checksum, ValidWhenTheByteSumIs255ModuloAByte) {
 TEST(Checksum, AllZeroAndEmptyRecordsAreInvalid) {
   EXPECT_FALSE(ChecksumValid(std::vector<std::uint8_t>(94, 0)));
   EXPECT_FALSE(ChecksumValid({}));
+}
+
+// Passes test records of a fixed size with an inlined sum; it must agree with the general test
+// whatever the bytes, the wrap-around of the sum and both ends of the record included.
+template <std::size_t N>
+void ExpectFixedAgrees(const std::array<std::uint8_t, N>& record, bool valid) {
+  EXPECT_EQ(ChecksumValid(std::span<const std::uint8_t, N>(record)), valid);
+  EXPECT_EQ(ChecksumValid(std::span<const std::uint8_t>(record)), valid);
+}
+
+template <std::size_t N>
+void CheckFixedSize() {
+  const std::uint8_t fills[] = {0x00, 0x01, 0x7F, 0x80, 0xFE, 0xFF};
+  for (const std::uint8_t fill : fills) {
+    for (const std::size_t at : {std::size_t{0}, N / 2, N - 1}) {
+      std::array<std::uint8_t, N> record;
+      record.fill(fill);
+      record[at] = 0;
+      record[at] = ChecksumByte(record);
+      ExpectFixedAgrees(record, true);
+      record[N - 1 - at] = static_cast<std::uint8_t>(record[N - 1 - at] + 1);
+      ExpectFixedAgrees(record, false);
+    }
+  }
+}
+
+TEST(Checksum, FixedSizeTestAgreesWithTheGeneralOne) {
+  CheckFixedSize<32>();  // frames
+  CheckFixedSize<10>();  // overload and KDS records
 }
 
 TEST(Checksum, ClosingByteMakesAnyRecordValid) {

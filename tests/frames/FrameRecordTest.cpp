@@ -34,6 +34,23 @@ TEST(FrameValid, NeedsChecksumDateAndTime) {
   EXPECT_FALSE(FrameValid(std::array<std::uint8_t, 32>{}));
 }
 
+// Passes test the six date and time bytes of a frame at once: each byte's bounds must be those
+// of the date and time tests.
+TEST(FrameValid, EachDateAndTimeByteAtItsBoundsAgreesWithTheDateAndTimeTests) {
+  const std::uint8_t edges[] = {0x00, 0x01, 0x12, 0x13, 0x23, 0x24, 0x31, 0x32,
+                                0x37, 0x38, 0x59, 0x5A, 0x7F, 0x80, 0xFF};
+  for (std::size_t at = kFrameDate; at < kFrameTime + 3; ++at) {
+    for (const std::uint8_t edge : edges) {
+      auto frame = EncodeFrame(FrameFields{});
+      frame[at] = edge;
+      CloseRecord(frame);
+      const FrameRecord f(frame);
+      EXPECT_EQ(FrameValid(frame), BcdDateValid(f.Date()) && BcdTimeValid(f.Time()))
+          << "byte " << at << " = " << int(edge);
+    }
+  }
+}
+
 TEST(FrameFieldTexts, AnErasedFrameShowsItsRawBytes) {
   std::array<std::uint8_t, 32> erased{};
   erased.fill(0xFF);

@@ -2,6 +2,7 @@
 
 #include "common/core/ControlSnapshot.h"
 #include "dump/core/RecordAccess.h"
+#include "frames/core/FrameLayout.h"
 #include "frames/core/FrameSearch.h"
 #include "frames/core/TypedInput.h"
 #include "support/DumpBuilder.h"
@@ -54,6 +55,22 @@ TEST_F(FrameSearchFile, ALimitMustBeBothEnteredAndTriggered) {
   Put(9, 0, 0x11);  // left entered and triggered
   EXPECT_EQ(Search({1, true, false}).Numbers(), (std::vector<std::int64_t>{5, 9}));
   EXPECT_EQ(Search({1, false, false}).Count(), 0u);
+}
+
+// The bytes missing from a cut file read as zeros; a frame cut before its zero checksum byte
+// would pass its checksum, but it is not in the file.
+TEST_F(FrameSearchFile, AFrameCutByTheEndOfTheFileIsNotSearched) {
+  Put(2, 120);
+  FrameFields f;
+  f.loadMoment = 120;
+  auto cut = testing::EncodeFrame(f);
+  cut[kFrameFaultCode] = static_cast<std::uint8_t>(cut[kFrameFaultCode] + cut[kFrameChecksum]);
+  cut[kFrameChecksum] = 0;
+  builder.FrameBytes(5, cut);
+  builder.WriteTruncated(path, dump::kFrames.Offset(5) + static_cast<std::int64_t>(kFrameChecksum));
+  const auto found = SearchFrames(path, {110, false, false});
+  ASSERT_TRUE(found.has_value());
+  EXPECT_EQ(found->Numbers(), (std::vector<std::int64_t>{2}));
 }
 
 TEST_F(FrameSearchFile, FaultCodesIncludeTheSwitchOn) {

@@ -9,10 +9,10 @@ std::uint8_t Sum(std::span<const std::uint8_t> bytes) {
 }
 }  // namespace
 
-bool ChecksumValid(std::span<const std::uint8_t> bytes) { return Sum(bytes) == 0xFF; }
+bool ChecksumValid(std::span<const std::uint8_t> bytes) { return Sum(bytes) == kChecksumTotal; }
 
 std::uint8_t ChecksumByte(std::span<const std::uint8_t> bytes) {
-  return static_cast<std::uint8_t>(~Sum(bytes));
+  return static_cast<std::uint8_t>(kChecksumTotal - Sum(bytes));
 }
 
 void CloseRecord(std::span<std::uint8_t> record) {

@@ -4,6 +4,7 @@
 #include "common/core/NumberFormat.h"
 #include "dump/core/RecordAccess.h"
 #include "frames/core/RecordPass.h"
+#include "frames/core/RecordRule.h"
 #include "frames/core/SearchCommand.h"
 #include "frames/core/TypedInput.h"
 
@@ -74,7 +75,7 @@ const TableLayout& KdsTableLayout() {
             BcdTimeText(TimeOf(r)),
         };
       },
-      [](ByteSpan r) { return frames::BcdDateValid(DateOf(r)) && frames::BcdTimeValid(TimeOf(r)); },
+      &frames::RuleValid<KdsRule>,
   };
   return layout;
 }
@@ -90,8 +91,8 @@ std::variant<KdsConditions, std::string> ReadKdsConditions(const KdsFields& type
 std::optional<JumpList> SearchKds(const std::string& path, const KdsConditions& c,
                                   const ProgressSink& progress) {
   frames::ResultCollector items(false, ItemWording::DateAndTime);
-  const bool opened = frames::ForEachValidRecord(
-      path, KdsTableLayout(), progress, [&](std::int64_t k, ByteSpan r) {
+  const bool opened = frames::ForEachValidRecord<KdsRule>(
+      path, progress, [&](std::int64_t k, ByteSpan r) {
         const bool matches = frames::DateInRange(DateOf(r), c.from, c.to) && r[kKdsCode] == c.code;
         items.Offer(k, matches, DateOf(r), TimeOf(r));
       });

@@ -12,6 +12,7 @@
 #include "common/core/Host.h"
 #include "common/core/JumpList.h"
 #include "common/core/ProgressSink.h"
+#include "dump/core/Checksum.h"
 #include "frames/core/BcdDateTime.h"
 #include "frames/core/PagedTable.h"
 
@@ -40,6 +41,16 @@ inline constexpr std::int8_t kKdsRecorderVersion = 31;
 
 std::string FormatKdsParameter(int code);
 std::string FormatKdsValue(int code, std::int16_t value, std::string_view decimalSeparator);
+
+// Checksum, date and time hold.
+struct KdsRule {
+  static constexpr std::size_t kSize = kKdsChecksum + 1;
+  static constexpr dump::RecordFamily kFamily = dump::kKdsRecords;
+  static bool Valid(std::span<const std::uint8_t, kSize> r) {
+    return ChecksumValid(r) && frames::BcdDateValid(r.subspan<kKdsDate, 3>()) &&
+           frames::BcdTimeValid(r.subspan<kKdsTime, 3>());
+  }
+};
 
 const TableLayout& KdsTableLayout();
 

@@ -3,6 +3,7 @@
 #include "common/core/Bcd.h"
 #include "common/core/NumberFormat.h"
 #include "frames/core/RecordPass.h"
+#include "frames/core/RecordRule.h"
 #include "frames/core/SearchCommand.h"
 #include "frames/core/TypedInput.h"
 
@@ -35,7 +36,7 @@ const TableLayout& OverloadTableLayout() {
             std::to_string(r[kOverloadMode]),
         };
       },
-      [](ByteSpan r) { return frames::BcdDateValid(DateOf(r)); },
+      &frames::RuleValid<OverloadRule>,
   };
   return layout;
 }
@@ -53,8 +54,8 @@ std::variant<OverloadConditions, std::string> ReadOverloadConditions(const Overl
 std::optional<JumpList> SearchOverloads(const std::string& path, const OverloadConditions& c,
                                         const ProgressSink& progress) {
   frames::ResultCollector items(false, ItemWording::Date);
-  const bool opened = frames::ForEachValidRecord(
-      path, OverloadTableLayout(), progress, [&](std::int64_t k, ByteSpan r) {
+  const bool opened = frames::ForEachValidRecord<OverloadRule>(
+      path, progress, [&](std::int64_t k, ByteSpan r) {
         const bool matches =
             frames::DateInRange(DateOf(r), c.from, c.to) && r[kOverloadPercent] >= c.threshold;
         items.Offer(k, matches, DateOf(r));

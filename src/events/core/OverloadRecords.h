@@ -10,6 +10,7 @@
 #include "common/core/Host.h"
 #include "common/core/JumpList.h"
 #include "common/core/ProgressSink.h"
+#include "dump/core/Checksum.h"
 #include "frames/core/BcdDateTime.h"
 #include "frames/core/PagedTable.h"
 
@@ -31,6 +32,15 @@ inline constexpr int kOverloadCapacityDecimals = 2;
 
 inline constexpr int kOverloadTableColumns = 9;
 inline constexpr int kOverloadTableRows = 7;
+
+// Checksum and date hold.
+struct OverloadRule {
+  static constexpr std::size_t kSize = kOverloadChecksum + 1;
+  static constexpr dump::RecordFamily kFamily = dump::kOverloadRecords;
+  static bool Valid(std::span<const std::uint8_t, kSize> r) {
+    return ChecksumValid(r) && frames::BcdDateValid(r.subspan<kOverloadDate, 3>());
+  }
+};
 
 const TableLayout& OverloadTableLayout();
 

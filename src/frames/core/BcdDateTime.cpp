@@ -2,13 +2,6 @@
 
 namespace vertal::frames {
 namespace {
-constexpr std::uint8_t kMaxDay = 0x31;
-constexpr std::uint8_t kMaxMonth = 0x12;
-constexpr std::uint8_t kMaxYear = 0x37;
-constexpr std::uint8_t kMaxSeconds = 0x59;
-constexpr std::uint8_t kMaxMinutes = 0x59;
-constexpr std::uint8_t kMaxHours = 0x23;
-
 std::optional<std::uint8_t> HexDigit(char c) {
   if (c >= '0' && c <= '9') return static_cast<std::uint8_t>(c - '0');
   if (c >= 'A' && c <= 'F') return static_cast<std::uint8_t>(c - 'A' + 10);
@@ -16,15 +9,6 @@ std::optional<std::uint8_t> HexDigit(char c) {
   return std::nullopt;
 }
 }  // namespace
-
-bool BcdDateValid(Bcd3 date) {
-  return date[0] <= kMaxDay && date[1] <= kMaxMonth && date[2] <= kMaxYear && date[0] != 0 &&
-         date[1] != 0;
-}
-
-bool BcdTimeValid(Bcd3 time) {
-  return time[0] <= kMaxSeconds && time[1] <= kMaxMinutes && time[2] <= kMaxHours;
-}
 
 Moment CompareDateTime(Bcd3 dateA, Bcd3 dateB, Bcd3 timeA, Bcd3 timeB) {
   const std::array<std::uint8_t, 6> a = {dateA[2], dateA[1], dateA[0], timeA[2], timeA[1], timeA[0]};
@@ -34,12 +18,6 @@ Moment CompareDateTime(Bcd3 dateA, Bcd3 dateB, Bcd3 timeA, Bcd3 timeB) {
     if (a[i] < b[i]) return Moment::Earlier;
   }
   return Moment::Equal;
-}
-
-bool DateInRange(Bcd3 date, Bcd3 from, Bcd3 to) {
-  // Dates alone are compared by passing each date as its own time.
-  return CompareDateTime(from, date, from, from) != Moment::Later &&
-         CompareDateTime(to, date, to, to) != Moment::Earlier;
 }
 
 std::optional<BcdBytes> DateTextToBcd(std::string_view text) {

@@ -3,7 +3,6 @@
 #include "common/core/Bcd.h"
 #include "common/core/Bytes.h"
 #include "common/core/NumberFormat.h"
-#include "dump/core/Checksum.h"
 
 namespace vertal::frames {
 
@@ -15,11 +14,6 @@ std::int16_t FrameRecord::Load() const { return lei16(&raw[kFrameLoad]); }
 std::uint16_t FrameRecord::Azimuth() const { return le16(&raw[kFrameAzimuth]); }
 std::uint16_t FrameRecord::Wind() const { return le16(&raw[kFrameWind]); }
 std::int8_t FrameRecord::Temperature() const { return i8(raw[kFrameTemperature]); }
-
-bool FrameValid(FrameBytes frame) {
-  const FrameRecord f(frame);
-  return ChecksumValid(frame) && BcdDateValid(f.Date()) && BcdTimeValid(f.Time());
-}
 
 std::string FrameFieldText(const FrameRecord& f, FrameField field, std::string_view sep) {
   switch (field) {

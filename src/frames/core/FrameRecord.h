@@ -7,6 +7,8 @@
 #include <string>
 #include <string_view>
 
+#include "common/core/ByteBounds.h"
+#include "dump/core/Checksum.h"
 #include "frames/core/BcdDateTime.h"
 #include "frames/core/FrameLayout.h"
 
@@ -48,8 +50,33 @@ struct FrameRecord {
   FrameBytes raw;
 };
 
-// Checksum, date and time all hold.
-bool FrameValid(FrameBytes frame);
+// The bounds of BcdDateValid and BcdTimeValid for the head of a frame, where its date and
+// time lie, so that a pass tests all six bytes at once.
+inline constexpr ByteBounds kFrameHeadBounds = [] {
+  static_assert(kFrameTime + 3 <= kBoundedBytes);
+  ByteBounds b;
+  b.low[kFrameDate] = kBcdMinDay;
+  b.high[kFrameDate] = kBcdMaxDay;
+  b.low[kFrameDate + 1] = kBcdMinMonth;
+  b.high[kFrameDate + 1] = kBcdMaxMonth;
+  b.high[kFrameDate + 2] = kBcdMaxYear;
+  b.high[kFrameTime] = kBcdMaxSeconds;
+  b.high[kFrameTime + 1] = kBcdMaxMinutes;
+  b.high[kFrameTime + 2] = kBcdMaxHours;
+  return b;
+}();
+
+// Checksum, date and time all hold. Inline: every pass over the frames tests every frame.
+inline bool FrameValid(FrameBytes frame) {
+  return ChecksumValid(frame) && BytesWithin(frame.first<kBoundedBytes>(), kFrameHeadBounds);
+}
+
+// The frames' rule for passes over the operative area.
+struct FrameRule {
+  static constexpr std::size_t kSize = kFrameSize;
+  static constexpr dump::RecordFamily kFamily = dump::kFrames;
+  static bool Valid(FrameBytes frame) { return FrameValid(frame); }
+};
 
 // The shown fields of a frame, in the order of the frame table's rows 1 to 19.
 enum class FrameField {

@@ -1,7 +1,6 @@
 #include "frames/core/FrameSearch.h"
 
 #include "frames/core/FrameRecord.h"
-#include "frames/core/FrameTable.h"
 #include "frames/core/RecordPass.h"
 #include "frames/core/SearchCommand.h"
 #include "frames/core/TypedInput.h"
@@ -28,9 +27,9 @@ std::variant<FrameConditions, std::string> ReadFrameConditions(const FrameSearch
 std::optional<JumpList> SearchFrames(const std::string& path, const FrameConditions& conditions,
                                      const ProgressSink& progress) {
   ResultCollector runs(true, ItemWording::Date);
-  const bool opened = ForEachValidRecord(
-      path, FrameTableLayout(), progress, [&](std::int64_t n, ByteSpan record) {
-        const FrameRecord f(record.first<kFrameSize>());
+  const bool opened = ForEachValidRecord<FrameRule>(
+      path, progress, [&](std::int64_t n, FrameBytes record) {
+        const FrameRecord f(record);
         const bool selected = f.LoadMoment() >= conditions.threshold ||
                               (conditions.limits && LimitTriggered(f.Limits())) ||
                               (conditions.faults && f.FaultCode() != kFaultNone);

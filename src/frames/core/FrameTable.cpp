@@ -1,6 +1,7 @@
 #include "frames/core/FrameTable.h"
 
 #include "frames/core/FrameRecord.h"
+#include "frames/core/RecordRule.h"
 
 namespace vertal::frames {
 
@@ -14,10 +15,7 @@ const TableLayout& FrameTableLayout() {
         const auto texts = FrameFieldTexts(record.first<kFrameSize>(), separator);
         return std::vector<std::string>(texts.begin(), texts.end());
       },
-      [](ByteSpan record) {
-        const FrameRecord frame(record.first<kFrameSize>());
-        return BcdDateValid(frame.Date()) && BcdTimeValid(frame.Time());
-      },
+      &RuleValid<FrameRule>,
   };
   return layout;
 }

@@ -2,7 +2,6 @@
 
 #include <algorithm>
 
-#include "dump/core/Checksum.h"
 #include "dump/core/RecordAccess.h"
 #include "frames/core/FrameRecord.h"
 
@@ -13,7 +12,7 @@ std::int64_t ClampPosition(const TableLayout& layout, std::int64_t position) {
 }
 
 bool RecordValid(const TableLayout& layout, ByteSpan record, bool complete) {
-  return complete && ChecksumValid(record) && (!layout.contentValid || layout.contentValid(record));
+  return complete && layout.valid(record);
 }
 
 TablePage ReadTablePage(const std::string& path, const TableLayout& layout, std::int64_t position,

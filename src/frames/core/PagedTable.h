@@ -23,8 +23,9 @@ struct TableLayout {
   int rows = 0;           // the number row, the field rows and the mark row
   // The texts of the field rows of one record.
   std::function<std::vector<std::string>(ByteSpan record, std::string_view separator)> fields;
-  // Tests of the record's contents beyond its checksum (dates, times).
-  std::function<bool(ByteSpan record)> contentValid;
+  // Whether a record that lies wholly in the file is valid: its checksum and its contents
+  // (dates, times). Passes do not call it: they take the family's rule as a type.
+  bool (*valid)(ByteSpan record) = nullptr;
 
   std::int64_t MaxPosition() const { return family.count - columns; }
 };

@@ -1,32 +1,43 @@
 #include "frames/core/PeriodScan.h"
 
 #include <algorithm>
+#include <limits>
 
 #include "common/core/Bcd.h"
+#include "common/core/Bytes.h"
 #include "dump/core/DumpFile.h"
 #include "dump/core/RecordAccess.h"
 #include "frames/core/FrameRecord.h"
-#include "frames/core/FrameTable.h"
 #include "frames/core/RecordPass.h"
 
 namespace vertal::frames {
 namespace {
 
 // The moment of a frame as one number that orders like the year, month, day, hours, minutes
-// and seconds bytes compared in that order.
-std::uint64_t MomentKey(const FrameRecord& f) {
-  const auto d = f.Date();
-  const auto t = f.Time();
-  return std::uint64_t{d[2]} << 40 | std::uint64_t{d[1]} << 32 | std::uint64_t{d[0]} << 24 |
-         std::uint64_t{t[2]} << 16 | std::uint64_t{t[1]} << 8 | std::uint64_t{t[0]};
+// and seconds bytes compared in that order. Read as a little-endian number, the date's three
+// bytes (day, month, year) already put the year highest, and the time's (seconds, minutes,
+// hours) the hours; the date goes above the time. One byte each, the year highest:
+enum MomentByte : unsigned { kSecondsAt = 0, kMinutesAt, kHoursAt, kDayAt, kMonthAt, kYearAt };
+constexpr unsigned kBitsPerByte = 8;
+constexpr std::uint32_t kThreeBytes = 0xFF'FFFF;
+
+std::uint64_t MomentKey(FrameBytes frame) {
+  // Four-byte reads, masked to three, so that each is one load.
+  const std::uint64_t date = le32(&frame[kFrameDate]) & kThreeBytes;
+  const std::uint64_t time = le32(&frame[kFrameTime]) & kThreeBytes;
+  return date << (kDayAt * kBitsPerByte) | time;
 }
 
-Moment6 MomentOf(const FrameRecord& f) {
-  Moment6 m;
-  std::copy(f.Date().begin(), f.Date().end(), m.date.begin());
-  std::copy(f.Time().begin(), f.Time().end(), m.time.begin());
-  return m;
+// The date and time bytes back from a moment's number, so that the pass keeps only numbers.
+Moment6 MomentOf(std::uint64_t key) {
+  const auto byte = [key](MomentByte place) {
+    return static_cast<std::uint8_t>(key >> (place * kBitsPerByte));
+  };
+  return {{byte(kDayAt), byte(kMonthAt), byte(kYearAt)},
+          {byte(kSecondsAt), byte(kMinutesAt), byte(kHoursAt)}};
 }
+
+Moment6 MomentOf(FrameBytes frame) { return MomentOf(MomentKey(frame)); }
 
 }  // namespace
 
@@ -35,21 +46,14 @@ std::optional<PeriodScanResult> ScanRecordingPeriod(const std::string& path,
   PeriodScanResult result;
   ResultCollector mzon(true, ItemWording::TripDate), tuning(true, ItemWording::WorkDate),
       overloads(true, ItemWording::DateColon), switchOns(false, ItemWording::Date);
-  bool seeded = false;
-  std::uint64_t earliest = 0, latest = 0;
-  const bool opened = ForEachValidRecord(
-      path, FrameTableLayout(), progress, [&](std::int64_t n, ByteSpan record) {
-        const FrameRecord f(record.first<kFrameSize>());
-        const std::uint64_t key = MomentKey(f);
-        if (!seeded || key < earliest) {
-          earliest = key;
-          result.earliest = MomentOf(f);
-        }
-        if (!seeded || key > latest) {
-          latest = key;
-          result.latest = MomentOf(f);
-        }
-        seeded = true;
+  // Moment numbers use 48 bits: any valid frame lowers `earliest` and leaves it at most `latest`.
+  std::uint64_t earliest = std::numeric_limits<std::uint64_t>::max(), latest = 0;
+  const bool opened = ForEachValidRecord<FrameRule>(
+      path, progress, [&](std::int64_t n, FrameBytes record) {
+        const FrameRecord f(record);
+        const std::uint64_t key = MomentKey(record);
+        earliest = std::min(earliest, key);
+        latest = std::max(latest, key);
         const std::uint8_t code = f.FaultCode();
         mzon.Offer(n, code >= kFirstPowerLineCode && code <= kLastPowerLineCode, f.Date());
         tuning.Offer(n, (f.Kos() & kKosWorkMode) == 0, f.Date());
@@ -62,12 +66,15 @@ std::optional<PeriodScanResult> ScanRecordingPeriod(const std::string& path,
   result.overloads = overloads.Take();
   result.switchOns = switchOns.Take();
 
-  if (!seeded) {
+  if (earliest <= latest) {
+    result.earliest = MomentOf(earliest);
+    result.latest = MomentOf(latest);
+  } else {
     // No valid frame: the period shows frame 0 as it stands.
     if (const auto file = dump::DumpFile::Open(path)) {
       std::array<std::uint8_t, kFrameSize> frame{};
       file->ReadAt(dump::kFrames.Offset(0), frame);
-      result.earliest = result.latest = MomentOf(FrameRecord(frame));
+      result.earliest = result.latest = MomentOf(FrameBytes(frame));
     }
   }
   return result;

@@ -1,8 +1,8 @@
 #pragma once
-// One pass over a family of records in the file, read in large blocks, that hands every valid
-// record to a visitor; and the result list that a pass fills, with or without grouping
-// consecutive records into one item. The recording-period scan and the three searches are
-// passes.
+// One pass over a family of records in the file, read in large blocks, that tests every record
+// by the family's rule and hands every valid one to a visitor; and the result list that a pass
+// fills, with or without grouping consecutive records into one item. The recording-period scan
+// and the three searches are passes.
 
 #include <algorithm>
 #include <cstdint>
@@ -14,31 +14,32 @@
 #include "common/core/JumpList.h"
 #include "common/core/ProgressSink.h"
 #include "dump/core/DumpFile.h"
-#include "frames/core/PagedTable.h"
+#include "frames/core/RecordRule.h"
 
 namespace vertal::frames {
 
 // How many records a pass reads at a time; progress is reported after each block.
 inline constexpr std::int64_t kPassBlockRecords = 4096;
 
-// Calls visit(n, record) for every valid record of the layout's family, in record order.
-// False when the file cannot be opened.
-template <typename Visit>
-bool ForEachValidRecord(const std::string& path, const TableLayout& layout,
-                        const ProgressSink& progress, Visit&& visit) {
+// Calls visit(n, record) for every valid record of the rule's family, in record order; the
+// record is a span of the rule's fixed size. False when the file cannot be opened.
+template <RecordRule Rule, typename Visit>
+bool ForEachValidRecord(const std::string& path, const ProgressSink& progress, Visit&& visit) {
   const auto file = dump::DumpFile::Open(path);
   if (!file) return false;
-  const dump::RecordFamily& family = layout.family;
-  const auto size = static_cast<std::size_t>(family.size);
+  constexpr dump::RecordFamily family = Rule::kFamily;
+  constexpr std::size_t size = Rule::kSize;
   std::vector<std::uint8_t> block(static_cast<std::size_t>(kPassBlockRecords) * size);
   for (std::int64_t first = 0; first < family.count; first += kPassBlockRecords) {
     const std::int64_t count = std::min(kPassBlockRecords, family.count - first);
     const std::span<std::uint8_t> bytes(block.data(), static_cast<std::size_t>(count) * size);
-    const std::size_t present = file->ReadAt(family.Offset(first), bytes);
-    for (std::int64_t i = 0; i < count; ++i) {
-      const ByteSpan record(bytes.data() + static_cast<std::size_t>(i) * size, size);
-      const bool complete = static_cast<std::size_t>(i + 1) * size <= present;
-      if (RecordValid(layout, record, complete)) visit(first + i, record);
+    // Only records that lie wholly in the file can be valid.
+    const auto complete = static_cast<std::int64_t>(file->ReadAt(family.Offset(first), bytes) / size);
+    const std::int64_t tested = std::min(count, complete);
+    for (std::int64_t i = 0; i < tested; ++i) {
+      const std::span<const std::uint8_t, size> record(
+          bytes.data() + static_cast<std::size_t>(i) * size, size);
+      if (Rule::Valid(record)) visit(first + i, record);
     }
     if (progress) progress(first + count, family.count);
   }

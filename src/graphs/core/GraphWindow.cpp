@@ -5,7 +5,6 @@
 #include "common/core/Bytes.h"
 #include "dump/core/RecordAccess.h"
 #include "frames/core/FrameRecord.h"
-#include "frames/core/FrameTable.h"
 
 namespace vertal::graphs {
 
@@ -34,13 +33,11 @@ GraphWindow ReadWindow(const std::string& path, std::int64_t position, std::size
     window.unreadable = true;
     return window;
   }
-  const frames::TableLayout& layout = frames::FrameTableLayout();
   for (std::int64_t i = 0; i < run->Count(); ++i) {
-    const ByteSpan record = run->Record(i);
-    if (!frames::RecordValid(layout, record, run->Complete(i))) continue;
+    const frames::FrameBytes frame = run->Record(i).first<frames::kFrameSize>();
+    if (!run->Complete(i) || !frames::FrameValid(frame)) continue;
     window.anyValid = true;
-    visit(static_cast<double>(window.position + i), frames::FrameRecord(record.first<frames::kFrameSize>()),
-          window.series);
+    visit(static_cast<double>(window.position + i), frames::FrameRecord(frame), window.series);
   }
   return window;
 }

@@ -14,7 +14,6 @@
 #include "dump/core/RecordAccess.h"
 #include "events/core/KdsRecords.h"
 #include "frames/core/FrameRecord.h"
-#include "frames/core/FrameTable.h"
 #include "reports/core/ReportParts.h"
 
 namespace vertal::reports {
@@ -133,9 +132,9 @@ class FrameLines {
       }
       const std::int64_t i = next_ - block_->First();
       const std::int64_t n = next_++;
-      const auto record = block_->Record(i);
-      if (!frames::RecordValid(frames::FrameTableLayout(), record, block_->Complete(i))) continue;
-      cells = FrameLine(n, record.first<frames::kFrameSize>(), separator_);
+      const frames::FrameBytes frame = block_->Record(i).first<frames::kFrameSize>();
+      if (!block_->Complete(i) || !frames::FrameValid(frame)) continue;
+      cells = FrameLine(n, frame, separator_);
       return true;
     }
     return false;
