@@ -101,7 +101,7 @@ GraphChart::GraphChart(const char* name, const QString& title, QWidget* parent) 
 }
 
 SeriesGraph* GraphChart::AddSeries(const SeriesStyle& style) {
-  auto* graph = new SeriesGraph(xAxis, yAxis, style);
+  auto* graph = new SeriesGraph(xAxis, style.turnAxis ? yAxis2 : yAxis, style);
   if (!style.inLegend) graph->removeFromLegend();
   series_.push_back(graph);
   return graph;
