@@ -4,18 +4,6 @@
 
 namespace vertal::graphs {
 
-namespace {
-constexpr int kByteBits = 8;
-}  // namespace
-
-std::uint64_t MomentKey(frames::Bcd3 date, frames::Bcd3 time) {
-  // Most significant first: year, month, day (date bytes 2, 1, 0), hours, minutes, seconds.
-  const std::uint8_t order[] = {date[2], date[1], date[0], time[2], time[1], time[0]};
-  std::uint64_t key = 0;
-  for (const std::uint8_t byte : order) key = (key << kByteBits) | byte;
-  return key;
-}
-
 void NewestFrame::Offer(std::int64_t n, std::uint64_t key) {
   if (!firstKey_ && n == 0) firstKey_ = key;
   if (firstKey_ && *firstKey_ == key && n == firstRunEnd_ + 1) firstRunEnd_ = n;

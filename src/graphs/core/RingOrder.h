@@ -12,8 +12,13 @@
 namespace vertal::graphs {
 
 // A frame's date and time as one number that orders as CompareDateTime does: year, month,
-// day, hours, minutes, seconds.
-std::uint64_t MomentKey(frames::Bcd3 date, frames::Bcd3 time);
+// day, hours, minutes, seconds, most significant first. Inline: every frame of a pass has one.
+inline std::uint64_t MomentKey(frames::Bcd3 date, frames::Bcd3 time) {
+  constexpr int kByte = 8;
+  return std::uint64_t{date[2]} << (5 * kByte) | std::uint64_t{date[1]} << (4 * kByte) |
+         std::uint64_t{date[0]} << (3 * kByte) | std::uint64_t{time[2]} << (2 * kByte) |
+         std::uint64_t{time[1]} << kByte | std::uint64_t{time[0]};
+}
 
 // Offered the valid frames in ascending slot order, it tells the ring's newest frame.
 class NewestFrame {
