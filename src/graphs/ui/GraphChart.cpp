@@ -50,6 +50,8 @@ SeriesGraph::SeriesGraph(QCPAxis* keyAxis, QCPAxis* valueAxis, const SeriesStyle
   setScatterStyle(ScatterOf(style));
   // Bars of neighbouring frames must meet without blurring into each other.
   setAntialiasedScatters(style.marker != Marker::Bar);
+  // Sampling several points into one pixel column would join the line across its gap points.
+  if (style.turnAxis) setAdaptiveSampling(false);
 }
 
 void SeriesGraph::drawLegendIcon(QCPPainter* painter, const QRectF& rect) const {
