@@ -29,12 +29,14 @@ double FrameAreaFloor() {
 }
 
 double WindowFloor() {
-  return ReadAndSumMs(DemoDump(), dump::kFrames.Offset(0), graphs::kWindowFrames * dump::kFrameSize);
+  return ReadAndSumMs(DemoDump(), dump::kFrames.Offset(0),
+                      graphs::kWindowFrames * dump::kFrameSize);
 }
 
 graphs::Overview DemoOverview() {
   static const frames::PeriodScanResult scan = *frames::ScanRecordingPeriod(DemoDump());
-  return graphs::OpenOverview(DemoDump(), {&scan.overloads, &scan.tuning, &scan.mzon, &scan.switchOns});
+  return graphs::OpenOverview(DemoDump(),
+                              {&scan.overloads, &scan.tuning, &scan.mzon, &scan.switchOns});
 }
 
 void BM_OverviewAtOpening(benchmark::State& state) {
@@ -82,8 +84,8 @@ void BM_OverviewMoveWindow(benchmark::State& state) {
   for (auto _ : state) {
     const QPointF at(strip->width() * (second ? kSecondPlace : kFirstPlace), strip->height() / 2.0);
     second = !second;
-    QMouseEvent press(QEvent::MouseButtonPress, at, strip->mapToGlobal(at), Qt::LeftButton, Qt::LeftButton,
-                      Qt::NoModifier);
+    QMouseEvent press(QEvent::MouseButtonPress, at, strip->mapToGlobal(at), Qt::LeftButton,
+                      Qt::LeftButton, Qt::NoModifier);
     report.Start();
     QCoreApplication::sendEvent(strip, &press);
     QCoreApplication::processEvents();  // the queued repaints of the chart and the strip

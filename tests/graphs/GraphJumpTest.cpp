@@ -41,10 +41,10 @@ TEST_F(MomentJump, FirstFrameAtOrAfterTheTypedMoment) {
     std::optional<std::int64_t> frame;
   };
   const Row rows[] = {
-      {"14.03.08 12:10:05", 1001},   // exact
-      {"14.03.08 12:10:03", 1001},   // between two frames
+      {"14.03.08 12:10:05", 1001},  // exact
+      {"14.03.08 12:10:03", 1001},  // between two frames
       {" 14.03.08 12:05:00 ", 1000},
-      {"14.03.08", 270000},          // midnight: the oldest frames, first in ring order
+      {"14.03.08", 270000},  // midnight: the oldest frames, first in ring order
       {"01.01.00 00:00:00", 270000},
   };
   for (const Row& row : rows) {
@@ -74,10 +74,11 @@ TEST(FrameField, TypedFrameNumbers) {
   EXPECT_EQ(TypedFrame(" 270335 ", host), 270335);
   EXPECT_EQ(TypedFrame("270336", host), std::nullopt);
   EXPECT_EQ(TypedFrame("пять", host), std::nullopt);
-  EXPECT_EQ(host.Texts(), (std::vector<std::string>{
-                              "\n Поле \"Кадр\" должно содержать номер кадра от 0 до 270335, а не \"270336\".",
-                              "\n Поле \"Кадр\" должно содержать целое число, а не \"пять\".",
-                          }));
+  EXPECT_EQ(host.Texts(),
+            (std::vector<std::string>{
+                "\n Поле \"Кадр\" должно содержать номер кадра от 0 до 270335, а не \"270336\".",
+                "\n Поле \"Кадр\" должно содержать целое число, а не \"пять\".",
+            }));
 }
 
 }  // namespace

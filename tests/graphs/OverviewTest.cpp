@@ -29,7 +29,8 @@ TEST(Overview, EachColumnKeepsTheRangeAndLimitsOfItsValidFrames) {
   for (std::int64_t n = spiky; n < spiky + kFramesPerColumn; ++n) b.Frame(n, At(20, 0x01));
   b.Frame(spiky + 40, At(255, 0x02, 0x84));  // one frame of the column overloaded to the top
   const std::int64_t damaged = 7 * kFramesPerColumn;
-  for (std::int64_t n = damaged; n < damaged + kFramesPerColumn; ++n) b.Frame(n, At(90, 0x03)).DamageFrame(n);
+  for (std::int64_t n = damaged; n < damaged + kFramesPerColumn; ++n)
+    b.Frame(n, At(90, 0x03)).DamageFrame(n);
   b.Frame(dump::kFrameCount - 1, At(30, 0x04, 0x10));  // the newest frame, in the last column
   b.Write(dir.File("d.bin"));
 
@@ -54,7 +55,9 @@ TEST(Overview, NewestFrameIsTheEndOfTheLatestRunInRingOrder) {
   const std::int64_t last = dump::kFrameCount - 1;
   const Row rows[] = {
       {"latest in the middle", {{0, 0x01}, {500, 0x09}, {501, 0x09}, {502, 0x02}}, 501},
-      {"latest run wraps past the last slot", {{last - 1, 0x09}, {last, 0x09}, {0, 0x09}, {1, 0x09}, {2, 0x01}}, 1},
+      {"latest run wraps past the last slot",
+       {{last - 1, 0x09}, {last, 0x09}, {0, 0x09}, {1, 0x09}, {2, 0x01}},
+       1},
   };
   for (const Row& row : rows) {
     TempDir dir;

@@ -24,6 +24,7 @@
 #include "graphs/ui/RelayGraphPage.h"
 
 using vertal::graphs::GraphChart;
+using vertal::graphs::GraphNavigation;
 using vertal::graphs::OverviewStrip;
 using vertal::graphs::ParamGraphPage;
 using vertal::graphs::RelayGraphPage;
@@ -352,11 +353,12 @@ class GraphPagesTest : public QObject {
     QCOMPARE(RelayBar()->value(), 268288);  // the other graph stays
 
     // A whole window forward, a tenth of one back with the wheel.
-    auto* navigation = FindIn<vertal::graphs::GraphNavigation>(f_->Sheet("TabSheet19"), "GraphNavigation");
+    auto* navigation = FindIn<GraphNavigation>(f_->Sheet("TabSheet19"), "GraphNavigation");
     navigation->ForwardButton()->click();
     QCOMPARE(ParamBar()->value(), position + 2048);
-    QWheelEvent up(QPointF(10, 10), ParamChart()->mapToGlobal(QPointF(10, 10)), QPoint(), QPoint(0, 120),
-                   Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
+    const QPointF inside(10, 10);
+    QWheelEvent up(inside, ParamChart()->mapToGlobal(inside), QPoint(), QPoint(0, 120), Qt::NoButton,
+                   Qt::NoModifier, Qt::NoScrollPhase, false);
     QCoreApplication::sendEvent(ParamChart(), &up);
     QCOMPARE(ParamBar()->value(), position + 2048 - 204);
 
@@ -369,7 +371,8 @@ class GraphPagesTest : public QObject {
     QTest::keyClick(navigation->FrameField(), Qt::Key_Return);
     QCOMPARE(ParamBar()->value(), 5000);
     QCOMPARE(f_->host.Texts(),
-             (std::vector<std::string>{Q("\n Поле \"Кадр\" должно содержать целое число, а не \"5 000\".").toStdString()}));
+             (std::vector<std::string>{
+                 "\n Поле \"Кадр\" должно содержать целое число, а не \"5 000\"."}));
   }
 
   void legendIsShownBelowThePlotOnlyWhenAsked() {

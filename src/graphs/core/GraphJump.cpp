@@ -54,13 +54,15 @@ frames::BcdBytes Copy(frames::Bcd3 bytes) {
 }
 
 std::string FrameRangeMessage(std::string_view text) {
-  return "\n Поле \"" + std::string(kFrameFieldCaption) + "\" должно содержать номер кадра от 0 до " +
-         std::to_string(dump::kFrameCount - 1) + ", а не \"" + std::string(text) + "\".";
+  return "\n Поле \"" + std::string(kFrameFieldCaption) +
+         "\" должно содержать номер кадра от 0 до " + std::to_string(dump::kFrameCount - 1) +
+         ", а не \"" + std::string(text) + "\".";
 }
 
 std::string NotMomentMessage(std::string_view text) {
-  return "\n Поле \"" + std::string(kMomentFieldCaption) + "\" должно содержать дату и время в виде " +
-         std::string(kMomentFieldHint) + ", а не \"" + std::string(text) + "\".";
+  return "\n Поле \"" + std::string(kMomentFieldCaption) +
+         "\" должно содержать дату и время в виде " + std::string(kMomentFieldHint) + ", а не \"" +
+         std::string(text) + "\".";
 }
 
 }  // namespace
@@ -87,7 +89,8 @@ MomentSearch FindFrameAtOrAfter(const std::string& path, const TypedMoment& mome
         const frames::FrameRecord frame(record.first<frames::kFrameSize>());
         const std::uint64_t key = MomentKey(frame.Date(), frame.Time());
         newest.Offer(n, key);
-        if (!search.latest || key >= newest.Key()) search.latest = TypedMoment{Copy(frame.Date()), Copy(frame.Time())};
+        if (!search.latest || key >= newest.Key())
+          search.latest = TypedMoment{Copy(frame.Date()), Copy(frame.Time())};
         if (key < wanted || (best && key > *best)) return;
         if (!best || key < *best) atBest.clear();
         best = key;
@@ -116,7 +119,8 @@ std::optional<std::int64_t> TypedFrame(std::string_view text, Host& host) {
   return *frame;
 }
 
-std::optional<std::int64_t> TypedMomentFrame(const std::string& path, std::string_view text, Host& host) {
+std::optional<std::int64_t> TypedMomentFrame(const std::string& path, std::string_view text,
+                                             Host& host) {
   const std::optional<TypedMoment> moment = ParseMoment(text);
   if (!moment) {
     ShowError(host, NotMomentMessage(text));

@@ -43,6 +43,7 @@ std::optional<std::int64_t> TypedFrame(std::string_view text, Host& host);
 
 // The frame that the typed date and time lead to; a message when the text is not a date and
 // time, when the file cannot be opened, or when no frame was recorded at or after it.
-std::optional<std::int64_t> TypedMomentFrame(const std::string& path, std::string_view text, Host& host);
+std::optional<std::int64_t> TypedMomentFrame(const std::string& path, std::string_view text,
+                                             Host& host);
 
 }  // namespace vertal::graphs

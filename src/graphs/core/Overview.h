@@ -21,8 +21,8 @@ inline constexpr std::int64_t kFramesPerColumn = dump::kFrameCount / kOverviewCo
 static_assert(kFramesPerColumn * kOverviewColumns == dump::kFrameCount);
 
 struct OverviewColumn {
-  bool recorded = false;  // a valid frame lies in the column; otherwise it is a gap
-  std::uint8_t lowMoment = 0;   // load moment, percent
+  bool recorded = false;       // a valid frame lies in the column; otherwise it is a gap
+  std::uint8_t lowMoment = 0;  // load moment, percent
   std::uint8_t highMoment = 0;
   std::uint8_t limits = 0;  // the limit bits (set and triggered) of its valid frames together
   bool operator==(const OverviewColumn&) const = default;
@@ -43,6 +43,7 @@ std::optional<Overview> ReadOverview(const std::string& path);
 
 // The overview as opening the file shows it, with the frames of the episode lists (overloads,
 // tuning, МЗОН, switch-ons); empty columns when the file cannot be opened.
-Overview OpenOverview(const std::string& path, const std::array<const JumpList*, kEpisodeListCount>& lists);
+Overview OpenOverview(const std::string& path,
+                      const std::array<const JumpList*, kEpisodeListCount>& lists);
 
 }  // namespace vertal::graphs

@@ -54,7 +54,8 @@ GraphNavigation::GraphNavigation(QWidget* parent) : QWidget(parent) {
   auto* row = new QHBoxLayout(this);
   row->setContentsMargins(kSpacing, 0, 0, 0);
   row->setSpacing(kSpacing);
-  for (QWidget* part : std::initializer_list<QWidget*>{back_, forward_, frameLabel, frame_, momentLabel, moment_})
+  for (QWidget* part :
+       std::initializer_list<QWidget*>{back_, forward_, frameLabel, frame_, momentLabel, moment_})
     row->addWidget(part);
 
   connect(back_, &QToolButton::clicked, this, [this] { emit WindowStep(-1); });

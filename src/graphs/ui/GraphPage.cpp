@@ -115,7 +115,8 @@ void GraphPage::GoToFrame(const QString& text) {
 void GraphPage::GoToMoment(const QString& text) {
   const std::string path = links_.currentFile();
   if (path.empty()) return;
-  if (const auto frame = TypedMomentFrame(path, ui::ToStdString(text), *links_.host)) MoveTo(*frame);
+  const auto frame = TypedMomentFrame(path, ui::ToStdString(text), *links_.host);
+  if (frame) MoveTo(*frame);
 }
 
 void GraphPage::Wheel(QWheelEvent* event) {

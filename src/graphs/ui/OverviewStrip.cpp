@@ -13,11 +13,11 @@ namespace vertal::graphs {
 namespace {
 
 constexpr int kStripHeight = 60;
-constexpr int kTickRow = 3;           // pixels per episode list at the top
+constexpr int kTickRow = 3;  // pixels per episode list at the top
 constexpr int kTickBand = kTickRow * static_cast<int>(kEpisodeListCount);
 constexpr int kLaneGap = 1;
-constexpr int kLimitLanes = 4;        // ceiling, wall, slew right, slew left; bottom to top
-constexpr int kMinWindowPixels = 3;   // the window stays visible at any width
+constexpr int kLimitLanes = 4;       // ceiling, wall, slew right, slew left; bottom to top
+constexpr int kMinWindowPixels = 3;  // the window stays visible at any width
 constexpr int kWindowAlpha = 70;
 constexpr int kLegendLeading = 3;  // pixels between the legend lines
 constexpr double kMomentHeadroom = 1.1;
@@ -26,7 +26,7 @@ constexpr std::uint8_t kLimitBitsTriggered = 0x08;  // bit 3: the ceiling limit 
 
 constexpr QRgb kBackground = 0xFFFFFF;
 constexpr QRgb kBorder = 0xA0A0A0;
-constexpr QRgb kMoment = 0x008000;   // as the load moment's line
+constexpr QRgb kMoment = 0x008000;  // as the load moment's line
 constexpr QRgb kLimitLine = 0xFF0000;
 constexpr QRgb kSet = 0x008000;
 constexpr QRgb kTriggered = 0xFF0000;
@@ -100,7 +100,8 @@ void OverviewStrip::Render() {
       const int x = PixelOf(*overview_.newest);
       painter.setPen(QColor(kNewest));
       painter.drawLine(x, 0, x, height() - 1);
-      const QPoint tip[] = {{x - kTickRow, height() - 1}, {x + kTickRow, height() - 1}, {x, height() - 1 - kTickRow}};
+      const QPoint tip[] = {
+          {x - kTickRow, height() - 1}, {x + kTickRow, height() - 1}, {x, height() - 1 - kTickRow}};
       painter.setBrush(QColor(kNewest));
       painter.drawPolygon(tip, static_cast<int>(std::size(tip)));
     }
@@ -115,7 +116,9 @@ void OverviewStrip::RenderMoments(QPainter& painter, QRect area) {
   for (const OverviewColumn& c : overview_.columns)
     if (c.recorded) highest = std::max<int>(highest, c.highMoment);
   const double top = std::max<double>(highest, kLimitPercent) * kMomentHeadroom;
-  auto y = [&](double moment) { return area.bottom() - static_cast<int>(moment / top * area.height()); };
+  auto y = [&](double moment) {
+    return area.bottom() - static_cast<int>(moment / top * area.height());
+  };
   painter.setPen(QPen(QColor(kLimitLine), 1, Qt::DotLine));
   painter.drawLine(area.left(), y(kLimitPercent), area.right(), y(kLimitPercent));
   painter.setPen(QColor(kMoment));
@@ -138,7 +141,8 @@ void OverviewStrip::RenderLanes(QPainter& painter, QRect area) {
   for (int px = 0; px < width(); ++px) {
     const auto [first, end] = ColumnsOf(px, width());
     std::uint8_t limits = 0;
-    for (std::int64_t c = first; c < end; ++c) limits |= overview_.columns[static_cast<std::size_t>(c)].limits;
+    for (std::int64_t c = first; c < end; ++c)
+      limits |= overview_.columns[static_cast<std::size_t>(c)].limits;
     for (int k = 0; k < kLimitLanes; ++k) {
       const bool triggered = limits & (kLimitBitsTriggered >> k);
       const bool set = limits & (kLimitBitsSet >> k);
@@ -195,7 +199,9 @@ void OverviewStrip::Choose(int x) {
 
 QLabel* MakeEpisodeLegend(QWidget* parent) {
   QString text;
+  QStringList names;
   for (const EpisodeKey& key : kEpisodeKeys) {
+    names << QString::fromUtf8(key.name);
     if (!text.isEmpty()) text += QStringLiteral("<br>");
     text += QStringLiteral("<span style=\"color:%1\">&#9632;</span>&nbsp;%2")
                 .arg(QColor(key.colour).name(), QString::fromUtf8(key.name));
@@ -203,6 +209,7 @@ QLabel* MakeEpisodeLegend(QWidget* parent) {
   auto* legend = new QLabel(text, parent);
   legend->setObjectName(QStringLiteral("OverviewLegend"));
   legend->setTextFormat(Qt::RichText);
+  legend->setAccessibleName(names.join(QStringLiteral(", ")));
   QFont font = legend->font();
   font.setPixelSize(kStripHeight / static_cast<int>(kEpisodeListCount) - kLegendLeading);
   legend->setFont(font);

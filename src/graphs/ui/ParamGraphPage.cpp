@@ -32,7 +32,8 @@ const SeriesStyle kWindowStyles[] = {
     {"Series3", "Груз Q (т.)", kBlue, kBlue},
     {"Series4", "Вылет R (м.)", kMaroon, 0x800040},
     {"Series5", "Длина стрелы L (м.)", kBlack, kBlack},
-    {"Series16", "Азимут Ga (гр.)", kTeal, 0x408080, Marker::None, true, 1, true, true, true},
+    {"Series16", "Азимут Ga (гр.)", kTeal, 0x408080, Marker::None, true, 1, true, true,
+     /*turnAxis=*/true},
     {"Series18", "Осевая", kBlack, 0xFFFFFF, Marker::None, true, kZeroLineWidth, false, false},
 };
 
