@@ -3,7 +3,6 @@
 #include <QFrame>
 #include <QHBoxLayout>
 #include <QLabel>
-#include <QLineEdit>
 #include <QScrollBar>
 #include <QSignalBlocker>
 #include <QVBoxLayout>
@@ -24,9 +23,10 @@ namespace {
 
 using ui::ToQString;
 
-// One notch of the mouse wheel moves the window by a tenth of it.
+// One notch of the mouse wheel (120 eighths of a degree) moves the window by a tenth of it.
 constexpr int kWheelNotch = 120;
-constexpr std::int64_t kWheelStepFrames = kWindowFrames / 10;
+constexpr std::int64_t kWheelStepsPerWindow = 10;
+constexpr std::int64_t kWheelStepFrames = kWindowFrames / kWheelStepsPerWindow;
 
 QList<double> ToList(const std::vector<double>& values) {
   return QList<double>(values.begin(), values.end());
