@@ -11,13 +11,21 @@
 #include <QTabWidget>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QToolButton>
+#include <QLineEdit>
+#include <QWheelEvent>
+#include <cmath>
 
 #include "MainWindowFixture.h"
 #include "graphs/ui/GraphChart.h"
+#include "graphs/ui/GraphNavigation.h"
+#include "graphs/ui/OverviewStrip.h"
 #include "graphs/ui/ParamGraphPage.h"
 #include "graphs/ui/RelayGraphPage.h"
 
 using vertal::graphs::GraphChart;
+using vertal::graphs::GraphNavigation;
+using vertal::graphs::OverviewStrip;
 using vertal::graphs::ParamGraphPage;
 using vertal::graphs::RelayGraphPage;
 using vertal::graphs::SeriesGraph;
@@ -201,7 +209,12 @@ class GraphPagesTest : public QObject {
     QVERIFY(p.Series("Series5")->visible());
     QVERIFY(!p.Series("Series3")->visible());
     QVERIFY(p.Series("Series18")->visible());
-    QCOMPARE(ParamChart()->yAxis->range(), QCPRange(-2, 200));  // the azimuth of 180°
+    // The azimuth of 180° stands on its own axis of a full turn: the left axis keeps to the
+    // boom length of 21.5 m.
+    QCOMPARE(ParamChart()->yAxis->range(), QCPRange(-2, 24));
+    QCOMPARE(p.Series("Series16")->valueAxis(), ParamChart()->yAxis2);
+    QVERIFY(ParamChart()->yAxis2->visible());
+    QCOMPARE(ParamChart()->yAxis2->range(), QCPRange(0, 360));
     Box("CheckBox_GrParM")->click();
     QVERIFY(p.Series("Series1")->visible());
     QVERIFY(p.Series("Series2")->visible());
@@ -315,6 +328,51 @@ class GraphPagesTest : public QObject {
     RelayBar()->setValue(7);
     QCOMPARE(f_->host.messages.size(), std::size_t{2});
     QVERIFY(Relay().Series("Series6")->data()->isEmpty());
+  }
+
+  void overviewAndNavigationMoveTheWindowThroughItsScrollBar() {
+    DumpBuilder b = Crane();
+    b.Frame(100000, Frame(50)).Frame(5000, Frame(40));
+    Open(b, "a.bin");
+    auto& form = *f_->form;
+    f_->ShowSheet("TabSheet19");
+    form.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&form));
+    auto* strip = FindIn<OverviewStrip>(f_->Sheet("TabSheet19"), "GraphOverview");
+    QCOMPARE(strip->Window(), 268288);
+
+    // A click in the strip centres the window on the frame under the mouse.
+    const QPoint at(strip->PixelOf(100000), strip->height() / 2);
+    QTest::mouseClick(strip, Qt::LeftButton, Qt::NoModifier, at);
+    const int position = ParamBar()->value();
+    QCOMPARE(position, static_cast<int>(strip->PositionAt(at.x())));
+    QVERIFY(std::abs(position + 1024 - 100000) < 270336 / strip->width() + 1);
+    QCOMPARE(ParamChart()->xAxis->range(), QCPRange(position, position + 2048));
+    QCOMPARE(strip->Window(), position);
+    QCOMPARE(Keys(Param().Series("Series2")), (QList<double>{100000}));
+    QCOMPARE(RelayBar()->value(), 268288);  // the other graph stays
+
+    // A whole window forward, a tenth of one back with the wheel.
+    auto* navigation = FindIn<GraphNavigation>(f_->Sheet("TabSheet19"), "GraphNavigation");
+    navigation->ForwardButton()->click();
+    QCOMPARE(ParamBar()->value(), position + 2048);
+    const QPointF inside(10, 10);
+    QWheelEvent up(inside, ParamChart()->mapToGlobal(inside), QPoint(), QPoint(0, 120), Qt::NoButton,
+                   Qt::NoModifier, Qt::NoScrollPhase, false);
+    QCoreApplication::sendEvent(ParamChart(), &up);
+    QCOMPARE(ParamBar()->value(), position + 2048 - 204);
+
+    // A typed frame, and typing that is not one.
+    navigation->FrameField()->setText(Q("5000"));
+    QTest::keyClick(navigation->FrameField(), Qt::Key_Return);
+    QCOMPARE(ParamBar()->value(), 5000);
+    QCOMPARE(strip->Window(), 5000);
+    navigation->FrameField()->setText(Q("5 000"));
+    QTest::keyClick(navigation->FrameField(), Qt::Key_Return);
+    QCOMPARE(ParamBar()->value(), 5000);
+    QCOMPARE(f_->host.Texts(),
+             (std::vector<std::string>{
+                 "\n Поле \"Кадр\" должно содержать целое число, а не \"5 000\"."}));
   }
 
   void legendIsShownBelowThePlotOnlyWhenAsked() {

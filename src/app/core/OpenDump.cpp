@@ -35,6 +35,9 @@ std::optional<OpenedDump> OpenDump(const std::string& path, Host& host, std::str
   const graphs::CraneLabels labels = graphs::LabelsOf(opened.service.service);
   opened.param.Open(path, labels, opened.period.model.overloads, host);
   opened.relay.Open(path, labels, {}, host);
+  const frames::PeriodPanelModel& period = opened.period.model;
+  opened.overview = graphs::OpenOverview(
+      path, {&period.overloads, &period.tuning, &period.mzon, &period.switchOns});
   return opened;
 }
 

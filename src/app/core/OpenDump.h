@@ -17,6 +17,7 @@
 #include "frames/core/PagedTable.h"
 #include "frames/core/PeriodScan.h"
 #include "graphs/core/GraphModel.h"
+#include "graphs/core/Overview.h"
 
 namespace vertal::app {
 
@@ -31,6 +32,7 @@ struct OpenedDump {
   PassResult<frames::PeriodPanelModel> period;
   graphs::GraphModel param{graphs::GraphKind::Param};
   graphs::GraphModel relay{graphs::GraphKind::Relay};
+  graphs::Overview overview;  // every frame slot at once, under both graphs
 };
 
 // Where the window follows the opening as it goes: the service page is brought to the front

@@ -145,7 +145,7 @@ void PageTree::ClearPeriodLists() {
 
 void PageTree::ShowScanned(OpenedDump& opened) {
   framePage_->ShowPeriod(opened.period.model);
-  graphPages_->Open(std::move(opened.param), std::move(opened.relay));
+  graphPages_->Open(std::move(opened.param), std::move(opened.relay), opened.overview);
 }
 
 void PageTree::Reset() {

@@ -50,6 +50,8 @@ SeriesGraph::SeriesGraph(QCPAxis* keyAxis, QCPAxis* valueAxis, const SeriesStyle
   setScatterStyle(ScatterOf(style));
   // Bars of neighbouring frames must meet without blurring into each other.
   setAntialiasedScatters(style.marker != Marker::Bar);
+  // Sampling several points into one pixel column would join the line across its gap points.
+  if (style.turnAxis) setAdaptiveSampling(false);
 }
 
 void SeriesGraph::drawLegendIcon(QCPPainter* painter, const QRectF& rect) const {
@@ -101,7 +103,7 @@ GraphChart::GraphChart(const char* name, const QString& title, QWidget* parent) 
 }
 
 SeriesGraph* GraphChart::AddSeries(const SeriesStyle& style) {
-  auto* graph = new SeriesGraph(xAxis, yAxis, style);
+  auto* graph = new SeriesGraph(xAxis, style.turnAxis ? yAxis2 : yAxis, style);
   if (!style.inLegend) graph->removeFromLegend();
   series_.push_back(graph);
   return graph;

@@ -1,11 +1,19 @@
 #include "graphs/ui/GraphPage.h"
 
 #include <QFrame>
+#include <QHBoxLayout>
+#include <QLabel>
 #include <QScrollBar>
 #include <QSignalBlocker>
 #include <QVBoxLayout>
+#include <QWheelEvent>
 
+#include "graphs/core/AzimuthAxis.h"
+#include "graphs/core/GraphJump.h"
 #include "graphs/ui/GraphChart.h"
+#include "graphs/ui/GraphNavigation.h"
+#include "graphs/ui/OverviewStrip.h"
+#include "ui_common/GuardedCommand.h"
 #include "ui_common/PageStyle.h"
 #include "ui_common/UiText.h"
 
@@ -14,6 +22,11 @@ namespace vertal::graphs {
 namespace {
 
 using ui::ToQString;
+
+// One notch of the mouse wheel (120 eighths of a degree) moves the window by a tenth of it.
+constexpr int kWheelNotch = 120;
+constexpr std::int64_t kWheelStepsPerWindow = 10;
+constexpr std::int64_t kWheelStepFrames = kWindowFrames / kWheelStepsPerWindow;
 
 QList<double> ToList(const std::vector<double>& values) {
   return QList<double>(values.begin(), values.end());
@@ -32,7 +45,10 @@ GraphPage::GraphPage(const GraphPageSetup& setup, GraphLinks links, QWidget* she
   if (setup.limit) limit_ = chart_->AddSeries(*setup.limit);
   for (const std::string& name : model_.SeriesNames()) {
     for (const SeriesStyle& style : setup.series)
-      if (name == style.name) window_.push_back(chart_->AddSeries(style));
+      if (name == style.name) {
+        window_.push_back(chart_->AddSeries(style));
+        turn_.push_back(style.turnAxis);
+      }
   }
   Q_ASSERT(window_.size() == model_.SeriesNames().size());
   chart_->xAxis->setRange(model_.View().axis.min, model_.View().axis.max);
@@ -51,14 +67,65 @@ GraphPage::GraphPage(const GraphPageSetup& setup, GraphLinks links, QWidget* she
   keyPanel_->setObjectName(QString::fromLatin1(setup.keyPanel));
   keyPanel_->setFixedHeight(setup.keyPanelHeight);
 
+  overview_ = new OverviewStrip(setup.kind, this);
+  legend_ = MakeEpisodeLegend(this);
+  navigation_ = new GraphNavigation(this);
+
+  auto* strip = new QHBoxLayout;
+  strip->addWidget(overview_, 1);
+  strip->addWidget(legend_);
+  auto* bar = new QHBoxLayout;
+  bar->addWidget(scrollBar_, 1);
+  bar->addWidget(navigation_);
+
   auto* column = new QVBoxLayout(this);
   column->setContentsMargins(0, 0, 0, 0);
   column->setSpacing(0);
   column->addWidget(chart_, 1);
-  column->addWidget(scrollBar_);
+  column->addLayout(strip);
+  column->addLayout(bar);
   column->addWidget(keyPanel_);
 
   ui::FillWith(sheet, this);
+  BuildNavigation();
+}
+
+void GraphPage::BuildNavigation() {
+  Host& h = *links_.host;
+  ui::ConnectCommand(overview_, &OverviewStrip::PositionChosen, this, h, &GraphPage::MoveTo);
+  ui::ConnectCommand(navigation_, &GraphNavigation::WindowStep, this, h, &GraphPage::StepWindow);
+  ui::ConnectCommand(navigation_, &GraphNavigation::FrameTyped, this, h, &GraphPage::GoToFrame);
+  ui::ConnectCommand(navigation_, &GraphNavigation::MomentTyped, this, h, &GraphPage::GoToMoment);
+  ui::ConnectCommand(chart_, &QCustomPlot::mouseWheel, this, h, &GraphPage::Wheel);
+}
+
+void GraphPage::MoveTo(std::int64_t position) {
+  // The scroll bar clamps the position and runs the window fill when it moves.
+  scrollBar_->setValue(static_cast<int>(ClampGraphPosition(position)));
+}
+
+void GraphPage::StepWindow(int direction) {
+  MoveTo(scrollBar_->value() + direction * kWindowFrames);
+}
+
+void GraphPage::GoToFrame(const QString& text) {
+  if (const auto frame = TypedFrame(ui::ToStdString(text), *links_.host)) MoveTo(*frame);
+}
+
+void GraphPage::GoToMoment(const QString& text) {
+  const std::string path = links_.currentFile();
+  if (path.empty()) return;
+  const auto frame = TypedMomentFrame(path, ui::ToStdString(text), *links_.host);
+  if (frame) MoveTo(*frame);
+}
+
+void GraphPage::Wheel(QWheelEvent* event) {
+  wheelAngle_ += event->angleDelta().y();
+  const int notches = wheelAngle_ / kWheelNotch;
+  wheelAngle_ %= kWheelNotch;
+  // Turning the wheel away from the user goes back in the recording.
+  if (notches != 0) MoveTo(scrollBar_->value() - notches * kWheelStepFrames);
+  event->accept();
 }
 
 SeriesGraph* GraphPage::Series(std::string_view name) const {
@@ -72,7 +139,7 @@ std::vector<const SeriesPoints*> GraphPage::ShownPoints() const {
   std::vector<const SeriesPoints*> shown;
   if (limit_ && limit_->visible()) shown.push_back(&view.limit);
   for (std::size_t i = 0; i < window_.size(); ++i)
-    if (window_[i]->visible()) shown.push_back(&view.series[i]);
+    if (window_[i]->visible() && !turn_[i]) shown.push_back(&view.series[i]);
   return shown;
 }
 
@@ -83,8 +150,9 @@ void GraphPage::Fill() {
   Draw();
 }
 
-void GraphPage::Open(GraphModel opened) {
+void GraphPage::Open(GraphModel opened, graphs::Overview overview) {
   model_ = std::move(opened);
+  overview_->SetOverview(std::move(overview));
   {
     // The model has filled the window it ends on; the scroll bar only follows it.
     const QSignalBlocker quiet(scrollBar_);
@@ -96,6 +164,7 @@ void GraphPage::Open(GraphModel opened) {
 
 void GraphPage::Reset() {
   model_.Reset();
+  overview_->SetOverview({});
   {
     // With no file current the fill would return at once.
     const QSignalBlocker quiet(scrollBar_);
@@ -107,8 +176,10 @@ void GraphPage::Reset() {
 
 void GraphPage::Draw() {
   const GraphView& view = model_.View();
-  for (std::size_t i = 0; i < window_.size(); ++i) SetPoints(window_[i], view.series[i]);
+  for (std::size_t i = 0; i < window_.size(); ++i)
+    SetPoints(window_[i], turn_[i] ? BreakAtWrap(view.series[i]) : view.series[i]);
   chart_->xAxis->setRange(view.axis.min, view.axis.max);
+  overview_->SetWindow(view.position);
   chart_->xAxis->setLabel(ToQString(view.axisTitle));
   chart_->SetTitle(ToQString(view.title));
   Replot();

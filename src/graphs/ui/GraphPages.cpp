@@ -19,9 +19,9 @@ GraphPages::GraphPages(QObject* owner, QWidget* paramSheet, QWidget* relaySheet,
   ui::ConnectCommand(param_, &ParamGraphPage::FrameChosen, this, *host_, &GraphPages::ShowFrame);
 }
 
-void GraphPages::Open(GraphModel param, GraphModel relay) {
-  param_->Open(std::move(param));
-  relay_->Open(std::move(relay));
+void GraphPages::Open(GraphModel param, GraphModel relay, const Overview& overview) {
+  param_->Open(std::move(param), overview);
+  relay_->Open(std::move(relay), overview);
 }
 
 void GraphPages::Reset() {

@@ -9,6 +9,7 @@
 
 #include "common/core/Host.h"
 #include "graphs/core/GraphModel.h"
+#include "graphs/core/Overview.h"
 
 class QScrollBar;
 class QTabWidget;
@@ -41,8 +42,8 @@ class GraphPages : public QObject {
   ParamGraphPage* Param() const { return param_; }
   RelayGraphPage* Relay() const { return relay_; }
 
-  // Both graphs as opening the file left them.
-  void Open(GraphModel param, GraphModel relay);
+  // Both graphs as opening the file left them, each with its overview of the recording.
+  void Open(GraphModel param, GraphModel relay, const Overview& overview = {});
   // The graph part of the view reset.
   void Reset();
 

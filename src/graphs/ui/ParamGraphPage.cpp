@@ -8,6 +8,7 @@
 #include <cmath>
 
 #include "graphs/core/AxisScale.h"
+#include "graphs/core/AzimuthAxis.h"
 #include "graphs/ui/GraphChart.h"
 #include "ui_common/GuardedCommand.h"
 
@@ -31,7 +32,8 @@ const SeriesStyle kWindowStyles[] = {
     {"Series3", "Груз Q (т.)", kBlue, kBlue},
     {"Series4", "Вылет R (м.)", kMaroon, 0x800040},
     {"Series5", "Длина стрелы L (м.)", kBlack, kBlack},
-    {"Series16", "Азимут Ga (гр.)", kTeal, 0x408080},
+    {"Series16", "Азимут Ga (гр.)", kTeal, 0x408080, Marker::None, true, 1, true, true,
+     /*turnAxis=*/true},
     {"Series18", "Осевая", kBlack, 0xFFFFFF, Marker::None, true, kZeroLineWidth, false, false},
 };
 
@@ -62,9 +64,25 @@ ParamGraphPage::ParamGraphPage(GraphLinks links, QWidget* sheet)
       ScrollBarGPar(ScrollBar()),
       Panel6(KeyPanel()) {
   BuildKeyPanel();
+  BuildAzimuthAxis();
   ui::ConnectCommand(ScrollBarGPar, &QScrollBar::valueChanged, this, host(), &ParamGraphPage::ScrollBarGParChange);
   ui::ConnectCommand(Chart_Param, &QCustomPlot::plottableClick, this, host(), &ParamGraphPage::Chart_ParamClickSeries);
   Restyle();
+}
+
+void ParamGraphPage::BuildAzimuthAxis() {
+  QCPAxis* axis = Chart_Param->yAxis2;
+  axis->setRange(kAzimuthAxis.min, kAzimuthAxis.max);
+  auto ticker = QSharedPointer<QCPAxisTickerFixed>::create();
+  ticker->setTickStep(kAzimuthTickStep);
+  axis->setTicker(ticker);
+  axis->setLabel(QStringLiteral("Ga (гр.)"));
+  const QColor teal(kTeal);
+  axis->setLabelColor(teal);
+  axis->setTickLabelColor(teal);
+  axis->setBasePen(QPen(teal));
+  axis->setTickPen(QPen(teal));
+  axis->setSubTickPen(QPen(teal));
 }
 
 void ParamGraphPage::BuildKeyPanel() {
@@ -130,8 +148,9 @@ void ParamGraphPage::Restyle() {
       {"Series4", CheckBox_GrParR}, {"Series5", CheckBox_GrParL}, {"Series16", CheckBox_GrParGA}};
   for (const auto& [name, box] : shownBy) Series(name)->setVisible(box->isChecked());
 
-  // The zero line is always shown.
+  // The zero line is always shown; the azimuth has its own axis, shown with it.
   Chart_Param->yAxis->setRange(kParamAxisBottom, ParamAxisTop(ShownPoints()));
+  Chart_Param->yAxis2->setVisible(CheckBox_GrParGA->isChecked());
 }
 
 void ParamGraphPage::Chart_ParamClickSeries(QCPAbstractPlottable* series, int index) {

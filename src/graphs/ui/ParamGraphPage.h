@@ -39,6 +39,8 @@ class ParamGraphPage : public GraphPage {
 
  private:
   void BuildKeyPanel();
+  // The right-hand axis of the azimuth: a full turn, one tick per quarter.
+  void BuildAzimuthAxis();
   void ShowChecked();
 
   GraphChart* Chart_Param = nullptr;

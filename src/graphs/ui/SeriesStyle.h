@@ -21,6 +21,8 @@ struct SeriesStyle {
   int lineWidth = 1;
   bool inLegend = true;
   bool crosshair = true;   // crosshair cursor over its points
+  // On the right-hand axis of a full turn, its line broken where it wraps through 0/360.
+  bool turnAxis = false;
 };
 
 }  // namespace vertal::graphs

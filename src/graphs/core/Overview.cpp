@@ -1,0 +1,41 @@
+#include "graphs/core/Overview.h"
+
+#include <algorithm>
+
+#include "frames/core/FrameRecord.h"
+#include "frames/core/RecordPass.h"
+#include "graphs/core/RingOrder.h"
+
+namespace vertal::graphs {
+
+std::optional<Overview> ReadOverview(const std::string& path) {
+  Overview overview;
+  overview.columns.resize(static_cast<std::size_t>(kOverviewColumns));
+  NewestFrame newest;
+  const bool read = frames::ForEachValidRecord<frames::FrameRule>(
+      path, {}, [&](std::int64_t n, frames::FrameBytes record) {
+        const frames::FrameRecord frame(record);
+        OverviewColumn& column = overview.columns[static_cast<std::size_t>(n / kFramesPerColumn)];
+        const std::uint8_t moment = frame.LoadMoment();
+        if (!column.recorded) {
+          column.recorded = true;
+          column.lowMoment = column.highMoment = moment;
+        }
+        column.lowMoment = std::min(column.lowMoment, moment);
+        column.highMoment = std::max(column.highMoment, moment);
+        column.limits |= frame.Limits();
+        newest.Offer(n, MomentKey(frame.Date(), frame.Time()));
+      });
+  if (!read) return std::nullopt;
+  overview.newest = newest.Frame();
+  return overview;
+}
+
+Overview OpenOverview(const std::string& path,
+                      const std::array<const JumpList*, kEpisodeListCount>& lists) {
+  Overview overview = ReadOverview(path).value_or(Overview{});
+  for (std::size_t i = 0; i < kEpisodeListCount; ++i) overview.episodes[i] = lists[i]->Numbers();
+  return overview;
+}
+
+}  // namespace vertal::graphs
