@@ -1,0 +1,111 @@
+#include "recording/core/FrameIndex.h"
+
+#include <algorithm>
+#include <array>
+
+#include "frames/core/PeriodScan.h"
+
+namespace vertal::recording {
+namespace {
+
+constexpr std::uint8_t kErasedByte = 0xFF;
+constexpr std::int64_t kSecondsPerMinute = 60;
+constexpr std::int64_t kSecondsPerHour = 3600;
+constexpr std::int64_t kSecondsPerDay = 86400;
+constexpr std::int64_t kDaysPerYear = 365;
+constexpr std::int64_t kLeapCycle = 4;  // every fourth year from 2000 to 2099 is a leap year
+constexpr std::int64_t kFebruary = 2;
+constexpr std::array<std::int64_t, 12> kDaysBeforeMonth = {0,   31,  59,  90,  120, 151,
+                                                           181, 212, 243, 273, 304, 334};
+
+std::int64_t BcdNumber(std::uint8_t byte) {
+  constexpr unsigned kNibble = 4, kLowNibble = 0x0F, kTen = 10;
+  return static_cast<std::int64_t>((byte >> kNibble) * kTen + (byte & kLowNibble));
+}
+
+SlotKind Classify(const RecordingImage& image, std::int64_t n) {
+  if (!image.FramePresent(n)) return SlotKind::Missing;
+  const frames::FrameBytes frame = image.Frame(n);
+  if (frames::FrameValid(frame)) return SlotKind::Valid;
+  const bool erased =
+      std::all_of(frame.begin(), frame.end(), [](std::uint8_t b) { return b == kErasedByte; });
+  return erased ? SlotKind::Erased : SlotKind::Damaged;
+}
+
+}  // namespace
+
+std::int64_t MomentSeconds(frames::Bcd3 date, frames::Bcd3 time) {
+  const std::int64_t year = BcdNumber(date[2]);
+  const std::int64_t month =
+      std::clamp<std::int64_t>(BcdNumber(date[1]), 1, static_cast<std::int64_t>(kDaysBeforeMonth.size()));
+  const std::int64_t leapDaysBefore = (year + kLeapCycle - 1) / kLeapCycle;
+  const bool leapYear = year % kLeapCycle == 0;
+  const std::int64_t days = year * kDaysPerYear + leapDaysBefore +
+                            kDaysBeforeMonth[static_cast<std::size_t>(month - 1)] +
+                            (leapYear && month > kFebruary ? 1 : 0) + BcdNumber(date[0]) - 1;
+  return days * kSecondsPerDay + BcdNumber(time[2]) * kSecondsPerHour +
+         BcdNumber(time[1]) * kSecondsPerMinute + BcdNumber(time[0]);
+}
+
+FrameIndex IndexFrames(const RecordingImage& image) {
+  FrameIndex index;
+  const auto count = static_cast<std::size_t>(dump::kFrameCount);
+  index.kinds.resize(count);
+  index.seconds.assign(count, 0);
+  std::optional<frames::FrameRecord> newest;
+  for (std::int64_t n = 0; n < dump::kFrameCount; ++n) {
+    const SlotKind kind = Classify(image, n);
+    index.kinds[static_cast<std::size_t>(n)] = kind;
+    if (kind != SlotKind::Valid) continue;
+    const frames::FrameRecord f(image.Frame(n));
+    index.seconds[static_cast<std::size_t>(n)] = MomentSeconds(f.Date(), f.Time());
+    if (!newest || frames::CompareDateTime(f.Date(), newest->Date(), f.Time(), newest->Time()) !=
+                       frames::Moment::Earlier) {
+      newest.emplace(f);
+      index.newest = n;
+    }
+  }
+  if (index.newest) {
+    index.ringOrder.reserve(count);
+    for (std::int64_t k = 1; k <= dump::kFrameCount; ++k) {
+      const std::int64_t n = (*index.newest + k) % dump::kFrameCount;
+      if (index.Valid(n)) index.ringOrder.push_back(n);
+    }
+  }
+  return index;
+}
+
+std::int64_t RecordedGap(std::int64_t gapSeconds, const frames::FrameRecord& later) {
+  if (gapSeconds <= 0 || gapSeconds > kCloseFrameGapSeconds) return 0;
+  return later.FaultCode() == frames::kFaultSwitchOn ? 0 : gapSeconds;
+}
+
+std::int64_t RecordedSeconds(const RecordingImage& image, const FrameIndex& index) {
+  std::int64_t total = 0;
+  for (std::size_t i = 1; i < index.ringOrder.size(); ++i) {
+    const std::int64_t n = index.ringOrder[i];
+    total += RecordedGap(index.Seconds(n) - index.Seconds(index.ringOrder[i - 1]),
+                         frames::FrameRecord(image.Frame(n)));
+  }
+  return total;
+}
+
+bool MatchesList(EpisodeList list, const frames::FrameRecord& f) {
+  switch (list) {
+    case EpisodeList::Mzon:
+      return f.FaultCode() >= frames::kFirstPowerLineCode && f.FaultCode() <= frames::kLastPowerLineCode;
+    case EpisodeList::Tuning: return (f.Kos() & frames::kKosWorkMode) == 0;
+    case EpisodeList::Overload: return f.LoadMoment() >= frames::kOverloadMoment;
+    case EpisodeList::SwitchOn: return f.FaultCode() == frames::kFaultSwitchOn;
+  }
+  return false;
+}
+
+bool OpensItem(EpisodeList list, const RecordingImage& image, const FrameIndex& index,
+               std::int64_t n) {
+  if (!MatchesList(list, frames::FrameRecord(image.Frame(n)))) return false;
+  if (list == EpisodeList::SwitchOn || n == 0 || !index.Valid(n - 1)) return true;
+  return !MatchesList(list, frames::FrameRecord(image.Frame(n - 1)));
+}
+
+}  // namespace vertal::recording

@@ -1,0 +1,26 @@
+#include "recording/core/RecordingAudit.h"
+
+#include "recording/core/AuditChecks.h"
+
+namespace vertal::recording {
+
+AuditReport AuditImage(const RecordingImage& image, const FrameIndex& index) {
+  FindingList findings;
+  CheckFile(image, findings);
+  CheckRing(image, index, findings);
+  CheckClock(image, index, findings);
+  CheckBanks(image, index, findings);
+  AuditReport report;
+  report.findings = findings.Take();
+  if (image.digest) report.sha256 = DigestHex(*image.digest);
+  report.fileSize = image.fileSize;
+  return report;
+}
+
+std::optional<AuditReport> AuditRecording(const std::string& path, const ProgressSink& progress) {
+  const auto image = ReadRecording(path, Digest::Compute, progress);
+  if (!image) return std::nullopt;
+  return AuditImage(*image, IndexFrames(*image));
+}
+
+}  // namespace vertal::recording

@@ -1,0 +1,37 @@
+#pragma once
+// A whole dump file read in one pass: its first 8,683,654 bytes kept for the analyses, and,
+// when asked for, the SHA-256 of every byte of the file.
+
+#include <cstdint>
+#include <optional>
+#include <span>
+#include <string>
+#include <vector>
+
+#include "common/core/ProgressSink.h"
+#include "dump/core/DumpLayout.h"
+#include "frames/core/FrameRecord.h"
+#include "recording/core/Sha256.h"
+
+namespace vertal::recording {
+
+struct RecordingImage {
+  std::vector<std::uint8_t> bytes;  // a full dump's size; zero past the end of a short file
+  std::int64_t fileSize = 0;
+  std::optional<Sha256Digest> digest;
+
+  std::span<const std::uint8_t, static_cast<std::size_t>(dump::kLongTermAreaSize)> LongTerm() const;
+  std::span<const std::uint8_t, static_cast<std::size_t>(dump::kTrailerSize)> Trailer() const;
+  frames::FrameBytes Frame(std::int64_t n) const;
+  // Whether the file holds every byte of frame n, and of the trailer.
+  bool FramePresent(std::int64_t n) const;
+  bool TrailerPresent() const;
+};
+
+enum class Digest { Skip, Compute };
+
+// Nothing when the file cannot be opened.
+std::optional<RecordingImage> ReadRecording(const std::string& path, Digest digest,
+                                            const ProgressSink& progress = {});
+
+}  // namespace vertal::recording
