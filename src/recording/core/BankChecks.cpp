@@ -67,7 +67,7 @@ constexpr std::array<IdentField, 13> kIdentFields = {{
 }};
 
 std::span<const std::uint8_t> FieldOf(const RecordingImage& image, int bank, const IdentField& field) {
-  auto bytes = std::span(image.bytes).subspan(
+  auto bytes = image.Bytes().subspan(
       static_cast<std::size_t>(dump::kBankOffset[bank] + field.offset),
       static_cast<std::size_t>(field.size));
   if (field.text) bytes = bytes.first(static_cast<std::size_t>(

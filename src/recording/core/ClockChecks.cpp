@@ -46,38 +46,59 @@ void RepeatedMoment(const RecordingImage& image, const FrameIndex& index, std::s
 }
 
 // Valid frames dated outside a bound: how many, and the first of them in the order of writing.
-void OutsideDate(const RecordingImage& image, const FrameIndex& index, const frames::BcdBytes& bound,
-                 Moment side, std::string_view check, std::string_view what, FindingList& findings) {
-  std::int64_t count = 0;
-  std::optional<std::int64_t> first;
-  for (const std::int64_t n : index.ringOrder) {
-    const FrameRecord f(image.Frame(n));
-    // Dates alone: each date stands in for its own time.
-    if (frames::CompareDateTime(f.Date(), bound, f.Date(), bound) != side) continue;
-    ++count;
-    if (!first) first = n;
+class OutsideDate {
+ public:
+  OutsideDate(std::optional<frames::BcdBytes> bound, Moment side)
+      : bound_(bound), boundKey_(bound ? DateKey(*bound) : 0), side_(side) {}
+
+  void Offer(const FrameRecord& f, std::int64_t n) {
+    if (!bound_) return;
+    const std::uint64_t key = DateKey(f.Date());
+    if (side_ == Moment::Later ? key <= boundKey_ : key >= boundKey_) return;
+    if (count_++ == 0) first_ = n;
   }
-  if (count == 0) return;
-  const FrameRecord f(image.Frame(*first));
-  findings.Add(Severity::Warning, check,
-               "Кадров с датой " + std::string(what) + " (" + BcdDateText(bound) +
-                   "): " + std::to_string(count) + "; первый из них — " +
-                   Nominative(*first) + " (" + MomentText(f) + ").",
-               *first);
-}
+
+  void Report(const RecordingImage& image, std::string_view check, std::string_view what,
+              FindingList& findings) const {
+    if (count_ == 0) return;
+    findings.Add(Severity::Warning, check,
+                 "Кадров с датой " + std::string(what) + " (" + BcdDateText(*bound_) + "): " +
+                     std::to_string(count_) + "; первый из них — " + Nominative(first_) + " (" +
+                     MomentText(FrameRecord(image.Frame(first_))) + ").",
+                 first_);
+  }
+
+ private:
+  // Dates alone: a date's key at 00:00:00.
+  static std::uint64_t DateKey(frames::Bcd3 date) { return MomentKey(date, kMidnight); }
+  static constexpr frames::BcdBytes kMidnight{};
+
+  std::optional<frames::BcdBytes> bound_;
+  std::uint64_t boundKey_;
+  Moment side_;
+  std::int64_t count_ = 0;
+  std::int64_t first_ = 0;
+};
 
 }  // namespace
 
 void CheckClock(const RecordingImage& image, const FrameIndex& index, FindingList& findings) {
   const std::vector<std::int64_t>& ring = index.ringOrder;
+  OutsideDate afterReadout(ReadoutDate(image), Moment::Later);
+  OutsideDate beforeInstall(InstallDate(image), Moment::Earlier);
   std::size_t runStart = 0;  // the first frame of the current run of one moment
-  for (std::size_t i = 1; i <= ring.size(); ++i) {
+  for (std::size_t i = 0; i <= ring.size(); ++i) {
     if (i < ring.size()) {
-      const std::int64_t previous = ring[i - 1], n = ring[i];
-      const FrameRecord p(image.Frame(previous)), f(image.Frame(n));
-      const Moment order = frames::CompareDateTime(f.Date(), p.Date(), f.Time(), p.Time());
-      if (order == Moment::Equal) continue;
-      if (order == Moment::Earlier) {
+      const std::int64_t n = ring[i];
+      const FrameRecord f(image.Frame(n));
+      afterReadout.Offer(f, n);
+      beforeInstall.Offer(f, n);
+      if (i == 0) continue;
+      const std::int64_t previous = ring[i - 1];
+      const FrameRecord p(image.Frame(previous));
+      const std::uint64_t key = MomentKey(f), previousKey = MomentKey(p);
+      if (key == previousKey) continue;
+      if (key < previousKey) {
         findings.Add(Severity::Warning, check::kClockBackwards,
                      "Время идёт назад: " + Described(f, n) + " раньше предыдущего кадра, " +
                          Described(p, previous, true) + ".",
@@ -94,12 +115,8 @@ void CheckClock(const RecordingImage& image, const FrameIndex& index, FindingLis
     if (i - runStart > 1) RepeatedMoment(image, index, runStart, i - runStart, findings);
     runStart = i;
   }
-  if (const auto readout = ReadoutDate(image))
-    OutsideDate(image, index, *readout, Moment::Later, check::kAfterReadout,
-                "позже даты считывания", findings);
-  if (const auto install = InstallDate(image))
-    OutsideDate(image, index, *install, Moment::Earlier, check::kBeforeInstall,
-                "раньше даты установки РП", findings);
+  afterReadout.Report(image, check::kAfterReadout, "позже даты считывания", findings);
+  beforeInstall.Report(image, check::kBeforeInstall, "раньше даты установки РП", findings);
 }
 
 }  // namespace vertal::recording

@@ -90,10 +90,11 @@ std::vector<DayRow> JournalOf(const RecordingImage& image, const FrameIndex& ind
     row.limitTriggers += std::popcount(static_cast<std::uint8_t>(nowTriggered & ~triggered));
     triggered = nowTriggered;
 
-    row.overloads += OpensItem(EpisodeList::Overload, image, index, n) ? 1 : 0;
-    row.tuning += OpensItem(EpisodeList::Tuning, image, index, n) ? 1 : 0;
-    row.mzon += OpensItem(EpisodeList::Mzon, image, index, n) ? 1 : 0;
-    row.switchOns += OpensItem(EpisodeList::SwitchOn, image, index, n) ? 1 : 0;
+    const std::uint8_t opened = OpenedItems(image, index, n);
+    row.overloads += Has(opened, EpisodeList::Overload) ? 1 : 0;
+    row.tuning += Has(opened, EpisodeList::Tuning) ? 1 : 0;
+    row.mzon += Has(opened, EpisodeList::Mzon) ? 1 : 0;
+    row.switchOns += Has(opened, EpisodeList::SwitchOn) ? 1 : 0;
   }
 
   std::vector<DayRow> rows;

@@ -19,7 +19,7 @@ constexpr std::int64_t kInstallDateOffset =
 
 frames::BcdBytes DateAt(const RecordingImage& image, std::int64_t offset) {
   frames::BcdBytes date{};
-  std::copy_n(image.bytes.begin() + offset, date.size(), date.begin());
+  std::copy_n(image.Bytes().begin() + offset, date.size(), date.begin());
   return date;
 }
 
@@ -59,7 +59,7 @@ void CheckFile(const RecordingImage& image, FindingList& findings) {
     findings.Add(Severity::Info, check::kSha256, "SHA-256 файла: " + DigestHex(*image.digest) + ".");
 
   const auto version =
-      static_cast<std::int8_t>(image.bytes[static_cast<std::size_t>(dump::kRecorderVersionOffset)]);
+      static_cast<std::int8_t>(image.Bytes()[static_cast<std::size_t>(dump::kRecorderVersionOffset)]);
   if (std::find(kKnownVersions.begin(), kKnownVersions.end(), version) != kKnownVersions.end())
     findings.Add(Severity::Info, check::kVersion, "Версия РП: " + std::to_string(version) + ".");
   else

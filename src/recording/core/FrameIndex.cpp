@@ -52,16 +52,15 @@ FrameIndex IndexFrames(const RecordingImage& image) {
   const auto count = static_cast<std::size_t>(dump::kFrameCount);
   index.kinds.resize(count);
   index.seconds.assign(count, 0);
-  std::optional<frames::FrameRecord> newest;
+  std::uint64_t newestKey = 0;
   for (std::int64_t n = 0; n < dump::kFrameCount; ++n) {
     const SlotKind kind = Classify(image, n);
     index.kinds[static_cast<std::size_t>(n)] = kind;
     if (kind != SlotKind::Valid) continue;
     const frames::FrameRecord f(image.Frame(n));
     index.seconds[static_cast<std::size_t>(n)] = MomentSeconds(f.Date(), f.Time());
-    if (!newest || frames::CompareDateTime(f.Date(), newest->Date(), f.Time(), newest->Time()) !=
-                       frames::Moment::Earlier) {
-      newest.emplace(f);
+    if (const std::uint64_t key = MomentKey(f); !index.newest || key >= newestKey) {
+      newestKey = key;
       index.newest = n;
     }
   }
@@ -90,22 +89,24 @@ std::int64_t RecordedSeconds(const RecordingImage& image, const FrameIndex& inde
   return total;
 }
 
-bool MatchesList(EpisodeList list, const frames::FrameRecord& f) {
-  switch (list) {
-    case EpisodeList::Mzon:
-      return f.FaultCode() >= frames::kFirstPowerLineCode && f.FaultCode() <= frames::kLastPowerLineCode;
-    case EpisodeList::Tuning: return (f.Kos() & frames::kKosWorkMode) == 0;
-    case EpisodeList::Overload: return f.LoadMoment() >= frames::kOverloadMoment;
-    case EpisodeList::SwitchOn: return f.FaultCode() == frames::kFaultSwitchOn;
-  }
-  return false;
+std::uint8_t MatchedLists(const frames::FrameRecord& f) {
+  const auto bit = [](EpisodeList list, bool matches) {
+    return matches ? static_cast<std::uint8_t>(list) : std::uint8_t{0};
+  };
+  const std::uint8_t code = f.FaultCode();
+  return static_cast<std::uint8_t>(
+      bit(EpisodeList::Mzon, code >= frames::kFirstPowerLineCode && code <= frames::kLastPowerLineCode) |
+      bit(EpisodeList::Tuning, (f.Kos() & frames::kKosWorkMode) == 0) |
+      bit(EpisodeList::Overload, f.LoadMoment() >= frames::kOverloadMoment) |
+      bit(EpisodeList::SwitchOn, code == frames::kFaultSwitchOn));
 }
 
-bool OpensItem(EpisodeList list, const RecordingImage& image, const FrameIndex& index,
-               std::int64_t n) {
-  if (!MatchesList(list, frames::FrameRecord(image.Frame(n)))) return false;
-  if (list == EpisodeList::SwitchOn || n == 0 || !index.Valid(n - 1)) return true;
-  return !MatchesList(list, frames::FrameRecord(image.Frame(n - 1)));
+std::uint8_t OpenedItems(const RecordingImage& image, const FrameIndex& index, std::int64_t n) {
+  const std::uint8_t lists = MatchedLists(frames::FrameRecord(image.Frame(n)));
+  if (lists == 0 || n == 0 || !index.Valid(n - 1)) return lists;
+  const auto grouped = static_cast<std::uint8_t>(
+      MatchedLists(frames::FrameRecord(image.Frame(n - 1))) & ~static_cast<std::uint8_t>(EpisodeList::SwitchOn));
+  return static_cast<std::uint8_t>(lists & ~grouped);
 }
 
 }  // namespace vertal::recording

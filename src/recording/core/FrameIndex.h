@@ -48,13 +48,26 @@ std::int64_t RecordedGap(std::int64_t gapSeconds, const frames::FrameRecord& lat
 // order of writing.
 std::int64_t RecordedSeconds(const RecordingImage& image, const FrameIndex& index);
 
-// The lists of the recording-period scan, with its rules for a valid frame.
-enum class EpisodeList { Mzon, Tuning, Overload, SwitchOn };
-bool MatchesList(EpisodeList list, const frames::FrameRecord& frame);
-// Whether valid frame n adds an item to the list, grouped as the scan groups: a frame opens an
-// episode unless the slot before it holds a valid frame that matched too; switch-ons are not
-// grouped. Frame 0 has no slot before it.
-bool OpensItem(EpisodeList list, const RecordingImage& image, const FrameIndex& index,
-               std::int64_t n);
+// The moment of a frame as one number that orders exactly as CompareDateTime orders moments:
+// year, month, day, hours, minutes, seconds bytes. A pass compares it instead of the bytes.
+inline std::uint64_t MomentKey(frames::Bcd3 date, frames::Bcd3 time) {
+  constexpr unsigned kByte = 8;
+  return std::uint64_t{date[2]} << (5 * kByte) | std::uint64_t{date[1]} << (4 * kByte) |
+         std::uint64_t{date[0]} << (3 * kByte) | std::uint64_t{time[2]} << (2 * kByte) |
+         std::uint64_t{time[1]} << kByte | std::uint64_t{time[0]};
+}
+inline std::uint64_t MomentKey(const frames::FrameRecord& f) { return MomentKey(f.Date(), f.Time()); }
+
+// The lists of the recording-period scan, with its rules for a valid frame, one bit each.
+enum class EpisodeList : std::uint8_t { Mzon = 1, Tuning = 2, Overload = 4, SwitchOn = 8 };
+// The lists a valid frame matches.
+std::uint8_t MatchedLists(const frames::FrameRecord& frame);
+// The lists to which valid frame n adds an item, grouped as the scan groups: a frame opens an
+// episode unless the slot before it holds a valid frame that matched the list too; switch-ons
+// are not grouped. Frame 0 has no slot before it.
+std::uint8_t OpenedItems(const RecordingImage& image, const FrameIndex& index, std::int64_t n);
+inline bool Has(std::uint8_t lists, EpisodeList list) {
+  return (lists & static_cast<std::uint8_t>(list)) != 0;
+}
 
 }  // namespace vertal::recording

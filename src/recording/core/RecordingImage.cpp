@@ -15,18 +15,14 @@ constexpr std::int64_t kReadBlock = 1 << 20;
 
 std::span<const std::uint8_t, static_cast<std::size_t>(dump::kLongTermAreaSize)>
 RecordingImage::LongTerm() const {
-  return std::span(bytes).subspan<static_cast<std::size_t>(dump::kLongTermAreaOffset),
+  return Bytes().subspan<static_cast<std::size_t>(dump::kLongTermAreaOffset),
                                   static_cast<std::size_t>(dump::kLongTermAreaSize)>();
 }
 
 std::span<const std::uint8_t, static_cast<std::size_t>(dump::kTrailerSize)> RecordingImage::Trailer()
     const {
-  return std::span(bytes).subspan<static_cast<std::size_t>(dump::kTrailerOffset),
+  return Bytes().subspan<static_cast<std::size_t>(dump::kTrailerOffset),
                                   static_cast<std::size_t>(dump::kTrailerSize)>();
-}
-
-frames::FrameBytes RecordingImage::Frame(std::int64_t n) const {
-  return frames::FrameBytes(bytes.data() + dump::kFrames.Offset(n), frames::kFrameSize);
 }
 
 bool RecordingImage::FramePresent(std::int64_t n) const {
@@ -43,7 +39,9 @@ std::optional<RecordingImage> ReadRecording(const std::string& path, Digest dige
   if (!file) return std::nullopt;
   RecordingImage image;
   image.fileSize = file->Size();
-  image.bytes.assign(static_cast<std::size_t>(dump::kDumpFileSize), 0);
+  const std::span<std::uint8_t> bytes(new std::uint8_t[static_cast<std::size_t>(dump::kDumpFileSize)],
+                                      static_cast<std::size_t>(dump::kDumpFileSize));
+  image.storage.reset(bytes.data());
   // A file longer than a dump is read to its end only for its digest.
   const std::int64_t total =
       digest == Digest::Compute ? std::max(image.fileSize, dump::kDumpFileSize) : dump::kDumpFileSize;
@@ -55,7 +53,7 @@ std::optional<RecordingImage> ReadRecording(const std::string& path, Digest dige
     size = std::min(kReadBlock, end - at);
     std::span<std::uint8_t> block;
     if (at < dump::kDumpFileSize) {
-      block = std::span(image.bytes).subspan(static_cast<std::size_t>(at), static_cast<std::size_t>(size));
+      block = bytes.subspan(static_cast<std::size_t>(at), static_cast<std::size_t>(size));
     } else {
       beyond.resize(static_cast<std::size_t>(size));
       block = beyond;
@@ -63,7 +61,11 @@ std::optional<RecordingImage> ReadRecording(const std::string& path, Digest dige
     const std::size_t got = file->ReadAt(at, block);
     if (digest == Digest::Compute) sha.Update(block.first(got));
     if (progress) progress(at + size, total);
-    if (got < block.size()) break;  // the end of the file
+    if (got < block.size()) {  // the end of the file; the rest of the dump reads as zero
+      if (at < dump::kDumpFileSize)
+        std::fill(bytes.begin() + at + size, bytes.end(), std::uint8_t{0});
+      break;
+    }
   }
   if (digest == Digest::Compute) image.digest = sha.Finish();
   return image;

@@ -3,6 +3,7 @@
 // when asked for, the SHA-256 of every byte of the file.
 
 #include <cstdint>
+#include <memory>
 #include <optional>
 #include <span>
 #include <string>
@@ -16,13 +17,19 @@
 namespace vertal::recording {
 
 struct RecordingImage {
-  std::vector<std::uint8_t> bytes;  // a full dump's size; zero past the end of a short file
+  // A full dump's bytes; zero past the end of a short file.
+  std::span<const std::uint8_t> Bytes() const {
+    return {storage.get(), static_cast<std::size_t>(dump::kDumpFileSize)};
+  }
+  std::unique_ptr<std::uint8_t[]> storage;  // left uninitialised until read: a pass pays once
   std::int64_t fileSize = 0;
   std::optional<Sha256Digest> digest;
 
   std::span<const std::uint8_t, static_cast<std::size_t>(dump::kLongTermAreaSize)> LongTerm() const;
   std::span<const std::uint8_t, static_cast<std::size_t>(dump::kTrailerSize)> Trailer() const;
-  frames::FrameBytes Frame(std::int64_t n) const;
+  frames::FrameBytes Frame(std::int64_t n) const {
+    return frames::FrameBytes(storage.get() + dump::kFrames.Offset(n), frames::kFrameSize);
+  }
   // Whether the file holds every byte of frame n, and of the trailer.
   bool FramePresent(std::int64_t n) const;
   bool TrailerPresent() const;

@@ -52,6 +52,7 @@ __attribute__((target("sha,sse4.1,ssse3"))) void CompressSha(Sha256State& state,
     const __m128i abefSaved = state0;
     const __m128i cdghSaved = state1;
     __m128i w[4];
+#pragma GCC unroll 16
     for (int j = 0; j < 16; ++j) {
       __m128i word;
       if (j < 4) {
