@@ -14,11 +14,19 @@ namespace vertal::recording {
 void CheckFile(const RecordingImage& image, FindingList& findings);
 // Where the recording ends and wraps, erased and damaged runs of slots.
 void CheckRing(const RecordingImage& image, const FrameIndex& index, FindingList& findings);
+// What the pass of the clock checks also counts over the frames in the order of writing, for
+// the counters to be checked against.
+struct RingTotals {
+  std::int64_t recordedSeconds = 0;  // RecordedGap summed
+  std::int64_t switchOns = 0;
+};
+
 // The frames' clock: steps back, unexplained jumps, dates outside installation .. readout,
 // repeated moments and repeated frames.
-void CheckClock(const RecordingImage& image, const FrameIndex& index, FindingList& findings);
+RingTotals CheckClock(const RecordingImage& image, const FrameIndex& index, FindingList& findings);
 // The two banks against each other, and the counters against the frames.
-void CheckBanks(const RecordingImage& image, const FrameIndex& index, FindingList& findings);
+void CheckBanks(const RecordingImage& image, const FrameIndex& index, const RingTotals& totals,
+                FindingList& findings);
 
 // The dates of the reading and of the recorder's installation; nothing when the file does not
 // hold a valid one.

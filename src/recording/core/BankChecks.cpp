@@ -88,17 +88,13 @@ void CompareIdentification(const RecordingImage& image, FindingList& findings) {
                  "Идентификация в Банке-0 и Банке-1 не совпадает: " + differing + ".");
 }
 
-void ComparePoweredTime(const RecordingImage& image, const FrameIndex& index, FindingList& findings) {
-  const std::int64_t recorded = RecordedSeconds(image, index);
+void ComparePoweredTime(const RecordingImage& image, const FrameIndex& index,
+                        const RingTotals& totals, FindingList& findings) {
+  const std::int64_t recorded = totals.recordedSeconds;
   const std::int64_t counted =
       std::int64_t{dump::ReadLongTermInfo(image.LongTerm(), false).poweredMinutes} * kSecondsPerMinute;
-  std::int64_t allowed = 1;
-  for (std::int64_t n = 0; n < dump::kFrameCount; ++n) {
-    const SlotKind kind = index.kinds[static_cast<std::size_t>(n)];
-    if (kind == SlotKind::Damaged ||
-        (kind == SlotKind::Valid && frames::FrameRecord(image.Frame(n)).FaultCode() == frames::kFaultSwitchOn))
-      ++allowed;
-  }
+  const std::int64_t allowed =
+      1 + totals.switchOns + std::count(index.kinds.begin(), index.kinds.end(), SlotKind::Damaged);
   if (counted + allowed * kSecondsPerMinute >= recorded) return;
   findings.Add(Severity::Warning, check::kPoweredTime,
                "Наработка по признаку включения электропитания (" + dump::SecondsToHms(counted) +
@@ -108,9 +104,10 @@ void ComparePoweredTime(const RecordingImage& image, const FrameIndex& index, Fi
 
 }  // namespace
 
-void CheckBanks(const RecordingImage& image, const FrameIndex& index, FindingList& findings) {
+void CheckBanks(const RecordingImage& image, const FrameIndex& index, const RingTotals& totals,
+                FindingList& findings) {
   CompareIdentification(image, findings);
-  ComparePoweredTime(image, index, findings);
+  ComparePoweredTime(image, index, totals, findings);
 }
 
 }  // namespace vertal::recording

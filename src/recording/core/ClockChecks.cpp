@@ -51,9 +51,10 @@ class OutsideDate {
   OutsideDate(std::optional<frames::BcdBytes> bound, Moment side)
       : bound_(bound), boundKey_(bound ? DateKey(*bound) : 0), side_(side) {}
 
-  void Offer(const FrameRecord& f, std::int64_t n) {
+  // A frame by its moment's key.
+  void Offer(std::uint64_t momentKey, std::int64_t n) {
     if (!bound_) return;
-    const std::uint64_t key = DateKey(f.Date());
+    const std::uint64_t key = momentKey & ~kTimeBits;
     if (side_ == Moment::Later ? key <= boundKey_ : key >= boundKey_) return;
     if (count_++ == 0) first_ = n;
   }
@@ -72,6 +73,7 @@ class OutsideDate {
   // Dates alone: a date's key at 00:00:00.
   static std::uint64_t DateKey(frames::Bcd3 date) { return MomentKey(date, kMidnight); }
   static constexpr frames::BcdBytes kMidnight{};
+  static constexpr std::uint64_t kTimeBits = 0xFFFFFF;  // the key's hours, minutes and seconds
 
   std::optional<frames::BcdBytes> bound_;
   std::uint64_t boundKey_;
@@ -82,29 +84,33 @@ class OutsideDate {
 
 }  // namespace
 
-void CheckClock(const RecordingImage& image, const FrameIndex& index, FindingList& findings) {
+RingTotals CheckClock(const RecordingImage& image, const FrameIndex& index, FindingList& findings) {
   const std::vector<std::int64_t>& ring = index.ringOrder;
+  RingTotals totals;
   OutsideDate afterReadout(ReadoutDate(image), Moment::Later);
   OutsideDate beforeInstall(InstallDate(image), Moment::Earlier);
   std::size_t runStart = 0;  // the first frame of the current run of one moment
   for (std::size_t i = 0; i <= ring.size(); ++i) {
     if (i < ring.size()) {
       const std::int64_t n = ring[i];
-      const FrameRecord f(image.Frame(n));
-      afterReadout.Offer(f, n);
-      beforeInstall.Offer(f, n);
+      const std::uint64_t key = index.Key(n);
+      const std::uint8_t fault = index.Fault(n);
+      afterReadout.Offer(key, n);
+      beforeInstall.Offer(key, n);
+      totals.switchOns += fault == frames::kFaultSwitchOn ? 1 : 0;
       if (i == 0) continue;
       const std::int64_t previous = ring[i - 1];
-      const FrameRecord p(image.Frame(previous));
-      const std::uint64_t key = MomentKey(f), previousKey = MomentKey(p);
+      const std::int64_t gap = index.Seconds(n) - index.Seconds(previous);
+      totals.recordedSeconds += RecordedGap(gap, fault);
+      const std::uint64_t previousKey = index.Key(previous);
       if (key == previousKey) continue;
+      const FrameRecord f(image.Frame(n)), p(image.Frame(previous));
       if (key < previousKey) {
         findings.Add(Severity::Warning, check::kClockBackwards,
                      "Время идёт назад: " + Described(f, n) + " раньше предыдущего кадра, " +
                          Described(p, previous, true) + ".",
                      n);
-      } else if (const std::int64_t gap = index.Seconds(n) - index.Seconds(previous);
-                 gap > kClockJumpSeconds && f.FaultCode() != frames::kFaultSwitchOn) {
+      } else if (gap > kClockJumpSeconds && fault != frames::kFaultSwitchOn) {
         findings.Add(Severity::Warning, check::kClockJump,
                      "Скачок времени вперёд на " + dump::SecondsToHms(gap) +
                          " без включения прибора: " + Described(f, n) + " после " +
@@ -117,6 +123,7 @@ void CheckClock(const RecordingImage& image, const FrameIndex& index, FindingLis
   }
   afterReadout.Report(image, check::kAfterReadout, "позже даты считывания", findings);
   beforeInstall.Report(image, check::kBeforeInstall, "раньше даты установки РП", findings);
+  return totals;
 }
 
 }  // namespace vertal::recording

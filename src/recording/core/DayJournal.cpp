@@ -80,7 +80,7 @@ std::vector<DayRow> JournalOf(const RecordingImage& image, const FrameIndex& ind
     Day& day = *recent;
     Count(day, f, n, seconds);
     DayRow& row = day.row;
-    if (previous) row.recordedSeconds += RecordedGap(seconds - index.Seconds(*previous), f);
+    if (previous) row.recordedSeconds += RecordedGap(seconds - index.Seconds(*previous), f.FaultCode());
     previous = n;
 
     const bool nowLoaded = f.LoadMoment() > kLiftMoment;
@@ -108,9 +108,9 @@ std::vector<DayRow> JournalOf(const RecordingImage& image, const FrameIndex& ind
 }
 
 std::optional<std::vector<DayRow>> DayJournal(const std::string& path, const ProgressSink& progress) {
-  const auto image = ReadRecording(path, Digest::Skip, progress);
-  if (!image) return std::nullopt;
-  return JournalOf(*image, IndexFrames(*image));
+  const auto read = ReadIndexed(path, Digest::Skip, progress);
+  if (!read) return std::nullopt;
+  return JournalOf(read->image, read->index);
 }
 
 }  // namespace vertal::recording

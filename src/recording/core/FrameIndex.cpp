@@ -47,46 +47,74 @@ std::int64_t MomentSeconds(frames::Bcd3 date, frames::Bcd3 time) {
          BcdNumber(time[1]) * kSecondsPerMinute + BcdNumber(time[0]);
 }
 
-FrameIndex IndexFrames(const RecordingImage& image) {
-  FrameIndex index;
-  const auto count = static_cast<std::size_t>(dump::kFrameCount);
-  index.kinds.resize(count);
-  index.seconds.assign(count, 0);
-  std::uint64_t newestKey = 0;
-  for (std::int64_t n = 0; n < dump::kFrameCount; ++n) {
-    const SlotKind kind = Classify(image, n);
-    index.kinds[static_cast<std::size_t>(n)] = kind;
-    if (kind != SlotKind::Valid) continue;
-    const frames::FrameRecord f(image.Frame(n));
-    index.seconds[static_cast<std::size_t>(n)] = MomentSeconds(f.Date(), f.Time());
-    if (const std::uint64_t key = MomentKey(f); !index.newest || key >= newestKey) {
-      newestKey = key;
-      index.newest = n;
+namespace {
+
+// Builds an index slot by slot as the image is read.
+class FrameIndexer {
+ public:
+  FrameIndexer() {
+    const auto count = static_cast<std::size_t>(dump::kFrameCount);
+    index_.kinds.resize(count);
+    index_.seconds.resize(count);
+    index_.keys.resize(count);
+    index_.faults.resize(count);
+  }
+
+  // Indexes every slot that lies wholly in the first `final` bytes of the image.
+  void Through(const RecordingImage& image, std::int64_t final) {
+    for (; next_ < dump::kFrameCount && dump::kFrames.Offset(next_) + dump::kFrameSize <= final; ++next_) {
+      const SlotKind kind = Classify(image, next_);
+      index_.kinds[static_cast<std::size_t>(next_)] = kind;
+      if (kind != SlotKind::Valid) continue;
+      const frames::FrameRecord f(image.Frame(next_));
+      const auto slot = static_cast<std::size_t>(next_);
+      index_.seconds[slot] = MomentSeconds(f.Date(), f.Time());
+      index_.faults[slot] = f.FaultCode();
+      const std::uint64_t key = index_.keys[slot] = MomentKey(f);
+      if (!index_.newest || key >= newestKey_) {
+        newestKey_ = key;
+        index_.newest = next_;
+      }
     }
   }
-  if (index.newest) {
-    index.ringOrder.reserve(count);
-    for (std::int64_t k = 1; k <= dump::kFrameCount; ++k) {
-      const std::int64_t n = (*index.newest + k) % dump::kFrameCount;
-      if (index.Valid(n)) index.ringOrder.push_back(n);
+
+  FrameIndex Finish(const RecordingImage& image) {
+    Through(image, dump::kDumpFileSize);
+    if (index_.newest) {
+      index_.ringOrder.reserve(index_.kinds.size());
+      for (std::int64_t k = 1; k <= dump::kFrameCount; ++k) {
+        const std::int64_t n = (*index_.newest + k) % dump::kFrameCount;
+        if (index_.Valid(n)) index_.ringOrder.push_back(n);
+      }
     }
+    return std::move(index_);
   }
-  return index;
+
+ private:
+  FrameIndex index_;
+  std::int64_t next_ = 0;
+  std::uint64_t newestKey_ = 0;
+};
+
+}  // namespace
+
+FrameIndex IndexFrames(const RecordingImage& image) { return FrameIndexer().Finish(image); }
+
+std::optional<IndexedRecording> ReadIndexed(const std::string& path, Digest digest,
+                                            const ProgressSink& progress) {
+  FrameIndexer indexer;
+  auto image = ReadRecording(path, digest, progress,
+                             [&](const RecordingImage& read, std::int64_t final) {
+                               indexer.Through(read, final);
+                             });
+  if (!image) return std::nullopt;
+  FrameIndex index = indexer.Finish(*image);
+  return IndexedRecording{std::move(*image), std::move(index)};
 }
 
-std::int64_t RecordedGap(std::int64_t gapSeconds, const frames::FrameRecord& later) {
+std::int64_t RecordedGap(std::int64_t gapSeconds, std::uint8_t laterFaultCode) {
   if (gapSeconds <= 0 || gapSeconds > kCloseFrameGapSeconds) return 0;
-  return later.FaultCode() == frames::kFaultSwitchOn ? 0 : gapSeconds;
-}
-
-std::int64_t RecordedSeconds(const RecordingImage& image, const FrameIndex& index) {
-  std::int64_t total = 0;
-  for (std::size_t i = 1; i < index.ringOrder.size(); ++i) {
-    const std::int64_t n = index.ringOrder[i];
-    total += RecordedGap(index.Seconds(n) - index.Seconds(index.ringOrder[i - 1]),
-                         frames::FrameRecord(image.Frame(n)));
-  }
-  return total;
+  return laterFaultCode == frames::kFaultSwitchOn ? 0 : gapSeconds;
 }
 
 std::uint8_t MatchedLists(const frames::FrameRecord& f) {

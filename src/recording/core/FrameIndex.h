@@ -21,7 +21,11 @@ enum class SlotKind : std::uint8_t {
 
 struct FrameIndex {
   std::vector<SlotKind> kinds;         // one per slot
-  std::vector<std::int64_t> seconds;   // per slot: a valid frame's moment, see MomentSeconds
+  // Per slot, for a valid frame: its moment (see MomentSeconds and MomentKey) and fault code, so
+  // that a pass in the order of writing need not read the frames again.
+  std::vector<std::int64_t> seconds;
+  std::vector<std::uint64_t> keys;
+  std::vector<std::uint8_t> faults;
   std::optional<std::int64_t> newest;  // the valid frame with the latest moment (the last of equals)
   // Valid slots from the one after the newest round the ring to the newest: the order in which
   // a recorder that writes slot after slot wrote them.
@@ -29,9 +33,20 @@ struct FrameIndex {
 
   bool Valid(std::int64_t n) const { return kinds[static_cast<std::size_t>(n)] == SlotKind::Valid; }
   std::int64_t Seconds(std::int64_t n) const { return seconds[static_cast<std::size_t>(n)]; }
+  std::uint64_t Key(std::int64_t n) const { return keys[static_cast<std::size_t>(n)]; }
+  std::uint8_t Fault(std::int64_t n) const { return faults[static_cast<std::size_t>(n)]; }
 };
 
 FrameIndex IndexFrames(const RecordingImage& image);
+
+// A recording read and indexed in one pass over the file: each block is indexed as soon as it
+// is read. Nothing when the file cannot be opened.
+struct IndexedRecording {
+  RecordingImage image;
+  FrameIndex index;
+};
+std::optional<IndexedRecording> ReadIndexed(const std::string& path, Digest digest,
+                                            const ProgressSink& progress = {});
 
 // A moment in seconds from 1 January 2000, for the length of time between frames. A BCD byte
 // is read as tens and units even where its digits are not decimal.
@@ -42,11 +57,7 @@ inline constexpr std::int64_t kCloseFrameGapSeconds = 60;
 
 // The time from one valid frame to the next that counts as recorded work: the gap when it is
 // short and the later frame is not the switch-on frame (a switch-on follows time switched off).
-std::int64_t RecordedGap(std::int64_t gapSeconds, const frames::FrameRecord& later);
-
-// The recorded work of the whole recording: RecordedGap summed over the valid frames in the
-// order of writing.
-std::int64_t RecordedSeconds(const RecordingImage& image, const FrameIndex& index);
+std::int64_t RecordedGap(std::int64_t gapSeconds, std::uint8_t laterFaultCode);
 
 // The moment of a frame as one number that orders exactly as CompareDateTime orders moments:
 // year, month, day, hours, minutes, seconds bytes. A pass compares it instead of the bytes.

@@ -8,8 +8,8 @@ AuditReport AuditImage(const RecordingImage& image, const FrameIndex& index) {
   FindingList findings;
   CheckFile(image, findings);
   CheckRing(image, index, findings);
-  CheckClock(image, index, findings);
-  CheckBanks(image, index, findings);
+  const RingTotals totals = CheckClock(image, index, findings);
+  CheckBanks(image, index, totals, findings);
   AuditReport report;
   report.findings = findings.Take();
   if (image.digest) report.sha256 = DigestHex(*image.digest);
@@ -18,9 +18,9 @@ AuditReport AuditImage(const RecordingImage& image, const FrameIndex& index) {
 }
 
 std::optional<AuditReport> AuditRecording(const std::string& path, const ProgressSink& progress) {
-  const auto image = ReadRecording(path, Digest::Compute, progress);
-  if (!image) return std::nullopt;
-  return AuditImage(*image, IndexFrames(*image));
+  const auto read = ReadIndexed(path, Digest::Compute, progress);
+  if (!read) return std::nullopt;
+  return AuditImage(read->image, read->index);
 }
 
 }  // namespace vertal::recording

@@ -3,6 +3,7 @@
 // when asked for, the SHA-256 of every byte of the file.
 
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <optional>
 #include <span>
@@ -37,8 +38,13 @@ struct RecordingImage {
 
 enum class Digest { Skip, Compute };
 
+// Told, after each block, how many bytes from the start of the image are read and final, so
+// that a pass can work on them while they are still in the cache.
+using BlockRead = std::function<void(const RecordingImage& image, std::int64_t final)>;
+
 // Nothing when the file cannot be opened.
 std::optional<RecordingImage> ReadRecording(const std::string& path, Digest digest,
-                                            const ProgressSink& progress = {});
+                                            const ProgressSink& progress = {},
+                                            const BlockRead& blockRead = {});
 
 }  // namespace vertal::recording
