@@ -8,7 +8,6 @@
 #include <optional>
 #include <span>
 #include <string>
-#include <vector>
 
 #include "common/core/ProgressSink.h"
 #include "dump/core/DumpLayout.h"
