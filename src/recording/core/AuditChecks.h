@@ -11,7 +11,8 @@
 namespace vertal::recording {
 
 // Size, digest, recorder version, the trailer's checksum and the dates the clock is held to.
-void CheckFile(const RecordingImage& image, FindingList& findings);
+void CheckFile(const RecordingImage& image, const std::optional<Sha256Digest>& digest,
+               FindingList& findings);
 // Where the recording ends and wraps, erased and damaged runs of slots.
 void CheckRing(const RecordingImage& image, const FrameIndex& index, FindingList& findings);
 // What the pass of the clock checks also counts over the frames in the order of writing, for

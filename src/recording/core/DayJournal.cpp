@@ -87,7 +87,8 @@ std::vector<DayRow> JournalOf(const RecordingImage& image, const FrameIndex& ind
     row.lifts += nowLoaded && !loaded ? 1 : 0;
     loaded = nowLoaded;
     const auto nowTriggered = static_cast<std::uint8_t>(f.Limits() & kLimitsTriggered);
-    row.limitTriggers += std::popcount(static_cast<std::uint8_t>(nowTriggered & ~triggered));
+    if (const auto rises = static_cast<std::uint8_t>(nowTriggered & ~triggered); rises != 0)
+      row.limitTriggers += std::popcount(rises);
     triggered = nowTriggered;
 
     const std::uint8_t opened = OpenedItems(image, index, n);

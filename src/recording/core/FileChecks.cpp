@@ -46,7 +46,8 @@ std::optional<frames::BcdBytes> InstallDate(const RecordingImage& image) {
   return IfValid(DateAt(image, kInstallDateOffset));
 }
 
-void CheckFile(const RecordingImage& image, FindingList& findings) {
+void CheckFile(const RecordingImage& image, const std::optional<Sha256Digest>& digest,
+               FindingList& findings) {
   if (image.fileSize < dump::kDumpFileSize)
     findings.Add(Severity::Error, check::kSize, dump::FileSizeNotice(image.fileSize),
                  FirstMissingFrame(image.fileSize));
@@ -55,8 +56,8 @@ void CheckFile(const RecordingImage& image, FindingList& findings) {
   else
     findings.Add(Severity::Info, check::kSize, "Размер файла — как у полного считывания регистратора.");
 
-  if (image.digest)
-    findings.Add(Severity::Info, check::kSha256, "SHA-256 файла: " + DigestHex(*image.digest) + ".");
+  if (digest)
+    findings.Add(Severity::Info, check::kSha256, "SHA-256 файла: " + DigestHex(*digest) + ".");
 
   const auto version =
       static_cast<std::int8_t>(image.Bytes()[static_cast<std::size_t>(dump::kRecorderVersionOffset)]);

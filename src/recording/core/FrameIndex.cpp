@@ -18,10 +18,17 @@ constexpr std::int64_t kFebruary = 2;
 constexpr std::array<std::int64_t, 12> kDaysBeforeMonth = {0,   31,  59,  90,  120, 151,
                                                            181, 212, 243, 273, 304, 334};
 
-std::int64_t BcdNumber(std::uint8_t byte) {
+// Every byte read as BCD tens and units, looked up rather than computed: each valid frame's
+// moment takes six.
+constexpr std::array<std::uint8_t, 256> kBcdNumbers = [] {
   constexpr unsigned kNibble = 4, kLowNibble = 0x0F, kTen = 10;
-  return static_cast<std::int64_t>((byte >> kNibble) * kTen + (byte & kLowNibble));
-}
+  std::array<std::uint8_t, 256> numbers{};
+  for (unsigned b = 0; b < numbers.size(); ++b)
+    numbers[b] = static_cast<std::uint8_t>((b >> kNibble) * kTen + (b & kLowNibble));
+  return numbers;
+}();
+
+std::int64_t BcdNumber(std::uint8_t byte) { return kBcdNumbers[byte]; }
 
 SlotKind Classify(const RecordingImage& image, std::int64_t n) {
   if (!image.FramePresent(n)) return SlotKind::Missing;

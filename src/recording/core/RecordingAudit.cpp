@@ -6,7 +6,7 @@ namespace vertal::recording {
 
 AuditReport AuditImage(const RecordingImage& image, const FrameIndex& index) {
   FindingList findings;
-  CheckFile(image, findings);
+  CheckFile(image, image.digest, findings);
   CheckRing(image, index, findings);
   const RingTotals totals = CheckClock(image, index, findings);
   CheckBanks(image, index, totals, findings);
