@@ -151,6 +151,20 @@ void AddCommands(CommandTable& table) {
                  "Prints {\"messages\", \"controls\"}.",
                  RunScan);
 
+  AddFileCommand(table, "audit",
+                 "Integrity audit of the whole recording: size, SHA-256, the ring of frames, the "
+                 "frames' clock, the two banks and the counters. Prints {\"messages\", "
+                 "\"findings\": [{\"severity\", \"check\", \"text\", \"frame\"}...], "
+                 "\"sha256\", \"size\"}.",
+                 RunAudit);
+  AddFileCommand(table, "days",
+                 "Journal of the recording by calendar day. Prints {\"messages\", \"days\": "
+                 "[{\"date\", \"first\", \"last\", \"first_frame\", \"hours\", \"lifts\", "
+                 "\"max_moment\", \"max_moment_at\", \"max_moment_frame\", \"overloads\", "
+                 "\"tuning\", \"mzon\", \"switch_ons\", \"limit_triggers\", "
+                 "\"fault_codes\"}...]}.",
+                 RunDays);
+
   auto search = std::make_shared<FrameSearchOptions>();
   CLI::App* searchCommand =
       table.Add("search-frames",

@@ -80,6 +80,8 @@ CommandResult RunOverloadSearch(const OverloadSearchOptions& options);
 CommandResult RunKdsSearch(const KdsSearchOptions& options);
 CommandResult RunGraph(const GraphOptions& options);
 CommandResult RunRead(const ReadOptions& options);
+CommandResult RunAudit(const std::string& file);
+CommandResult RunDays(const std::string& file);
 // Only in a build with the window: the report is drawn with its painter.
 CommandResult RunReport(const ReportOptions& options);
 
