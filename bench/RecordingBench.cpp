@@ -11,7 +11,7 @@ namespace {
 template <typename Analysis>
 void Measure(benchmark::State& state, Analysis&& analysis) {
   const std::string& path = DemoDump();
-  FloorReport report(state, ReadAndSumMs(path, 0, dump::kDumpFileSize));
+  FloorReport report(state, ReadAndCheckMs(path, 0, dump::kDumpFileSize));
   for (auto _ : state) {
     report.Start();
     benchmark::DoNotOptimize(analysis(path));
