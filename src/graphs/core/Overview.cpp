@@ -34,7 +34,15 @@ std::optional<Overview> ReadOverview(const std::string& path) {
 Overview OpenOverview(const std::string& path,
                       const std::array<const JumpList*, kEpisodeListCount>& lists) {
   Overview overview = ReadOverview(path).value_or(Overview{});
-  for (std::size_t i = 0; i < kEpisodeListCount; ++i) overview.episodes[i] = lists[i]->Numbers();
+  if (overview.columns.empty()) return overview;
+  // Thousands of items fall into one column; the strip marks a column, not every item.
+  for (std::size_t list = 0; list < kEpisodeListCount; ++list) {
+    for (const std::int64_t frame : lists[list]->Numbers()) {
+      if (frame < 0 || frame >= dump::kFrameCount) continue;
+      overview.columns[static_cast<std::size_t>(frame / kFramesPerColumn)].episodes |=
+          static_cast<std::uint8_t>(1U << list);
+    }
+  }
   return overview;
 }
 

@@ -2,7 +2,7 @@
 // The overview under each graph: every frame slot of the recording at once. When a file opens,
 // the slots are reduced to a fixed number of columns of consecutive slots: per column the
 // lowest and highest load moment and the limit bits of its valid frames (a column without a
-// valid frame is a gap), beside the first frames of the four episode lists of the period scan
+// valid frame is a gap), which of the four episode lists of the period scan have an item in it,
 // and the ring's newest frame. The strip maps the columns onto its pixels.
 
 #include <array>
@@ -25,6 +25,7 @@ struct OverviewColumn {
   std::uint8_t lowMoment = 0;  // load moment, percent
   std::uint8_t highMoment = 0;
   std::uint8_t limits = 0;  // the limit bits (set and triggered) of its valid frames together
+  std::uint8_t episodes = 0;  // bit k: an item of episode list k starts in the column
   bool operator==(const OverviewColumn&) const = default;
 };
 
@@ -35,8 +36,12 @@ inline constexpr std::size_t kEpisodeListCount = 4;
 struct Overview {
   std::vector<OverviewColumn> columns;  // kOverviewColumns of them, none before a file is read
   std::optional<std::int64_t> newest;   // the ring's newest frame
-  std::array<std::vector<std::int64_t>, kEpisodeListCount> episodes;  // first frames
 };
+
+// Whether an item of episode list `list` starts in `column`.
+inline bool HasEpisode(const OverviewColumn& column, std::size_t list) {
+  return (column.episodes >> list) & 1U;
+}
 
 // The columns and the newest frame; nothing when the file cannot be opened.
 std::optional<Overview> ReadOverview(const std::string& path);

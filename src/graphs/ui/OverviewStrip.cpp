@@ -156,12 +156,16 @@ void OverviewStrip::RenderLanes(QPainter& painter, QRect area) {
 }
 
 void OverviewStrip::RenderEpisodes(QPainter& painter) {
-  for (std::size_t list = 0; list < kEpisodeListCount; ++list) {
-    painter.setPen(QColor(kEpisodeKeys[list].colour));
-    const int top = static_cast<int>(list) * kTickRow + 1;
-    for (const std::int64_t frame : overview_.episodes[list]) {
-      const int x = PixelOf(frame);
-      painter.drawLine(x, top, x, top + kTickRow - 1);
+  for (int px = 0; px < width(); ++px) {
+    const auto [first, end] = ColumnsOf(px, width());
+    OverviewColumn under;  // the columns under the pixel together
+    for (std::int64_t c = first; c < end; ++c)
+      under.episodes |= overview_.columns[static_cast<std::size_t>(c)].episodes;
+    for (std::size_t list = 0; list < kEpisodeListCount; ++list) {
+      if (!HasEpisode(under, list)) continue;
+      painter.setPen(QColor(kEpisodeKeys[list].colour));
+      const int top = static_cast<int>(list) * kTickRow + 1;
+      painter.drawLine(px, top, px, top + kTickRow - 1);
     }
   }
 }
