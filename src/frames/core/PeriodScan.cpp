@@ -7,26 +7,16 @@
 #include "common/core/Bytes.h"
 #include "dump/core/DumpFile.h"
 #include "dump/core/RecordAccess.h"
+#include "frames/core/FrameMoment.h"
 #include "frames/core/FrameRecord.h"
 #include "frames/core/RecordPass.h"
 
 namespace vertal::frames {
 namespace {
 
-// The moment of a frame as one number that orders like the year, month, day, hours, minutes
-// and seconds bytes compared in that order. Read as a little-endian number, the date's three
-// bytes (day, month, year) already put the year highest, and the time's (seconds, minutes,
-// hours) the hours; the date goes above the time. One byte each, the year highest:
+// One byte each of a moment's number, the year highest (see MomentKey).
 enum MomentByte : unsigned { kSecondsAt = 0, kMinutesAt, kHoursAt, kDayAt, kMonthAt, kYearAt };
 constexpr unsigned kBitsPerByte = 8;
-constexpr std::uint32_t kThreeBytes = 0xFF'FFFF;
-
-std::uint64_t MomentKey(FrameBytes frame) {
-  // Four-byte reads, masked to three, so that each is one load.
-  const std::uint64_t date = le32(&frame[kFrameDate]) & kThreeBytes;
-  const std::uint64_t time = le32(&frame[kFrameTime]) & kThreeBytes;
-  return date << (kDayAt * kBitsPerByte) | time;
-}
 
 // The date and time bytes back from a moment's number, so that the pass keeps only numbers.
 Moment6 MomentOf(std::uint64_t key) {

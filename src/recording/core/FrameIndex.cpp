@@ -77,16 +77,13 @@ class FrameIndexer {
       const auto slot = static_cast<std::size_t>(next_);
       index_.seconds[slot] = MomentSeconds(f.Date(), f.Time());
       index_.faults[slot] = f.FaultCode();
-      const std::uint64_t key = index_.keys[slot] = MomentKey(f);
-      if (!index_.newest || key >= newestKey_) {
-        newestKey_ = key;
-        index_.newest = next_;
-      }
+      newest_.Offer(next_, index_.keys[slot] = MomentKey(f.Date(), f.Time()));
     }
   }
 
   FrameIndex Finish(const RecordingImage& image) {
     Through(image, dump::kDumpFileSize);
+    index_.newest = newest_.Frame();
     if (index_.newest) {
       index_.ringOrder.reserve(index_.kinds.size());
       for (std::int64_t k = 1; k <= dump::kFrameCount; ++k) {
@@ -100,7 +97,7 @@ class FrameIndexer {
  private:
   FrameIndex index_;
   std::int64_t next_ = 0;
-  std::uint64_t newestKey_ = 0;
+  frames::NewestFrame newest_;
 };
 
 }  // namespace

@@ -7,10 +7,13 @@
 #include <optional>
 #include <vector>
 
+#include "frames/core/FrameMoment.h"
 #include "frames/core/FrameRecord.h"
 #include "recording/core/RecordingImage.h"
 
 namespace vertal::recording {
+
+using frames::MomentKey;
 
 enum class SlotKind : std::uint8_t {
   Valid,    // passes FrameValid
@@ -59,15 +62,6 @@ inline constexpr std::int64_t kCloseFrameGapSeconds = 60;
 // short and the later frame is not the switch-on frame (a switch-on follows time switched off).
 std::int64_t RecordedGap(std::int64_t gapSeconds, std::uint8_t laterFaultCode);
 
-// The moment of a frame as one number that orders exactly as CompareDateTime orders moments:
-// year, month, day, hours, minutes, seconds bytes. A pass compares it instead of the bytes.
-inline std::uint64_t MomentKey(frames::Bcd3 date, frames::Bcd3 time) {
-  constexpr unsigned kByte = 8;
-  return std::uint64_t{date[2]} << (5 * kByte) | std::uint64_t{date[1]} << (4 * kByte) |
-         std::uint64_t{date[0]} << (3 * kByte) | std::uint64_t{time[2]} << (2 * kByte) |
-         std::uint64_t{time[1]} << kByte | std::uint64_t{time[0]};
-}
-inline std::uint64_t MomentKey(const frames::FrameRecord& f) { return MomentKey(f.Date(), f.Time()); }
 
 // The lists of the recording-period scan, with its rules for a valid frame, one bit each.
 enum class EpisodeList : std::uint8_t { Mzon = 1, Tuning = 2, Overload = 4, SwitchOn = 8 };
