@@ -1,7 +1,6 @@
 #include "recording/ui/AuditPage.h"
 
 #include <QHeaderView>
-#include <QLabel>
 #include <QStyle>
 #include <QVBoxLayout>
 
@@ -40,13 +39,7 @@ AuditPage::AuditPage(QWidget* sheet, ui::PageWindow& window, GoToFrame goTo)
   header->setSectionResizeMode(kFrameColumn, QHeaderView::ResizeToContents);
   Grid_Audit->setWordWrap(true);
   Grid_Audit->verticalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
-  Label_Audit_Sha = new QLabel(this);
-  Label_Audit_Sha->setObjectName(QStringLiteral("Label_Audit_Sha"));
-  Label_Audit_Sha->setTextInteractionFlags(Qt::TextSelectableByMouse |
-                                           Qt::TextSelectableByKeyboard);
-  Label_Audit_Sha->setAccessibleName(QStringLiteral("SHA-256:"));
   column->addWidget(Grid_Audit, 1);
-  column->addWidget(Label_Audit_Sha);
 }
 
 void AuditPage::Grid_AuditChoose(int row) {
@@ -78,9 +71,6 @@ void AuditPage::Show(const AuditReport& report) {
     frames_.push_back(f.frame);
   }
   if (!report.findings.empty()) Grid_Audit->setCurrentCell(0, kSeverityColumn);
-  Label_Audit_Sha->setText(report.sha256.empty()
-                               ? QString()
-                               : QStringLiteral("SHA-256: ") + ui::ToQString(report.sha256));
 }
 
 }  // namespace vertal::recording

@@ -1,14 +1,12 @@
 #pragma once
 // The page "Проверка записи": the findings of the integrity audit of the current file, each
-// with its severity and frame, and the file's digest below. Choosing a finding with a frame
+// with its severity and frame. Choosing a finding with a frame
 // moves the frame table there.
 
 #include <vector>
 
 #include "recording/core/RecordingAudit.h"
 #include "recording/ui/RecordingPage.h"
-
-class QLabel;
 
 namespace vertal::recording {
 
@@ -29,7 +27,6 @@ class AuditPage : public RecordingPage {
   void Show(const AuditReport& report);
 
   QTableWidget* Grid_Audit = nullptr;
-  QLabel* Label_Audit_Sha = nullptr;
   std::vector<std::optional<std::int64_t>> frames_;  // per row
 };
 

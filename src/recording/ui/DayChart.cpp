@@ -15,6 +15,7 @@ constexpr int kMaxBarWidth = 28;
 constexpr int kBarGap = 2;
 constexpr int kBarsPerDay = 2;
 constexpr int kDaySlotParts = 3;     // a day's slot: two bars and one bar's width of space
+constexpr qsizetype kDayOfMonthLength = 2;  // "dd" of "dd.mm.yy"
 constexpr double kHoursScale = 24.0;  // a full bar is a whole day
 constexpr int kMomentScale = 100;     // a full bar is the rated moment, or the day's highest
 const QColor kHoursColour(0x2E, 0x6D, 0xB4);
@@ -66,8 +67,11 @@ void DayChart::paintEvent(QPaintEvent*) {
     painter.fillRect(left, bottom - hours, bar, hours, kHoursColour);
     painter.fillRect(left + bar + kBarGap, bottom - moment, bar, moment, kMomentColour);
     painter.setPen(palette().color(QPalette::Text));
+    // A narrow slot shows the day of the month only.
+    const QString date =
+        slot > metrics.horizontalAdvance(d.date) ? d.date : d.date.left(kDayOfMonthLength);
     painter.drawText(QRect(kMargin + i * slot, bottom, slot, metrics.height()), Qt::AlignCenter,
-                     slot > metrics.horizontalAdvance(d.date) ? d.date : QString());
+                     date);
   }
 }
 

@@ -15,13 +15,13 @@ constexpr int kSpacing = 4;
 
 const QStringList& Headers() {
   static const QStringList headers{
-      QStringLiteral("Дата"),          QStringLiteral("Первый кадр"),
-      QStringLiteral("Последний кадр"), QStringLiteral("Часы работы"),
-      QStringLiteral("Подъёмы"),       QStringLiteral("Наиб. момент, %"),
-      QStringLiteral("Время момента"), QStringLiteral("Перегрузки"),
-      QStringLiteral("Настройка"),     QStringLiteral("МЗОН"),
-      QStringLiteral("Включения"),     QStringLiteral("Срабатывания ограничений"),
-      QStringLiteral("Коды неисправностей")};
+      QStringLiteral("Дата"),           QStringLiteral("Первый\nкадр"),
+      QStringLiteral("Последний\nкадр"), QStringLiteral("Часы\nработы"),
+      QStringLiteral("Подъёмы"),        QStringLiteral("Наиб.\nмомент, %"),
+      QStringLiteral("Время\nмомента"), QStringLiteral("Пере-\nгрузки"),
+      QStringLiteral("Наст-\nройка"),   QStringLiteral("МЗОН"),
+      QStringLiteral("Вклю-\nчения"),   QStringLiteral("Срабат.\nограничений"),
+      QStringLiteral("Коды\nотказов")};
   return headers;
 }
 

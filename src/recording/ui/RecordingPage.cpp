@@ -5,6 +5,11 @@
 #include "ui_common/GuardedCommand.h"
 
 namespace vertal::recording {
+namespace {
+
+constexpr int kRowPadding = 6;
+
+}  // namespace
 
 RecordingPage::RecordingPage(QWidget* sheet, ui::PageWindow& window, GoToFrame goTo)
     : QWidget(sheet), window_(window), goTo_(std::move(goTo)) {}
@@ -39,6 +44,7 @@ QTableWidget* RecordingPage::MakeGrid(const char* name, const QString& accessibl
   grid->setTabKeyNavigation(false);  // Tab leaves the table for the next control
   grid->setFocusPolicy(Qt::StrongFocus);
   grid->verticalHeader()->setVisible(false);
+  grid->verticalHeader()->setDefaultSectionSize(grid->fontMetrics().height() + kRowPadding);
   grid->setAlternatingRowColors(true);
   connect(grid, &QAbstractItemView::activated, this, [this, chosen](const QModelIndex& index) {
     ui::RunGuarded(window_.host(), [&] { chosen(index.row()); });
