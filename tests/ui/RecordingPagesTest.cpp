@@ -22,7 +22,7 @@ std::uint8_t Bcd(int v) {
 }
 
 // `count` frames two seconds apart from 08:00:00 of `day` (September 2008), from slot `first`;
-// `hour` replaces the hour of the frame at `setBack` slots in.
+// the frame `setBack` slots in has its clock an hour early.
 void Frames(DumpBuilder& b, std::int64_t first, int count, int day, int setBack = -1) {
   for (int i = 0; i < count; ++i) {
     FrameFields f;
