@@ -1,18 +1,14 @@
 // The analyses of a whole recording: the integrity audit and the journal by day, each after
 // opening FILE as the window does.
 
-#include <cmath>
-
 #include "cli/Commands.h"
 #include "common/core/Bcd.h"
 #include "recording/core/DayJournal.h"
+#include "recording/core/JournalTexts.h"
 #include "recording/core/RecordingAudit.h"
 
 namespace vertal::cli {
 namespace {
-
-constexpr double kSecondsPerHour = 3600.0;
-constexpr double kHourHundredths = 100.0;  // hours are written to two decimals
 
 Json FindingsJson(const std::vector<recording::Finding>& findings) {
   Json out = Json::array();
@@ -33,9 +29,7 @@ Json DayJson(const recording::DayRow& day) {
   out["first"] = BcdTimeText(day.firstTime);
   out["last"] = BcdTimeText(day.lastTime);
   out["first_frame"] = day.firstFrame;
-  out["hours"] =
-      std::round(static_cast<double>(day.recordedSeconds) / kSecondsPerHour * kHourHundredths) /
-      kHourHundredths;
+  out["hours"] = recording::DayHours(day);
   out["lifts"] = day.lifts;
   out["max_moment"] = day.maxMoment;
   out["max_moment_at"] = BcdTimeText(day.maxMomentTime);

@@ -15,6 +15,8 @@
 #include "events/ui/OverloadPage.h"
 #include "frames/ui/FrameTablePage.h"
 #include "graphs/ui/GraphPages.h"
+#include "recording/ui/AuditPage.h"
+#include "recording/ui/DayJournalPage.h"
 #include "ui_common/GuardedCommand.h"
 #include "ui_common/PageStyle.h"
 
@@ -96,6 +98,8 @@ PageTree::PageTree(QWidget* parent, ui::PageWindow& window,
   TabSheet_Osn = AddPage(PageControl_Cikl, "TabSheet_Osn", QStringLiteral("Общая"));
   TabSheet_Per = AddPage(PageControl_Cikl, "TabSheet_Per", QStringLiteral("Перегрузки"));
   TabSheet_KDS = AddPage(PageControl_Cikl, "TabSheet_KDS", QStringLiteral("КДС"));
+  TabSheet_Days = AddPage(PageControl_Cikl, "TabSheet_Days", QStringLiteral("Журнал по дням"));
+  TabSheet_Audit = AddPage(PageControl_Cikl, "TabSheet_Audit", QStringLiteral("Проверка записи"));
 
   TabSheet_Grafik = AddPage(this, "TabSheet_Grafik", QStringLiteral("Графики"));
   PageControl8 = AddNestedControl(TabSheet_Grafik, "PageControl8");
@@ -118,6 +122,12 @@ PageTree::PageTree(QWidget* parent, ui::PageWindow& window,
                                 TabSheet_Osn, framePage_->ScrollBar()};
   graphPages_ = new graphs::GraphPages(this, TabSheet19, TabSheet20, pages,
                                        [&window] { return window.CurrentFile(); }, window.host());
+  // Both pages analyse the whole file when first shown for it.
+  daysPage_ = new recording::DayJournalPage(TabSheet_Days, window, [this](std::int64_t frame) {
+    graphPages_->ShowFrameInGraphsToo(frame);
+  });
+  auditPage_ = new recording::AuditPage(TabSheet_Audit, window,
+                                        [this](std::int64_t frame) { graphPages_->ShowFrame(frame); });
   ui::ConnectCommand(Go_KZ, &QAction::triggered, graphPages_, window.host(), &graphs::GraphPages::Go_KZClick);
 
   // The two pages of PageControl2 are kept the same size; the panels are placed on them.
@@ -137,6 +147,8 @@ void PageTree::ShowRead(const OpenedDump& opened) {
   overloadPage_->ShowTable(opened.overloadTable);
   kdsPage_->ShowOpened(opened.kds);
   framePage_->ShowTable(opened.frameTable);
+  daysPage_->FileChanged();
+  auditPage_->FileChanged();
 }
 
 void PageTree::ClearPeriodLists() {
@@ -156,6 +168,8 @@ void PageTree::Reset() {
   kdsPage_->ResetTable();
   framePage_->ResetTable();
   graphPages_->Reset();
+  daysPage_->FileChanged();
+  auditPage_->FileChanged();
 }
 
 void PageTree::FillKdsParameterList() {

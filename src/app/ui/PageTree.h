@@ -1,8 +1,10 @@
 #pragma once
 // The tree of tab pages `PageControl_Main` and the pages on it: "Основная" with the service
-// and load spectrum pages, "Циклическая" with the frame, overload and KDS pages, "Графики" with
-// the two graphs, and the pop-up menu with "Показать графики". The tree shows what opening a
-// file computed, empties every page for a reset, and keeps the load spectrum panel centred.
+// and load spectrum pages, "Циклическая" with the frame, overload and KDS pages, the journal by
+// day and the audit of the recording, "Графики" with the two graphs, and the pop-up menu with
+// "Показать графики". The tree shows what opening a file computed (the journal and the audit
+// are computed when first shown), empties every page for a reset, and keeps the load spectrum
+// panel centred.
 
 #include <QTabWidget>
 #include <cstdint>
@@ -33,6 +35,11 @@ namespace vertal::graphs {
 class GraphPages;
 }  // namespace vertal::graphs
 
+namespace vertal::recording {
+class AuditPage;
+class DayJournalPage;
+}  // namespace vertal::recording
+
 namespace vertal::app {
 
 class PageTree : public QTabWidget {
@@ -43,14 +50,15 @@ class PageTree : public QTabWidget {
   PageTree(QWidget* parent, ui::PageWindow& window, std::function<std::int8_t()> recorderVersion);
 
   void SelectServicePage();
-  // The pages read before the recording-period scan: service, load spectrum and the tables.
+  // The pages read before the recording-period scan: service, load spectrum and the tables; the
+  // journal and the audit are marked for the new file.
   void ShowRead(const OpenedDump& opened);
   // Empties the episode lists as the recording-period scan begins.
   void ClearPeriodLists();
   // The period scan and both graphs.
   void ShowScanned(OpenedDump& opened);
   // Empties every page, in the order service labels, load fields, times and totals, bars and
-  // classification, overload table, KDS table, frame table, graphs.
+  // classification, overload table, KDS table, frame table, graphs, journal and audit.
   void Reset();
   // The seven KDS parameters in the list, the first chosen.
   void FillKdsParameterList();
@@ -79,6 +87,8 @@ class PageTree : public QTabWidget {
   QWidget* TabSheet_Osn = nullptr;
   QWidget* TabSheet_Per = nullptr;
   QWidget* TabSheet_KDS = nullptr;
+  QWidget* TabSheet_Days = nullptr;
+  QWidget* TabSheet_Audit = nullptr;
   QWidget* TabSheet_Grafik = nullptr;
   QTabWidget* PageControl8 = nullptr;
   QWidget* TabSheet19 = nullptr;
@@ -92,6 +102,8 @@ class PageTree : public QTabWidget {
   events::OverloadPage* overloadPage_ = nullptr;
   events::KdsPage* kdsPage_ = nullptr;
   graphs::GraphPages* graphPages_ = nullptr;
+  recording::DayJournalPage* daysPage_ = nullptr;
+  recording::AuditPage* auditPage_ = nullptr;
   dump::ServicePages shownService_ = dump::EmptyServicePages();
 };
 

@@ -32,6 +32,10 @@ void GraphPages::Reset() {
 void GraphPages::Go_KZClick() {
   if (currentFile_().empty()) return;
   pages_.main->setCurrentWidget(pages_.graphs);
+  FollowFrameTable();
+}
+
+void GraphPages::FollowFrameTable() {
   const int position = pages_.frameScrollBar->value();
   // Each scroll bar clamps the position and refills its graph only when it moves.
   param_->ScrollBar()->setValue(position);
@@ -43,6 +47,11 @@ void GraphPages::ShowFrame(std::int64_t frame) {
   pages_.framePages->setCurrentWidget(pages_.frameTable);
   // The scroll bar clamps a frame beyond the table's last page.
   pages_.frameScrollBar->setValue(static_cast<int>(frame));
+}
+
+void GraphPages::ShowFrameInGraphsToo(std::int64_t frame) {
+  ShowFrame(frame);
+  FollowFrameTable();
 }
 
 }  // namespace vertal::graphs

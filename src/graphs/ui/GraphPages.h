@@ -52,8 +52,14 @@ class GraphPages : public QObject {
   void Go_KZClick();
   // The frame table's page in front with `frame` in its first column.
   void ShowFrame(std::int64_t frame);
+  // The frame table's page in front with `frame` in its first column, and both graphs moved to
+  // the same position.
+  void ShowFrameInGraphsToo(std::int64_t frame);
 
  private:
+  // Both graphs to the frame table's position.
+  void FollowFrameTable();
+
   MainPages pages_;
   Host* host_;
   std::function<std::string()> currentFile_;

@@ -1,0 +1,76 @@
+#include "recording/ui/AuditPage.h"
+
+#include <QHeaderView>
+#include <QStyle>
+#include <QVBoxLayout>
+
+#include "recording/core/JournalTexts.h"
+#include "ui_common/PageStyle.h"
+#include "ui_common/UiText.h"
+
+namespace vertal::recording {
+namespace {
+
+constexpr int kSpacing = 4;
+enum Column { kSeverityColumn, kTextColumn, kFrameColumn };
+
+QIcon SeverityIcon(const QStyle* style, Severity severity) {
+  switch (severity) {
+    case Severity::Info: return style->standardIcon(QStyle::SP_MessageBoxInformation);
+    case Severity::Warning: return style->standardIcon(QStyle::SP_MessageBoxWarning);
+    case Severity::Error: return style->standardIcon(QStyle::SP_MessageBoxCritical);
+  }
+  return {};
+}
+
+}  // namespace
+
+AuditPage::AuditPage(QWidget* sheet, ui::PageWindow& window, GoToFrame goTo)
+    : RecordingPage(sheet, window, std::move(goTo)) {
+  setObjectName(QStringLiteral("AuditPage"));
+  QVBoxLayout* column = ui::FillSheet(sheet, this, kSpacing);
+  Grid_Audit = MakeGrid("Grid_Audit", QStringLiteral("Проверка записи"),
+                        {QStringLiteral("Важность"), QStringLiteral("Сообщение"),
+                         QStringLiteral("Кадр")},
+                        [this](int row) { Grid_AuditChoose(row); });
+  QHeaderView* header = Grid_Audit->horizontalHeader();
+  header->setSectionResizeMode(kSeverityColumn, QHeaderView::ResizeToContents);
+  header->setSectionResizeMode(kTextColumn, QHeaderView::Stretch);
+  header->setSectionResizeMode(kFrameColumn, QHeaderView::ResizeToContents);
+  Grid_Audit->setWordWrap(true);
+  Grid_Audit->verticalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+  column->addWidget(Grid_Audit, 1);
+}
+
+void AuditPage::Grid_AuditChoose(int row) {
+  if (row < 0 || row >= static_cast<int>(frames_.size())) return;
+  if (const auto& frame = frames_[static_cast<std::size_t>(row)]) GoTo(*frame);
+}
+
+void AuditPage::Fill(const std::string& path) {
+  const auto report = AuditRecording(path);
+  Show(report ? *report : AuditReport{});
+}
+
+void AuditPage::Empty() {
+  Show({});
+}
+
+void AuditPage::Show(const AuditReport& report) {
+  frames_.clear();
+  Grid_Audit->setRowCount(static_cast<int>(report.findings.size()));
+  for (std::size_t i = 0; i < report.findings.size(); ++i) {
+    const Finding& f = report.findings[i];
+    const int row = static_cast<int>(i);
+    auto* severity = new QTableWidgetItem(SeverityIcon(style(), f.severity),
+                                          ui::ToQString(SeverityWord(f.severity)));
+    Grid_Audit->setItem(row, kSeverityColumn, severity);
+    Grid_Audit->setItem(row, kTextColumn, new QTableWidgetItem(ui::ToQString(f.text)));
+    Grid_Audit->setItem(row, kFrameColumn,
+                        new QTableWidgetItem(f.frame ? QString::number(*f.frame) : QString()));
+    frames_.push_back(f.frame);
+  }
+  if (!report.findings.empty()) Grid_Audit->setCurrentCell(0, kSeverityColumn);
+}
+
+}  // namespace vertal::recording

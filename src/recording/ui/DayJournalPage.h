@@ -1,0 +1,35 @@
+#pragma once
+// The page "Журнал по дням": one row per calendar day of the recording and a bar chart of the
+// days below. Choosing a day moves the frame table and both graphs to its first frame.
+
+#include <vector>
+
+#include "recording/core/DayJournal.h"
+#include "recording/ui/RecordingPage.h"
+
+namespace vertal::recording {
+
+class DayChart;
+
+class DayJournalPage : public RecordingPage {
+  Q_OBJECT
+
+ public:
+  DayJournalPage(QWidget* sheet, ui::PageWindow& window, GoToFrame goTo);
+
+  // --- Handlers ---
+  void Grid_DaysChoose(int row);
+
+ protected:
+  void Fill(const std::string& path) override;
+  void Empty() override;
+
+ private:
+  void Show(const std::vector<DayRow>& days);
+
+  QTableWidget* Grid_Days = nullptr;
+  DayChart* chart_ = nullptr;
+  std::vector<std::int64_t> firstFrames_;  // per row
+};
+
+}  // namespace vertal::recording
