@@ -44,11 +44,11 @@ std::optional<PeriodScanResult> ScanRecordingPeriod(const std::string& path,
         const std::uint64_t key = MomentKey(record);
         earliest = std::min(earliest, key);
         latest = std::max(latest, key);
-        const std::uint8_t code = f.FaultCode();
-        mzon.Offer(n, code >= kFirstPowerLineCode && code <= kLastPowerLineCode, f.Date());
-        tuning.Offer(n, (f.Kos() & kKosWorkMode) == 0, f.Date());
-        overloads.Offer(n, f.LoadMoment() >= kOverloadMoment, f.Date());
-        switchOns.Offer(n, code == kFaultSwitchOn, f.Date());
+        const std::uint8_t lists = MatchedLists(f);
+        mzon.Offer(n, Has(lists, EpisodeList::Mzon), f.Date());
+        tuning.Offer(n, Has(lists, EpisodeList::Tuning), f.Date());
+        overloads.Offer(n, Has(lists, EpisodeList::Overload), f.Date());
+        switchOns.Offer(n, Has(lists, EpisodeList::SwitchOn), f.Date());
       });
   if (!opened) return std::nullopt;
   result.mzon = mzon.Take();

@@ -9,12 +9,31 @@
 #include "common/core/JumpList.h"
 #include "common/core/ProgressSink.h"
 #include "frames/core/BcdDateTime.h"
+#include "frames/core/FrameRecord.h"
 
 namespace vertal::frames {
 
 inline constexpr std::uint8_t kOverloadMoment = 110;  // percent
 inline constexpr std::uint8_t kFirstPowerLineCode = 101;
 inline constexpr std::uint8_t kLastPowerLineCode = 105;
+
+// The lists of the recording-period scan, one bit each, and the rules by which a valid frame
+// belongs to them. Inline: every frame of a pass is matched.
+enum class EpisodeList : std::uint8_t { Mzon = 1, Tuning = 2, Overload = 4, SwitchOn = 8 };
+inline std::uint8_t MatchedLists(const FrameRecord& f) {
+  const auto bit = [](EpisodeList list, bool matches) {
+    return matches ? static_cast<std::uint8_t>(list) : std::uint8_t{0};
+  };
+  const std::uint8_t code = f.FaultCode();
+  return static_cast<std::uint8_t>(
+      bit(EpisodeList::Mzon, code >= kFirstPowerLineCode && code <= kLastPowerLineCode) |
+      bit(EpisodeList::Tuning, (f.Kos() & kKosWorkMode) == 0) |
+      bit(EpisodeList::Overload, f.LoadMoment() >= kOverloadMoment) |
+      bit(EpisodeList::SwitchOn, code == kFaultSwitchOn));
+}
+inline bool Has(std::uint8_t lists, EpisodeList list) {
+  return (lists & static_cast<std::uint8_t>(list)) != 0;
+}
 
 struct Moment6 {
   BcdBytes date{};

@@ -121,18 +121,6 @@ std::int64_t RecordedGap(std::int64_t gapSeconds, std::uint8_t laterFaultCode) {
   return laterFaultCode == frames::kFaultSwitchOn ? 0 : gapSeconds;
 }
 
-std::uint8_t MatchedLists(const frames::FrameRecord& f) {
-  const auto bit = [](EpisodeList list, bool matches) {
-    return matches ? static_cast<std::uint8_t>(list) : std::uint8_t{0};
-  };
-  const std::uint8_t code = f.FaultCode();
-  return static_cast<std::uint8_t>(
-      bit(EpisodeList::Mzon, code >= frames::kFirstPowerLineCode && code <= frames::kLastPowerLineCode) |
-      bit(EpisodeList::Tuning, (f.Kos() & frames::kKosWorkMode) == 0) |
-      bit(EpisodeList::Overload, f.LoadMoment() >= frames::kOverloadMoment) |
-      bit(EpisodeList::SwitchOn, code == frames::kFaultSwitchOn));
-}
-
 std::uint8_t OpenedItems(const RecordingImage& image, const FrameIndex& index, std::int64_t n) {
   const std::uint8_t lists = MatchedLists(frames::FrameRecord(image.Frame(n)));
   if (lists == 0 || n == 0 || !index.Valid(n - 1)) return lists;

@@ -9,6 +9,7 @@
 
 #include "frames/core/FrameMoment.h"
 #include "frames/core/FrameRecord.h"
+#include "frames/core/PeriodScan.h"
 #include "recording/core/RecordingImage.h"
 
 namespace vertal::recording {
@@ -63,16 +64,12 @@ inline constexpr std::int64_t kCloseFrameGapSeconds = 60;
 std::int64_t RecordedGap(std::int64_t gapSeconds, std::uint8_t laterFaultCode);
 
 
-// The lists of the recording-period scan, with its rules for a valid frame, one bit each.
-enum class EpisodeList : std::uint8_t { Mzon = 1, Tuning = 2, Overload = 4, SwitchOn = 8 };
-// The lists a valid frame matches.
-std::uint8_t MatchedLists(const frames::FrameRecord& frame);
+using frames::EpisodeList;
+using frames::Has;
+using frames::MatchedLists;
 // The lists to which valid frame n adds an item, grouped as the scan groups: a frame opens an
 // episode unless the slot before it holds a valid frame that matched the list too; switch-ons
 // are not grouped. Frame 0 has no slot before it.
 std::uint8_t OpenedItems(const RecordingImage& image, const FrameIndex& index, std::int64_t n);
-inline bool Has(std::uint8_t lists, EpisodeList list) {
-  return (lists & static_cast<std::uint8_t>(list)) != 0;
-}
 
 }  // namespace vertal::recording
