@@ -2,11 +2,14 @@
 
 #include <algorithm>
 #include <array>
+#include <chrono>
 #include <cmath>
 #include <random>
+#include <string>
 #include <vector>
 
 #include "dump/core/DumpLayout.h"
+#include "dump/core/LongTermLayout.h"
 #include "frames/core/FrameLayout.h"
 
 namespace vertal::demo {
@@ -21,12 +24,39 @@ constexpr double kPi = 3.14159265358979323846;
 constexpr int kSecondsPerFrame = 2;
 constexpr int kMonth = 9;
 constexpr int kYear = 8;
+constexpr std::chrono::year_month_day kRecordingMonth{std::chrono::year{2008}, std::chrono::month{kMonth},
+                                                      std::chrono::day{1}};
 
 std::uint8_t Bcd(int value) { return static_cast<std::uint8_t>((value / 10) << 4 | (value % 10)); }
 
 std::array<std::uint8_t, 3> BcdDate(int day, int month, int year) {
   return {Bcd(day), Bcd(month), Bcd(year)};
 }
+
+// The calendar date `days` after the first of the recording month.
+std::chrono::year_month_day DateAfter(int days) {
+  return std::chrono::sys_days{kRecordingMonth} + std::chrono::days{days};
+}
+
+std::array<std::uint8_t, 3> BcdDate(const std::chrono::year_month_day& date) {
+  return BcdDate(static_cast<int>(static_cast<unsigned>(date.day())),
+                 static_cast<int>(static_cast<unsigned>(date.month())),
+                 static_cast<int>(date.year()) % 100);
+}
+
+// What the crane adds to its lifetime counters while it works after the first reading.
+struct CounterGrowth {
+  std::array<std::uint32_t, dump::kLoadBinCount> cycles{};
+  double charNumber = 0;
+  std::uint32_t hoistSeconds = 0;
+  std::uint32_t slewSeconds = 0;
+  std::uint32_t poweredMinutes = 0;
+  std::uint32_t liftedWeight = 0;  // hundredths of a tonne
+  std::uint32_t loadedSeconds = 0;
+};
+
+// Each lift wears the crane by the cube of its share of the rated capacity.
+constexpr double kCharNumberPerFullLift = 0.6;
 
 // A 25-tonne truck crane: boom 9.7 to 21.7 m, capacity limited by its load moment.
 struct CraneGeometry {
@@ -50,14 +80,19 @@ class Simulator {
   Simulator(DumpBuilder& b, const DemoOptions& o) : b_(b), o_(o), random_(o.seed) {}
 
   void Run() {
-    for (int d = 0; d < o_.days; ++d) {
-      day_ = o_.firstDay + d;
+    for (int d = 0; d < o_.days + o_.laterDays; ++d) {
+      const auto date = DateAfter(o_.firstDay - 1 + d);
+      day_ = static_cast<int>(static_cast<unsigned>(date.day()));
+      date_ = BcdDate(date);
+      afterFirstReading_ = d >= o_.days;
       temperature_ = static_cast<int>(Uniform(6, 17));
       WorkPeriod(8 * 3600, 12 * 3600, true);
       WorkPeriod(13 * 3600, 17 * 3600, false);
     }
     DamageSomeFrames();
   }
+
+  const CounterGrowth& Growth() const { return growth_; }
 
  private:
   double Uniform(double a, double b) { return std::uniform_real_distribution<double>(a, b)(random_); }
@@ -71,6 +106,7 @@ class Simulator {
 
   void WorkPeriod(int start, int end, bool morning) {
     t_ = start;
+    if (afterFirstReading_) growth_.poweredMinutes += static_cast<std::uint32_t>((end - start) / 60);
     Emit(pose_, 0.0, kFaultSwitchOnCode, false);
     // Each morning begins with a few minutes in the tuning mode.
     if (morning) {
@@ -108,12 +144,27 @@ class Simulator {
     if (overload) share = Uniform(1.10, 1.28);
     const double load = capacity * share;
 
-    Move(from, pick, Pick(8, 20), 0.0);         // to the load
-    Hold(pick, Pick(6, 15), 0.0);                // slinging
-    Move(pick, place, Pick(20, 45), load);      // lift and slew
-    Hold(place, Pick(5, 12), load);              // set down
+    // Each duration is drawn just before its motion: the demo's frames depend on that order.
+    Move(from, pick, Pick(8, 20), 0.0);  // to the load
+    Hold(pick, Pick(6, 15), 0.0);         // slinging
+    const int carry = Pick(20, 45);
+    Move(pick, place, carry, load);  // lift and slew
+    const int setDown = Pick(5, 12);
+    Hold(place, setDown, load);
     if (overload) RecordOverload(place, load);
+    if (afterFirstReading_) CountLift(share, load, carry, setDown);
     pose_ = place;
+  }
+
+  void CountLift(double share, double load, int carrySteps, int setDownSteps) {
+    const auto bin = static_cast<std::size_t>(std::clamp(static_cast<int>(share * 10), 0, dump::kLoadBinCount - 1));
+    ++growth_.cycles[bin];
+    growth_.charNumber += share * share * share * kCharNumberPerFullLift;
+    growth_.hoistSeconds += static_cast<std::uint32_t>(carrySteps * kSecondsPerFrame);
+    growth_.slewSeconds += static_cast<std::uint32_t>(carrySteps * kSecondsPerFrame);
+    growth_.loadedSeconds += static_cast<std::uint32_t>((carrySteps + setDownSteps) * kSecondsPerFrame);
+    liftedTonnes_ += load;
+    growth_.liftedWeight = static_cast<std::uint32_t>(std::lround(liftedTonnes_ * 100));
   }
 
   void Move(const Pose& a, const Pose& b, int steps, double load) {
@@ -137,7 +188,7 @@ class Simulator {
 
   void Emit(const Pose& p, double load, std::uint8_t code, bool tuning) {
     FrameFields f;
-    f.date = BcdDate(day_, kMonth, kYear);
+    f.date = date_;
     f.time = {Bcd(t_ % 60), Bcd(t_ / 60 % 60), Bcd(t_ / 3600)};
     const double radius = CraneGeometry::Radius(p.length, p.angle);
     const double capacity = CraneGeometry::Capacity(radius, p.length);
@@ -192,8 +243,7 @@ class Simulator {
     r[2] = static_cast<std::uint8_t>(capacity100);
     r[3] = static_cast<std::uint8_t>(capacity100 >> 8);
     r[4] = static_cast<std::uint8_t>(std::lround(load / capacity * 100));
-    const auto date = BcdDate(day_, kMonth, kYear);
-    std::copy(date.begin(), date.end(), r.begin() + 5);
+    std::copy(date_.begin(), date_.end(), r.begin() + 5);
     r[8] = 1;
     b_.OverloadRecord(overloadCount_++, r);
   }
@@ -207,6 +257,10 @@ class Simulator {
   std::mt19937 random_;
   std::int64_t slot_ = 0;
   int day_ = 1;
+  std::array<std::uint8_t, 3> date_ = BcdDate(1, kMonth, kYear);
+  bool afterFirstReading_ = false;
+  CounterGrowth growth_;
+  double liftedTonnes_ = 0;
   int t_ = 0;
   int temperature_ = 10;
   Pose pose_;
@@ -233,22 +287,54 @@ class Simulator {
   }
 };
 
-void FillIdentity(DumpBuilder& b, std::int8_t version) {
+// The cranes of the fleet: the demo crane first.
+struct FleetCrane {
+  const char* model;
+  const char* owner;
+  std::int8_t normativeGroup;
+};
+constexpr FleetCrane kFleet[] = {
+    {"КС-4571-Н", "ЗАО \"Стройтранс\"", 4},
+    {"КС-3577", "ООО \"Мостострой\"", 3},
+    {"КС-55713", "ОАО \"Портовик\"", 5},
+    {"КС-45717", "ИП Сидоров В.П.", 4},
+    {"КС-35714", "ООО \"Гидроспецстрой\"", 3},
+};
+constexpr int kFleetSize = static_cast<int>(std::size(kFleet));
+
+std::string LimiterSerial(int crane) {
+  std::string digits = std::to_string(412 + crane);
+  return std::string(digits.size() < 4 ? 4 - digits.size() : 0, '0') + digits;
+}
+
+void FillIdentity(DumpBuilder& b, const DemoOptions& o) {
+  const FleetCrane& crane = kFleet[o.crane % kFleetSize];
   for (int bank = 0; bank < 2; ++bank) {
-    b.Limiter(bank, LimiterIdent{"0412", 5, 3, 12, 2, version, "ООО \"Вертал\""});
-    b.Crane(bank, CraneIdent{1187, 2006, 4, "КС-4571-Н", BcdDate(14, 3, 7),
-                             "ОАО \"Северный крановый завод\"", "ООО \"Кранналадка\""});
+    b.Limiter(bank, LimiterIdent{LimiterSerial(o.crane), 5, 3, 12, 2, o.recorderVersion, "ООО \"Вертал\""});
+    b.Crane(bank, CraneIdent{static_cast<std::int16_t>(1187 + o.crane % 30000), 2006, crane.normativeGroup,
+                             crane.model, BcdDate(14, 3, 7), "ОАО \"Северный крановый завод\"",
+                             "ООО \"Кранналадка\""});
   }
   dump::OperatorTrailer trailer;
-  trailer.date = BcdDate(22, 9, 8);
+  // Read out the day after the last day of work.
+  trailer.date = BcdDate(DateAfter(o.firstDay - 1 + o.days + o.laterDays));
   trailer.name = "Петров А.В.";
   trailer.organisation = "ООО \"Крансервис\"";
   trailer.certificate = "1234-07";
-  trailer.owner = "ЗАО \"Стройтранс\"";
+  trailer.owner = crane.owner;
   b.Trailer(trailer);
 }
 
-void FillCounters(DumpBuilder& b) {
+// Another crane of the fleet has worked more or less than the demo crane.
+std::uint32_t Scaled(std::uint32_t value, int crane) {
+  const std::uint64_t percent = 100u + static_cast<std::uint64_t>(crane * 37 % 90);
+  return static_cast<std::uint32_t>(value * percent / 100u);
+}
+
+// A counter as the builder takes it, with the small lead or lag of one bank.
+std::int32_t Counter(std::uint32_t value, int shift) { return static_cast<std::int32_t>(value) + shift; }
+
+void FillCounters(DumpBuilder& b, const CounterGrowth& g, int crane) {
   // A load spectrum that falls off towards the heavy ranges.
   const std::uint32_t loadCycles[15] = {5210, 4120, 3655, 2980, 2410, 1875, 1320, 980,
                                         640,  415,  120,  41,   12,   5,    2};
@@ -259,22 +345,27 @@ void FillCounters(DumpBuilder& b) {
       // Bank 1 was written a little earlier, except for a few counters it holds ahead.
       const std::uint32_t lag = bank == 1 && k % 4 != 0 ? 3u : 0u;
       const std::uint32_t lead = bank == 1 && k % 4 == 0 ? 1u : 0u;
-      b.LoadCycles(bank, k, loadCycles[k - 1] - std::min(lag, loadCycles[k - 1]) + lead);
-      b.WorkCycles(bank, k, workCycles[k - 1] - std::min(lag, workCycles[k - 1]) + lead);
+      const std::uint32_t grown = g.cycles[static_cast<std::size_t>(k - 1)];
+      const std::uint32_t load = Scaled(loadCycles[k - 1], crane) + grown;
+      const std::uint32_t work = Scaled(workCycles[k - 1], crane) + grown;
+      b.LoadCycles(bank, k, load - std::min(lag, load) + lead);
+      b.WorkCycles(bank, k, work - std::min(lag, work) + lead);
     }
-    b.CharNumber(bank, bank == 0 ? 1520.75f : 1519.5f);
-    b.MechanismSeconds(bank, 0, 1'254'330 - bank * 60);
-    b.MechanismSeconds(bank, 1, 402'115);
-    b.MechanismSeconds(bank, 2, 210'901);
-    b.MechanismSeconds(bank, 3, 655'240 + bank * 12);
-    b.PoweredMinutes(bank, 71'845u - static_cast<std::uint32_t>(bank) * 2u);
-    b.LiftedWeight(bank, 4'512'345 + bank * 250);
+    const double charNumber = (bank == 0 ? 1520.75 : 1519.5) * Scaled(100, crane) / 100.0 + g.charNumber;
+    b.CharNumber(bank, static_cast<float>(charNumber));
+    const std::uint32_t mechanisms[4] = {1'254'330, 402'115, 210'901, 655'240};
+    b.MechanismSeconds(bank, 0, Counter(Scaled(mechanisms[0], crane) + g.hoistSeconds, -bank * 60));
+    b.MechanismSeconds(bank, 1, Counter(Scaled(mechanisms[1], crane), 0));
+    b.MechanismSeconds(bank, 2, Counter(Scaled(mechanisms[2], crane), 0));
+    b.MechanismSeconds(bank, 3, Counter(Scaled(mechanisms[3], crane) + g.slewSeconds, bank * 12));
+    b.PoweredMinutes(bank, Scaled(71'845u, crane) + g.poweredMinutes - static_cast<std::uint32_t>(bank) * 2u);
+    b.LiftedWeight(bank, Counter(Scaled(4'512'345, crane) + g.liftedWeight, bank * 250));
   }
-  b.LoadedSeconds(2'745'610);
+  b.LoadedSeconds(Counter(Scaled(2'745'610, crane) + g.loadedSeconds, 0));
 }
 
 // Engine and hydraulic parameters out of their range over the last weeks.
-void FillExceedances(DumpBuilder& b) {
+void FillExceedances(DumpBuilder& b, const DemoOptions& o) {
   struct Exceedance {
     std::int16_t value;
     std::uint8_t code;
@@ -299,17 +390,31 @@ void FillExceedances(DumpBuilder& b) {
     r[8] = Bcd(e.hour);
     b.KdsRecord(k++, r);
   }
+  // After the first reading, an engine or hydraulic parameter leaves its range every fifth day.
+  for (int d = 4; d < o.laterDays && k < dump::kKdsRecords.count; d += 5) {
+    const Exceedance& e = rows[static_cast<std::size_t>(d) % std::size(rows)];
+    std::array<std::uint8_t, 10> r{};
+    r[0] = static_cast<std::uint8_t>(static_cast<std::uint16_t>(e.value));
+    r[1] = static_cast<std::uint8_t>(static_cast<std::uint16_t>(e.value) >> 8);
+    r[2] = e.code;
+    const auto date = BcdDate(DateAfter(o.firstDay - 1 + o.days + d));
+    std::copy(date.begin(), date.end(), r.begin() + 3);
+    r[6] = Bcd((e.minute * 7 + e.hour) % 60);
+    r[7] = Bcd(e.minute);
+    r[8] = Bcd(e.hour);
+    b.KdsRecord(k++, r);
+  }
 }
 
 }  // namespace
 
 void BuildDemo(DumpBuilder& b, const DemoOptions& options) {
-  FillIdentity(b, options.recorderVersion);
-  FillCounters(b);
+  FillIdentity(b, options);
   Simulator simulator(b, options);
   simulator.EarlierOverloads();
   simulator.Run();
-  FillExceedances(b);
+  FillCounters(b, simulator.Growth(), options.crane);
+  FillExceedances(b, options);
 }
 
 }  // namespace vertal::demo
