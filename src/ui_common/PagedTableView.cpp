@@ -11,6 +11,7 @@
 #include <algorithm>
 #include <limits>
 
+#include "ui_common/CachedScrollBar.h"
 #include "ui_common/ModelWidgets.h"
 #include "ui_common/UiText.h"
 #include "ui_common/ValueStyle.h"
@@ -103,7 +104,7 @@ QWidget* PagedTableView::BuildGridPanel() {
   grid_->viewport()->setCursor(Qt::PointingHandCursor);
   column->addWidget(grid_, 0, Qt::AlignHCenter);
 
-  scrollBar_ = new QScrollBar(Qt::Horizontal, panel);
+  scrollBar_ = new CachedScrollBar(Qt::Horizontal, panel);
   scrollBar_->setObjectName(QString::fromLatin1(setup_.scrollBar));
   scrollBar_->setAccessibleName(QString::fromUtf8(setup_.rows.front().caption));
   scrollBar_->setRange(0, static_cast<int>(setup_.layout->MaxPosition()));

@@ -1,6 +1,8 @@
-// The record grid paints its cells itself; what the user sees must stay what the table view
-// paints: the same pixels for a page, a turn to another page, a selected and a focused cell, a
-// text too wide for its cell, an item changed on its own, in the window's bold value font.
+// The record grid paints its cells itself, and the table's scroll bar draws its resting look from
+// cached pictures; what the user sees must stay what the table view and a plain scroll bar
+// paint: the same pixels for a page, a turn to another page, a selected and a focused cell, a
+// text too wide for its cell, an item changed on its own, in the window's bold value font, and
+// the scroll bar at either end, beside them and anywhere between.
 
 #include <QApplication>
 #include <QFont>
@@ -10,6 +12,7 @@
 #include <string>
 #include <vector>
 
+#include "ui_common/CachedScrollBar.h"
 #include "ui_common/RecordGrid.h"
 #include "ui_common/ValueStyle.h"
 
@@ -96,6 +99,25 @@ class RecordGridTest : public QObject {
     QVERIFY(grids.SamePixelsAfter([](RecordGrid& g) {
       g.item(1, 2)->setText(QStringLiteral("a text far wider than its cell"));
     }));
+  }
+
+  void scrollBarPaintsWhatAPlainOnePaints() {
+    constexpr int kLast = 270'331;
+    vertal::ui::CachedScrollBar own(Qt::Horizontal, nullptr);
+    QScrollBar reference(Qt::Horizontal);
+    for (QScrollBar* bar : {static_cast<QScrollBar*>(&own), &reference}) {
+      bar->setRange(0, kLast);
+      bar->setPageStep(5);
+      bar->setFixedSize(380, 17);
+    }
+    for (int position : {0, 1, 2, 7'919, 135'165, kLast - 2, kLast - 1, kLast, 0}) {
+      own.setValue(position);
+      reference.setValue(position);
+      QCOMPARE(own.grab().toImage(), reference.grab().toImage());
+    }
+    own.setEnabled(false);
+    reference.setEnabled(false);
+    QCOMPARE(own.grab().toImage(), reference.grab().toImage());
   }
 
   void tellsWhatItShows() {
