@@ -1,11 +1,22 @@
 #include "ui_common/CachedScrollBar.h"
 
 #include <QApplication>
+#include <QImage>
 #include <QPainter>
 #include <QStyle>
 #include <QStyleOptionSlider>
 
 namespace vertal::ui {
+namespace {
+
+bool IsOpaque(const QImage& image) {
+  for (int y = 0; y < image.height(); ++y)
+    for (int x = 0; x < image.width(); ++x)
+      if (qAlpha(image.pixel(x, y)) != 255) return false;
+  return true;
+}
+
+}  // namespace
 
 CachedScrollBar::CachedScrollBar(Qt::Orientation orientation, QWidget* parent)
     : QScrollBar(orientation, parent) {}
@@ -57,12 +68,17 @@ void CachedScrollBar::paintEvent(QPaintEvent* event) {
     groove_ = Picture(part);
     part.subControls = kArrows;
     arrows_ = Picture(part);
+    grooveCoversAll_ = IsOpaque(groove_.toImage());
     part.subControls = QStyle::SC_ScrollBarSlider;
     const qreal ratio = look.pixelRatio;
     thumb_ = Picture(part).copy(QRectF(QPointF(thumb.topLeft()) * ratio, QSizeF(thumb.size()) * ratio).toRect());
     thumb_.setDevicePixelRatio(ratio);
     look_ = look;
   }
+  // Where the groove hides whatever lies under the bar, the window need not paint the bar's
+  // parents under it on every turn. The style's polish clears this, so it is set here.
+  if (testAttribute(Qt::WA_OpaquePaintEvent) != grooveCoversAll_)
+    setAttribute(Qt::WA_OpaquePaintEvent, grooveCoversAll_);
   QPainter painter(this);
   painter.drawPixmap(0, 0, groove_);
   painter.drawPixmap(thumb.topLeft(), thumb_);

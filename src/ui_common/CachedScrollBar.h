@@ -37,6 +37,7 @@ class CachedScrollBar : public QScrollBar {
   QPixmap groove_;
   QPixmap thumb_;
   QPixmap arrows_;
+  bool grooveCoversAll_ = false;
 };
 
 }  // namespace vertal::ui
