@@ -22,7 +22,7 @@ CachedScrollBar::CachedScrollBar(Qt::Orientation orientation, QWidget* parent)
     : QScrollBar(orientation, parent) {}
 
 bool CachedScrollBar::AtRest() const {
-  return !underMouse() && !isSliderDown() && !hasFocus() &&
+  return !underMouse() && !isSliderDown() &&
          QApplication::mouseButtons() == Qt::NoButton;
 }
 

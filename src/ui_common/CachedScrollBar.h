@@ -1,7 +1,8 @@
 #pragma once
 // A scroll bar that draws its resting look from cached pictures of its groove, its thumb and its
-// arrows. Turning a page then costs three copies instead of the style's gradients and arrows. Whenever the bar is hovered, pressed or has focus the style draws it as usual,
-// so every state the user can see while working it looks exactly as a plain scroll bar.
+// arrows. Turning a page then costs three copies instead of the style's gradients and arrows.
+// While the bar is hovered or pressed the style draws it as usual, so every state the user can
+// see while working it looks exactly as a plain scroll bar.
 
 #include <QPixmap>
 #include <QScrollBar>
