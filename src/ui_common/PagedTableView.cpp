@@ -16,6 +16,7 @@
 #include "ui_common/ValueStyle.h"
 #include "ui_common/JumpListCombo.h"
 #include "ui_common/PageStyle.h"
+#include "ui_common/ScrollBarArrows.h"
 #include "ui_common/TableKeys.h"
 
 namespace vertal::ui {
@@ -61,6 +62,7 @@ PagedTableView::PagedTableView(const PagedTableSetup& setup, PageWindow& window,
   grid_->SetRowNames(rowNames);
   // The table pages from the keyboard, from its grid or from its scroll bar.
   scrollBar_->setFocusPolicy(Qt::StrongFocus);
+  new ScrollBarArrows(scrollBar_);
   new TableKeys(grid_, scrollBar_);
 }
 

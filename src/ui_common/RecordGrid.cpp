@@ -121,6 +121,7 @@ void RecordGrid::SetColumns(const GridColumns& columns) {
   }
   viewport()->update(changed);
   for (const QModelIndex& index : told) emit model()->dataChanged(index, index);
+  // Readers that keep the table, its cells and its column names hear of the whole new page.
   if (told.isEmpty()) return;
   QAccessibleTableModelChangeEvent page(this, QAccessibleTableModelChangeEvent::DataChanged);
   page.setFirstRow(0);

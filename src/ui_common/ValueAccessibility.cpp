@@ -3,6 +3,7 @@
 #include <QAccessible>
 #include <QAccessibleWidget>
 #include <QLabel>
+#include <QTextDocument>
 
 namespace vertal::ui {
 
@@ -19,11 +20,9 @@ class CaptionedValue : public QAccessibleWidget, public QAccessibleTextInterface
   }
 
   QString text(QAccessible::Text which) const override {
+    // A label with no caption of its own is named by its text, as Qt names labels.
+    if (!Captioned()) return which == QAccessible::Name ? Shown() : QAccessibleWidget::text(which);
     switch (which) {
-      case QAccessible::Name: {
-        const QString caption = widget()->accessibleName();
-        return caption.isEmpty() ? Shown() : caption;
-      }
       case QAccessible::Value:
         return Shown();
       case QAccessible::Description: {
@@ -33,6 +32,17 @@ class CaptionedValue : public QAccessibleWidget, public QAccessibleTextInterface
       default:
         return QAccessibleWidget::text(which);
     }
+  }
+
+  // A caption names the control it stands for.
+  QList<std::pair<QAccessibleInterface*, QAccessible::Relation>> relations(
+      QAccessible::Relation match) const override {
+    auto found = QAccessibleWidget::relations(match);
+    QWidget* buddy = static_cast<const QLabel*>(object())->buddy();
+    if (buddy && match.testFlag(QAccessible::Labelled))
+      if (QAccessibleInterface* named = QAccessible::queryAccessibleInterface(buddy))
+        found.append({named, QAccessible::Labelled});
+    return found;
   }
 
   // The text of the value, read only: no selection, no cursor.
@@ -60,15 +70,25 @@ class CaptionedValue : public QAccessibleWidget, public QAccessibleTextInterface
   }
 
  private:
-  QString Shown() const { return static_cast<const QLabel*>(object())->text(); }
+  // The label's text as it reads: rich text without its markup.
+  QString Shown() const {
+    const auto* label = static_cast<const QLabel*>(object());
+    const QString text = label->text();
+    const Qt::TextFormat format = label->textFormat();
+    if (format == Qt::PlainText || (format == Qt::AutoText && !Qt::mightBeRichText(text)))
+      return text;
+    QTextDocument document;
+    document.setHtml(text);
+    return document.toPlainText();
+  }
+  bool Captioned() const { return !widget()->accessibleName().isEmpty(); }
 };
 
 QAccessibleInterface* MakeValueInterface(const QString& className, QObject* object) {
   if (className != QLatin1String("QLabel")) return nullptr;
   auto* label = qobject_cast<QLabel*>(object);
-  // A label without a caption of its own is its own name: Qt's interface reads it.
-  if (!label || label->accessibleName().isEmpty() || label->textFormat() != Qt::PlainText)
-    return nullptr;
+  // Labels of pictures keep Qt's interface.
+  if (!label || !label->pixmap().isNull()) return nullptr;
   return new CaptionedValue(label);
 }
 

@@ -17,6 +17,7 @@
 #include "graphs/ui/OverviewStrip.h"
 #include "ui_common/GuardedCommand.h"
 #include "ui_common/PageStyle.h"
+#include "ui_common/ScrollBarArrows.h"
 #include "ui_common/UiText.h"
 
 namespace vertal::graphs {
@@ -63,6 +64,7 @@ GraphPage::GraphPage(const GraphPageSetup& setup, GraphLinks links, QWidget* she
   scrollBar_->setPageStep(1);
   // Reached with the tab key, the arrows then step the window frame by frame.
   scrollBar_->setFocusPolicy(Qt::StrongFocus);
+  new ui::ScrollBarArrows(scrollBar_);
   scrollBar_->setAccessibleName(ToQString(kFramesAxisTitle));
   chart_->setAccessibleName(sheet->accessibleName());
 
