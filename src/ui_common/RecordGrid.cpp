@@ -121,7 +121,8 @@ void RecordGrid::SetColumns(const GridColumns& columns) {
   }
   viewport()->update(changed);
   for (const QModelIndex& index : told) emit model()->dataChanged(index, index);
-  // Readers that keep the table, its cells and its column names hear of the whole new page.
+  DescribePage();
+  // Readers that keep the table's cells hear of the whole new page.
   if (told.isEmpty()) return;
   QAccessibleTableModelChangeEvent page(this, QAccessibleTableModelChangeEvent::DataChanged);
   page.setFirstRow(0);
@@ -129,8 +130,19 @@ void RecordGrid::SetColumns(const GridColumns& columns) {
   page.setFirstColumn(0);
   page.setLastColumn(columnCount() - 1);
   QAccessible::updateAccessibility(&page);
-  QAccessibleEvent shown(this, QAccessible::VisibleDataChanged);
-  QAccessible::updateAccessibility(&shown);
+}
+
+void RecordGrid::DescribePage() {
+  // The records of the page by the first row's name and numbers: "Номер кадра: с 51 по 55".
+  QStringList numbers;
+  for (int c = 0; c < columnCount(); ++c)
+    if (const QString number = horizontalHeaderItem(c)->text(); !number.isEmpty()) numbers << number;
+  const QString described =
+      numbers.isEmpty() ? QString()
+                        : QStringLiteral("%1: с %2 по %3")
+                              .arg(verticalHeaderItem(0)->text(), numbers.front(), numbers.back());
+  // A change of the description is what a reader over AT-SPI hears of a page turn.
+  if (accessibleDescription() != described) setAccessibleDescription(described);
 }
 
 void RecordGrid::SetRowNames(const QStringList& names) {

@@ -30,7 +30,7 @@ class RecordGrid : public QTableWidget {
 
   // Shows a page: column c, row r takes columns[c][r]; a cell the columns leave out is emptied.
   // Each column is named, for assistive tools, by its first cell (the record's number), and
-  // they are told of the new page.
+  // the grid's description names the records of the page.
   void SetColumns(const GridColumns& columns);
   // Names the rows for assistive tools; the headers stay hidden.
   void SetRowNames(const QStringList& names);
@@ -55,6 +55,7 @@ class RecordGrid : public QTableWidget {
   LaidOutText& Laid(int row, int column);
   void MarkStale(const QModelIndex& first, const QModelIndex& last);
   void MarkAllStale();
+  void DescribePage();
   // The cells the item delegate paints: selected, current in a focused grid, under the mouse.
   QModelIndexList SpecialCells() const;
   void PaintThroughDelegate(QPainter& painter, QStyleOptionViewItem option,

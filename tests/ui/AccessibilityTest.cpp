@@ -83,7 +83,9 @@ class AccessibilityTest : public QObject {
     // a handler could see it; what a reader reads again after the turn is checked instead.
     f_->ScrollBar()->setValue(50);
     QCOMPARE(table->columnDescription(1), Q("51"));
-    QCOMPARE(Interface(f_->Grid())->text(QAccessible::Name), Q("Общая"));
+    QAccessibleInterface* grid = Interface(f_->Grid());
+    QCOMPARE(grid->text(QAccessible::Name), Q("Общая"));
+    QCOMPARE(grid->text(QAccessible::Description), Q("Номер кадра: с 50 по 54"));
 
     // Parameter graph: title, the frames of its window and its shown series.
     auto* chart = f_->Find<vertal::graphs::GraphChart>("Chart_Param");
