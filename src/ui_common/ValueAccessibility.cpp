@@ -21,7 +21,8 @@ class CaptionedValue : public QAccessibleWidget, public QAccessibleTextInterface
 
   QString text(QAccessible::Text which) const override {
     // A label with no caption of its own is named by its text, as Qt names labels.
-    if (!Captioned()) return which == QAccessible::Name ? Shown() : QAccessibleWidget::text(which);
+    if (!Captioned())
+      return which == QAccessible::Name ? WithoutAccessKey(Shown()) : QAccessibleWidget::text(which);
     switch (which) {
       case QAccessible::Value:
         return Shown();
@@ -82,6 +83,16 @@ class CaptionedValue : public QAccessibleWidget, public QAccessibleTextInterface
     return document.toPlainText();
   }
   bool Captioned() const { return !widget()->accessibleName().isEmpty(); }
+  // A caption's access key is not read: "&Кадр" reads "Кадр", "&&" one "&".
+  QString WithoutAccessKey(const QString& text) const {
+    if (!static_cast<const QLabel*>(object())->buddy()) return text;
+    QString read;
+    for (qsizetype i = 0; i < text.size(); ++i) {
+      if (text[i] == u'&' && i + 1 < text.size()) ++i;
+      read += text[i];
+    }
+    return read;
+  }
 };
 
 QAccessibleInterface* MakeValueInterface(const QString& className, QObject* object) {

@@ -10,6 +10,7 @@
 
 #include "FramePageFixture.h"
 #include "graphs/ui/GraphChart.h"
+#include "ui_common/PagedTableView.h"
 
 using vertal::testing::DumpBuilder;
 using vertal::testing::FindIn;
@@ -74,10 +75,18 @@ class AccessibilityTest : public QObject {
     QCOMPARE(Read(f_->Find("StatusBar1_Panel0")), (QStringList{Q("Файл"), Q(path), Q(path)}));
     QVERIFY(!Read(f_->Find("Label_NR"))[1].isEmpty());
 
-    // Frame grid: rows by their captions, columns by their record numbers; a turn is told.
+    // Each table names its rows by the captions beside them, top to bottom.
+    const auto tables = f_->form->findChildren<vertal::ui::PagedTableView*>();
+    QCOMPARE(tables.size(), 3);
+    for (const vertal::ui::PagedTableView* view : tables) {
+      QAccessibleTableInterface* rows = Interface(view->Grid())->tableInterface();
+      const QList<QLabel*> captions = view->CaptionPanel()->findChildren<QLabel*>();
+      for (int r = 0; r < view->Grid()->rowCount(); ++r)
+        QCOMPARE(rows->rowDescription(r), captions[r]->text());
+    }
+
+    // Frame grid: columns by their record numbers, and a description of the page shown.
     QAccessibleTableInterface* table = Interface(f_->Grid())->tableInterface();
-    QVERIFY(table);
-    QCOMPARE(table->rowDescription(0), Q("Номер кадра"));
     QCOMPARE(table->rowDescription(13), Q("Момент загрузки, %"));
     // The offscreen platform has no accessibility bridge, so Qt drops every change event before
     // a handler could see it; what a reader reads again after the turn is checked instead.

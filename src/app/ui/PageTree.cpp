@@ -1,11 +1,11 @@
 #include "app/ui/PageTree.h"
 
 #include <QAction>
-#include <QTabBar>
 #include <QEvent>
 #include <QFrame>
 #include <QMenu>
 #include <QResizeEvent>
+#include <QTabBar>
 #include <QTabWidget>
 #include <QVBoxLayout>
 
