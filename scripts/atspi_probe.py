@@ -3,7 +3,7 @@
 
 Checks: every value of the page "Служебная" reads its caption and its value, and each value
 that `vertal-cli info` prints for the file is among them; no object of that page lacks the
-enabled state; the status panels read their texts; the frame grid names its rows and tells of
+enabled state; the status panels, period lines and counts read their texts; the frame grid names its rows and tells of
 a page turn; each chart describes its title and frame range. Prints what it read and ends with
 "N checks failed" (exit status 1 when N > 0).
 
@@ -28,7 +28,9 @@ from gi.repository import GLib
 APP = "vertal-analyzer"
 SERVICE_PAGE = "Служебная"
 FRAME_GRID = "Общая"
-STATUS_PANELS = ("Файл", "Состояние")
+# The status panels, the period lines, an episode count and the count of selected frames.
+STATUS_TEXTS = ("Файл", "Состояние", "Период времени охваченный РП", "Работа с перегрузками M > 110%:",
+                "Отобрано кадров:")
 CHARTS = ("Параметры", "Координатная защита")
 FRAMES_WORD = "Кадры с "
 EVENT_WAIT_MS = 1500
@@ -110,11 +112,11 @@ def service_page(app, cli, dump):
                       f"read but not printed: {unread}")
 
 
-def status_bar(app):
-    for name in STATUS_PANELS:
-        node = find(app, pyatspi.ROLE_LABEL, name)
-        read = node.description if node else None
-        check(bool(read), f"status panel {name!r} reads {read!r}")
+def status_texts(app):
+    for name in STATUS_TEXTS:
+        read = [n.description for n in walk(app) if n.getRole() == pyatspi.ROLE_LABEL
+                and n.name == name and n.description]
+        check(bool(read), f"{name!r} reads {read}")
 
 
 def frame_grid(app):
@@ -164,7 +166,7 @@ def main():
     cli, dump = sys.argv[1], sys.argv[2]
     app = application()
     service_page(app, cli, dump)
-    status_bar(app)
+    status_texts(app)
     frame_grid(app)
     charts(app)
     print(f"{len(failures)} checks failed")
