@@ -1,6 +1,7 @@
 #include "ui_common/ModelWidgets.h"
 
 #include <QComboBox>
+#include <QLabel>
 #include <QPointer>
 #include <QSignalBlocker>
 #include <QVariant>
@@ -11,6 +12,7 @@
 #include "ui_common/JumpListModel.h"
 #include "ui_common/RecordGrid.h"
 #include "ui_common/UiText.h"
+#include "ui_common/ValueAccessibility.h"
 
 namespace vertal::ui {
 
@@ -59,6 +61,7 @@ QWidget* FindControl(QWidget* page, std::string_view name) {
 
 void SetControl(QWidget* page, std::string_view name, const std::string& text) {
   if (QWidget* widget = FindControl(page, name)) {
+    if (auto* label = qobject_cast<QLabel*>(widget)) return SetValueText(label, ToQString(text));
     // Group boxes carry their caption as a title.
     const char* property = widget->property("text").isValid() ? "text" : "title";
     widget->setProperty(property, ToQString(text));

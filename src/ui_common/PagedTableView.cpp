@@ -17,6 +17,8 @@
 #include "ui_common/ValueStyle.h"
 #include "ui_common/JumpListCombo.h"
 #include "ui_common/PageStyle.h"
+#include "ui_common/ScrollBarArrows.h"
+#include "ui_common/TableKeys.h"
 
 namespace vertal::ui {
 
@@ -54,6 +56,15 @@ PagedTableView::PagedTableView(const PagedTableSetup& setup, PageWindow& window,
   row->setSpacing(0);
   row->addWidget(BuildCaptionPanel(), 0, Qt::AlignTop);
   row->addWidget(BuildGridPanel(), 0, Qt::AlignTop);
+
+  // Assistive tools name each grid row by its caption.
+  QStringList rowNames;
+  for (const RowCaption& caption : setup.rows) rowNames << QString::fromUtf8(caption.caption);
+  grid_->SetRowNames(rowNames);
+  // The table pages from the keyboard, from its grid or from its scroll bar.
+  scrollBar_->setFocusPolicy(Qt::StrongFocus);
+  new ScrollBarArrows(scrollBar_);
+  new TableKeys(grid_, scrollBar_);
 }
 
 QFrame* PagedTableView::BuildCaptionPanel() {

@@ -81,8 +81,11 @@ RecordGrid::RecordGrid(int columns, int rows, QSize cellSize, bool framed, QWidg
   setTabKeyNavigation(false);
   setWordWrap(false);
   setFixedSize(columns * columnPitch + 2 * frameWidth(), rows * rowPitch_ + 2 * frameWidth());
-  for (int r = 0; r < rows; ++r)
+  for (int r = 0; r < rows; ++r) {
+    setVerticalHeaderItem(r, new QTableWidgetItem);
     for (int c = 0; c < columns; ++c) setItem(r, c, new QTableWidgetItem);
+  }
+  for (int c = 0; c < columns; ++c) setHorizontalHeaderItem(c, new QTableWidgetItem);
   // An item changed one by one (not through SetColumns) is laid out again when next painted.
   connect(model(), &QAbstractItemModel::dataChanged, this, &RecordGrid::MarkStale);
 }
@@ -104,6 +107,7 @@ void RecordGrid::SetColumns(const GridColumns& columns) {
         const QString text =
             has ? ToQString(columns[static_cast<std::size_t>(c)][static_cast<std::size_t>(r)])
                 : QString();
+        if (r == 0) horizontalHeaderItem(c)->setText(text);
         QTableWidgetItem* cell = item(r, c);
         if (cell->text() == text) continue;
         cell->setText(text);
@@ -117,6 +121,33 @@ void RecordGrid::SetColumns(const GridColumns& columns) {
   }
   viewport()->update(changed);
   for (const QModelIndex& index : told) emit model()->dataChanged(index, index);
+  DescribePage();
+  // Readers that keep the table's cells hear of the whole new page.
+  if (told.isEmpty()) return;
+  QAccessibleTableModelChangeEvent page(this, QAccessibleTableModelChangeEvent::DataChanged);
+  page.setFirstRow(0);
+  page.setLastRow(rowCount() - 1);
+  page.setFirstColumn(0);
+  page.setLastColumn(columnCount() - 1);
+  QAccessible::updateAccessibility(&page);
+}
+
+void RecordGrid::DescribePage() {
+  // The records of the page by the first row's name and numbers: "Номер кадра: с 51 по 55".
+  QStringList numbers;
+  for (int c = 0; c < columnCount(); ++c)
+    if (const QString number = horizontalHeaderItem(c)->text(); !number.isEmpty()) numbers << number;
+  const QString described =
+      numbers.isEmpty() ? QString()
+                        : QStringLiteral("%1: с %2 по %3")
+                              .arg(verticalHeaderItem(0)->text(), numbers.front(), numbers.back());
+  // A change of the description is what a reader over AT-SPI hears of a page turn.
+  if (accessibleDescription() != described) setAccessibleDescription(described);
+}
+
+void RecordGrid::SetRowNames(const QStringList& names) {
+  const QSignalBlocker quiet(model());
+  for (int r = 0; r < rowCount() && r < names.size(); ++r) verticalHeaderItem(r)->setText(names[r]);
 }
 
 RecordGrid::LaidOutText& RecordGrid::Laid(int row, int column) {

@@ -7,6 +7,7 @@
 // A page turn replaces every text at once, so the grid paints its plain cells itself from texts
 // laid out once per change; only the selected, focused or hovered cell and a text too wide for
 // its cell go through the item delegate. What it paints is what the table view would paint.
+// Assistive tools see it as Qt's table: the hidden headers carry the row and column names.
 
 #include <QTableWidget>
 #include <vector>
@@ -28,7 +29,11 @@ class RecordGrid : public QTableWidget {
   int RowPitch() const { return rowPitch_; }
 
   // Shows a page: column c, row r takes columns[c][r]; a cell the columns leave out is emptied.
+  // Each column is named, for assistive tools, by its first cell (the record's number), and
+  // the grid's description names the records of the page.
   void SetColumns(const GridColumns& columns);
+  // Names the rows for assistive tools; the headers stay hidden.
+  void SetRowNames(const QStringList& names);
 
  signals:
   void CellSelected(int column, int row);
@@ -50,6 +55,7 @@ class RecordGrid : public QTableWidget {
   LaidOutText& Laid(int row, int column);
   void MarkStale(const QModelIndex& first, const QModelIndex& last);
   void MarkAllStale();
+  void DescribePage();
   // The cells the item delegate paints: selected, current in a focused grid, under the mouse.
   QModelIndexList SpecialCells() const;
   void PaintThroughDelegate(QPainter& painter, QStyleOptionViewItem option,

@@ -62,8 +62,12 @@ class MainWindowTest : public QObject {
     QVERIFY(f_->Find<QTimer>("Timer1")->isActive());
     QCOMPARE(f_->CurrentSheet("PageControl_Main"), f_->Sheet("TabSheet_Const"));
     QCOMPARE(f_->CurrentSheet("PageControl2"), f_->Sheet("TabSheet_Ident"));
-    // The service page only shows; the load spectrum page takes clicks.
-    QVERIFY(!f_->Sheet("TabSheet_Ident")->isEnabled());
+    // The service page only shows: the mouse passes through it and it takes no focus, while it
+    // stays enabled for assistive tools. The load spectrum page takes clicks.
+    QWidget* service = f_->Sheet("TabSheet_Ident");
+    QVERIFY(service->isEnabled());
+    QVERIFY(service->testAttribute(Qt::WA_TransparentForMouseEvents));
+    QCOMPARE(service->focusPolicy(), Qt::NoFocus);
     QVERIFY(f_->Sheet("TabSheet3")->isEnabled());
     QVERIFY(f_->host.messages.empty());
     QVERIFY(f_->host.openDialogs.empty());

@@ -30,6 +30,7 @@
 #include "ui_common/GuardedCommand.h"
 #include "ui_common/ShownPass.h"
 #include "ui_common/UiText.h"
+#include "ui_common/ValueAccessibility.h"
 
 namespace vertal::app {
 
@@ -140,6 +141,7 @@ MainWindow::MainWindow(Host& host, link::UnitPort& port, QWidget* parent)
       link_(port),
       openDialog_(MakeOpenDialog()),
       saveDialog_(MakeSaveDialog()) {
+  ui::InstallValueAccessibility();
   setObjectName(QStringLiteral("Form_Main"));
   setWindowTitle(QStringLiteral("Анализ данных регистратора параметров VERTAL"));
   // Where the design font is missing, a font of Arial's metrics keeps the texts the width the

@@ -4,11 +4,12 @@
 #include <QEvent>
 #include <QFrame>
 #include <QMenu>
-#include <QPalette>
 #include <QResizeEvent>
+#include <QTabBar>
 #include <QTabWidget>
 #include <QVBoxLayout>
 
+#include "app/ui/SideTabKeys.h"
 #include "dump/ui/LoadDistributionPage.h"
 #include "dump/ui/ServicePage.h"
 #include "events/ui/KdsPage.h"
@@ -31,6 +32,7 @@ QTabWidget* MakeTabControl(QWidget* parent, const char* name, QTabWidget::TabPos
   control->setObjectName(QString::fromLatin1(name));
   control->setTabPosition(position);
   control->setUsesScrollButtons(true);
+  if (position == QTabWidget::West) new SideTabKeys(control->tabBar());
   return control;
 }
 
@@ -57,16 +59,16 @@ QFrame* MakePanel(QWidget* page, const char* name) {
   return panel;
 }
 
-// A page that shows information and takes no input, drawn in the colours of an enabled page
-// so that what it shows stays easy to read.
+// A page that shows information and takes no input: the mouse passes through everything on it
+// to the tab control and nothing on it takes the focus. It stays enabled, so that it is drawn as
+// it is and assistive tools read its contents as available.
 void MakeReadOnly(QWidget* page) {
-  QPalette palette = page->palette();
-  for (int role = 0; role < QPalette::NColorRoles; ++role) {
-    const auto r = static_cast<QPalette::ColorRole>(role);
-    palette.setColor(QPalette::Disabled, r, palette.color(QPalette::Active, r));
+  QList<QWidget*> widgets = page->findChildren<QWidget*>();
+  widgets << page;
+  for (QWidget* widget : widgets) {
+    widget->setAttribute(Qt::WA_TransparentForMouseEvents);
+    widget->setFocusPolicy(Qt::NoFocus);
   }
-  page->setPalette(palette);
-  page->setEnabled(false);
 }
 
 }  // namespace
@@ -83,7 +85,6 @@ PageTree::PageTree(QWidget* parent, ui::PageWindow& window,
   PageControl2 = AddNestedControl(TabSheet_Const, "PageControl2");
   TabSheet_Ident = AddPage(PageControl2, "TabSheet_Ident", QStringLiteral("Служебная"));
   TabSheet3 = AddPage(PageControl2, "TabSheet3", QStringLiteral("Наработка"));
-  MakeReadOnly(TabSheet_Ident);
   Panel_Slugebnaya = MakePanel(TabSheet_Ident, "Panel_Slugebnaya");
   // The service page fills its sheet, and its rows set the least size of the window: below it
   // they would overlap.
@@ -92,6 +93,7 @@ PageTree::PageTree(QWidget* parent, ui::PageWindow& window,
   Panel_N->setFixedSize(kLoadDistributionPanel);
   servicePage_ = new dump::ServicePage(Panel_Slugebnaya);
   loadPage_ = new dump::LoadDistributionPage(Panel_N);
+  MakeReadOnly(TabSheet_Ident);
 
   TabSheet_Cikl = AddPage(this, "TabSheet_Cikl", QStringLiteral("Циклическая"));
   PageControl_Cikl = AddNestedControl(TabSheet_Cikl, "PageControl_Cikl");

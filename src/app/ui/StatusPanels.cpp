@@ -4,6 +4,8 @@
 #include <QLabel>
 #include <QPalette>
 
+#include "ui_common/ValueAccessibility.h"
+
 namespace vertal::app {
 
 namespace {
@@ -44,7 +46,7 @@ QString StatusPanels::PanelText(int panel) const {
 }
 
 void StatusPanels::SetPanelText(int panel, const QString& text) {
-  Panel(panel)->setText(text);
+  ui::SetValueText(Panel(panel), text);
 }
 
 QColor StatusPanels::Color() const {

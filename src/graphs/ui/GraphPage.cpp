@@ -3,18 +3,21 @@
 #include <QFrame>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QLocale>
 #include <QScrollBar>
 #include <QSignalBlocker>
 #include <QVBoxLayout>
 #include <QWheelEvent>
 
 #include "graphs/core/AzimuthAxis.h"
+#include "graphs/core/GraphDescription.h"
 #include "graphs/core/GraphJump.h"
 #include "graphs/ui/GraphChart.h"
 #include "graphs/ui/GraphNavigation.h"
 #include "graphs/ui/OverviewStrip.h"
 #include "ui_common/GuardedCommand.h"
 #include "ui_common/PageStyle.h"
+#include "ui_common/ScrollBarArrows.h"
 #include "ui_common/UiText.h"
 
 namespace vertal::graphs {
@@ -48,6 +51,7 @@ GraphPage::GraphPage(const GraphPageSetup& setup, GraphLinks links, QWidget* she
       if (name == style.name) {
         window_.push_back(chart_->AddSeries(style));
         turn_.push_back(style.turnAxis);
+        described_.push_back(style.inLegend);
       }
   }
   Q_ASSERT(window_.size() == model_.SeriesNames().size());
@@ -60,6 +64,7 @@ GraphPage::GraphPage(const GraphPageSetup& setup, GraphLinks links, QWidget* she
   scrollBar_->setPageStep(1);
   // Reached with the tab key, the arrows then step the window frame by frame.
   scrollBar_->setFocusPolicy(Qt::StrongFocus);
+  new ui::ScrollBarArrows(scrollBar_);
   scrollBar_->setAccessibleName(ToQString(kFramesAxisTitle));
   chart_->setAccessibleName(sheet->accessibleName());
 
@@ -192,6 +197,26 @@ void GraphPage::DrawLimit() {
 void GraphPage::Replot() {
   Restyle();
   chart_->replot();
+  Describe();
+}
+
+void GraphPage::Describe() {
+  const GraphView& view = model_.View();
+  std::vector<std::string> titles;  // kept while the description is made
+  std::vector<std::pair<std::size_t, const SeriesPoints*>> shown;
+  const auto add = [&](const SeriesGraph* graph, const SeriesPoints& points) {
+    if (!graph->visible()) return;
+    titles.push_back(ui::ToStdString(graph->name()));
+    shown.emplace_back(titles.size() - 1, &points);
+  };
+  if (limit_) add(limit_, view.limit);
+  for (std::size_t i = 0; i < window_.size(); ++i)
+    if (described_[i]) add(window_[i], view.series[i]);
+  std::vector<DescribedSeries> series;
+  for (const auto& [title, points] : shown) series.push_back({titles[title], points});
+  const QString text = ToQString(DescribeGraph(
+      view.title, view.position, series, ui::ToStdString(QLocale::system().decimalPoint())));
+  if (chart_->accessibleDescription() != text) chart_->setAccessibleDescription(text);
 }
 
 }  // namespace vertal::graphs

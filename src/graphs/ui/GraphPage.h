@@ -80,12 +80,14 @@ class GraphPage : public QWidget {
   virtual void Restyle() {}
   // The model's points of the visible series that the left axis scales to.
   std::vector<const SeriesPoints*> ShownPoints() const;
-  // Redraws the chart now.
+  // Redraws the chart now, and describes it anew for assistive tools.
   void Replot();
 
  private:
   void Draw();
   void DrawLimit();
+  // The chart's accessible description: title, frames and the visible series' values.
+  void Describe();
   void BuildNavigation();
   // The navigation commands: each sets the scroll bar, which clamps the position.
   void MoveTo(std::int64_t position);
@@ -105,6 +107,7 @@ class GraphPage : public QWidget {
   SeriesGraph* limit_ = nullptr;
   std::vector<SeriesGraph*> window_;  // in the order of the model's series
   std::vector<bool> turn_;            // which of them stand on the axis of a full turn
+  std::vector<bool> described_;       // which of them a description names (those in the legend)
   int wheelAngle_ = 0;                // wheel turn not yet made into steps
 };
 

@@ -37,6 +37,20 @@ const SeriesStyle kWindowStyles[] = {
     {"Series18", "Осевая", kBlack, 0xFFFFFF, Marker::None, true, kZeroLineWidth, false, false},
 };
 
+// Where each series stands in kWindowStyles.
+constexpr std::size_t kMoment = 0;
+constexpr std::size_t kLoad = 1;
+constexpr std::size_t kRadius = 2;
+constexpr std::size_t kLength = 3;
+constexpr std::size_t kAzimuth = 4;
+
+// A key's text without the line drawn before it, then the legend entry of its series.
+QString KeyName(const QString& key, const SeriesStyle& series) {
+  qsizetype start = 0;
+  while (start < key.size() && (key[start] == u'-' || key[start].isSpace())) ++start;
+  return key.mid(start).trimmed() + QStringLiteral(" — ") + QString::fromUtf8(series.title);
+}
+
 GraphPageSetup Setup() {
   GraphPageSetup setup;
   setup.kind = GraphKind::Param;
@@ -86,21 +100,26 @@ void ParamGraphPage::BuildAzimuthAxis() {
 }
 
 void ParamGraphPage::BuildKeyPanel() {
-  auto box = [this](const char* name, const char* caption, QRgb colour, bool checked) {
+  // Each box is named for assistive tools by its key and the legend entry of its series:
+  // "M(t) — Процент загрузки M (%)".
+  auto box = [this](const char* name, const char* caption, QRgb colour, bool checked,
+                    const SeriesStyle& series) {
     auto* check = new QCheckBox(QString::fromUtf8(caption), Panel6);
     check->setObjectName(QString::fromLatin1(name));
     check->setChecked(checked);
+    check->setAccessibleName(KeyName(check->text(), series));
     Colour(check, colour);
     return check;
   };
-  CheckBox_GrParM = box("CheckBox_GrParM", "------ M(t) ", kGreen, true);
+  CheckBox_GrParM = box("CheckBox_GrParM", "------ M(t) ", kGreen, true, kWindowStyles[kMoment]);
   Label37 = new QLabel(QStringLiteral("------ 110%"), Panel6);
   Label37->setObjectName(QStringLiteral("Label37"));
   Colour(Label37, kRed);
-  CheckBox_GrParQ = box("CheckBox_GrParQ", "-------- Q(t)", kBlue, true);
-  CheckBox_GrParR = box("CheckBox_GrParR", "-------- R(t)", kMaroon, false);
-  CheckBox_GrParGA = box("CheckBox_GrParGA", "-------- Ga(t)", kTeal, false);
-  CheckBox_GrParL = box("CheckBox_GrParL", "-------- Lt(t)", kBlack, false);
+  CheckBox_GrParQ = box("CheckBox_GrParQ", "-------- Q(t)", kBlue, true, kWindowStyles[kLoad]);
+  CheckBox_GrParR = box("CheckBox_GrParR", "-------- R(t)", kMaroon, false, kWindowStyles[kRadius]);
+  CheckBox_GrParGA =
+      box("CheckBox_GrParGA", "-------- Ga(t)", kTeal, false, kWindowStyles[kAzimuth]);
+  CheckBox_GrParL = box("CheckBox_GrParL", "-------- Lt(t)", kBlack, false, kWindowStyles[kLength]);
 
   auto* row = new QHBoxLayout(Panel6);
   row->setSpacing(kKeySpacing);
