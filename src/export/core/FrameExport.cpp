@@ -41,7 +41,7 @@ constexpr std::array<CsvColumn, reports::kOperativeColumnCount> kFrameColumns = 
 }  // namespace
 
 bool WriteFrames(CsvWriter& csv, const std::string& path, reports::FrameRange range, Host& host) {
-  const reports::FrameRange frames = reports::ClampToRecording(range);
+  const reports::FrameRange clamped = reports::ClampToRecording(range);
   csv.Header(kFrameColumns);
   const std::string_view separator = csv.Dialect().decimalSeparator;
   const auto cell = [&csv](frames::FrameField field, std::string&& text) {
@@ -50,8 +50,8 @@ bool WriteFrames(CsvWriter& csv, const std::string& path, reports::FrameRange ra
     else
       csv.Field(text);
   };
-  for (std::int64_t first = frames.first; first <= frames.last; first += kFramesPerRead) {
-    const std::int64_t count = std::min(kFramesPerRead, frames.last - first + 1);
+  for (std::int64_t first = clamped.first; first <= clamped.last; first += kFramesPerRead) {
+    const std::int64_t count = std::min(kFramesPerRead, clamped.last - first + 1);
     const auto block = dump::ReadRecords(path, dump::kFrames, first, count);
     if (!block) {
       dump::ReportUnreadable(host);
