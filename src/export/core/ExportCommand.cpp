@@ -47,8 +47,9 @@ ExportResult ExportTable(TableKind kind, const TableSources& sources, const CsvD
     RemoveQuietly(temporary);
     return {ExportEnd::Unreadable, 0};
   }
-  std::error_code renamed;
-  if (out.fail() || (std::filesystem::rename(temporary, target, renamed), renamed)) {
+  std::error_code renameFailed;
+  if (!out.fail()) std::filesystem::rename(temporary, target, renameFailed);
+  if (out.fail() || renameFailed) {
     RemoveQuietly(temporary);
     ShowError(host, CannotWriteMessage(target));
     return {ExportEnd::Unwritable, 0};
