@@ -1,5 +1,6 @@
 #include "common/core/CsvWriter.h"
 
+#include <algorithm>
 #include <array>
 #include <charconv>
 #include <utility>
@@ -67,8 +68,12 @@ void CsvWriter::Raw(std::string_view text) {
 
 void CsvWriter::Field(std::string_view text) {
   Separate();
-  const char special[] = {dialect_.separator, kQuote, '\r', '\n'};
-  if (text.find_first_of(std::string_view(special, std::size(special))) == std::string_view::npos) {
+  // One look at each character: find_first_of would search the set once per character.
+  const char separator = dialect_.separator;
+  const bool plain = std::none_of(text.begin(), text.end(), [separator](char c) {
+    return c == separator || c == kQuote || c == '\r' || c == '\n';
+  });
+  if (plain) {
     buffer_.append(text);
     return;
   }
