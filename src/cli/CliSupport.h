@@ -65,6 +65,8 @@ class CollectingHost : public Host {
 class Opening {
  public:
   explicit Opening(std::string path);
+  // Numbers shown with `separator` instead of the locale's.
+  Opening(std::string path, std::string separator);
   Opening(const Opening&) = delete;
   Opening& operator=(const Opening&) = delete;
 

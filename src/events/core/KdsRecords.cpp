@@ -55,10 +55,16 @@ std::string FormatKdsParameter(int code) {
   return p ? std::string(p->shortName) : "XXXX";
 }
 
+std::string FormatKdsNumber(int code, std::int16_t value, std::string_view sep) {
+  const KdsParameter* p = Parameter(code);
+  if (!p) return "##.##";
+  return FormatScaled(value, p->storedDecimals, p->pattern, sep);
+}
+
 std::string FormatKdsValue(int code, std::int16_t value, std::string_view sep) {
   const KdsParameter* p = Parameter(code);
   if (!p) return "##.##";
-  return FormatScaled(value, p->storedDecimals, p->pattern, sep) + std::string(p->unit);
+  return FormatKdsNumber(code, value, sep) + std::string(p->unit);
 }
 
 const TableLayout& KdsTableLayout() {

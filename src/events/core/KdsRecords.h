@@ -41,6 +41,15 @@ inline constexpr std::int8_t kKdsRecorderVersion = 31;
 
 std::string FormatKdsParameter(int code);
 std::string FormatKdsValue(int code, std::int16_t value, std::string_view decimalSeparator);
+// The value's number without its unit.
+std::string FormatKdsNumber(int code, std::int16_t value, std::string_view decimalSeparator);
+
+// The captions of the grid's rows, from row 0 down.
+inline constexpr std::array<frames::RowCaption, kKdsTableRows> kKdsRowCaptions = {{
+    {"Label8", "Номер кадра"}, {"Label", "Значение параметра"},
+    {"Label46", "Параметр"},   {"Label45", "Дата"},
+    {"Label85", "Время"},      {"Label88", "Контрольная сумма"},
+}};
 
 // Checksum, date and time hold.
 struct KdsRule {
