@@ -68,6 +68,11 @@ struct ReadOptions {
   bool overwrite = false;
 };
 
+struct DiffOptions {
+  std::string oldFile;  // the earlier reading
+  std::string newFile;  // the later reading
+};
+
 CommandResult RunCheck(const std::string& file);
 CommandResult RunInfo(const std::string& file);
 CommandResult RunFrames(const TableOptions& options);
@@ -82,6 +87,7 @@ CommandResult RunGraph(const GraphOptions& options);
 CommandResult RunRead(const ReadOptions& options);
 CommandResult RunAudit(const std::string& file);
 CommandResult RunDays(const std::string& file);
+CommandResult RunDiff(const DiffOptions& options);
 // Only in a build with the window: the report is drawn with its painter.
 CommandResult RunReport(const ReportOptions& options);
 

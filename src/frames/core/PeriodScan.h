@@ -35,6 +35,12 @@ inline bool Has(std::uint8_t lists, EpisodeList list) {
   return (lists & static_cast<std::uint8_t>(list)) != 0;
 }
 
+// How the items of each list are worded.
+inline constexpr ItemWording kMzonWording = ItemWording::TripDate;
+inline constexpr ItemWording kTuningWording = ItemWording::WorkDate;
+inline constexpr ItemWording kOverloadWording = ItemWording::DateColon;
+inline constexpr ItemWording kSwitchOnWording = ItemWording::Date;
+
 struct Moment6 {
   BcdBytes date{};
   BcdBytes time{};
