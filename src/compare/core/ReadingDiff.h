@@ -55,6 +55,11 @@ struct ReadingDiff {
   NewRecords overloads, kds;
 };
 
+// What the compare command says when no file is open to compare with.
+inline constexpr std::string_view kNothingToCompareText =
+    "Сначала откройте файл: выбранный файл сравнивается с ним.";
+inline constexpr std::string_view kCompareDialogTitle = "Сравнить с файлом";
+
 // Which of the two files is the earlier reading.
 enum class ReadingOrder {
   AsGiven,        // the first file
