@@ -9,8 +9,8 @@ std::optional<Reading> LoadReading(const std::string& path, std::string_view sep
   if (!indexed) return std::nullopt;
   Reading r{path, std::move(*indexed), {}, {}, {}};
   const recording::RecordingImage& image = r.recording.image;
-  std::ranges::copy(image.LongTerm(), r.head.longTerm.begin());
-  std::ranges::copy(image.Trailer(), r.head.trailer.begin());
+  std::copy(image.LongTerm().begin(), image.LongTerm().end(), r.head.longTerm.begin());
+  std::copy(image.Trailer().begin(), image.Trailer().end(), r.head.trailer.begin());
   r.head.fileSize = image.fileSize;
   r.pages = dump::PresentServicePages(r.head, separator);
   // The loaded operating time is read where the page shows it.

@@ -30,7 +30,7 @@ std::vector<Key<frames::kFrameSize>> ValidFrames(const Reading& r) {
   keys.reserve(index.ringOrder.size());
   for (const std::int64_t n : index.ringOrder)
     keys.push_back(KeyOf<frames::kFrameSize>(r.recording.image.Frame(n)));
-  std::ranges::sort(keys);
+  std::sort(keys.begin(), keys.end());
   return keys;
 }
 
@@ -54,12 +54,12 @@ NewRecords NewInFamily(const Reading& older, const Reading& newer, const frames:
                        ItemWording wording, std::string_view separator, AddItem&& addItem) {
   std::vector<Key<N>> known;
   ForEachValidRecord(older, layout, [&](std::int64_t, ByteSpan r) { known.push_back(KeyOf<N>(r)); });
-  std::ranges::sort(known);
+  std::sort(known.begin(), known.end());
   std::vector<bool> matched(known.size(), false);
   NewRecords found{JumpList(wording), {}};
   ForEachValidRecord(newer, layout, [&](std::int64_t k, ByteSpan r) {
     const Key<N> key = KeyOf<N>(r);
-    auto [first, last] = std::ranges::equal_range(known, key);
+    const auto [first, last] = std::equal_range(known.begin(), known.end(), key);
     for (auto it = first; it != last; ++it) {
       const auto i = static_cast<std::size_t>(it - known.begin());
       if (!matched[i]) {
@@ -87,7 +87,7 @@ NewEpisodes FindNewEpisodes(const Reading& older, const Reading& newer) {
     const std::uint8_t opened = recording::OpenedItems(image, index, n);
     if (opened == 0) continue;
     const FrameBytes frame = image.Frame(n);
-    if (std::ranges::binary_search(known, KeyOf<frames::kFrameSize>(frame))) continue;
+    if (std::binary_search(known.begin(), known.end(), KeyOf<frames::kFrameSize>(frame))) continue;
     const frames::FrameRecord f(frame);
     const auto add = [&](JumpList& list, EpisodeList which) {
       if (frames::Has(opened, which)) list.Add(n, f.Date(), f.Time());
