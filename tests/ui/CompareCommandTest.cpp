@@ -59,6 +59,11 @@ class CompareCommandTest : public QObject {
   }
 
   void anotherCraneIsRefusedAndACancelChangesNothing() {
+    Compare();  // nothing open yet: no dialog
+    QCOMPARE(t_->host.Texts(), std::vector<std::string>{"Сначала откройте файл: выбранный файл сравнивается с ним."});
+    QVERIFY(t_->host.openDialogs.empty());
+    t_->host.messages.clear();
+
     t_->Open(Demo({}), "old.bin");
     t_->host.openAnswers.push_back(t_->Write(Demo({.crane = 2}), "other.bin"));
     Compare();

@@ -36,7 +36,7 @@ std::vector<Key<frames::kFrameSize>> ValidFrames(const Reading& r) {
 
 // Every valid record of a family in the file, by number.
 template <typename Visit>
-void ForEachValidRecord(const Reading& r, const frames::TableLayout& layout, Visit&& visit) {
+void VisitValidRecords(const Reading& r, const frames::TableLayout& layout, Visit&& visit) {
   const dump::RecordFamily& family = layout.family;
   const auto bytes = r.recording.image.Bytes();
   const auto size = static_cast<std::size_t>(family.size);
@@ -53,11 +53,11 @@ template <std::size_t N, typename AddItem>
 NewRecords NewInFamily(const Reading& older, const Reading& newer, const frames::TableLayout& layout,
                        ItemWording wording, std::string_view separator, AddItem&& addItem) {
   std::vector<Key<N>> known;
-  ForEachValidRecord(older, layout, [&](std::int64_t, ByteSpan r) { known.push_back(KeyOf<N>(r)); });
+  VisitValidRecords(older, layout, [&](std::int64_t, ByteSpan r) { known.push_back(KeyOf<N>(r)); });
   std::sort(known.begin(), known.end());
   std::vector<bool> matched(known.size(), false);
   NewRecords found{JumpList(wording), {}};
-  ForEachValidRecord(newer, layout, [&](std::int64_t k, ByteSpan r) {
+  VisitValidRecords(newer, layout, [&](std::int64_t k, ByteSpan r) {
     const Key<N> key = KeyOf<N>(r);
     const auto [first, last] = std::equal_range(known.begin(), known.end(), key);
     for (auto it = first; it != last; ++it) {
