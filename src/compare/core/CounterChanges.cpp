@@ -10,9 +10,7 @@
 namespace vertal::compare {
 namespace {
 
-constexpr std::int64_t kWeightDivisor = 100;  // stored in hundredths of a tonne, shown in tonnes
 constexpr std::int64_t kSecondsPerMinute = 60;
-constexpr std::string_view kCharNumberPattern = "#0.00";
 constexpr std::string_view kWorkCyclePrefix = "Рабочие циклы ";
 constexpr std::string_view kLoadCyclePrefix = "Циклы нагружения ";
 
@@ -116,12 +114,12 @@ std::vector<CounterChange> CounterChanges(const Reading& o, const Reading& n,
   Times(o, n, rows);
   // The weight changes by as many tonnes as the two texts differ.
   rows.Count(Name(dump::kLiftedWeightCaption), o.pages.service.liftedWeight,
-             n.pages.service.liftedWeight, o.info.liftedWeight / kWeightDivisor,
-             n.info.liftedWeight / kWeightDivisor);
+             n.pages.service.liftedWeight, o.info.liftedWeight / dump::kWeightDivisor,
+             n.info.liftedWeight / dump::kWeightDivisor);
   Overloads(o, n, rows);
   const double charChange = static_cast<double>(n.info.charNumber) - static_cast<double>(o.info.charNumber);
   rows.Text(dump::kCharNumberCaption, o.pages.service.charNumber, n.pages.service.charNumber,
-            Signed(FormatFloat(kCharNumberPattern, charChange, separator), charChange > 0));
+            Signed(FormatFloat(dump::kCharNumberPattern, charChange, separator), charChange > 0));
   return out;
 }
 
