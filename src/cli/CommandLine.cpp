@@ -200,6 +200,19 @@ void AddCommands(CommandTable& table) {
                  "\"fault_codes\"}...]}.",
                  RunDays);
 
+  auto diff = std::make_shared<DiffOptions>();
+  CLI::App* diffCommand = table.Add(
+      "diff",
+      "Two readings of one crane compared. Prints {\"messages\", \"old\", \"new\": "
+      "{\"file\", \"reading_date\"}, \"refused\", \"warning\", \"counters\": [{\"name\", "
+      "\"old\", \"new\", \"change\"}...], \"life_used\", \"normative_date\": {\"value\", "
+      "\"text\"}, \"new_episodes\": {\"overloads\", \"tuning\", \"mzon\", \"switch_ons\"}, "
+      "\"new_overloads\", \"new_kds\": [{\"text\", \"n\", \"fields\"}...]}; files of "
+      "different cranes are refused in \"refused\" with status 0.",
+      [diff] { return RunDiff(*diff); });
+  diffCommand->add_option("OLD", diff->oldFile, "the earlier reading (.bin)")->required();
+  diffCommand->add_option("NEW", diff->newFile, "the later reading (.bin)")->required();
+
   auto search = std::make_shared<FrameSearchOptions>();
   CLI::App* searchCommand =
       table.Add("search-frames",

@@ -78,6 +78,11 @@ struct ReadOptions {
   bool overwrite = false;
 };
 
+struct DiffOptions {
+  std::string oldFile;  // the earlier reading
+  std::string newFile;  // the later reading
+};
+
 CommandResult RunCheck(const std::string& file);
 CommandResult RunInfo(const std::string& file);
 CommandResult RunFrames(const TableOptions& options);
@@ -93,6 +98,7 @@ CommandResult RunRead(const ReadOptions& options);
 CommandResult RunExport(const ExportOptions& options);
 CommandResult RunAudit(const std::string& file);
 CommandResult RunDays(const std::string& file);
+CommandResult RunDiff(const DiffOptions& options);
 // Only in a build with the window: the report is drawn with its painter.
 CommandResult RunReport(const ReportOptions& options);
 

@@ -32,6 +32,7 @@ MainMenu BuildMainMenu(QMenuBar* bar) {
   m.read = AddItem(m.file, "N_REC", QStringLiteral("С&читать"), QKeySequence(Qt::CTRL | Qt::Key_X));
   m.open =
       AddItem(m.file, "N_OPEN", QStringLiteral("&Открыть..."), QKeySequence(Qt::CTRL | Qt::Key_O));
+  m.compare = AddItem(m.file, "N_COMPARE", QStringLiteral("&Сравнить с файлом…"));
   m.print = m.file->addMenu(QStringLiteral("&Печать"));
   m.print->setObjectName(QStringLiteral("N_PRINT"));
   m.card = AddItem(m.print, "M_IK", QStringLiteral("Информационная карта"));

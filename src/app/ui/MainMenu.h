@@ -12,6 +12,7 @@ struct MainMenu {
   QMenu* file = nullptr;  // N1
   QAction* read = nullptr;
   QAction* open = nullptr;
+  QAction* compare = nullptr;  // another reading of the crane compared with the current file
   QMenu* print = nullptr;  // N_PRINT: the reports, built by the report commands
   QAction* card = nullptr;        // M_IK
   QAction* paramGraph = nullptr;  // M_Grf

@@ -25,6 +25,7 @@
 #include "app/ui/PageTree.h"
 #include "app/ui/StatusPanels.h"
 #include "app/ui/ToolPanel.h"
+#include "compare/core/ReadingDiff.h"
 #include "dump/core/DumpLayout.h"
 #include "frames/core/PeriodScan.h"
 #include "link/ui/OperatorDialog.h"
@@ -54,6 +55,12 @@ FileDialogSetup MakeOpenDialog() {
   setup.filters = {{"Бинарные (*.bin)", "*.bin"}, {"Все файлы (*.*)", "*.*"}};
   // One past the filters: the dialog starts on the first.
   setup.filterIndex = 3;
+  return setup;
+}
+
+FileDialogSetup MakeCompareDialog() {
+  FileDialogSetup setup = MakeOpenDialog();
+  setup.title = compare::kCompareDialogTitle;
   return setup;
 }
 
@@ -141,7 +148,8 @@ MainWindow::MainWindow(Host& host, link::UnitPort& port, QWidget* parent)
       host_(host),
       link_(port),
       openDialog_(MakeOpenDialog()),
-      saveDialog_(MakeSaveDialog()) {
+      saveDialog_(MakeSaveDialog()),
+      compareDialog_(MakeCompareDialog()) {
   ui::InstallValueAccessibility();
   setObjectName(QStringLiteral("Form_Main"));
   setWindowTitle(QStringLiteral("Анализ данных регистратора параметров VERTAL"));
@@ -220,6 +228,7 @@ void MainWindow::ConnectCommands() {
   ui::ConnectCommand(tools_->about, &QToolButton::clicked, this, host_, &MainWindow::SpeedButton_ABOUTClick);
   ui::ConnectCommand(menu_->read, &QAction::triggered, this, host_, &MainWindow::N_RECClick);
   ui::ConnectCommand(menu_->open, &QAction::triggered, this, host_, &MainWindow::N_OPENClick);
+  ui::ConnectCommand(menu_->compare, &QAction::triggered, this, host_, &MainWindow::N_COMPAREClick);
   ui::ConnectCommand(menu_->exit, &QAction::triggered, this, host_, &MainWindow::N_EXITClick);
   ui::ConnectCommand(menu_->about, &QAction::triggered, this, host_, &MainWindow::N_ABOUTClick);
   ui::ConnectCommand(menu_->card, &QAction::triggered, printing_, host_, &PrintCommands::M_IKClick);
@@ -324,6 +333,23 @@ void MainWindow::OpenCommand() {
   if (openDialog_.fileName.empty()) return;
   OpenDumpFile();
   openDialog_.fileName.clear();
+}
+
+void MainWindow::N_COMPAREClick() {
+  CompareCommand();
+}
+
+void MainWindow::CompareCommand() {
+  const std::string current = CurrentFile();
+  if (current.empty()) {
+    ShowPlain(host_, std::string(compare::kNothingToCompareText));
+    return;
+  }
+  const std::optional<std::string> chosen = host_.ChooseOpenFile(compareDialog_);
+  if (!chosen) return;
+  const auto diff = compare::CompareReadings(current, *chosen, compare::ReadingOrder::EarlierByDate,
+                                             host_, DecimalSeparator());
+  if (diff) pages_->ShowComparison(*diff);
 }
 
 void MainWindow::SpeedButton_RECClick() {

@@ -78,6 +78,7 @@ class MainWindow : public QMainWindow, public ui::PageWindow {
   void N_RECClick();
   void SpeedButton_OPENClick();
   void N_OPENClick();
+  void N_COMPAREClick();
   void SpeedButton_EXITClick();
   void N_EXITClick();
   void SpeedButton_ABOUTClick();
@@ -97,6 +98,9 @@ class MainWindow : public QMainWindow, public ui::PageWindow {
  private:
   void ConnectCommands();
   void OpenCommand();
+  // Compares another reading of the crane, chosen in the open dialog, with the current file;
+  // the one read out earlier is the old reading.
+  void CompareCommand();
   void ReadCommand(bool resetFirst);
   void ShowToolPanel();
   // A tick that finds the link as it was leaves the status text alone, so that what a command
@@ -121,6 +125,7 @@ class MainWindow : public QMainWindow, public ui::PageWindow {
   QTimer* Timer1 = nullptr;
   FileDialogSetup openDialog_;  // OpenDialog1
   FileDialogSetup saveDialog_;  // SaveDialog1
+  FileDialogSetup compareDialog_;
   std::int8_t recorderVersion_ = 0;
 };
 

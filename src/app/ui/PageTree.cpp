@@ -10,6 +10,7 @@
 #include <QVBoxLayout>
 
 #include "app/ui/SideTabKeys.h"
+#include "compare/ui/ComparePage.h"
 #include "dump/ui/LoadDistributionPage.h"
 #include "dump/ui/ServicePage.h"
 #include "events/ui/KdsPage.h"
@@ -102,6 +103,7 @@ PageTree::PageTree(QWidget* parent, ui::PageWindow& window,
   TabSheet_KDS = AddPage(PageControl_Cikl, "TabSheet_KDS", QStringLiteral("КДС"));
   TabSheet_Days = AddPage(PageControl_Cikl, "TabSheet_Days", QStringLiteral("Журнал по дням"));
   TabSheet_Audit = AddPage(PageControl_Cikl, "TabSheet_Audit", QStringLiteral("Проверка записи"));
+  TabSheet_Compare = AddPage(PageControl_Cikl, "TabSheet_Compare", QStringLiteral("Сравнение"));
 
   TabSheet_Grafik = AddPage(this, "TabSheet_Grafik", QStringLiteral("Графики"));
   PageControl8 = AddNestedControl(TabSheet_Grafik, "PageControl8");
@@ -130,6 +132,7 @@ PageTree::PageTree(QWidget* parent, ui::PageWindow& window,
   });
   auditPage_ = new recording::AuditPage(TabSheet_Audit, window,
                                         [this](std::int64_t frame) { graphPages_->ShowFrame(frame); });
+  comparePage_ = new compare::ComparePage(TabSheet_Compare);
   ui::ConnectCommand(Go_KZ, &QAction::triggered, graphPages_, window.host(), &graphs::GraphPages::Go_KZClick);
 
   // The two pages of PageControl2 are kept the same size; the panels are placed on them.
@@ -151,6 +154,13 @@ void PageTree::ShowRead(const OpenedDump& opened) {
   framePage_->ShowTable(opened.frameTable);
   daysPage_->FileChanged();
   auditPage_->FileChanged();
+  comparePage_->Empty();
+}
+
+void PageTree::ShowComparison(const compare::ReadingDiff& diff) {
+  comparePage_->Show(diff);
+  setCurrentWidget(TabSheet_Cikl);
+  PageControl_Cikl->setCurrentWidget(TabSheet_Compare);
 }
 
 void PageTree::ClearPeriodLists() {
@@ -172,6 +182,7 @@ void PageTree::Reset() {
   graphPages_->Reset();
   daysPage_->FileChanged();
   auditPage_->FileChanged();
+  comparePage_->Empty();
 }
 
 void PageTree::FillKdsParameterList() {

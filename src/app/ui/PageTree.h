@@ -1,7 +1,7 @@
 #pragma once
 // The tree of tab pages `PageControl_Main` and the pages on it: "Основная" with the service
 // and load spectrum pages, "Циклическая" with the frame, overload and KDS pages, the journal by
-// day and the audit of the recording, "Графики" with the two graphs, and the pop-up menu with
+// day, the audit of the recording and the comparison with another reading, "Графики" with the two graphs, and the pop-up menu with
 // "Показать графики". The tree shows what opening a file computed (the journal and the audit
 // are computed when first shown), empties every page for a reset, and keeps the load spectrum
 // panel centred.
@@ -16,6 +16,11 @@
 class QAction;
 class QFrame;
 class QMenu;
+
+namespace vertal::compare {
+class ComparePage;
+struct ReadingDiff;
+}  // namespace vertal::compare
 
 namespace vertal::dump {
 class LoadDistributionPage;
@@ -53,12 +58,16 @@ class PageTree : public QTabWidget {
   // The pages read before the recording-period scan: service, load spectrum and the tables; the
   // journal and the audit are marked for the new file.
   void ShowRead(const OpenedDump& opened);
+  // Shows a comparison of two readings and brings its page to the front.
+  void ShowComparison(const compare::ReadingDiff& diff);
+
   // Empties the episode lists as the recording-period scan begins.
   void ClearPeriodLists();
   // The period scan and both graphs.
   void ShowScanned(OpenedDump& opened);
   // Empties every page, in the order service labels, load fields, times and totals, bars and
-  // classification, overload table, KDS table, frame table, graphs, journal and audit.
+  // classification, overload table, KDS table, frame table, graphs, journal, audit and
+  // comparison.
   void Reset();
   // The seven KDS parameters in the list, the first chosen.
   void FillKdsParameterList();
@@ -89,6 +98,7 @@ class PageTree : public QTabWidget {
   QWidget* TabSheet_KDS = nullptr;
   QWidget* TabSheet_Days = nullptr;
   QWidget* TabSheet_Audit = nullptr;
+  QWidget* TabSheet_Compare = nullptr;
   QWidget* TabSheet_Grafik = nullptr;
   QTabWidget* PageControl8 = nullptr;
   QWidget* TabSheet19 = nullptr;
@@ -104,6 +114,7 @@ class PageTree : public QTabWidget {
   graphs::GraphPages* graphPages_ = nullptr;
   recording::DayJournalPage* daysPage_ = nullptr;
   recording::AuditPage* auditPage_ = nullptr;
+  compare::ComparePage* comparePage_ = nullptr;
   dump::ServicePages shownService_ = dump::EmptyServicePages();
 };
 

@@ -36,7 +36,6 @@ namespace {
 
 constexpr std::int8_t kVersion30 = 30;
 constexpr std::int8_t kVersion31 = 31;
-constexpr std::int32_t kWeightDivisor = 100;  // stored in hundredths of a tonne
 constexpr std::int64_t kSecondsPerMinute = 60;
 constexpr std::string_view kWeightFromBank1Mark = "т";
 
@@ -78,7 +77,7 @@ void WriteIdentification(const LongTermInfo& i, ServicePageModel& m) {
 
 void WriteCounters(const LongTermInfo& i, std::string_view sep, ServicePages& p) {
   ServicePageModel& m = p.service;
-  m.charNumber = FormatFloat("#0.00", static_cast<double>(i.charNumber), sep);
+  m.charNumber = FormatFloat(kCharNumberPattern, static_cast<double>(i.charNumber), sep);
   for (std::size_t k = 0; k < kLoadBinCount; ++k) {
     p.load.workCycles[k] = std::to_string(i.workCycles[k]);
     p.load.loadCycles[k] = std::to_string(i.loadCycles[k]);

@@ -23,6 +23,10 @@ extern const std::array<std::string_view, kLoadBinCount> kRangeCaptions;
 // The rows that only files of version 31 fill: shown for them, hidden for version 30.
 extern const std::array<std::string_view, 6> kVersion31Rows;
 
+// The lifted weight is stored in hundredths of a tonne and shown in whole tonnes.
+inline constexpr std::int32_t kWeightDivisor = 100;
+inline constexpr std::string_view kCharNumberPattern = "#0.00";
+
 inline constexpr std::size_t kRange120Caption = 12;  // Label81
 inline constexpr std::size_t kRange125Caption = 13;  // Label83
 

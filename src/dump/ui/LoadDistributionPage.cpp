@@ -10,6 +10,7 @@
 #include <string>
 
 #include "dump/core/LoadDistribution.h"
+#include "dump/core/ServiceCaptions.h"
 #include "dump/ui/ClickableLabel.h"
 #include "ui_common/ModelWidgets.h"
 #include "ui_common/PageStyle.h"
@@ -117,9 +118,9 @@ void LoadDistributionPage::BuildHeader() {
   connect(Label67, &ClickableLabel::clicked, this, &LoadDistributionPage::Label67Click);
   grid->addWidget(Label67, kHeaderRow, kBarColumn);
   workHeader_ =
-      MakeHeader(this, "Label68", QStringLiteral("Распределение нагрузки в рабочих циклах"));
+      MakeHeader(this, "Label68", ToQString(kWorkCycleHeader));
   loadHeader_ =
-      MakeHeader(this, "Label84", QStringLiteral("Распределение нагрузки в циклах нагружения"));
+      MakeHeader(this, "Label84", ToQString(kLoadCycleHeader));
   // The count columns are as wide as their fields; the bars take the rest of the panel.
   for (QLabel* header : {workHeader_, loadHeader_}) header->setFixedWidth(kCountColumnWidth);
   grid->addWidget(workHeader_, kHeaderRow, kWorkColumn);
@@ -159,8 +160,8 @@ void LoadDistributionPage::BuildTotals() {
     grid->addWidget(label, row, 0);
     grid->addWidget(field, row, 1);
   };
-  addTotal(0, "Label42", QStringLiteral("Количество циклов нагружения:"), "Edit_K_C_N");
-  addTotal(1, "Label43", QStringLiteral("Количество рабочих циклов:"), "Edit_K_R_C");
+  addTotal(0, "Label42", ToQString(kLoadCycleTotalCaption), "Edit_K_C_N");
+  addTotal(1, "Label43", ToQString(kWorkCycleTotalCaption), "Edit_K_R_C");
 }
 
 void LoadDistributionPage::PlaceTotals() {

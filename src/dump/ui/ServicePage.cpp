@@ -9,6 +9,7 @@
 #include <algorithm>
 #include <span>
 
+#include "dump/core/ServiceCaptions.h"
 #include "ui_common/ModelWidgets.h"
 #include "ui_common/PageStyle.h"
 #include "ui_common/ValueStyle.h"
@@ -72,26 +73,26 @@ constexpr Field kOperator[] = {
 };
 
 constexpr Field kMechanisms[] = {
-    {"E_LEsec", "Грузовая лебедка (суммарное), ч:", nullptr},
-    {"E_ALsec", "Изменения угла наклона стрелы, ч:", nullptr},
-    {"E_Lsec", "Изменения длины стрелы, ч:", nullptr},
-    {"E_GAsec", "Поворота, ч:", nullptr},
+    {"E_LEsec", kHoistTimeCaption.data(), nullptr},
+    {"E_ALsec", kAngleTimeCaption.data(), nullptr},
+    {"E_Lsec", kLengthTimeCaption.data(), nullptr},
+    {"E_GAsec", kSlewTimeCaption.data(), nullptr},
 };
 
 constexpr Field kResource[] = {
-    {"L_TimeAll", "Наработка по признаку включения электропитания ч:", nullptr},
-    {"Label_N_N_L", "Наработка по признаку нагружения крана ч:", "Label39"},
-    {"Label_Sum_Q", "Суммарно поднятый вес, т:", nullptr},
-    {"Label_HarCh", "Характеристическое число (текущее):", nullptr},
+    {"L_TimeAll", kPoweredTimeCaption.data(), nullptr},
+    {"Label_N_N_L", kLoadedTimeCaption.data(), "Label39"},
+    {"Label_Sum_Q", kLiftedWeightCaption.data(), nullptr},
+    {"Label_HarCh", kCharNumberCaption.data(), nullptr},
     {"Label_NHarch", "Характеристическое число (нормативное):", nullptr},
     {"L_GRKr", "Нормативная группа классификации крана в целом:", nullptr},
     {"Label_KIspU", "Класс использования:", nullptr},
     {"Label_KNag", "Коэффициент распределения нагрузок:", nullptr},
     {"Label_RezhQ", "Режим нагружения:", nullptr},
     {"Label_RezhA", "Фактическая группа классификации крана в целом:", nullptr},
-    {"Label_K_C_PO_P", "Количество срабатываний по перегрузу:", "Label10"},
-    {"Label_K_P_110_125", "Количество перегрузок от 110% до 125%:", "Label38"},
-    {"Label_K_P_125", "Количество перегрузок свыше 125%:", "Label40"},
+    {"Label_K_C_PO_P", kOverloadTripsCaption.data(), "Label10"},
+    {"Label_K_P_110_125", kOverloads110To125Caption.data(), "Label38"},
+    {"Label_K_P_125", kOverloadsAbove125Caption.data(), "Label40"},
 };
 
 // Identification on the left, times and classification on the right.

@@ -34,8 +34,8 @@ Moment6 MomentOf(FrameBytes frame) { return MomentOf(MomentKey(frame)); }
 std::optional<PeriodScanResult> ScanRecordingPeriod(const std::string& path,
                                                     const ProgressSink& progress) {
   PeriodScanResult result;
-  ResultCollector mzon(true, ItemWording::TripDate), tuning(true, ItemWording::WorkDate),
-      overloads(true, ItemWording::DateColon), switchOns(false, ItemWording::Date);
+  ResultCollector mzon(true, kMzonWording), tuning(true, kTuningWording),
+      overloads(true, kOverloadWording), switchOns(false, kSwitchOnWording);
   // Moment numbers use 48 bits: any valid frame lowers `earliest` and leaves it at most `latest`.
   std::uint64_t earliest = std::numeric_limits<std::uint64_t>::max(), latest = 0;
   const bool opened = ForEachValidRecord<FrameRule>(

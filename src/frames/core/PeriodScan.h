@@ -42,6 +42,11 @@ inline constexpr std::string_view kOverloadEpisodesTitle = "Работа с пе
 inline constexpr std::string_view kTuningEpisodesTitle = "Рыбота в режиме НАСТРОЙКА:";
 inline constexpr std::string_view kMzonEpisodesTitle = "Cрабатывания МЗОНа:";
 inline constexpr std::string_view kSwitchOnEpisodesTitle = "Включения прибора:";
+// How the items of each list are worded.
+inline constexpr ItemWording kMzonWording = ItemWording::TripDate;
+inline constexpr ItemWording kTuningWording = ItemWording::WorkDate;
+inline constexpr ItemWording kOverloadWording = ItemWording::DateColon;
+inline constexpr ItemWording kSwitchOnWording = ItemWording::Date;
 
 struct Moment6 {
   BcdBytes date{};
