@@ -10,9 +10,9 @@
 #include <QRadioButton>
 #include <QStyle>
 #include <QVBoxLayout>
-#include <variant>
 
 #include "reports/core/FrameRangeInput.h"
+#include "reports/ui/FrameRangeDialog.h"
 #include "ui_common/UiText.h"
 
 namespace vertal::app {
@@ -126,13 +126,9 @@ exporting::TableKind ExportDialog::ChosenKind() const {
 void ExportDialog::Button_WriteClick() {
   ExportChoice choice{ChosenKind(), {}};
   if (choice.kind == exporting::TableKind::Frames) {
-    const auto read =
-        reports::ReadFrameRange(ui::ToStdString(E_First->text()), ui::ToStdString(E_Last->text()));
-    if (const auto* refusal = std::get_if<Message>(&read)) {
-      host_.ShowMessage(*refusal);
-      return;
-    }
-    choice.range = std::get<reports::FrameRange>(read);
+    const auto range = reports::TypedFrameRange(*E_First, *E_Last, host_);
+    if (!range) return;
+    choice.range = *range;
   }
   choice_ = choice;
   accept();

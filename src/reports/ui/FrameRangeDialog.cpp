@@ -75,14 +75,18 @@ FrameRangeDialog::FrameRangeDialog(Host& host, QWidget* parent)
   E_Home->setFocus();
 }
 
-void FrameRangeDialog::BitBtn1Click() {
-  const auto read = ReadFrameRange(ui::ToStdString(E_Home->text()), ui::ToStdString(E_End->text()));
+std::optional<FrameRange> TypedFrameRange(const QLineEdit& first, const QLineEdit& last, Host& host) {
+  const auto read = ReadFrameRange(ui::ToStdString(first.text()), ui::ToStdString(last.text()));
   if (const auto* refusal = std::get_if<Message>(&read)) {
-    host_.ShowMessage(*refusal);
-    return;
+    host.ShowMessage(*refusal);
+    return std::nullopt;
   }
-  range_ = std::get<FrameRange>(read);
-  accept();
+  return std::get<FrameRange>(read);
+}
+
+void FrameRangeDialog::BitBtn1Click() {
+  range_ = TypedFrameRange(*E_Home, *E_End, host_);
+  if (range_) accept();
 }
 
 void FrameRangeDialog::BitBtn2Click() {

@@ -40,4 +40,7 @@ class FrameRangeDialog : public QDialog {
 // cancelled or closed.
 std::optional<FrameRange> AskFrameRange(QWidget* parent, Host& host);
 
+// The range typed in a pair of first/last fields; nothing once the refusal has been shown.
+std::optional<FrameRange> TypedFrameRange(const QLineEdit& first, const QLineEdit& last, Host& host);
+
 }  // namespace vertal::reports
