@@ -14,7 +14,7 @@ packages=(
 )
 if [ "${1:-}" != run ]; then
   packages+=(
-    libgtest-dev libgmock-dev libbenchmark-dev poppler-utils
+    libgtest-dev libgmock-dev libbenchmark-dev libcsv-dev poppler-utils
     clang libclang-rt-14-dev
   )
 fi
