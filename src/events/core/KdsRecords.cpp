@@ -55,10 +55,19 @@ std::string FormatKdsParameter(int code) {
   return p ? std::string(p->shortName) : "XXXX";
 }
 
-std::string FormatKdsValue(int code, std::int16_t value, std::string_view sep) {
+std::string FormatKdsNumber(int code, std::int16_t value, std::string_view sep) {
   const KdsParameter* p = Parameter(code);
   if (!p) return "##.##";
-  return FormatScaled(value, p->storedDecimals, p->pattern, sep) + std::string(p->unit);
+  return FormatScaled(value, p->storedDecimals, p->pattern, sep);
+}
+
+std::string_view KdsUnit(int code) {
+  const KdsParameter* p = Parameter(code);
+  return p ? p->unit : std::string_view();
+}
+
+std::string FormatKdsValue(int code, std::int16_t value, std::string_view sep) {
+  return FormatKdsNumber(code, value, sep) + std::string(KdsUnit(code));
 }
 
 const TableLayout& KdsTableLayout() {
