@@ -7,11 +7,14 @@
 #include <system_error>
 
 namespace vertal::fleet {
-namespace {
 
 namespace fs = std::filesystem;
 
+namespace {
+
 constexpr std::string_view kDumpExtension = ".bin";
+constexpr std::string_view kCardExtension = ".pdf";
+constexpr std::size_t kCardDigestChars = 8;
 
 bool HasDumpExtension(const fs::path& file) {
   const std::string ext = file.extension().string();
@@ -47,6 +50,11 @@ std::vector<std::string> CollectDumpFiles(std::span<const std::string> paths) {
   std::sort(files.begin(), files.end());
   files.erase(std::unique(files.begin(), files.end()), files.end());
   return files;
+}
+
+std::string CardFileName(const std::string& file, const std::string& sha256) {
+  return fs::path(file).stem().string() + "-" + sha256.substr(0, kCardDigestChars) +
+         std::string(kCardExtension);
 }
 
 }  // namespace vertal::fleet

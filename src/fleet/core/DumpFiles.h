@@ -13,4 +13,8 @@ namespace vertal::fleet {
 // the run reports it as a file that cannot be opened.
 std::vector<std::string> CollectDumpFiles(std::span<const std::string> paths);
 
+// The name of a dump's information card: the file's stem and the first characters of its
+// SHA-256, so that dumps of the same name in different folders keep their own cards.
+std::string CardFileName(const std::string& file, const std::string& sha256);
+
 }  // namespace vertal::fleet
