@@ -158,6 +158,7 @@ FleetDump ReadFleetDump(const std::string& path, const FleetReading& reading) {
   row.info = dump::ReadLongTermInfo(head->longTerm, row.shown.loadedTime.has_value());
   row.classification =
       dump::Classify(row.info.loadCycles, row.info.charNumber, row.shown.normativeGroup);
+  row.readoutDate = dump::ReadOperatorTrailer(head->trailer).date;
   row.first = period->earliest;
   row.last = period->latest;
   row.invalidFrames = static_cast<std::size_t>(std::count(

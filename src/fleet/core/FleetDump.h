@@ -34,7 +34,8 @@ struct CraneRow {
   std::string loadCycleTotal, workCycleTotal;
   dump::LongTermInfo info;
   dump::CraneClassification classification;
-  frames::Moment6 first, last;  // the recording period
+  frames::BcdBytes readoutDate{};  // from the operator's record at the end of the file
+  frames::Moment6 first, last;      // the recording period
   std::array<std::size_t, kEpisodeListCount> episodes{};
   std::size_t overloadRecords = 0, kdsRecords = 0;  // valid records
   std::size_t damagedLongTermRecords = 0;

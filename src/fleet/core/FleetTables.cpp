@@ -31,11 +31,15 @@ void EpisodeCount(CsvWriter& out, const CraneRow& r, Episodes list) {
   Count(out, r.episodes[static_cast<std::size_t>(list)]);
 }
 
+// Dates and times that are not valid BCD (a record missing from a short file, an erased slot)
+// are left empty, so that a reader can type the columns as dates and times.
+void Date(CsvWriter& out, frames::Bcd3 date) {
+  out.Date(frames::BcdDateValid(date) ? BcdDateText(date) : std::string());
+}
+
 void Moment(CsvWriter& out, const frames::Moment6& m, bool time) {
-  if (time)
-    out.Field(BcdTimeText(m.time));
-  else
-    out.Date(BcdDateText(m.date));
+  if (!time) return Date(out, m.date);
+  out.Field(frames::BcdTimeValid(m.time) ? BcdTimeText(m.time) : std::string());
 }
 
 // The share of the design life used: the characteristic number of its normative value.
@@ -70,9 +74,9 @@ const std::array kCraneColumns = {
   CraneColumn{"crane_maker", [](CsvWriter& o, const CraneRow& r) { o.Field(r.shown.craneMaker); }},
   CraneColumn{"crane_year", [](CsvWriter& o, const CraneRow& r) { o.Integer(r.info.craneYear); }},
   CraneColumn{"commissioning", [](CsvWriter& o, const CraneRow& r) { o.Field(r.shown.commissioning); }},
-  CraneColumn{"install_date", [](CsvWriter& o, const CraneRow& r) { o.Date(r.shown.installDate); }},
+  CraneColumn{"install_date", [](CsvWriter& o, const CraneRow& r) { Date(o, r.info.installDate); }},
   CraneColumn{"owner", [](CsvWriter& o, const CraneRow& r) { o.Field(r.shown.owner); }},
-  CraneColumn{"readout_date", [](CsvWriter& o, const CraneRow& r) { o.Date(r.shown.readingDate); }},
+  CraneColumn{"readout_date", [](CsvWriter& o, const CraneRow& r) { Date(o, r.readoutDate); }},
   CraneColumn{"operator_name", [](CsvWriter& o, const CraneRow& r) { o.Field(r.shown.operatorName); }},
   CraneColumn{"operator_organisation", [](CsvWriter& o, const CraneRow& r) { o.Field(r.shown.organisation); }},
   CraneColumn{"operator_certificate", [](CsvWriter& o, const CraneRow& r) { o.Field(r.shown.certificate); }},
