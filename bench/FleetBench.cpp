@@ -22,6 +22,7 @@ namespace {
 constexpr int kFleetSize = 200;
 constexpr double kKiBPerMiB = 1024;
 constexpr double kMsPerSecond = 1000;
+constexpr double kUsPerMs = 1000;
 
 // The dumps, written once per run: crane i with seed i.
 const std::vector<std::string>& FleetDumps() {
@@ -39,10 +40,19 @@ const std::vector<std::string>& FleetDumps() {
   return files;
 }
 
-// Runs the fleet in a child process; its peak memory in MiB, or a negative number on failure.
-double RunChild(const std::vector<std::string>& files, unsigned jobs, const std::string& out) {
+struct ChildCost {
+  double peakMiB = -1;  // negative when the run failed
+  double cpuMs = 0;     // user and system time of all its threads
+};
+
+double Ms(const timeval& t) {
+  return static_cast<double>(t.tv_sec) * kMsPerSecond + static_cast<double>(t.tv_usec) / kUsPerMs;
+}
+
+// Runs the fleet in a child process.
+ChildCost RunChild(const std::vector<std::string>& files, unsigned jobs, const std::string& out) {
   const pid_t child = fork();
-  if (child < 0) return -1;
+  if (child < 0) return {};
   if (child == 0) {
     fleet::FleetRun run{files, out, jobs, {}};
     const fleet::FleetOutcome outcome = fleet::RunFleet(run);
@@ -51,8 +61,8 @@ double RunChild(const std::vector<std::string>& files, unsigned jobs, const std:
   int status = 0;
   rusage usage{};
   if (wait4(child, &status, 0, &usage) != child || !WIFEXITED(status) || WEXITSTATUS(status) != 0)
-    return -1;
-  return static_cast<double>(usage.ru_maxrss) / kKiBPerMiB;
+    return {};
+  return {static_cast<double>(usage.ru_maxrss) / kKiBPerMiB, Ms(usage.ru_utime) + Ms(usage.ru_stime)};
 }
 
 void BM_Fleet(benchmark::State& state) {
@@ -67,20 +77,23 @@ void BM_Fleet(benchmark::State& state) {
   FloorReport report(state, {perDump.medianMs * n, perDump.spreadMs * n});
   RunChild(files, jobs, out.File("warm"));  // every file in the cache
   double peak = 0;
-  std::vector<double> times;
+  std::vector<double> times, cpu;
   for (auto _ : state) {
     const auto start = std::chrono::steady_clock::now();
     report.Start();
-    const double childPeak = RunChild(files, jobs, out.File("run"));
+    const ChildCost cost = RunChild(files, jobs, out.File("run"));
     report.Stop();
     times.push_back(std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count());
-    if (childPeak < 0) {
+    if (cost.peakMiB < 0) {
       state.SkipWithError("the fleet run failed");
       return;
     }
-    peak = std::max(peak, childPeak);
+    peak = std::max(peak, cost.peakMiB);
+    cpu.push_back(cost.cpuMs);
   }
   state.counters["dumps_per_s"] = n * kMsPerSecond / Summarise(times).medianMs;
+  // Independent of other work on a shared machine: the processor time per dump.
+  state.counters["cpu_ms_per_dump"] = Summarise(cpu).medianMs / n;
   state.counters["peak_rss_MiB"] = peak;
 }
 BENCHMARK(BM_Fleet)
