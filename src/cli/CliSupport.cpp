@@ -16,7 +16,10 @@ CommandResult BadUsage(std::string explanation) {
   return result;
 }
 
-Opening::Opening(std::string path) : path_(std::move(path)), separator_(DecimalSeparator()) {
+Opening::Opening(std::string path) : Opening(std::move(path), DecimalSeparator()) {}
+
+Opening::Opening(std::string path, std::string separator)
+    : path_(std::move(path)), separator_(std::move(separator)) {
   opened_ = app::OpenDump(path_, host_, separator_);
 }
 

@@ -51,6 +51,8 @@ CommandResult BadUsage(std::string explanation);
 class Opening {
  public:
   explicit Opening(std::string path);
+  // Numbers shown with `separator` instead of the locale's.
+  Opening(std::string path, std::string separator);
   Opening(const Opening&) = delete;
   Opening& operator=(const Opening&) = delete;
 

@@ -8,6 +8,7 @@
 #include <ostream>
 
 #include "cli/Commands.h"
+#include "export/core/TableExport.h"
 #include "frames/core/FrameTable.h"
 #include "graphs/core/GraphWindow.h"
 #include "link/core/OperatorEntry.h"
@@ -149,6 +150,40 @@ void AddFleetCommand(CommandTable& table) {
   command->add_flag("--no-pdf", fleet->noPdf, "write no information cards");
 }
 
+void AddExportCommand(CommandTable& table) {
+  auto exported = std::make_shared<ExportOptions>();
+  CLI::App* command = table.Add(
+      "export",
+      "A table of the window after opening FILE, written as CSV: RFC 4180 with ISO dates and "
+      "ASCII column names, or with --excel the spreadsheet dialect of the locale (Russian "
+      "headings, the locale's decimal separator, \";\" between fields under a decimal comma). "
+      "Prints {\"messages\", \"rows\"}.",
+      [exported] { return RunExport(*exported); });
+  command->add_option("FILE", exported->file, kFileHelp)->required();
+  std::vector<std::string> kinds(exporting::kTableKindNames.begin(),
+                                 exporting::kTableKindNames.end());
+  command->add_option("--what", exported->what, "frames, overloads, kds, episodes, spectrum or service")
+      ->required()
+      ->check(CLI::IsMember(kinds));
+  command->add_option("--csv", exported->csv, "the CSV file to write")->required();
+  command->add_flag("--excel", exported->excel, "the spreadsheet dialect of the current locale");
+  command->add_option("--first", exported->first, "frames: first frame, a whole number")
+      ->capture_default_str();
+  command->add_option("--last", exported->last, "frames: last frame, above --first")
+      ->capture_default_str();
+  command->add_option("--threshold", exported->overloads.threshold, "overloads: load in percent")
+      ->capture_default_str();
+  command->add_option("--parameter", exported->kds.parameter,
+                      "kds: the parameter, 1 to " + std::to_string(events::kKdsParameterCount))
+      ->capture_default_str()
+      ->check(CLI::Range(1, events::kKdsParameterCount));
+  // --from and --to serve the overload search and the KDS search alike.
+  command->add_option("--from", exported->overloads.from, std::string(kDateHelp) + ", first day")
+      ->capture_default_str();
+  command->add_option("--to", exported->overloads.to, std::string(kDateHelp) + ", last day")
+      ->capture_default_str();
+}
+
 void AddCommands(CommandTable& table) {
   AddFileCommand(table, "check",
                  "Checksum pass over the long-term records. Prints {\"RecorderVersion\": n, "
@@ -267,7 +302,7 @@ void AddCommands(CommandTable& table) {
 #ifdef VERTAL_CLI_REPORTS
   AddReportCommand(table);
 #endif
-
+  AddExportCommand(table);
   AddFleetCommand(table);
 
   auto read = std::make_shared<ReadOptions>();

@@ -55,6 +55,16 @@ struct ReportOptions {
   std::int64_t at = 0;  // the graph's window
 };
 
+struct ExportOptions {
+  std::string file;
+  std::string what;  // frames, overloads, kds, episodes, spectrum or service
+  std::string csv;   // where the table is written
+  bool excel = false;  // the spreadsheet dialect of the locale instead of RFC 4180
+  std::string first = "0", last = "200";  // frames: the frame-range dialog's texts
+  events::OverloadFields overloads;
+  events::KdsFields kds;
+};
+
 struct ReadOptions {
   std::string out;       // the file the save dialog answers with
   std::string simulate;  // the dump the simulated unit answers from
@@ -88,6 +98,7 @@ CommandResult RunOverloadSearch(const OverloadSearchOptions& options);
 CommandResult RunKdsSearch(const KdsSearchOptions& options);
 CommandResult RunGraph(const GraphOptions& options);
 CommandResult RunRead(const ReadOptions& options);
+CommandResult RunExport(const ExportOptions& options);
 CommandResult RunAudit(const std::string& file);
 CommandResult RunDays(const std::string& file);
 CommandResult RunFleet(const FleetOptions& options);

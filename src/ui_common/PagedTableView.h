@@ -25,10 +25,7 @@ namespace vertal::ui {
 
 class JumpListCombo;
 
-struct RowCaption {
-  const char* name;     // objectName of the caption label
-  const char* caption;  // its text
-};
+using frames::RowCaption;
 
 struct PagedTableSetup {
   const frames::TableLayout* layout = nullptr;  // names the grid

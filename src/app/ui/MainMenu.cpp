@@ -40,6 +40,7 @@ MainMenu BuildMainMenu(QMenuBar* bar) {
   m.overloads = AddItem(m.print, "M_Per", QStringLiteral("Перегрузки"));
   m.relayGraph = AddItem(m.print, "M_KZ", QStringLiteral("Грфики КЗ"));
   m.kds = AddItem(m.print, "N_KDSPAR", QStringLiteral("КДС параметры"));
+  m.exportCsv = AddItem(m.file, "N_EXPORT", QStringLiteral("&Экспорт в CSV…"));
   m.file->addSeparator()->setObjectName(QStringLiteral("N15"));
   m.exit = AddItem(m.file, "N_EXIT", QStringLiteral("В&ыход"));
 

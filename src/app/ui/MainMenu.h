@@ -19,6 +19,7 @@ struct MainMenu {
   QAction* overloads = nullptr;   // M_Per
   QAction* relayGraph = nullptr;  // M_KZ
   QAction* kds = nullptr;         // N_KDSPAR
+  QAction* exportCsv = nullptr;   // N_EXPORT: a table of the window as a CSV file
   QAction* exit = nullptr;
   QMenu* view = nullptr;  // N7
   QAction* toolPanel = nullptr;  // checked while the tool bar shows

@@ -20,6 +20,7 @@
 #include "app/core/OpenDump.h"
 #include "app/ui/AboutBox.h"
 #include "app/ui/MainMenu.h"
+#include "app/ui/ExportCommands.h"
 #include "app/ui/PrintCommands.h"
 #include "app/ui/PageTree.h"
 #include "app/ui/StatusPanels.h"
@@ -154,6 +155,7 @@ MainWindow::MainWindow(Host& host, link::UnitPort& port, QWidget* parent)
   tools_ = std::make_unique<ToolPanel>(BuildToolPanel(this));
   pages_ = new PageTree(this, *this, [this] { return recorderVersion_; });
   printing_ = new PrintCommands(this, *this, *pages_, [this] { return recorderVersion_; });
+  exporting_ = new ExportCommands(this, *this, *pages_, [this] { return recorderVersion_; });
 
   sizeNotice_ = new QLabel(this);
   sizeNotice_->setObjectName(QStringLiteral("Label_SizeNotice"));
@@ -224,6 +226,7 @@ void MainWindow::ConnectCommands() {
   ui::ConnectCommand(menu_->overloads, &QAction::triggered, printing_, host_, &PrintCommands::M_PerClick);
   ui::ConnectCommand(menu_->relayGraph, &QAction::triggered, printing_, host_, &PrintCommands::M_KZClick);
   ui::ConnectCommand(menu_->kds, &QAction::triggered, printing_, host_, &PrintCommands::N_KDSPARClick);
+  ui::ConnectCommand(menu_->exportCsv, &QAction::triggered, exporting_, host_, &ExportCommands::N_EXPORTClick);
   // A checkable item has already inverted its check mark when it reports the click.
   ui::ConnectCommand(menu_->toolPanel, &QAction::triggered, this, host_, &MainWindow::ShowToolPanel);
   ui::ConnectCommand(Timer1, &QTimer::timeout, this, host_, &MainWindow::Timer1Timer);

@@ -24,6 +24,7 @@ class QTimer;
 namespace vertal::app {
 
 class PageTree;
+class ExportCommands;
 class PrintCommands;
 class StatusPanels;
 struct MainMenu;
@@ -68,6 +69,8 @@ class MainWindow : public QMainWindow, public ui::PageWindow {
 
   // The commands of the print submenu.
   PrintCommands& Printing() const { return *printing_; }
+  // "Экспорт в CSV…".
+  ExportCommands& Exporting() const { return *exporting_; }
 
   // --- Handlers ---
   void FormCreate();
@@ -111,6 +114,7 @@ class MainWindow : public QMainWindow, public ui::PageWindow {
   std::unique_ptr<ToolPanel> tools_;
   PageTree* pages_ = nullptr;
   PrintCommands* printing_ = nullptr;
+  ExportCommands* exporting_ = nullptr;
   QLabel* sizeNotice_ = nullptr;  // a file that is not a full readout says so here
   QProgressBar* ProgressBar1 = nullptr;
   StatusPanels* StatusBar1 = nullptr;

@@ -4,6 +4,7 @@
 #include <QWidget>
 
 #include "app/ui/PageTree.h"
+#include "app/ui/SearchedRecords.h"
 #include "events/ui/KdsPage.h"
 #include "events/ui/OverloadPage.h"
 #include "graphs/ui/GraphChart.h"
@@ -80,31 +81,19 @@ void PrintCommands::M_KZClick() {
   printChart(*pages_.Graphs().Relay()->Chart());
 }
 
-std::optional<std::vector<std::int64_t>> PrintCommands::OverloadRecords() {
-  events::OverloadPage& page = pages_.Overloads();
-  if (!page.SearchedRecords()) page.BitBtn_Find_PerClick();
-  return page.SearchedRecords();
-}
-
-std::optional<std::vector<std::int64_t>> PrintCommands::KdsRecords() {
-  events::KdsPage& page = pages_.Kds();
-  if (!page.SearchedRecords()) page.BitBtn_Find_KDSClick();
-  return page.SearchedRecords();
-}
-
 void PrintCommands::PrintRequested() {
   const std::int8_t version = recorderVersion_();
   reports::ReportInputs inputs;
   // A table whose records could not be found is not printed: its search said why.
   if (requests_.overloads) {
-    if (auto records = OverloadRecords()) {
+    if (auto records = SearchedOverloads(pages_)) {
       inputs.overloadRecords = std::move(*records);
     } else {
       requests_.overloads = false;
     }
   }
   if (requests_.kds && version == kKdsVersion) {
-    if (auto records = KdsRecords()) {
+    if (auto records = SearchedKds(pages_)) {
       inputs.kdsRecords = std::move(*records);
     } else {
       requests_.kds = false;

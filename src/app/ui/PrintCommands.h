@@ -48,10 +48,6 @@ class PrintCommands : public QObject {
  private:
   // The report sequence over the window as it shows now.
   void PrintRequested();
-  // The results of the last search of a kind over the current file; a search that ran over
-  // another file, or none, is run again with the fields as they stand.
-  std::optional<std::vector<std::int64_t>> OverloadRecords();
-  std::optional<std::vector<std::int64_t>> KdsRecords();
 
   QWidget* window_;
   ui::PageWindow& pageWindow_;

@@ -98,11 +98,15 @@ void CsvWriter::Date(std::string_view shownDate) {
     Field(shownDate);
 }
 
-void CsvWriter::EndRow() {
+void CsvWriter::EndLine() {
   buffer_.append(dialect_.lineEnd);
   rowStarted_ = false;
-  ++rows_;
   if (buffer_.size() >= kFlushSize) Flush();
+}
+
+void CsvWriter::EndRow() {
+  EndLine();
+  ++rows_;
 }
 
 void CsvWriter::Row(std::span<const std::string> fields) {
@@ -112,8 +116,7 @@ void CsvWriter::Row(std::span<const std::string> fields) {
 
 void CsvWriter::Header(std::span<const CsvColumn> columns) {
   for (const CsvColumn& c : columns) Field(dialect_.machineForms ? c.machineName : c.caption);
-  EndRow();
-  --rows_;
+  EndLine();
 }
 
 void CsvWriter::Flush() {

@@ -71,6 +71,7 @@ class CsvWriter {
 
  private:
   void Separate();
+  void EndLine();
   void Raw(std::string_view text);
 
   std::ostream& out_;

@@ -45,6 +45,13 @@ std::string FormatKdsValue(int code, std::int16_t value, std::string_view decima
 std::string FormatKdsNumber(int code, std::int16_t value, std::string_view decimalSeparator);
 std::string_view KdsUnit(int code);
 
+// The captions of the grid's rows, from row 0 down.
+inline constexpr std::array<frames::RowCaption, kKdsTableRows> kKdsRowCaptions = {{
+    {"Label8", "Номер кадра"}, {"Label", "Значение параметра"},
+    {"Label46", "Параметр"},   {"Label45", "Дата"},
+    {"Label85", "Время"},      {"Label88", "Контрольная сумма"},
+}};
+
 // Checksum, date and time hold.
 struct KdsRule {
   static constexpr std::size_t kSize = kKdsChecksum + 1;

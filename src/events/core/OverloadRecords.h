@@ -2,6 +2,7 @@
 // Overload records of the long-term area: their table of nine records a page and the search
 // by load and a range of dates.
 
+#include <array>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -32,6 +33,14 @@ inline constexpr int kOverloadCapacityDecimals = 2;
 
 inline constexpr int kOverloadTableColumns = 9;
 inline constexpr int kOverloadTableRows = 7;
+
+// The captions of the grid's rows, from row 0 down.
+inline constexpr std::array<frames::RowCaption, kOverloadTableRows> kOverloadRowCaptions = {{
+    {"LabelC_NKAD", "Номер кадра"},      {"LabelC_Time", "Вылет, м"},
+    {"LabelC_H", "Грузоподъемность, т"}, {"LabelC_S", "Процент загрузки, %"},
+    {"LabelC_P", "Дата перегрузки"},     {"Label36", "Режим работы"},
+    {"Label35", "Контрольная сумма"},
+}};
 
 // Checksum and date hold.
 struct OverloadRule {

@@ -28,23 +28,15 @@ namespace vertal::events {
 
 namespace {
 
-using ui::RowCaption;
-
 constexpr QSize kCell(104, 17);
 constexpr int kResultListWidth = 250;  // "149-й кадр, дата: 20.09.08 в 23:59:59"
 constexpr int kProgressMaximum = static_cast<int>(dump::kKdsRecords.count);
 
-constexpr RowCaption kRows[] = {
-    {"Label8", "Номер кадра"}, {"Label", "Значение параметра"},
-    {"Label46", "Параметр"},   {"Label45", "Дата"},
-    {"Label85", "Время"},      {"Label88", "Контрольная сумма"},
-};
-static_assert(std::size(kRows) == kKdsTableRows);
 
 ui::PagedTableSetup KdsTableSetup() {
   ui::PagedTableSetup setup;
   setup.layout = &KdsTableLayout();
-  setup.rows = kRows;
+  setup.rows = kKdsRowCaptions;
   setup.captionPanel = "Panel8";
   setup.scrollBar = "ScrollBar_KDS";
   setup.countCaption = "Label86";

@@ -23,26 +23,17 @@ namespace vertal::events {
 
 namespace {
 
-using ui::RowCaption;
-
 constexpr QSize kCell(69, 17);
 constexpr int kThresholdLength = 3;
 constexpr int kThresholdWidth = 36;
 constexpr int kResultListWidth = 200;  // "2599-й кадр, дата 20.09.08"
 constexpr int kProgressMaximum = static_cast<int>(dump::kOverloadRecords.count);
 
-constexpr RowCaption kRows[] = {
-    {"LabelC_NKAD", "Номер кадра"},      {"LabelC_Time", "Вылет, м"},
-    {"LabelC_H", "Грузоподъемность, т"}, {"LabelC_S", "Процент загрузки, %"},
-    {"LabelC_P", "Дата перегрузки"},     {"Label36", "Режим работы"},
-    {"Label35", "Контрольная сумма"},
-};
-static_assert(std::size(kRows) == kOverloadTableRows);
 
 ui::PagedTableSetup OverloadTableSetup() {
   ui::PagedTableSetup setup;
   setup.layout = &OverloadTableLayout();
-  setup.rows = kRows;
+  setup.rows = kOverloadRowCaptions;
   setup.captionPanel = "PCikl_b";
   setup.scrollBar = "ScrollBar_Per";
   setup.countCaption = "Label_OTBOR";

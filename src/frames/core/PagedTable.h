@@ -16,6 +16,12 @@
 
 namespace vertal::frames {
 
+// The caption of a grid row: the object name of its label and its text.
+struct RowCaption {
+  const char* name;
+  const char* caption;
+};
+
 struct TableLayout {
   dump::RecordFamily family;
   std::string_view grid;  // the grid's control name

@@ -4,6 +4,7 @@
 
 #include <optional>
 #include <string>
+#include <string_view>
 
 #include "common/core/Host.h"
 #include "common/core/JumpList.h"
@@ -34,6 +35,13 @@ inline std::uint8_t MatchedLists(const FrameRecord& f) {
 inline bool Has(std::uint8_t lists, EpisodeList list) {
   return (lists & static_cast<std::uint8_t>(list)) != 0;
 }
+
+// The titles of the four lists on the page, in its order: overloads, tuning, power line,
+// switch-ons. Null-terminated, for the window.
+inline constexpr std::string_view kOverloadEpisodesTitle = "Работа с перегрузками M > 110%:";
+inline constexpr std::string_view kTuningEpisodesTitle = "Рыбота в режиме НАСТРОЙКА:";
+inline constexpr std::string_view kMzonEpisodesTitle = "Cрабатывания МЗОНа:";
+inline constexpr std::string_view kSwitchOnEpisodesTitle = "Включения прибора:";
 
 struct Moment6 {
   BcdBytes date{};

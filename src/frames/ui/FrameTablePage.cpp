@@ -146,15 +146,15 @@ QWidget* FrameTablePage::BuildPeriodPanel() {
   ui::BoldTitle(period);
   column->addWidget(period);
 
-  column->addWidget(BuildEpisodeGroup("GroupBox6", "Работа с перегрузками M > 110%:", Label_Cikl_M,
+  column->addWidget(BuildEpisodeGroup("GroupBox6", kOverloadEpisodesTitle.data(), Label_Cikl_M,
                                       ComboBox_Cikl_M, "ComboBox_Cikl_M", 0));
-  column->addWidget(BuildEpisodeGroup("GroupBox4",
-                                      "Рыбота в режиме НАСТРОЙКА:", Label_Cikl_NASTROYKA,
-                                      ComboBox_Cikl_NASTROYKA, "ComboBox_Cikl_NASTROYKA", 0));
-  column->addWidget(BuildEpisodeGroup("GroupBox2", "Cрабатывания МЗОНа:", Label_Cikl_MZON,
+  column->addWidget(BuildEpisodeGroup("GroupBox4", kTuningEpisodesTitle.data(),
+                                      Label_Cikl_NASTROYKA, ComboBox_Cikl_NASTROYKA,
+                                      "ComboBox_Cikl_NASTROYKA", 0));
+  column->addWidget(BuildEpisodeGroup("GroupBox2", kMzonEpisodesTitle.data(), Label_Cikl_MZON,
                                       ComboBox_Cikl_MZON, "ComboBox_Cikl_MZON", kTypedListLength));
-  column->addWidget(BuildEpisodeGroup("GroupBox17", "Включения прибора:", Label_ON, ComboBox_ON,
-                                      "ComboBox_ON", kTypedListLength));
+  column->addWidget(BuildEpisodeGroup("GroupBox17", kSwitchOnEpisodesTitle.data(), Label_ON,
+                                      ComboBox_ON, "ComboBox_ON", kTypedListLength));
   column->addStretch(1);
   return panel;
 }

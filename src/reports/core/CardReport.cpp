@@ -1,6 +1,8 @@
 #include "reports/core/CardReport.h"
 
+#include <algorithm>
 #include <array>
+#include <iterator>
 #include <string_view>
 #include <utility>
 #include <vector>
@@ -44,10 +46,10 @@ constexpr double kTableX = 38.1;
 constexpr double kTableHeaderHeight = 9.3;
 constexpr double kGapBeforeTable = 2.0;
 constexpr double kGapAfterTable = 3.0;
-constexpr std::array<HeadedColumn, 3> kTableColumns = {{
-    {39.4, "Диапазоны нагрузок"},
-    {32.8, "Число рабочих циклов"},
-    {33.1, "Число циклов нагружения"},
+constexpr std::array<HeadedColumn, kLoadTableHeadings.size()> kTableColumns = {{
+    {39.4, kLoadTableHeadings[0]},
+    {32.8, kLoadTableHeadings[1]},
+    {33.1, kLoadTableHeadings[2]},
 }};
 // Each heading on one line, so that it reads back whole from the PDF: at the size of the rows
 // the two counts' headings are wider than their cells.
@@ -66,11 +68,6 @@ constexpr std::string_view kRow13Version30 = "120% < M < 130%";
 constexpr std::string_view kRow14Version30 = "130% < M < 140%";
 constexpr std::string_view kChangeNumberCaption = "Номер изменения:";
 constexpr std::string_view kProgramVersionCaption = "Версия программы:";
-
-struct CaptionedValue {
-  std::string_view caption;
-  std::string value;
-};
 
 // Writes headings and rows of caption and value down a band.
 class SectionWriter {
@@ -126,62 +123,94 @@ Band Footer(double width) {
   return Band{kFooterHeight, {PageNumberText(half, half, kFooterHeight, Align::Right)}, {}};
 }
 
-Band Sections(const CardInputs& in, double width) {
+// A section of the card: its heading lines (the first one set apart from what precedes it)
+// and its rows.
+struct HeadingLine {
+  double x;
+  std::string_view text;
+};
+struct CardGroup {
+  std::vector<HeadingLine> headings;
+  double valueX;
+  std::vector<CaptionedValue> rows;
+};
+
+std::vector<CardGroup> CardGroups(const CardInputs& in) {
   const dump::ServicePageModel& s = in.shown.service;
   const bool v30 = in.recorderVersion == kVersion30;
   const bool v31 = in.recorderVersion == kVersion31;
   // Only version 31 keeps these counts; the card leaves them empty for every other version.
   const auto onlyV31 = [v31](const std::string& text) { return v31 ? text : std::string(); };
 
+  std::vector<CardGroup> groups;
+  groups.push_back({{{kHeadingX, "1. Информация об операторе"}},
+                    kValueX,
+                    {{"Информацию считал:", s.operatorName},
+                     {"Организация:", s.organisation},
+                     {"Удостоверение №:", s.certificate},
+                     {"Дата считывания:", s.readingDate}}});
+  groups.push_back({{{kHeadingX, "2. Идентификация ограничиля"}},
+                    kValueX,
+                    {{"Модификация:", s.modification},
+                     {"VERTAL №:", s.limiterSerial},
+                     {"Программа:", s.program},
+                     {v30 ? kProgramVersionCaption : kChangeNumberCaption, s.changeNumber},
+                     {"Версия таблиц:", s.tablesVersion},
+                     {"Версия РП:", s.recorderVersion},
+                     {"Изготовитель VERTAL:", s.limiterMaker}}});
+  groups.push_back({{{kHeadingX, "3. Индентификация крана"}},
+                    kValueX,
+                    {{"Кран:", s.crane},
+                     {"Кран №:", s.craneSerial},
+                     {"Изготовитель крана:", s.craneMaker},
+                     {"Год изготовления:", s.craneYear},
+                     {"Грурппа режима работы:", s.craneGroup},
+                     {"Владелец крана:", s.owner}}});
+  groups.push_back({{{kHeadingX, "4. Сервисная организация"}},
+                    kValueX,
+                    {{"Пуско-наладочная организация:", s.commissioning},
+                     {"Дата установки РП на кран:", s.installDate}}});
+  groups.push_back(
+      {{{kHeadingX, "5. Долговременная информация о параметрах работы крана."},
+        {kSubheadingX,
+         "5.1 Оценка наработки (выработки краном нормативного срока службы) и режима работы"},
+        {kSubheadingX, "крана по ИСО 4301/1-85"}},
+       kSection5ValueX,
+       {{"Нормативная группа классификации крана в целом по ИСО 4301/1-85:", s.normativeGroup},
+        {"Фактическая группа классификации крана в целом по ИСО 4301/1-85:", s.actualGroup},
+        {"Класс использования по ИСО 4301/1-85:", s.classOfUse},
+        {"Коэффициент распределения нагрузок:", s.spectrumFactor},
+        {"Режим нагружения крана по ИСО 4301/1-85:", s.spectrumClass},
+        {"Характеристическе число текущее/нормативное:", s.charNumber + "/" + s.normativeCharNumber},
+        {"Наработка по признаку включения электропитания, ч:", s.poweredTime},
+        {"Наработка по признаку нагружения крана, ч:", onlyV31(s.loadedTime.value_or(""))},
+        {"Суммарно поднятый вес, т:", s.liftedWeight},
+        {"Количество срабатываний ограничителя грузоподъемности:", s.overloadTrips},
+        {"Количество перегрузок в диапозоне от 110% до 125%:", onlyV31(s.overloads110To125)},
+        {"Количество перегрузок в диапозоне свыше 125%:", onlyV31(s.overloadsAbove125)}}});
+  groups.push_back({{{kSubheadingX, "5.2 Время работы механизмов"}},
+                    kSection5ValueX,
+                    {{"Грузовая лебедка (суммарное), ч:", s.hoistTime},
+                     {"Изменения угла наклона стрелы, ч:", s.angleTime},
+                     {"Изменения длины стрелы, ч:", s.lengthTime},
+                     {"Поворота, ч:", s.slewTime}}});
+  return groups;
+}
+
+Band Sections(const CardInputs& in, double width) {
   Band band{kSectionsHeight, {}, {}};
   SectionWriter w(band, width, kSectionsTop);
-  w.Heading(kHeadingX, "1. Информация об операторе");
-  w.Rows(kValueX, {{"Информацию считал:", s.operatorName},
-                   {"Организация:", s.organisation},
-                   {"Удостоверение №:", s.certificate},
-                   {"Дата считывания:", s.readingDate}});
-  w.Heading(kHeadingX, "2. Идентификация ограничиля");
-  w.Rows(kValueX, {{"Модификация:", s.modification},
-                   {"VERTAL №:", s.limiterSerial},
-                   {"Программа:", s.program},
-                   {v30 ? kProgramVersionCaption : kChangeNumberCaption, s.changeNumber},
-                   {"Версия таблиц:", s.tablesVersion},
-                   {"Версия РП:", s.recorderVersion},
-                   {"Изготовитель VERTAL:", s.limiterMaker}});
-  w.Heading(kHeadingX, "3. Индентификация крана");
-  w.Rows(kValueX, {{"Кран:", s.crane},
-                   {"Кран №:", s.craneSerial},
-                   {"Изготовитель крана:", s.craneMaker},
-                   {"Год изготовления:", s.craneYear},
-                   {"Грурппа режима работы:", s.craneGroup},
-                   {"Владелец крана:", s.owner}});
-  w.Heading(kHeadingX, "4. Сервисная организация");
-  w.Rows(kValueX, {{"Пуско-наладочная организация:", s.commissioning},
-                   {"Дата установки РП на кран:", s.installDate}});
-  w.Heading(kHeadingX, "5. Долговременная информация о параметрах работы крана.");
-  w.HeadingLine(
-      kSubheadingX,
-      "5.1 Оценка наработки (выработки краном нормативного срока службы) и режима работы");
-  w.HeadingLine(kSubheadingX, "крана по ИСО 4301/1-85");
-  w.Rows(
-      kSection5ValueX,
-      {{"Нормативная группа классификации крана в целом по ИСО 4301/1-85:", s.normativeGroup},
-       {"Фактическая группа классификации крана в целом по ИСО 4301/1-85:", s.actualGroup},
-       {"Класс использования по ИСО 4301/1-85:", s.classOfUse},
-       {"Коэффициент распределения нагрузок:", s.spectrumFactor},
-       {"Режим нагружения крана по ИСО 4301/1-85:", s.spectrumClass},
-       {"Характеристическе число текущее/нормативное:", s.charNumber + "/" + s.normativeCharNumber},
-       {"Наработка по признаку включения электропитания, ч:", s.poweredTime},
-       {"Наработка по признаку нагружения крана, ч:", onlyV31(s.loadedTime.value_or(""))},
-       {"Суммарно поднятый вес, т:", s.liftedWeight},
-       {"Количество срабатываний ограничителя грузоподъемности:", s.overloadTrips},
-       {"Количество перегрузок в диапозоне от 110% до 125%:", onlyV31(s.overloads110To125)},
-       {"Количество перегрузок в диапозоне свыше 125%:", onlyV31(s.overloadsAbove125)}});
-  w.Heading(kSubheadingX, "5.2 Время работы механизмов");
-  w.Rows(kSection5ValueX, {{"Грузовая лебедка (суммарное), ч:", s.hoistTime},
-                           {"Изменения угла наклона стрелы, ч:", s.angleTime},
-                           {"Изменения длины стрелы, ч:", s.lengthTime},
-                           {"Поворота, ч:", s.slewTime}});
+  for (const CardGroup& group : CardGroups(in)) {
+    bool first = true;
+    for (const HeadingLine& line : group.headings) {
+      if (first)
+        w.Heading(line.x, line.text);
+      else
+        w.HeadingLine(line.x, line.text);
+      first = false;
+    }
+    w.Rows(group.valueX, group.rows);
+  }
   return band;
 }
 
@@ -191,11 +220,8 @@ void AddLoadTable(Band& band, const CardInputs& in, double top) {
   const dump::LoadPageModel& load = in.shown.load;
   AddHeadings(band, kTableColumns, kTableX, top, kTableHeaderHeight, kTableHeadingFont);
 
-  std::array<std::string_view, dump::kLoadBinCount> captions = kRangeCaptions;
-  if (in.recorderVersion == kVersion30) {
-    captions[kRow13] = kRow13Version30;
-    captions[kRow14] = kRow14Version30;
-  }
+  const std::array<std::string_view, dump::kLoadBinCount> captions =
+      LoadRangeCaptions(in.recorderVersion);
   const double rowsTop = top + kTableHeaderHeight;
   for (std::size_t k = 0; k < dump::kLoadBinCount; ++k) {
     const double y = rowsTop + kRow * static_cast<double>(k);
@@ -244,6 +270,22 @@ Band LoadTable(const CardInputs& in, double width) {
 }
 
 }  // namespace
+
+std::vector<CaptionedValue> CardRows(const CardInputs& inputs) {
+  std::vector<CaptionedValue> rows;
+  for (CardGroup& group : CardGroups(inputs))
+    std::move(group.rows.begin(), group.rows.end(), std::back_inserter(rows));
+  return rows;
+}
+
+std::array<std::string_view, dump::kLoadBinCount> LoadRangeCaptions(std::int8_t recorderVersion) {
+  std::array<std::string_view, dump::kLoadBinCount> captions = kRangeCaptions;
+  if (recorderVersion == kVersion30) {
+    captions[kRow13] = kRow13Version30;
+    captions[kRow14] = kRow14Version30;
+  }
+  return captions;
+}
 
 Report BuildCard(const CardInputs& inputs) {
   Report report;

@@ -35,7 +35,7 @@ constexpr std::int64_t kFramesPerRead = 4096;
 constexpr int kReportPressureDecimals = 2;
 constexpr std::string_view kTwoDecimals = "#0.00";
 // 277 mm across: dates, times and bit strings get the widest columns.
-constexpr auto kOperativeColumns = std::to_array<HeadedColumn>({
+constexpr auto kOperativeColumns = std::to_array<HeadedColumn, kOperativeColumnCount>({
     {14, "№", "кадра"},
     {17, "Дата"},
     {17, "Время"},
@@ -101,18 +101,10 @@ Band Headings(std::span<const HeadedColumn> columns, double height) {
 
 // The twenty lines of a frame.
 Row FrameLine(std::int64_t n, frames::FrameBytes bytes, std::string_view sep) {
-  using frames::FrameField;
-  const frames::FrameRecord frame(bytes);
   Row cells{std::to_string(n)};
-  for (std::size_t i = 0; i < frames::kFrameFieldCount; ++i) {
-    const auto field = static_cast<FrameField>(i);
-    if (field == FrameField::Pressure)
-      cells.push_back(FormatScaled(frame.Pressure(), kReportPressureDecimals, kTwoDecimals, sep));
-    else if (field == FrameField::Azimuth)
-      cells.push_back(FormatScaled(frame.Azimuth(), frames::kAzimuthDecimals, kTwoDecimals, sep));
-    else
-      cells.push_back(frames::FrameFieldText(frame, field, sep));
-  }
+  cells.reserve(kOperativeColumnCount);
+  ForEachFrameCell(bytes, sep,
+                   [&cells](frames::FrameField, std::string&& text) { cells.push_back(std::move(text)); });
   return cells;
 }
 
@@ -224,10 +216,31 @@ ReportBuilder EventReport(std::string title, std::span<const HeadedColumn> colum
 
 }  // namespace
 
+FrameRange ClampToRecording(FrameRange range) {
+  return {std::max<std::int64_t>(range.first, 0),
+          std::min<std::int64_t>(range.last, dump::kFrameCount - 1)};
+}
+
+void ForEachFrameCell(frames::FrameBytes bytes, std::string_view sep,
+                      const std::function<void(frames::FrameField, std::string&&)>& cell) {
+  using frames::FrameField;
+  const frames::FrameRecord frame(bytes);
+  for (std::size_t i = 0; i < frames::kFrameFieldCount; ++i) {
+    const auto field = static_cast<FrameField>(i);
+    if (field == FrameField::Pressure)
+      cell(field, FormatScaled(frame.Pressure(), kReportPressureDecimals, kTwoDecimals, sep));
+    else if (field == FrameField::Azimuth)
+      cell(field, FormatScaled(frame.Azimuth(), frames::kAzimuthDecimals, kTwoDecimals, sep));
+    else
+      cell(field, frames::FrameFieldText(frame, field, sep));
+  }
+}
+
 ReportBuilder OperativeReport(const TableSource& source, FrameRange range, Host& host) {
   std::string title = CraneTitle(kOperativeTitle, source.shown, kOperativeTitleRecorder);
-  const std::int64_t first = std::max<std::int64_t>(range.first, 0);
-  const std::int64_t last = std::min<std::int64_t>(range.last, dump::kFrameCount - 1);
+  const FrameRange clamped = ClampToRecording(range);
+  const std::int64_t first = clamped.first;
+  const std::int64_t last = clamped.last;
   const bool readable = dump::DumpFile::Open(source.path).has_value();
   if (!readable) dump::ReportUnreadable(host);
 

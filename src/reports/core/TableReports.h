@@ -5,12 +5,15 @@
 // report.
 
 #include <cstdint>
+#include <functional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "common/core/Host.h"
 #include "dump/core/ServicePages.h"
 #include "events/core/OverloadRecords.h"
+#include "frames/core/FrameRecord.h"
 #include "reports/core/ReportLayout.h"
 
 namespace vertal::reports {
@@ -20,6 +23,16 @@ struct FrameRange {
   std::int64_t first = 0;
   std::int64_t last = 0;
 };
+
+// The columns of the operative report: the frame number, then one per frame field.
+inline constexpr std::size_t kOperativeColumnCount = frames::kFrameFieldCount + 1;
+
+// The range within the recording: frame numbers outside it name no frame.
+FrameRange ClampToRecording(FrameRange range);
+
+// The cells of a frame's line after its number, in column order, as the report prints them.
+void ForEachFrameCell(frames::FrameBytes frame, std::string_view separator,
+                      const std::function<void(frames::FrameField, std::string&&)>& cell);
 
 // What every table report shares: the file, the number format and the crane's labels for
 // the titles.

@@ -1,0 +1,151 @@
+#include "app/ui/ExportDialog.h"
+
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLayout>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QStyle>
+#include <QVBoxLayout>
+#include <variant>
+
+#include "reports/core/FrameRangeInput.h"
+#include "ui_common/UiText.h"
+
+namespace vertal::app {
+
+namespace {
+
+constexpr int kFieldWidth = 49;
+
+struct KindButton {
+  const char* name;
+  const char* text;  // with its access key
+};
+
+// In the order of TableKind.
+constexpr std::array<KindButton, exporting::kTableKindNames.size()> kKindButtons = {{
+    {"RadioButton_Frames", "&Кадры (оперативная информация)"},
+    {"RadioButton_Overloads", "&Перегрузки (результат поиска)"},
+    {"RadioButton_Kds", "К&ДС параметры (результат поиска)"},
+    {"RadioButton_Episodes", "&Эпизоды периода записи"},
+    {"RadioButton_Spectrum", "&Наработка по степени загрузки"},
+    {"RadioButton_Service", "С&лужебная информация"},
+}};
+
+QLineEdit* MakeField(QWidget* parent, const char* name, std::string_view text) {
+  auto* field = new QLineEdit(ui::ToQString(text), parent);
+  field->setObjectName(QString::fromLatin1(name));
+  field->setFixedWidth(kFieldWidth);
+  return field;
+}
+
+QPushButton* MakeButton(QWidget* parent, const char* name, const QString& text,
+                        QStyle::StandardPixmap glyph) {
+  auto* button = new QPushButton(parent->style()->standardIcon(glyph), text, parent);
+  button->setObjectName(QString::fromLatin1(name));
+  return button;
+}
+
+// A caption whose access key moves the focus to `buddy`.
+QLabel* BuddyLabel(QWidget* parent, const QString& text, QWidget* buddy) {
+  auto* label = new QLabel(text, parent);
+  label->setBuddy(buddy);
+  return label;
+}
+
+}  // namespace
+
+ExportDialog::ExportDialog(Host& host, QWidget* parent)
+    : QDialog(parent, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint), host_(host) {
+  setObjectName(QStringLiteral("Form_Export"));
+  setWindowTitle(QStringLiteral("Экспорт в CSV"));
+  // A dialog is a window of its own and does not take the main window's font by itself.
+  if (parent) setFont(parent->window()->font());
+
+  auto* what = new QGroupBox(QStringLiteral("Что записать"), this);
+  what->setObjectName(QStringLiteral("GroupBox_What"));
+  auto* kindColumn = new QVBoxLayout(what);
+  for (std::size_t k = 0; k < kKindButtons.size(); ++k) {
+    kinds_[k] = new QRadioButton(QString::fromUtf8(kKindButtons[k].text), what);
+    kinds_[k]->setObjectName(QString::fromLatin1(kKindButtons[k].name));
+    kindColumn->addWidget(kinds_[k]);
+    if (k == 0) {
+      // The range of the frames, right under their choice.
+      E_First = MakeField(what, "E_First", reports::kFirstFrameText);
+      E_Last = MakeField(what, "E_Last", reports::kLastFrameText);
+      auto* range = new QHBoxLayout;
+      range->addSpacing(kFieldWidth / 2);
+      range->addWidget(BuddyLabel(what, QStringLiteral("&с кадра"), E_First));
+      range->addWidget(E_First);
+      range->addWidget(BuddyLabel(what, QStringLiteral("п&о кадр"), E_Last));
+      range->addWidget(E_Last);
+      range->addStretch(1);
+      kindColumn->addLayout(range);
+    }
+  }
+  kinds_[0]->setChecked(true);
+  connect(kinds_[0], &QRadioButton::toggled, this, [this](bool frames) {
+    E_First->setEnabled(frames);
+    E_Last->setEnabled(frames);
+  });
+
+  Button_Write = MakeButton(this, "Button_Write", QStringLiteral("&Записать…"),
+                            QStyle::SP_DialogSaveButton);
+  Button_Cancel =
+      MakeButton(this, "Button_Cancel", QStringLiteral("Отмена"), QStyle::SP_DialogCancelButton);
+  // Enter anywhere in the dialog writes; Esc and the frame's close button reject, as "Отмена".
+  Button_Write->setDefault(true);
+  connect(Button_Write, &QPushButton::clicked, this, [this] { Button_WriteClick(); });
+  connect(Button_Cancel, &QPushButton::clicked, this, [this] { Button_CancelClick(); });
+
+  auto* buttons = new QHBoxLayout;
+  buttons->addStretch(1);
+  buttons->addWidget(Button_Write);
+  buttons->addWidget(Button_Cancel);
+
+  auto* column = new QVBoxLayout(this);
+  column->setSizeConstraint(QLayout::SetFixedSize);
+  column->addWidget(what);
+  column->addLayout(buttons);
+
+  setTabOrder(kinds_[0], E_First);
+  setTabOrder(E_First, E_Last);
+  kinds_[0]->setFocus();
+}
+
+exporting::TableKind ExportDialog::ChosenKind() const {
+  for (std::size_t k = 0; k < kinds_.size(); ++k)
+    if (kinds_[k]->isChecked()) return static_cast<exporting::TableKind>(k);
+  return exporting::TableKind::Frames;
+}
+
+void ExportDialog::Button_WriteClick() {
+  ExportChoice choice{ChosenKind(), {}};
+  if (choice.kind == exporting::TableKind::Frames) {
+    const auto read =
+        reports::ReadFrameRange(ui::ToStdString(E_First->text()), ui::ToStdString(E_Last->text()));
+    if (const auto* refusal = std::get_if<Message>(&read)) {
+      host_.ShowMessage(*refusal);
+      return;
+    }
+    choice.range = std::get<reports::FrameRange>(read);
+  }
+  choice_ = choice;
+  accept();
+}
+
+void ExportDialog::Button_CancelClick() {
+  reject();
+}
+
+std::optional<ExportChoice> AskExportChoice(QWidget* parent, Host& host) {
+  ExportDialog dialog(host, parent);
+  if (dialog.exec() != QDialog::Accepted) return std::nullopt;
+  return dialog.Choice();
+}
+
+}  // namespace vertal::app
