@@ -3,6 +3,7 @@
 
 #include <unistd.h>
 
+#include <algorithm>
 #include <iostream>
 #include <optional>
 #include <thread>
