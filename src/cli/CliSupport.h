@@ -13,6 +13,7 @@
 #include <nlohmann/json.hpp>
 
 #include "app/core/OpenDump.h"
+#include "common/core/CollectingHost.h"
 #include "common/core/ControlSnapshot.h"
 #include "common/core/Host.h"
 
@@ -45,21 +46,6 @@ struct CommandResult {
 // A command's outcome for a bad option value: nothing on standard output, one line on
 // standard error.
 CommandResult BadUsage(std::string explanation);
-
-// Collects the texts of the message boxes in the order they would be shown. Dialogs are
-// answered with "cancel"; repaints do nothing.
-class CollectingHost : public Host {
- public:
-  void ShowMessage(const Message& message) override { messages_.push_back(message); }
-  std::optional<std::string> ChooseOpenFile(const FileDialogSetup&) override { return {}; }
-  std::optional<std::string> ChooseSaveFile(const FileDialogSetup&) override { return {}; }
-  void RepaintNow() override {}
-
-  const std::vector<Message>& Messages() const { return messages_; }
-
- private:
-  std::vector<Message> messages_;
-};
 
 // FILE opened as the Open command opens it, with the messages it showed.
 class Opening {

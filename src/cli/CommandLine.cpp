@@ -120,6 +120,36 @@ void AddReportCommand(CommandTable& table) {
 }
 #endif
 
+void AddFleetCommand(CommandTable& table) {
+  auto fleet = std::make_shared<FleetOptions>();
+#ifdef VERTAL_CLI_REPORTS
+  constexpr const char* kCards =
+      " Each read dump's information card is written beside them as STEM-SHA8.pdf unless "
+      "--no-pdf.";
+#else
+  constexpr const char* kCards = " This build has no window: it writes no PDF cards.";
+#endif
+  CLI::App* command = table.Add(
+      "fleet",
+      std::string("Reads many dump files into two tables in DIR: cranes.csv (one row per file, "
+                  "its identification, counters, classification, period and counts, and an "
+                  "error column) and events.csv (one row per episode of the period scan, per "
+                  "overload record and per KDS record, joined to cranes.csv by sha256).") +
+          kCards +
+          " Prints {\"files\", \"failed\", \"events\", \"pdfs\", \"out\"}; exit status 1 "
+          "when a file could not be read.",
+      [fleet] { return RunFleet(*fleet); });
+  command->add_option("PATH", fleet->paths,
+                      "dump files (taken whatever their name) and folders (searched through for "
+                      "*.bin in any case)")
+      ->required();
+  command->add_option("--out", fleet->out, "the folder to write into (made when missing)")
+      ->required();
+  command->add_option("--jobs", fleet->jobs, "files read at a time; default one per core")
+      ->check(CLI::PositiveNumber);
+  command->add_flag("--no-pdf", fleet->noPdf, "write no information cards");
+}
+
 void AddExportCommand(CommandTable& table) {
   auto exported = std::make_shared<ExportOptions>();
   CLI::App* command = table.Add(
@@ -286,6 +316,7 @@ void AddCommands(CommandTable& table) {
   AddReportCommand(table);
 #endif
   AddExportCommand(table);
+  AddFleetCommand(table);
 
   auto read = std::make_shared<ReadOptions>();
   CLI::App* readCommand = table.Add(

@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "cli/CliSupport.h"
 #include "events/core/KdsRecords.h"
@@ -83,6 +84,13 @@ struct DiffOptions {
   std::string newFile;  // the later reading
 };
 
+struct FleetOptions {
+  std::vector<std::string> paths;  // dump files and folders
+  std::string out;                 // the folder of the tables and cards
+  unsigned jobs = 0;               // 0: one per processor core
+  bool noPdf = false;
+};
+
 CommandResult RunCheck(const std::string& file);
 CommandResult RunInfo(const std::string& file);
 CommandResult RunFrames(const TableOptions& options);
@@ -99,6 +107,9 @@ CommandResult RunExport(const ExportOptions& options);
 CommandResult RunAudit(const std::string& file);
 CommandResult RunDays(const std::string& file);
 CommandResult RunDiff(const DiffOptions& options);
+};
+
+CommandResult RunFleet(const FleetOptions& options);
 // Only in a build with the window: the report is drawn with its painter.
 CommandResult RunReport(const ReportOptions& options);
 

@@ -1,12 +1,11 @@
 // report FILE --kind ... --pdf OUT.pdf: the print command after opening FILE, writing the
 // report as a PDF instead of showing its preview.
 
-#include <QApplication>
 #include <QWidget>
-#include <cstdlib>
 #include <memory>
 
 #include "cli/Commands.h"
+#include "cli/PaintingApplication.h"
 #include "graphs/ui/GraphChart.h"
 #include "graphs/ui/GraphPages.h"
 #include "graphs/ui/ParamGraphPage.h"
@@ -18,22 +17,6 @@
 
 namespace vertal::cli {
 namespace {
-
-// The painter needs fonts, and charts are widgets: an application without a screen.
-class PaintingApplication {
- public:
-  PaintingApplication() {
-    if (QCoreApplication::instance() != nullptr) return;
-    setenv("QT_QPA_PLATFORM", "offscreen", 1);
-    app_ = std::make_unique<QApplication>(argc_, argv_);
-  }
-
- private:
-  int argc_ = 1;
-  char name_[11] = "vertal-cli";
-  char* argv_[2] = {name_, nullptr};
-  std::unique_ptr<QApplication> app_;
-};
 
 Json PagesDocument(const Opening& opening, int pages) {
   Json document = Json::object();

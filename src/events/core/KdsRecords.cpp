@@ -61,10 +61,13 @@ std::string FormatKdsNumber(int code, std::int16_t value, std::string_view sep) 
   return FormatScaled(value, p->storedDecimals, p->pattern, sep);
 }
 
-std::string FormatKdsValue(int code, std::int16_t value, std::string_view sep) {
+std::string_view KdsUnit(int code) {
   const KdsParameter* p = Parameter(code);
-  if (!p) return "##.##";
-  return FormatKdsNumber(code, value, sep) + std::string(p->unit);
+  return p ? p->unit : std::string_view();
+}
+
+std::string FormatKdsValue(int code, std::int16_t value, std::string_view sep) {
+  return FormatKdsNumber(code, value, sep) + std::string(KdsUnit(code));
 }
 
 const TableLayout& KdsTableLayout() {

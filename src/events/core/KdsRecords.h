@@ -41,8 +41,9 @@ inline constexpr std::int8_t kKdsRecorderVersion = 31;
 
 std::string FormatKdsParameter(int code);
 std::string FormatKdsValue(int code, std::int16_t value, std::string_view decimalSeparator);
-// The value's number without its unit.
+// The value without its unit, and the unit ("" for an unknown code).
 std::string FormatKdsNumber(int code, std::int16_t value, std::string_view decimalSeparator);
+std::string_view KdsUnit(int code);
 
 // The captions of the grid's rows, from row 0 down.
 inline constexpr std::array<frames::RowCaption, kKdsTableRows> kKdsRowCaptions = {{

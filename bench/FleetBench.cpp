@@ -1,0 +1,109 @@
+// A fleet run without cards over generated dumps of different cranes, on one and on two
+// threads, against reading and checking the same bytes on one thread. Each run is a child
+// process, so that its peak memory is its own: it must not grow with the number of dumps.
+
+#include <sys/resource.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "BenchSupport.h"
+#include "dump/core/DumpLayout.h"
+#include "fleet/core/FleetRun.h"
+#include "support/TempDir.h"
+#include "tools/demo/DemoRecording.h"
+
+namespace vertal::bench {
+namespace {
+
+constexpr int kFleetSize = 200;
+constexpr double kKiBPerMiB = 1024;
+constexpr double kMsPerSecond = 1000;
+constexpr double kUsPerMs = 1000;
+
+// The dumps, written once per run: crane i with seed i.
+const std::vector<std::string>& FleetDumps() {
+  static const testing::TempDir folder;
+  static const std::vector<std::string> files = [] {
+    std::vector<std::string> written;
+    for (int i = 0; i < kFleetSize; ++i) {
+      testing::DumpBuilder builder;
+      demo::BuildDemo(builder, {.seed = static_cast<std::uint32_t>(i + 1), .crane = i});
+      written.push_back(folder.File("crane" + std::to_string(1000 + i) + ".bin"));
+      builder.Write(written.back());
+    }
+    return written;
+  }();
+  return files;
+}
+
+struct ChildCost {
+  double peakMiB = -1;  // negative when the run failed
+  double cpuMs = 0;     // user and system time of all its threads
+};
+
+double Ms(const timeval& t) {
+  return static_cast<double>(t.tv_sec) * kMsPerSecond + static_cast<double>(t.tv_usec) / kUsPerMs;
+}
+
+// Runs the fleet in a child process.
+ChildCost RunChild(const std::vector<std::string>& files, unsigned jobs, const std::string& out) {
+  const pid_t child = fork();
+  if (child < 0) return {};
+  if (child == 0) {
+    fleet::FleetRun run{files, out, jobs, {}};
+    const fleet::FleetOutcome outcome = fleet::RunFleet(run);
+    _exit(outcome.error.empty() && outcome.failed == 0 ? 0 : 1);
+  }
+  int status = 0;
+  rusage usage{};
+  if (wait4(child, &status, 0, &usage) != child || !WIFEXITED(status) || WEXITSTATUS(status) != 0)
+    return {};
+  return {static_cast<double>(usage.ru_maxrss) / kKiBPerMiB, Ms(usage.ru_utime) + Ms(usage.ru_stime)};
+}
+
+void BM_Fleet(benchmark::State& state) {
+  const auto dumps = static_cast<std::size_t>(state.range(0));
+  const auto jobs = static_cast<unsigned>(state.range(1));
+  const std::vector<std::string> files(FleetDumps().begin(),
+                                       FleetDumps().begin() + static_cast<std::ptrdiff_t>(dumps));
+  const testing::TempDir out;
+  // The floor: every dump read and checked, one after another.
+  const Timing perDump = ReadAndCheckMs(files.front(), 0, dump::kDumpFileSize);
+  const double n = static_cast<double>(dumps);
+  FloorReport report(state, {perDump.medianMs * n, perDump.spreadMs * n});
+  RunChild(files, jobs, out.File("warm"));  // every file in the cache
+  double peak = 0;
+  std::vector<double> times, cpu;
+  for (auto _ : state) {
+    const auto start = std::chrono::steady_clock::now();
+    report.Start();
+    const ChildCost cost = RunChild(files, jobs, out.File("run"));
+    report.Stop();
+    times.push_back(std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count());
+    if (cost.peakMiB < 0) {
+      state.SkipWithError("the fleet run failed");
+      return;
+    }
+    peak = std::max(peak, cost.peakMiB);
+    cpu.push_back(cost.cpuMs);
+  }
+  state.counters["dumps_per_s"] = n * kMsPerSecond / Summarise(times).medianMs;
+  // Independent of other work on a shared machine: the processor time per dump.
+  state.counters["cpu_ms_per_dump"] = Summarise(cpu).medianMs / n;
+  state.counters["peak_rss_MiB"] = peak;
+}
+BENCHMARK(BM_Fleet)
+    ->ArgNames({"dumps", "jobs"})
+    ->Args({50, 1})
+    ->Args({50, 2})
+    ->Args({kFleetSize, 1})
+    ->Args({kFleetSize, 2})
+    ->Unit(benchmark::kMillisecond)
+    ->Iterations(3);
+
+}  // namespace
+}  // namespace vertal::bench

@@ -1,0 +1,104 @@
+// fleet PATH... --out DIR: every dump file under the paths read into two tables (cranes.csv,
+// events.csv) and, in a build with the window, each dump's information card as a PDF.
+
+#include <unistd.h>
+
+#include <algorithm>
+#include <iostream>
+#include <optional>
+#include <thread>
+
+#include "cli/Commands.h"
+#include "cli/DecimalSeparator.h"
+#include "fleet/core/DumpFiles.h"
+#include "fleet/core/FleetRun.h"
+#ifdef VERTAL_CLI_REPORTS
+#include "cli/FleetCards.h"
+#endif
+
+namespace vertal::cli {
+namespace {
+
+constexpr std::string_view kProgram = "vertal-cli";
+// Clears a progress line that a message takes the place of.
+constexpr std::string_view kClearLine = "\r\x1b[K";
+
+// "12/200 files" kept on one line of a terminal.
+class ProgressLine {
+ public:
+  ProgressLine() : shown_(isatty(STDERR_FILENO) == 1) {}
+  ~ProgressLine() {
+    if (shown_ && drawn_) std::cerr << '\n';
+  }
+  ProgressLine(const ProgressLine&) = delete;
+  ProgressLine& operator=(const ProgressLine&) = delete;
+
+  void Show(std::int64_t done, std::int64_t total) {
+    if (!shown_) return;
+    std::cerr << kClearLine << done << '/' << total << " files" << std::flush;
+    drawn_ = true;
+  }
+  void Say(std::string_view file, std::string_view text) {
+    if (shown_) std::cerr << kClearLine;
+    std::cerr << kProgram << ": " << file << ": " << text << '\n';
+  }
+
+ private:
+  bool shown_;
+  bool drawn_ = false;
+};
+
+}  // namespace
+
+CommandResult RunFleet(const FleetOptions& options) {
+  fleet::FleetRun run;
+  run.files = fleet::CollectDumpFiles(options.paths);
+  run.outDir = options.out;
+  run.jobs = options.jobs > 0 ? options.jobs : std::max(1U, std::thread::hardware_concurrency());
+  std::size_t unwritten = 0;
+#ifdef VERTAL_CLI_REPORTS
+  // Made before the threads start: the application sets the environment.
+  std::optional<FleetCards> cards;
+  if (!options.noPdf) {
+    run.reading.cardSeparator = DecimalSeparator();
+    cards.emplace(options.out);
+  }
+#endif
+
+  ProgressLine line;
+  const fleet::FleetOutcome outcome = fleet::RunFleet(
+      run,
+      [&](const fleet::FleetDump& dump) {
+        if (!dump.row.Read()) return line.Say(dump.row.file, dump.row.error);
+#ifdef VERTAL_CLI_REPORTS
+        if (cards) {
+          const std::string error = cards->Write(dump);
+          if (!error.empty()) {
+            line.Say(dump.row.file, error);
+            ++unwritten;
+          }
+        }
+#endif
+      },
+      [&line](std::int64_t done, std::int64_t total) { line.Show(done, total); });
+
+  CommandResult result;
+  if (!outcome.error.empty()) {
+    result.status = ExitStatus::CannotOpen;
+    result.error = std::string(kProgram) + ": " + outcome.error;
+    return result;
+  }
+  result.document["files"] = outcome.files;
+  result.document["failed"] = outcome.failed;
+  result.document["events"] = outcome.events;
+  int pdfs = 0;
+#ifdef VERTAL_CLI_REPORTS
+  if (cards) pdfs = cards->Written();
+#endif
+  result.document["pdfs"] = pdfs;
+  result.document["out"] = options.out;
+  if (outcome.failed > 0 || unwritten > 0) result.status = ExitStatus::CannotOpen;
+  return result;
+}
+
+}  // namespace vertal::cli
