@@ -107,8 +107,6 @@ CommandResult RunExport(const ExportOptions& options);
 CommandResult RunAudit(const std::string& file);
 CommandResult RunDays(const std::string& file);
 CommandResult RunDiff(const DiffOptions& options);
-};
-
 CommandResult RunFleet(const FleetOptions& options);
 // Only in a build with the window: the report is drawn with its painter.
 CommandResult RunReport(const ReportOptions& options);
