@@ -13,13 +13,12 @@
 
 #include "reports/core/FrameRangeInput.h"
 #include "reports/ui/FrameRangeDialog.h"
+#include "ui_common/DialogControls.h"
 #include "ui_common/UiText.h"
 
 namespace vertal::app {
 
 namespace {
-
-constexpr int kFieldWidth = 49;
 
 struct KindButton {
   const char* name;
@@ -35,20 +34,6 @@ constexpr std::array<KindButton, exporting::kTableKindNames.size()> kKindButtons
     {"RadioButton_Spectrum", "&Наработка по степени загрузки"},
     {"RadioButton_Service", "С&лужебная информация"},
 }};
-
-QLineEdit* MakeField(QWidget* parent, const char* name, std::string_view text) {
-  auto* field = new QLineEdit(ui::ToQString(text), parent);
-  field->setObjectName(QString::fromLatin1(name));
-  field->setFixedWidth(kFieldWidth);
-  return field;
-}
-
-QPushButton* MakeButton(QWidget* parent, const char* name, const QString& text,
-                        QStyle::StandardPixmap glyph) {
-  auto* button = new QPushButton(parent->style()->standardIcon(glyph), text, parent);
-  button->setObjectName(QString::fromLatin1(name));
-  return button;
-}
 
 // A caption whose access key moves the focus to `buddy`.
 QLabel* BuddyLabel(QWidget* parent, const QString& text, QWidget* buddy) {
@@ -75,10 +60,10 @@ ExportDialog::ExportDialog(Host& host, QWidget* parent)
     kindColumn->addWidget(kinds_[k]);
     if (k == 0) {
       // The range of the frames, right under their choice.
-      E_First = MakeField(what, "E_First", reports::kFirstFrameText);
-      E_Last = MakeField(what, "E_Last", reports::kLastFrameText);
+      E_First = ui::MakeFrameField(what, "E_First", reports::kFirstFrameText);
+      E_Last = ui::MakeFrameField(what, "E_Last", reports::kLastFrameText);
       auto* range = new QHBoxLayout;
-      range->addSpacing(kFieldWidth / 2);
+      range->addSpacing(ui::kFrameFieldWidth / 2);
       range->addWidget(BuddyLabel(what, QStringLiteral("&с кадра"), E_First));
       range->addWidget(E_First);
       range->addWidget(BuddyLabel(what, QStringLiteral("п&о кадр"), E_Last));
@@ -93,10 +78,10 @@ ExportDialog::ExportDialog(Host& host, QWidget* parent)
     E_Last->setEnabled(frames);
   });
 
-  Button_Write = MakeButton(this, "Button_Write", QStringLiteral("&Записать…"),
+  Button_Write = ui::MakeGlyphButton(this, "Button_Write", QStringLiteral("&Записать…"),
                             QStyle::SP_DialogSaveButton);
   Button_Cancel =
-      MakeButton(this, "Button_Cancel", QStringLiteral("Отмена"), QStyle::SP_DialogCancelButton);
+      ui::MakeGlyphButton(this, "Button_Cancel", QStringLiteral("Отмена"), QStyle::SP_DialogCancelButton);
   // Enter anywhere in the dialog writes; Esc and the frame's close button reject, as "Отмена".
   Button_Write->setDefault(true);
   connect(Button_Write, &QPushButton::clicked, this, [this] { Button_WriteClick(); });

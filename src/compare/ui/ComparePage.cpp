@@ -7,6 +7,7 @@
 #include <QVBoxLayout>
 
 #include "compare/core/DiffTexts.h"
+#include "ui_common/ListGrid.h"
 #include "ui_common/PageStyle.h"
 #include "ui_common/UiText.h"
 #include "ui_common/ValueStyle.h"
@@ -81,17 +82,7 @@ ComparePage::ComparePage(QWidget* sheet) : QWidget(sheet) {
 
 QTableWidget* ComparePage::MakeGrid(const char* name, const QString& accessibleName,
                                     const QStringList& headers, int stretched) {
-  auto* grid = new QTableWidget(0, static_cast<int>(headers.size()), this);
-  grid->setObjectName(QString::fromLatin1(name));
-  grid->setAccessibleName(accessibleName);
-  grid->setHorizontalHeaderLabels(headers);
-  grid->setEditTriggers(QAbstractItemView::NoEditTriggers);
-  grid->setSelectionBehavior(QAbstractItemView::SelectRows);
-  grid->setSelectionMode(QAbstractItemView::SingleSelection);
-  grid->setTabKeyNavigation(false);  // Tab leaves the table for the next control
-  grid->verticalHeader()->setVisible(false);
-  grid->verticalHeader()->setDefaultSectionSize(grid->fontMetrics().height() + kRowPadding);
-  grid->setAlternatingRowColors(true);
+  QTableWidget* grid = ui::MakeListGrid(this, name, accessibleName, headers, kRowPadding);
   QHeaderView* header = grid->horizontalHeader();
   for (int c = 0; c < grid->columnCount(); ++c)
     header->setSectionResizeMode(c, c == stretched ? QHeaderView::Stretch : QHeaderView::ResizeToContents);

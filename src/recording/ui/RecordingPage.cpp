@@ -1,8 +1,7 @@
 #include "recording/ui/RecordingPage.h"
 
-#include <QHeaderView>
-
 #include "ui_common/GuardedCommand.h"
+#include "ui_common/ListGrid.h"
 
 namespace vertal::recording {
 namespace {
@@ -34,18 +33,8 @@ void RecordingPage::FillIfStale() {
 
 QTableWidget* RecordingPage::MakeGrid(const char* name, const QString& accessibleName,
                                       const QStringList& headers, std::function<void(int)> chosen) {
-  auto* grid = new QTableWidget(0, static_cast<int>(headers.size()), this);
-  grid->setObjectName(QString::fromLatin1(name));
-  grid->setAccessibleName(accessibleName);
-  grid->setHorizontalHeaderLabels(headers);
-  grid->setEditTriggers(QAbstractItemView::NoEditTriggers);
-  grid->setSelectionBehavior(QAbstractItemView::SelectRows);
-  grid->setSelectionMode(QAbstractItemView::SingleSelection);
-  grid->setTabKeyNavigation(false);  // Tab leaves the table for the next control
+  QTableWidget* grid = ui::MakeListGrid(this, name, accessibleName, headers, kRowPadding);
   grid->setFocusPolicy(Qt::StrongFocus);
-  grid->verticalHeader()->setVisible(false);
-  grid->verticalHeader()->setDefaultSectionSize(grid->fontMetrics().height() + kRowPadding);
-  grid->setAlternatingRowColors(true);
   connect(grid, &QAbstractItemView::activated, this, [this, chosen](const QModelIndex& index) {
     ui::RunGuarded(window_.host(), [&] { chosen(index.row()); });
   });

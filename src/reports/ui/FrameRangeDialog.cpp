@@ -10,30 +10,11 @@
 #include <variant>
 
 #include "reports/core/FrameRangeInput.h"
+#include "ui_common/DialogControls.h"
 #include "ui_common/UiText.h"
 #include "ui_common/ValueStyle.h"
 
 namespace vertal::reports {
-
-namespace {
-
-constexpr int kFieldWidth = 49;
-
-QLineEdit* MakeField(QWidget* parent, const char* name, std::string_view text) {
-  auto* field = new QLineEdit(ui::ToQString(text), parent);
-  field->setObjectName(QString::fromLatin1(name));
-  field->setFixedWidth(kFieldWidth);
-  return field;
-}
-
-QPushButton* MakeButton(QWidget* parent, const char* name, const QString& text,
-                        QStyle::StandardPixmap glyph) {
-  auto* button = new QPushButton(parent->style()->standardIcon(glyph), text, parent);
-  button->setObjectName(QString::fromLatin1(name));
-  return button;
-}
-
-}  // namespace
 
 FrameRangeDialog::FrameRangeDialog(Host& host, QWidget* parent)
     : QDialog(parent, Qt::Tool | Qt::WindowTitleHint | Qt::WindowCloseButtonHint), host_(host) {
@@ -42,10 +23,10 @@ FrameRangeDialog::FrameRangeDialog(Host& host, QWidget* parent)
   // A dialog is a window of its own and does not take the main window's font by itself.
   if (parent) setFont(parent->window()->font());
 
-  E_Home = MakeField(this, "E_Home", kFirstFrameText);
-  E_End = MakeField(this, "E_End", kLastFrameText);
-  BitBtn1 = MakeButton(this, "BitBtn1", QStringLiteral("Ok"), QStyle::SP_DialogOkButton);
-  BitBtn2 = MakeButton(this, "BitBtn2", QStringLiteral("Отмена"), QStyle::SP_DialogCancelButton);
+  E_Home = ui::MakeFrameField(this, "E_Home", kFirstFrameText);
+  E_End = ui::MakeFrameField(this, "E_End", kLastFrameText);
+  BitBtn1 = ui::MakeGlyphButton(this, "BitBtn1", QStringLiteral("Ok"), QStyle::SP_DialogOkButton);
+  BitBtn2 = ui::MakeGlyphButton(this, "BitBtn2", QStringLiteral("Отмена"), QStyle::SP_DialogCancelButton);
   // Enter anywhere in the dialog is "Ok"; Esc and the frame's close button reject, as "Отмена".
   BitBtn1->setDefault(true);
   connect(BitBtn1, &QPushButton::clicked, this, [this] { BitBtn1Click(); });
