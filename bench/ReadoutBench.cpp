@@ -19,6 +19,7 @@ namespace {
 class QuietView final : public link::ReadoutView {
  public:
   void SetStatusText(std::string_view) override {}
+  void SetFilePanel(std::string_view) override {}
   void SetStatusColour(link::StatusColour) override {}
   void SetProgressMaximum(int) override {}
   void SetProgressPosition(int) override {}

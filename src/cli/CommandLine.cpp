@@ -322,9 +322,10 @@ void AddCommands(CommandTable& table) {
   CLI::App* readCommand = table.Add(
       "read",
       "The Read command against a simulated processing unit that answers from the dump "
-      "SRC.bin; the save dialog answers OUT.bin and the operator dialog is closed with "
-      "\"Запись\" unless --operator-cancel. Prints {\"status\", \"colours\", \"messages\", "
-      "\"panel0\", \"unit_ident\", \"size\"}.",
+      "SRC.bin, then the opening of the new file as Open does; the save dialog answers OUT.bin "
+      "and the operator dialog is closed with \"Запись\" unless --operator-cancel. Prints "
+      "{\"status\", \"colours\", \"messages\", \"panel0\", \"unit_ident\", \"size\", "
+      "\"partial\", \"notice\"}.",
       [read] { return RunRead(*read); });
   readCommand->add_option("OUT", read->out, "the dump file to write (.bin)")->required();
   readCommand->add_option("--simulate", read->simulate, "the dump the simulated unit answers from")
@@ -344,11 +345,9 @@ void AddCommands(CommandTable& table) {
                               link::kDefaultCertificate);
   readCommand->add_option(
       "--commissioning", read->commissioning,
-      std::string(
-          "the commissioning organisation, written into the unit's crane record; default ") +
-          link::kFillInText);
-  readCommand->add_option("--owner", read->owner,
-                          std::string("the crane's owner; default ") + link::kFillInText);
+      "the commissioning organisation, written into the unit's crane record; default the "
+      "unit's own text, sent back unchanged");
+  readCommand->add_option("--owner", read->owner, "the crane's owner; default empty");
   readCommand->add_flag("--operator-cancel", read->operatorCancel,
                         "close the operator dialog without \"Запись\"");
   readCommand->add_flag("--overwrite", read->overwrite, "OUT may be replaced");

@@ -9,8 +9,11 @@
 #include <system_error>
 #include <vector>
 
+#include "app/core/OpenDump.h"
 #include "cli/Commands.h"
+#include "cli/DecimalSeparator.h"
 #include "dump/core/RecordAccess.h"
+#include "frames/core/PeriodScan.h"
 #include "link/core/Connection.h"
 #include "link/core/Link.h"
 #include "link/core/OperatorEntry.h"
@@ -44,21 +47,56 @@ const char* ColourText(link::StatusColour colour) {
   return "buttonface";
 }
 
+std::string RgbText(std::uint32_t rgb) {
+  static constexpr char kDigits[] = "0123456789ABCDEF";
+  std::string text = "#";
+  for (int shift = 20; shift >= 0; shift -= 4) text += kDigits[(rgb >> shift) & 0x0F];
+  return text;
+}
+
 // Every text of status panel 1 in order; the colours with consecutive repeats once.
 class RecordingView : public link::ReadoutView {
  public:
   void SetStatusText(std::string_view text) override { texts.emplace_back(text); }
-  void SetStatusColour(link::StatusColour colour) override {
-    const std::string text = ColourText(colour);
-    if (colours.empty() || colours.back() != text) colours.push_back(text);
-  }
+  void SetFilePanel(std::string_view) override {}
+  void SetStatusColour(link::StatusColour colour) override { AddColour(ColourText(colour)); }
   void SetProgressMaximum(int) override {}
   void SetProgressPosition(int) override {}
   void Repaint() override {}
 
+  void AddColour(const std::string& text) {
+    if (colours.empty() || colours.back() != text) colours.push_back(text);
+  }
+
   std::vector<std::string> texts;
   std::vector<std::string> colours;
 };
+
+// The new file opened as the Open command opens it, its scan shown in the status bar as the
+// window shows it: the running text in sky blue, then the closing text on the button face, or
+// the bar as it was when the scan could not finish.
+void OpenReadFile(const std::string& path, Host& host, RecordingView& view) {
+  bool begun = false;
+  std::string textBefore;
+  std::string colourBefore;
+  app::OpenHooks hooks;
+  hooks.scan.begins = [&] {
+    begun = true;
+    textBefore = view.texts.empty() ? std::string() : view.texts.back();
+    colourBefore = view.colours.empty() ? std::string("buttonface") : view.colours.back();
+    view.AddColour(RgbText(frames::kScanColourRgb));
+    view.texts.emplace_back(frames::kScanRunningText);
+  };
+  const std::optional<app::OpenedDump> opened = app::OpenDump(path, host, DecimalSeparator(), hooks);
+  if (!opened || !begun) return;
+  if (opened->period.end == PassEnd::Done) {
+    view.texts.emplace_back(frames::kScanDoneText);
+    view.AddColour("buttonface");
+  } else {
+    view.AddColour(colourBefore);
+    view.texts.push_back(textBefore);
+  }
+}
 
 bool TwoDigits(std::string_view text) {
   return text.size() == 2 && text[0] >= '0' && text[0] <= '9' && text[1] >= '0' && text[1] <= '9';
@@ -116,8 +154,9 @@ CommandResult RunRead(const ReadOptions& options) {
   fields.name = options.name.value_or(fields.name);
   fields.organisation = options.org.value_or(fields.organisation);
   fields.certificate = options.cert.value_or(fields.certificate);
-  fields.commissioning = options.commissioning.value_or(fields.commissioning);
-  fields.owner = options.owner.value_or(fields.owner);
+  // Without the option the unit's own text goes back to it.
+  fields.commissioning = options.commissioning;
+  fields.owner = options.owner.value_or(std::string());
 
   Json document = Json::object();
   if (!Readable(options.simulate)) {
@@ -127,6 +166,8 @@ CommandResult RunRead(const ReadOptions& options) {
     document["panel0"] = "";
     document["unit_ident"] = nullptr;
     document["size"] = FileSize(options.out);
+    document["partial"] = nullptr;
+    document["notice"] = "";
     CommandResult result;
     result.document = std::move(document);
     result.status = ExitStatus::CannotOpen;
@@ -144,15 +185,20 @@ CommandResult RunRead(const ReadOptions& options) {
   link::ReadoutBuffers buffers;
   const link::ReadoutResult outcome =
       link::ReadRecorder(link, host, saveDialog, dialog, view, buffers);
+  // The rest of the Read command: the file named in status panel 0 is opened.
+  const std::string panel0 = outcome.statusPanel0.value_or("");
+  if (!panel0.empty()) OpenReadFile(panel0, host, view);
 
   document["status"] = view.texts;
   document["colours"] = view.colours;
   Json messages = Json::array();
   for (const Message& m : host.Messages()) messages.push_back(m.text);
   document["messages"] = std::move(messages);
-  document["panel0"] = outcome.statusPanel0.value_or("");
+  document["panel0"] = panel0;
   document["unit_ident"] = unit.ReceivedIdent() ? Hex(*unit.ReceivedIdent()) : Json(nullptr);
   document["size"] = FileSize(options.out);
+  document["partial"] = outcome.file.partialPath.empty() ? Json(nullptr) : Json(outcome.file.partialPath);
+  document["notice"] = outcome.notice;
   CommandResult result;
   result.document = std::move(document);
   return result;

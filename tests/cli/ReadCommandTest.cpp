@@ -11,6 +11,7 @@
 
 #include "CliProcess.h"
 #include "common/core/Cp1251.h"
+#include "dump/core/LongTermLayout.h"
 #include "support/DumpBuilder.h"
 #include "support/TempDir.h"
 
@@ -19,6 +20,8 @@ namespace {
 
 using nlohmann::json;
 
+// Where bank 0 keeps the crane-identification record the simulated unit answers with.
+constexpr std::int64_t kIdentOffset = dump::kBankOffset[0] + dump::kCraneIdent.offset;
 const char* const kConnected = " БОИ VERTAL подключен";
 const char* const kIdentRead = " Идентификация крана считана ";
 const char* const kIdentWritten = " Идентификация крана записана ";
@@ -26,6 +29,9 @@ const char* const kLongTermReading = " Чтение долговременной
 const char* const kLongTermDone = " Чтение долговременной информации закончено ";
 const char* const kPagesReading = " Чтение оперативной информации РП ";
 const char* const kPageFailed = " Ошибка при чтении оперативной информации РП2 ";
+const char* const kPagesDone = " Чтение оперативной информации РП закончено ";
+const char* const kScanRunning = " Идет расшифровка файла";
+const char* const kScanDone = " Расшифровка файла закончена";
 
 std::string Hex(const std::vector<std::uint8_t>& bytes) {
   static constexpr char kDigits[] = "0123456789abcdef";
@@ -75,6 +81,7 @@ class ReadCommand : public ::testing::Test {
     EXPECT_EQ(doc["messages"], json::array());
     EXPECT_EQ(doc["panel0"], "");
     EXPECT_EQ(doc["size"], 32'768 + 1'056 * pagesKept);
+    EXPECT_EQ(doc["partial"], out);
   }
 
   static TempDir* source_;
@@ -84,12 +91,13 @@ class ReadCommand : public ::testing::Test {
 
 TempDir* ReadCommand::source_ = nullptr;
 
-TEST_F(ReadCommand, FullReadoutWritesTheWholeFileAndSendsTheCommissioningBack) {
+// The whole Read command: the readout, then the new file opened as Open opens it.
+TEST_F(ReadCommand, FullReadoutWritesTheWholeFileOpensItAndSendsTheCommissioningBack) {
   const json doc = Read({"--commissioning", "ПНО Кран", "--date", "15.03.09"});
   EXPECT_EQ(doc["status"],
             (json{kConnected, kIdentRead, kIdentWritten, kLongTermReading, kLongTermDone,
-                  kPagesReading, " Чтение оперативной информации РП закончено "}));
-  EXPECT_EQ(doc["colours"], (json{"#C0C0C0", "#FF0000", "#FFFF00"}));
+                  kPagesReading, kPagesDone, kScanRunning, kScanDone}));
+  EXPECT_EQ(doc["colours"], (json{"#C0C0C0", "#FF0000", "#FFFF00", "#A6CAF0", "buttonface"}));
   EXPECT_EQ(doc["messages"], json::array());
   EXPECT_EQ(doc["panel0"], out);
   EXPECT_EQ(doc["size"], 8'683'654);
@@ -129,6 +137,31 @@ TEST_F(ReadCommand, CorruptPageLeavesThePagesBeforeIt) {
 
 TEST_F(ReadCommand, ErrorReplyShowsItsCodeAsASignedByte) {
   ExpectPageFailure(Read({"--fault", "error-page:3:200"}), "-56", 3);
+}
+
+TEST_F(ReadCommand, UntouchedDialogSendsTheUnitsRecordBackAndStoresNoOwner) {
+  const json doc = Read({});
+  std::ifstream in(Source(), std::ios::binary);
+  std::vector<std::uint8_t> record(104);
+  in.seekg(kIdentOffset);
+  in.read(reinterpret_cast<char*>(record.data()), 104);
+  EXPECT_EQ(doc["unit_ident"], Hex(record));
+  const std::vector<char> file = FileBytes(out);
+  EXPECT_EQ(file[file.size() - 134 + 93], 0);  // the owner's field is empty
+}
+
+// A cable pulled in the middle of a readout does not cost the good dump that was there.
+TEST_F(ReadCommand, FailedReadoutOverAnEarlierDumpKeepsItAndSaysWhereThePartIs) {
+  Read({});
+  const std::vector<char> good = FileBytes(out);
+  const json doc = Read({"--overwrite", "--fault", "silent-from-page:100"});
+  EXPECT_EQ(FileBytes(out), good);
+  const std::string partial = dir.File("out_неполный.bin");
+  EXPECT_EQ(doc["partial"], partial);
+  EXPECT_EQ(std::filesystem::file_size(partial), 32'768u + 1'056u * 100u);
+  EXPECT_NE(std::string(doc["notice"]).find(partial), std::string::npos);
+  EXPECT_EQ(doc["panel0"], "");
+  EXPECT_EQ(doc["status"].back(), std::string(kPageFailed) + "32");
 }
 
 TEST_F(ReadCommand, OperatorCancelWritesAZeroTrailerAndTheRecordAsRead) {

@@ -32,17 +32,27 @@ OperatorFields Dated(const char* day, const char* month, const char* year) {
   return fields;
 }
 
-TEST(StoreOperatorFields, DefaultFieldsGiveTodaysBcdDateAndTheDesignTexts) {
+// Only what the operator typed or saw as data is stored: the unit's commissioning organisation
+// goes back byte for byte, and the owner's hint is not an owner.
+TEST(StoreOperatorFields, DefaultFieldsGiveTodaysBcdDateAndKeepTheUnitsRecord) {
   const OperatorFields fields = DefaultOperatorFields();
-  const Stored s = Store(fields);
+  Stored before;
+  for (std::size_t i = 0; i < before.ident.size(); ++i) before.ident[i] = static_cast<std::uint8_t>(i * 7);
+  const Stored s = Store(fields, before);
   const dump::OperatorTrailer t = s.Read();
   EXPECT_EQ(t.date[0], std::stoi(fields.day, nullptr, 16));
   EXPECT_EQ(t.name, kDefaultOperatorName);
   EXPECT_EQ(t.certificate, "000000");
-  EXPECT_EQ(t.owner, kFillInText);
-  EXPECT_EQ(FieldText(std::span(s.ident).subspan(dump::kCraneCommissioning, 40)),
-            FieldText(Utf8ToCp1251(kFillInText)));
+  EXPECT_EQ(t.owner, "");
+  EXPECT_EQ(s.ident, before.ident);
   EXPECT_TRUE(ChecksumValid(s.trailer));
+}
+
+TEST(CommissioningText, IsTheRecordsFieldUpToItsFirstZero) {
+  CraneIdentBuffer ident{};
+  PutFieldText(std::span(ident).subspan(dump::kCraneCommissioning, 40), "ПНО Кран");
+  ident[dump::kCraneCommissioning + 20] = 'x';  // past the zero: not part of the text
+  EXPECT_EQ(CommissioningText(ident), "ПНО Кран");
 }
 
 TEST(StoreOperatorFields, DateDigitsAreStoredAsBcd) {

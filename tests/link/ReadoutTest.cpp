@@ -1,8 +1,10 @@
 #include <gtest/gtest.h>
 
+#include <atomic>
 #include <cstdint>
 #include <filesystem>
 #include <fstream>
+#include <functional>
 #include <iterator>
 #include <optional>
 #include <string>
@@ -16,6 +18,7 @@
 #include "link/core/Connection.h"
 #include "link/core/Readout.h"
 #include "link/core/SimulatedUnit.h"
+#include "link/core/WatchedPort.h"
 #include "support/DumpBuilder.h"
 #include "support/FakeHost.h"
 #include "support/ScriptedPort.h"
@@ -85,6 +88,7 @@ class FakeDialog : public OperatorDialog {
 class FakeView : public ReadoutView {
  public:
   void SetStatusText(std::string_view text) override { Log("text" + std::string(text)); }
+  void SetFilePanel(std::string_view path) override { Log("panel " + std::string(path)); }
   void SetStatusColour(StatusColour colour) override {
     static const char* const names[] = {"silver", "button face", "red", "yellow"};
     Log(std::string("colour ") + names[static_cast<int>(colour)]);
@@ -115,11 +119,20 @@ Bytes FileBytes(const std::string& path) {
   return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
 }
 
-// One readout against a simulated unit, the save dialog answering with `target`.
+// One readout against a simulated unit, the save dialog answering with `target`. It can be
+// stopped as the request for a page goes out, and written to a disk with little room.
 struct Readout {
   TempDir dir;
   SimulatedUnit unit;
-  Link link{unit};
+  std::atomic<bool> stop{false};
+  std::optional<int> stopAtPage;
+  std::optional<std::uint64_t> diskRoom;
+  std::function<void(std::uint16_t)> onPage;
+  WatchedPort watched{unit, [this](std::uint16_t page) {
+                        if (stopAtPage && page == *stopAtPage) stop = true;
+                        if (onPage) onPage(page);
+                      }};
+  Link link{watched};
   FakeHost host;
   FileDialogSetup saveDialog;
   FakeDialog dialog;
@@ -132,7 +145,12 @@ struct Readout {
     ConnectUnit(link);
     host.saveAnswers.push_back(target);
   }
-  ReadoutResult Run() { return ReadRecorder(link, host, saveDialog, dialog, view, buffers); }
+  ReadoutResult Run() {
+    std::optional<LimitedFileSink> smallDisk;
+    if (diskRoom) smallDisk.emplace(*diskRoom);
+    const ReadoutControls controls{&stop, smallDisk ? &*smallDisk : nullptr};
+    return ReadRecorder(link, host, saveDialog, dialog, view, buffers, controls);
+  }
 };
 
 TEST(ReadRecorder, FullReadoutWritesTheUnitsMemoryAndTheOperatorsTrailer) {
@@ -151,12 +169,14 @@ TEST(ReadRecorder, FullReadoutWritesTheUnitsMemoryAndTheOperatorsTrailer) {
                          file.begin() + dump::kTrailerOffset));
   EXPECT_TRUE(ChecksumValid(r.buffers.trailer));
 
+  // Status panel 0 names the new file from the save dialog on.
   const std::vector<std::string> expected = {
-      Text(kConnectedText),      "colour silver",           Text(kIdentReadText),
-      "colour silver",           Text(kIdentWrittenText),   "max 32768",
-      "colour red",              Text(kLongTermReadingText), "colour red",
-      Text(kLongTermDoneText),   Text(kPagesReadingText),   "max 8193",
-      "colour yellow",           Text(kPagesDoneText)};
+      Text(kConnectedText),      "panel " + r.target,       "colour silver",
+      Text(kIdentReadText),      "colour silver",           Text(kIdentWrittenText),
+      "max 32768",               "colour red",              Text(kLongTermReadingText),
+      "colour red",              Text(kLongTermDoneText),   Text(kPagesReadingText),
+      "max 8193",                "colour yellow",           "panel " + r.target,
+      Text(kPagesDoneText)};
   EXPECT_EQ(r.view.log, expected);
   EXPECT_EQ(r.view.position, 0);
   EXPECT_TRUE(r.host.messages.empty());
@@ -216,7 +236,7 @@ TEST(ReadRecorder, UnitFallingSilentAtPage5000LeavesTheFileCutThere) {
   EXPECT_FALSE(result.writtenPath);
   EXPECT_FALSE(result.timerOn);
   EXPECT_EQ(r.view.LastText(), std::string(kPageFailedText) + "32");
-  EXPECT_EQ(r.view.log.back(), Text(std::string(kPageFailedText) + "32"));
+  EXPECT_EQ(r.view.log.back(), "panel ");
   EXPECT_EQ(r.view.position, 0);
   // Closed: its whole contents are on disk, no trailer after the last page read.
   const Bytes file = FileBytes(r.target);
@@ -237,8 +257,8 @@ TEST(ReadRecorder, UnreadIdentIsReportedAndNotWrittenBack) {
 
   const std::string text = " Идентификация крана не считана, ошибка  32 3  3";
   EXPECT_EQ(r.host.messages, (std::vector<Message>{{MessageKind::Plain, text}}));
-  EXPECT_EQ(r.view.log[1], "colour button face");
-  EXPECT_EQ(r.view.log[2], Text(text));
+  EXPECT_EQ(r.view.log[2], "colour button face");
+  EXPECT_EQ(r.view.log[3], Text(text));
   EXPECT_FALSE(r.unit.ReceivedIdent());
   // The readout goes on.
   EXPECT_EQ(r.dialog.shown, 1);
@@ -275,23 +295,94 @@ TEST(ReadRecorder, LongTermFailureShowsTheBytesReceivedAndTheirSumAndLeavesAnEmp
 
   EXPECT_EQ(result.end, ReadoutEnd::LongTermFailed);
   // 0x80 + 0x58 + 0x90 = 0x168, of which 8 bits are 0x68.
-  EXPECT_EQ(view.log.back(), Text(std::string(kLongTermFailedText) + "32 4 104"));
+  EXPECT_EQ(view.LastText(), std::string(kLongTermFailedText) + "32 4 104");
   EXPECT_EQ(view.position, 0);
   EXPECT_EQ(result.statusPanel0, "");
   EXPECT_FALSE(result.writtenPath);
   EXPECT_EQ(std::filesystem::file_size(dir.File("read.bin")), 0u);
 }
 
-TEST(ReadRecorder, FullDiskIsNotReportedAsAWrittenFile) {
-  if (!std::filesystem::exists("/dev/full")) GTEST_SKIP() << "no device that refuses writes";
-  Readout r(nullptr, true);
-  r.host.saveAnswers = {"/dev/full"};
-  const ReadoutResult result = r.Run();
+// A readout that does not finish never costs the file that was there: what it read is kept
+// beside it under a name that says so, or under the chosen name when there was none.
+TEST(ReadRecorder, UnfinishedReadoutKeepsTheEarlierFileAndWhatWasRead) {
+  struct Case {
+    const char* name;
+    const char* fault;
+    std::optional<int> stopAtPage;  // -1: stopped before the long-term memory
+    std::optional<std::uint64_t> diskRoom;
+    ReadoutEnd end;
+    std::int64_t kept;
+    std::string lastText;
+  };
+  const std::int64_t head = dump::kLongTermAreaSize;
+  const std::int64_t page = dump::kPageSize;
+  const Case cases[] = {
+      {"cable pulled at page 100", "silent-from-page:100", {}, {}, ReadoutEnd::PageFailed,
+       head + 100 * page, std::string(kPageFailedText) + "32"},
+      {"stopped after page 6", nullptr, 6, {}, ReadoutEnd::Stopped, head + 7 * page,
+       std::string(kPageFailedText) + "32"},
+      {"stopped before the long-term memory", nullptr, -1, {}, ReadoutEnd::Stopped, 0,
+       std::string(kLongTermFailedText) + "32 0 0"},
+      {"disk full inside page 3", nullptr, {}, head + 3 * page + 100, ReadoutEnd::WriteFailed,
+       head + 3 * page + 100, std::string(kFileWriteFailedText)},
+      {"disk full at the trailer", nullptr, {}, dump::kTrailerOffset, ReadoutEnd::WriteFailed,
+       dump::kTrailerOffset, std::string(kFileWriteFailedText)},
+  };
+  const Bytes earlier(1000, 0x5E);
+  for (const Case& c : cases) {
+    for (const bool hadFile : {true, false}) {
+      SCOPED_TRACE(std::string(c.name) + (hadFile ? ", over an earlier file" : ", new file"));
+      Readout r(c.fault, true);
+      r.diskRoom = c.diskRoom;
+      if (c.stopAtPage == -1) {
+        r.stop = true;
+      } else {
+        r.stopAtPage = c.stopAtPage;
+      }
+      if (hadFile) std::ofstream(r.target, std::ios::binary).write(reinterpret_cast<const char*>(earlier.data()), 1000);
+      bool intactMidway = true;
+      r.onPage = [&](std::uint16_t) {
+        if (hadFile) intactMidway = intactMidway && FileBytes(r.target) == earlier;
+      };
+      const ReadoutResult result = r.Run();
 
-  EXPECT_EQ(result.end, ReadoutEnd::WriteFailed);
-  EXPECT_EQ(result.statusPanel0, "");
-  EXPECT_FALSE(result.writtenPath);
-  EXPECT_EQ(r.view.log.back(), "colour button face");
+      EXPECT_EQ(result.end, c.end);
+      EXPECT_EQ(r.view.LastText(), c.lastText);
+      EXPECT_EQ(result.statusPanel0, "");
+      EXPECT_EQ(r.view.log.back(), "panel ");
+      EXPECT_FALSE(result.writtenPath);
+      EXPECT_TRUE(intactMidway);
+      const std::string partial = hadFile ? r.dir.File("read_неполный.bin") : r.target;
+      if (hadFile) {
+        EXPECT_EQ(FileBytes(r.target), earlier);
+      }
+      if (hadFile && c.kept == 0) {
+        EXPECT_EQ(result.file.partialPath, "");
+        EXPECT_FALSE(std::filesystem::exists(partial));
+      } else {
+        EXPECT_EQ(result.file.partialPath, partial);
+        const Bytes kept = FileBytes(partial);
+        ASSERT_EQ(static_cast<std::int64_t>(kept.size()), c.kept);
+        EXPECT_TRUE(std::equal(kept.begin(), kept.end(), Source().builder.Bytes().begin()));
+        EXPECT_NE(result.notice.find(partial), std::string::npos) << result.notice;
+      }
+      EXPECT_EQ(result.file.targetKept, hadFile);
+      // Nothing else is left in the folder: no temporary file.
+      const auto entries = std::distance(std::filesystem::directory_iterator(r.dir.Path()),
+                                         std::filesystem::directory_iterator());
+      EXPECT_EQ(entries, (hadFile && c.kept > 0) ? 2 : 1);
+    }
+  }
+}
+
+TEST(ReadRecorder, CompleteReadoutReplacesTheEarlierFileAndASecondFailureIsNumbered) {
+  Readout first(nullptr, true);
+  std::ofstream(first.target) << "old";
+  EXPECT_EQ(first.Run().end, ReadoutEnd::Done);
+  EXPECT_EQ(std::filesystem::file_size(first.target), 8'683'654u);
+
+  std::ofstream(first.dir.File("read_неполный.bin")) << "an earlier partial reading";
+  EXPECT_EQ(IncompleteName(first.target), first.dir.File("read_неполный_2.bin"));
 }
 
 TEST(ReadRecorder, UnwrittenIdentIsReportedAndTheReadoutGoesOn) {
@@ -316,8 +407,8 @@ TEST(ReadRecorder, UnwrittenIdentIsReportedAndTheReadoutGoesOn) {
 
   const std::string text = " Идентификация крана не записана, ошибка  32 108  108";
   EXPECT_EQ(host.messages, (std::vector<Message>{{MessageKind::Plain, text}}));
-  EXPECT_EQ(view.log[3], "colour button face");
-  EXPECT_EQ(view.log[4], Text(text));
+  EXPECT_EQ(view.log[4], "colour button face");
+  EXPECT_EQ(view.log[5], Text(text));
   EXPECT_EQ(result.end, ReadoutEnd::LongTermFailed);
 }
 

@@ -84,6 +84,31 @@ class OperatorDialogTest : public QObject {
     QVERIFY(ident == expectedIdent);
   }
 
+  // "Запись" without touching the commissioning organisation sends the unit's record back as it
+  // was read; the owner's prompt is a hint in an empty field; dates take digits only.
+  void untouchedFieldsStoreOnlyWhatTheOperatorSawAsData() {
+    OperatorDialogWindow dialog;
+    CraneIdentBuffer ident{};
+    for (std::size_t i = 0; i < ident.size(); ++i) ident[i] = static_cast<std::uint8_t>(0x30 + i % 10);
+    ident[63 + 12] = 0;  // the unit's text is "345678901234"
+    const CraneIdentBuffer asRead = ident;
+    TrailerBuffer trailer{};
+    QString shownCommissioning;
+    const bool stored = RunWith(dialog, ident, trailer, [&] {
+      shownCommissioning = Field(dialog, "Edit_PyckOrg")->text();
+      QLineEdit* owner = Field(dialog, "Edit_VladKran");
+      QVERIFY(owner->text().isEmpty());
+      QCOMPARE(owner->placeholderText(), QStringLiteral("Заполните поле (не более 39 символов)"));
+      Retype(Field(dialog, "Edit_DataSch"), QStringLiteral("a1"));
+      QCOMPARE(Field(dialog, "Edit_DataSch")->text(), QStringLiteral("1"));
+      dialog.findChild<QPushButton*>("BitBtn1")->click();
+    });
+    QVERIFY(stored);
+    QCOMPARE(shownCommissioning, QStringLiteral("345678901234"));
+    QVERIFY(ident == asRead);
+    QCOMPARE(vertal::dump::ReadOperatorTrailer(trailer).owner, std::string());
+  }
+
   void tabMovesThroughTheFieldsInItsOrder() {
     OperatorDialogWindow dialog;
     const QStringList expected = {"Edit_Org",      "Edit_NUd",      "Edit_Name",

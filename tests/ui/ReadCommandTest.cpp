@@ -1,13 +1,23 @@
 // The window's Read command against a unit played from a dump file: the readout writes the new
-// file, shows its steps in the status bar and opens the file; without a unit nothing is asked.
+// file, shows its steps in the status bar and opens the file; without a unit nothing is asked;
+// the stop command ends a readout and keeps the earlier file.
 
 #include <QAction>
+#include <QLabel>
 #include <QLineEdit>
+#include <QPushButton>
+#include <QShortcut>
+#include <QSignalSpy>
 #include <QTest>
 #include <QTimer>
 #include <QToolButton>
+#include <condition_variable>
 #include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <functional>
 #include <memory>
+#include <mutex>
 #include <string>
 
 #include "MainWindowFixture.h"
@@ -15,7 +25,9 @@
 #include "link/core/Connection.h"
 #include "link/core/OperatorEntry.h"
 #include "link/core/Readout.h"
+#include "app/ui/ReadoutController.h"
 #include "link/core/SimulatedUnit.h"
+#include "link/core/WatchedPort.h"
 
 using vertal::testing::DumpBuilder;
 using vertal::testing::FakeHost;
@@ -44,11 +56,39 @@ class RepaintRecordingHost : public FakeHost {
   QStringList colours;
 };
 
+// Holds the readout's thread at the request for a page until the test lets it go on: a unit
+// the test steps.
+class PageGate {
+ public:
+  void Hold() {
+    std::unique_lock<std::mutex> lock(mutex_);
+    reached_ = true;
+    changed_.wait(lock, [this] { return open_; });
+  }
+  bool Reached() {
+    std::lock_guard<std::mutex> lock(mutex_);
+    return reached_;
+  }
+  void Open() {
+    {
+      std::lock_guard<std::mutex> lock(mutex_);
+      open_ = true;
+    }
+    changed_.notify_all();
+  }
+
+ private:
+  std::mutex mutex_;
+  std::condition_variable changed_;
+  bool reached_ = false;
+  bool open_ = false;
+};
+
 // A window whose port is a unit played from `dump`, with the operator dialog answered at once.
 struct ReadFixture {
   explicit ReadFixture(const std::string& dump, vertal::link::Fault fault = {})
       : unit(dump, fault) {
-    form = std::make_unique<vertal::app::MainWindow>(host, unit);
+    form = std::make_unique<vertal::app::MainWindow>(host, watched);
     host.window = form.get();
     form->runOperatorDialog = [this](vertal::link::CraneIdentBuffer& ident,
                                      vertal::link::TrailerBuffer& trailer) {
@@ -61,8 +101,18 @@ struct ReadFixture {
     };
   }
 
+  // Waits, driving the event loop, until the readout has ended and its file was opened.
+  void WaitForEnd() {
+    QSignalSpy ended(&form->Reader(), &vertal::app::ReadoutController::ended);
+    if (form->Reader().Running()) QVERIFY(ended.wait(30'000));
+  }
+
   RepaintRecordingHost host;
   vertal::link::SimulatedUnit unit;
+  std::function<void(std::uint16_t)> onPage;
+  vertal::link::WatchedPort watched{unit, [this](std::uint16_t page) {
+                                      if (onPage) onPage(page);
+                                    }};
   std::unique_ptr<vertal::app::MainWindow> form;
   int dialogs = 0;
   bool timerOnInDialog = false;
@@ -86,6 +136,7 @@ class ReadCommandTest : public QObject {
     const std::string out = dir.File("read.bin");
     f.host.saveAnswers.push_back(out);
     FindIn<QToolButton>(f.form.get(), "SpeedButton_REC")->click();
+    f.WaitForEnd();
 
     QCOMPARE(f.dialogs, 1);
     QVERIFY(!f.timerOnInDialog);  // no reconnection while the readout runs
@@ -119,12 +170,58 @@ class ReadCommandTest : public QObject {
     f.form->SetStatusText(1, QStringLiteral("x"));
 
     FindIn<QAction>(f.form.get(), "N_REC")->trigger();
+    f.WaitForEnd();
     QCOMPARE(f.form->StatusText(1), Q(" Устройство не подключено"));
     QCOMPARE(f.form->StatusText(0), Q(open));
     QCOMPARE(f.dialogs, 0);
     QVERIFY(f.host.saveDialogs.empty());
     QVERIFY(f.host.messages.empty());
     QVERIFY(FindIn<QTimer>(f.form.get(), "Timer1")->isActive());
+  }
+
+  void stopCommandEndsTheReadoutAndKeepsTheEarlierFile() {
+    TempDir dir;
+    const std::string source = dir.File("unit.bin");
+    DumpBuilder().Write(source);
+    ReadFixture f(source);
+    const std::string out = dir.File("read.bin");
+    std::ofstream(out) << "an earlier reading";
+    PageGate gate;
+    f.onPage = [&gate](std::uint16_t page) {
+      if (page == 50) gate.Hold();
+    };
+    f.host.saveAnswers.push_back(out);
+    FindIn<QAction>(f.form.get(), "N_REC")->trigger();
+
+    // The readout waits at page 50; the window answers meanwhile.
+    QTRY_VERIFY(gate.Reached());
+    QTRY_COMPARE(f.form->StatusText(1), Text(vertal::link::kPagesReadingText));
+    QCOMPARE(f.form->StatusText(0), Q(out));
+    QTRY_VERIFY(FindIn<QLabel>(f.form.get(), "Label_ReadPace")->text().startsWith(Q("Прочитано страниц: ")));
+    auto* stop = FindIn<QPushButton>(f.form.get(), "Button_StopRead");
+    QVERIFY(!stop->isHidden());
+    auto* escape = FindIn<QShortcut>(f.form.get(), "Shortcut_StopRead");
+    QVERIFY(escape->isEnabled());
+    QCOMPARE(escape->key(), QKeySequence(Qt::Key_Escape));
+    // No other command runs meanwhile.
+    QVERIFY(!FindIn<QToolButton>(f.form.get(), "SpeedButton_OPEN")->isEnabled());
+    QVERIFY(!FindIn<QAction>(f.form.get(), "N_OPEN")->isEnabled());
+    QVERIFY(!FindIn<QTimer>(f.form.get(), "Timer1")->isActive());
+
+    stop->click();
+    gate.Open();
+    f.WaitForEnd();
+
+    // Page 50 was on its way; the readout ended before page 51, as a silent unit would end it.
+    QCOMPARE(f.form->StatusText(1), Q(" Ошибка при чтении оперативной информации РП2 32"));
+    QCOMPARE(f.form->StatusText(0), QString());
+    std::ifstream earlier(out);
+    QCOMPARE(std::string(std::istreambuf_iterator<char>(earlier), {}), std::string("an earlier reading"));
+    const std::string partial = dir.File("read_неполный.bin");
+    QCOMPARE(std::filesystem::file_size(partial), std::uintmax_t{32'768 + 1'056 * 51});
+    QVERIFY(FindIn<QLabel>(f.form.get(), "Label_SizeNotice")->text().contains(Q(partial)));
+    QVERIFY(stop->isHidden());
+    QVERIFY(FindIn<QAction>(f.form.get(), "N_OPEN")->isEnabled());
   }
 };
 

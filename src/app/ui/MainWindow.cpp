@@ -14,7 +14,6 @@
 #include <QTimer>
 #include <QToolButton>
 #include <QVBoxLayout>
-#include <chrono>
 #include <optional>
 
 #include "app/core/OpenDump.h"
@@ -23,6 +22,7 @@
 #include "app/ui/ExportCommands.h"
 #include "app/ui/PrintCommands.h"
 #include "app/ui/PageTree.h"
+#include "app/ui/ReadoutController.h"
 #include "app/ui/StatusPanels.h"
 #include "app/ui/ToolPanel.h"
 #include "compare/core/ReadingDiff.h"
@@ -47,7 +47,6 @@ constexpr QRgb kNoticeColour = 0xFFF3B0;  // pale yellow
 
 // The scan's bar counts one step more than there are frames.
 constexpr int kScanProgressMaximum = static_cast<int>(dump::kFrameCount) + 1;
-constexpr QRgb kScanColour = 0xA6CAF0;  // sky blue
 
 FileDialogSetup MakeOpenDialog() {
   FileDialogSetup setup;
@@ -72,74 +71,6 @@ FileDialogSetup MakeSaveDialog() {
   setup.filterIndex = 1;
   return setup;
 }
-
-constexpr std::chrono::milliseconds kReadoutRepaintInterval{33};
-constexpr QRgb kSilver = 0xC0C0C0;
-constexpr QRgb kRed = 0xFF0000;
-constexpr QRgb kYellow = 0xFFFF00;
-
-// What a readout shows goes to the status bar and the progress bar of the window. A repaint of
-// the whole window costs more than reading a page, so between status changes the window is
-// repainted at most about thirty times a second; a new status is always shown at once.
-class StatusBarView final : public link::ReadoutView {
- public:
-  explicit StatusBarView(MainWindow& window) : window_(window) {}
-  void SetStatusText(std::string_view text) override {
-    window_.SetStatusText(MainWindow::kStatusPanel, ToQString(text));
-    changed_ = true;
-  }
-  void SetStatusColour(link::StatusColour colour) override {
-    const QColor color = Color(colour);
-    // The pages repeat their colour at every page.
-    if (color == window_.StatusColor()) return;
-    window_.SetStatusColor(color);
-    changed_ = true;
-  }
-  void SetProgressMaximum(int maximum) override { window_.SetProgressMaximum(maximum); }
-  void SetProgressPosition(int position) override { window_.SetProgress(position); }
-  void Repaint() override {
-    const Clock::time_point now = Clock::now();
-    if (!changed_ && lastRepaint_ && now - *lastRepaint_ < kReadoutRepaintInterval) return;
-    window_.host().RepaintNow();
-    changed_ = false;
-    lastRepaint_ = Clock::now();
-  }
-
- private:
-  using Clock = std::chrono::steady_clock;
-
-  QColor Color(link::StatusColour colour) const {
-    switch (colour) {
-      case link::StatusColour::Silver:
-        return QColor(kSilver);
-      case link::StatusColour::Red:
-        return QColor(kRed);
-      case link::StatusColour::Yellow:
-        return QColor(kYellow);
-      case link::StatusColour::ButtonFace:
-        break;
-    }
-    return window_.ButtonFaceColor();
-  }
-
-  MainWindow& window_;
-  bool changed_ = false;
-  std::optional<Clock::time_point> lastRepaint_;
-};
-
-// The window's operator dialog, as the readout asks for it.
-class HookedOperatorDialog final : public link::OperatorDialog {
- public:
-  explicit HookedOperatorDialog(
-      const std::function<bool(link::CraneIdentBuffer&, link::TrailerBuffer&)>& run)
-      : run_(run) {}
-  bool Run(link::CraneIdentBuffer& craneIdent, link::TrailerBuffer& trailer) override {
-    return run_(craneIdent, trailer);
-  }
-
- private:
-  const std::function<bool(link::CraneIdentBuffer&, link::TrailerBuffer&)>& run_;
-};
 
 }  // namespace
 
@@ -198,6 +129,8 @@ MainWindow::MainWindow(Host& host, link::UnitPort& port, QWidget* parent)
 
   StatusBar1 = new StatusPanels(this);
   setStatusBar(StatusBar1);
+  reader_ = std::make_unique<ReadoutController>(
+      this, *this, StatusBar1, [this] { return std::vector<QWidget*>{tools_->panel, pages_}; });
 
   Timer1 = new QTimer(this);
   Timer1->setObjectName(QStringLiteral("Timer1"));
@@ -360,34 +293,27 @@ void MainWindow::N_RECClick() {
 }
 
 void MainWindow::ReadCommand(bool resetFirst) {
+  if (reader_->Running()) return;
   if (resetFirst) ResetView();
-  // A readout that found no unit leaves the current file current; it is not read again.
-  if (!ReadRecorder()) return;
-  if (!StatusText(kPathPanel).isEmpty()) OpenDumpFile();
-}
-
-bool MainWindow::ReadRecorder() {
-  // The reconnection step is held off while the readout runs: its dialogs and message boxes
-  // handle events, and a reconnection would reopen the unit in the middle of the readout.
-  struct TimerHold {
-    MainWindow& window;
-    bool on;
-    ~TimerHold() {
-      window.reading_ = false;
-      window.SwitchTimer(on);
-    }
-  } hold{*this, Timer1->isActive()};
+  // The reconnection step is held off while the readout runs: a reconnection would reopen the
+  // unit in the middle of it.
+  const bool timerWasOn = Timer1->isActive();
   Timer1->stop();
   reading_ = true;
+  reader_->Start(link_, saveDialog_, runOperatorDialog, buffers_,
+                 [this, timerWasOn](const link::ReadoutResult& result) {
+                   ReadEnded(result, timerWasOn);
+                 });
+}
 
-  StatusBarView view(*this);
-  HookedOperatorDialog dialog(runOperatorDialog);
-  const link::ReadoutResult result =
-      link::ReadRecorder(link_, host_, saveDialog_, dialog, view, buffers_);
-  hold.on = hold.on || result.timerOn;
-  if (!result.statusPanel0) return false;
+void MainWindow::ReadEnded(const link::ReadoutResult& result, bool timerWasOn) {
+  reading_ = false;
+  SwitchTimer(timerWasOn || result.timerOn);
+  ShowSizeNotice(result.notice);
+  // A readout that found no unit leaves the current file current; it is not read again.
+  if (!result.statusPanel0) return;
   SetStatusText(kPathPanel, ToQString(*result.statusPanel0));
-  return true;
+  if (!StatusText(kPathPanel).isEmpty()) OpenDumpFile();
 }
 
 void MainWindow::SpeedButton_EXITClick() {
@@ -417,7 +343,7 @@ void MainWindow::ShowToolPanel() {
 
 void MainWindow::OpenDumpFile() {
   const ui::PassDisplay scanDisplay{frames::kScanRunningText, frames::kScanDoneText,
-                                    kScanProgressMaximum, QColor(kScanColour), true};
+                                    kScanProgressMaximum, QColor(frames::kScanColourRgb), true};
   ui::ShownPass scan(*this, scanDisplay);
   OpenHooks hooks;
   hooks.recordsChecked = [this] { pages_->SelectServicePage(); };

@@ -8,6 +8,7 @@
 #include <QMainWindow>
 #include <cstdint>
 #include <functional>
+#include <memory>
 #include <vector>
 
 #include "common/core/Host.h"
@@ -26,6 +27,7 @@ namespace vertal::app {
 class PageTree;
 class ExportCommands;
 class PrintCommands;
+class ReadoutController;
 class StatusPanels;
 struct MainMenu;
 struct ToolPanel;
@@ -91,9 +93,8 @@ class MainWindow : public QMainWindow, public ui::PageWindow {
   void OpenDumpFile();
   // Empties every view before a readout.
   void ResetView();
-  // Reads the recorder of the attached unit into a new dump file; leaves its path in status
-  // panel 0 on success. False when the readout left status panel 0 as it was (no unit).
-  bool ReadRecorder();
+  // The readout of the Read commands; it runs while the window keeps answering.
+  ReadoutController& Reader() const { return *reader_; }
 
  private:
   void ConnectCommands();
@@ -101,7 +102,9 @@ class MainWindow : public QMainWindow, public ui::PageWindow {
   // Compares another reading of the crane, chosen in the open dialog, with the current file;
   // the one read out earlier is the old reading.
   void CompareCommand();
+  // Starts the readout; once it ended, the file it leaves in status panel 0 is opened.
   void ReadCommand(bool resetFirst);
+  void ReadEnded(const link::ReadoutResult& result, bool timerWasOn);
   void ShowToolPanel();
   // A tick that finds the link as it was leaves the status text alone, so that what a command
   // said stays readable.
@@ -127,6 +130,8 @@ class MainWindow : public QMainWindow, public ui::PageWindow {
   FileDialogSetup saveDialog_;  // SaveDialog1
   FileDialogSetup compareDialog_;
   std::int8_t recorderVersion_ = 0;
+  // Last, so that a readout still running is stopped while the window is whole.
+  std::unique_ptr<ReadoutController> reader_;
 };
 
 }  // namespace vertal::app

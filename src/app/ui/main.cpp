@@ -1,16 +1,20 @@
 // The analyser's window program. A dump file named as the first argument (after the option
 // below) is opened at once.
 // The processing unit is reached over USB; with --simulate-unit DUMP, a unit played from DUMP
-// stands in for it, so that the Read commands can be tried without the hardware.
+// stands in for it, so that the Read commands can be tried without the hardware; adding
+// --page-ms MS makes it take that long for each page, as a real unit takes minutes.
 
 #include <QTimer>
+#include <chrono>
 #include <cstdlib>
 #include <exception>
 #include <filesystem>
 #include <iostream>
 #include <memory>
 #include <string_view>
+#include <string>
 #include <system_error>
+#include <thread>
 
 #include "app/ui/Application.h"
 #include "app/ui/MainWindow.h"
@@ -19,20 +23,23 @@
 #include "link/core/SimulatedUnit.h"
 #include "link/ftdi/FtdiPort.h"
 #include "link/core/UnitPort.h"
+#include "link/core/WatchedPort.h"
 #include "ui_common/GuardedCommand.h"
 
 namespace {
 
 constexpr std::string_view kSimulateOption = "--simulate-unit";
+constexpr std::string_view kPageTimeOption = "--page-ms";
 constexpr const char* kUsage =
     "usage: vertal-analyzer [FILE]\n"
-    "       vertal-analyzer --simulate-unit DUMP [FILE]\n";
+    "       vertal-analyzer --simulate-unit DUMP [--page-ms MS] [FILE]\n";
 
 }  // namespace
 
 int main(int argc, char** argv) {
   vertal::app::Application app(argc, argv);
 
+  std::unique_ptr<vertal::link::UnitPort> simulated;  // under a port that slows it down
   std::unique_ptr<vertal::link::UnitPort> port = std::make_unique<vertal::link::FtdiPort>();
   int fileArgument = 1;
   if (argc > 1 && argv[1] == kSimulateOption) {
@@ -44,6 +51,13 @@ int main(int argc, char** argv) {
     }
     port = std::make_unique<vertal::link::SimulatedUnit>(argv[2]);
     fileArgument = 3;
+    if (argc > 4 && argv[3] == kPageTimeOption) {
+      const std::chrono::milliseconds perPage(std::atoi(argv[4]));
+      simulated = std::move(port);
+      port = std::make_unique<vertal::link::WatchedPort>(
+          *simulated, [perPage](std::uint16_t) { std::this_thread::sleep_for(perPage); });
+      fileArgument = 5;
+    }
   }
 
   vertal::app::QtHost host;

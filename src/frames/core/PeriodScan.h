@@ -2,6 +2,7 @@
 // The pass over all frames when a dump is opened: the period the recorder covers and the lists
 // of power-line warnings, tuning-mode work, overloads and switch-ons.
 
+#include <cstdint>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -99,5 +100,7 @@ PassResult<PeriodPanelModel> RunPeriodScan(const std::string& path, Host& host,
 // Status texts of the pass.
 inline constexpr std::string_view kScanRunningText = " Идет расшифровка файла";
 inline constexpr std::string_view kScanDoneText = " Расшифровка файла закончена";
+// The status bar's colour while the scan runs (sky blue, as RGB); the button face after it.
+inline constexpr std::uint32_t kScanColourRgb = 0xA6CAF0;
 
 }  // namespace vertal::frames

@@ -49,6 +49,12 @@ OperatorFields DefaultOperatorFields() {
   return fields;
 }
 
+std::string CommissioningText(const CraneIdentBuffer& craneIdent) {
+  return FieldText(std::span(craneIdent).subspan(
+      static_cast<std::size_t>(dump::kCraneCommissioning),
+      static_cast<std::size_t>(dump::kCraneCommissioningSize)));
+}
+
 void StoreOperatorFields(const OperatorFields& fields, CraneIdentBuffer& craneIdent,
                          TrailerBuffer& trailer) {
   StoreDateByte(fields.day, trailer[dump::kTrailerDate]);
@@ -58,8 +64,9 @@ void StoreOperatorFields(const OperatorFields& fields, CraneIdentBuffer& craneId
   PutFieldText(Field(trailer, dump::kTrailerOrg, dump::kTrailerOrgSize), fields.organisation);
   PutFieldText(Field(trailer, dump::kTrailerCert, dump::kTrailerCertSize), fields.certificate);
   PutFieldText(Field(trailer, dump::kTrailerOwner, dump::kTrailerOwnerSize), fields.owner);
-  PutFieldText(Field(craneIdent, dump::kCraneCommissioning, dump::kCraneCommissioningSize),
-               fields.commissioning);
+  if (fields.commissioning)
+    PutFieldText(Field(craneIdent, dump::kCraneCommissioning, dump::kCraneCommissioningSize),
+                 *fields.commissioning);
   CloseRecord(trailer);
 }
 

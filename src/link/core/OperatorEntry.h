@@ -4,6 +4,7 @@
 // operator's trailer and the commissioning organisation of the crane-identification record.
 // The window's dialog and the command-line tool both store through this.
 
+#include <optional>
 #include <string>
 #include <utility>
 
@@ -14,6 +15,7 @@ namespace vertal::link {
 inline constexpr const char* kDefaultOperatorName = "Оператор";
 inline constexpr const char* kDefaultOperatorOrg = "Сервисная организация";
 inline constexpr const char* kDefaultCertificate = "000000";
+// Shown as a grey hint in an empty field, never stored.
 inline constexpr const char* kFillInText = "Заполните поле (не более 39 символов)";
 
 // The dialog's fields as texts, with the texts the dialog shows when it opens.
@@ -25,9 +27,13 @@ struct OperatorFields {
   std::string name = kDefaultOperatorName;
   std::string organisation = kDefaultOperatorOrg;
   std::string certificate = kDefaultCertificate;
-  std::string commissioning = kFillInText;
-  std::string owner = kFillInText;
+  // Nothing: the text the unit holds, which goes back to it byte for byte.
+  std::optional<std::string> commissioning;
+  std::string owner;  // empty until the operator types it
 };
+
+// The commissioning organisation of a crane-identification record, as the dialog shows it.
+std::string CommissioningText(const CraneIdentBuffer& craneIdent);
 
 // The fields as the dialog opens them: the date fields hold today's local date.
 OperatorFields DefaultOperatorFields();
@@ -35,8 +41,9 @@ OperatorFields DefaultOperatorFields();
 // What "Запись" stores. Each date field read as two hexadecimal digits becomes one byte of
 // the trailer (so "15" is stored as 0x15); a date field that is not two hexadecimal digits
 // leaves its byte as it was. The texts go in Windows-1251, cut at their fields' widths, a
-// shorter text followed by zeros; the trailer's checksum is closed. The commissioning
-// organisation goes into bytes 63 to 102 of the record; its checksum byte is not touched.
+// shorter text followed by zeros; the trailer's checksum is closed. A commissioning
+// organisation that was given goes into bytes 63 to 102 of the record; its checksum byte is
+// not touched.
 void StoreOperatorFields(const OperatorFields& fields, CraneIdentBuffer& craneIdent,
                          TrailerBuffer& trailer);
 

@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <filesystem>
-#include <fstream>
 #include <span>
 #include <system_error>
 #include <vector>
@@ -45,6 +44,10 @@ void CopyReply(const Link& link, std::size_t from, std::span<std::uint8_t> into)
   std::copy(data.begin(), data.end(), into.begin());
 }
 
+bool StopAsked(const std::atomic<bool>* stop) {
+  return stop != nullptr && stop->load(std::memory_order_relaxed);
+}
+
 bool ReadCraneIdentRecord(Link& link, CraneIdentBuffer& into) {
   link.RecordReplyCode(link.ReadCraneIdent(static_cast<std::uint8_t>(kCraneIdentSize)));
   if (link.LastReplyCode() != kReplyOk) return false;
@@ -60,11 +63,15 @@ bool WriteCraneIdentRecord(Link& link, const CraneIdentBuffer& record) {
 // Reads `into.size()` bytes of long-term memory from `address` on, in blocks of at most
 // 16,384 bytes, moving the progress bar by the bytes read.
 bool ReadLongTermMemory(Link& link, ReadoutView& view, std::span<std::uint8_t> into,
-                        std::uint16_t address) {
+                        std::uint16_t address, const std::atomic<bool>* stop, bool& stopped) {
   int position = 0;
   view.SetProgressPosition(position);
   view.SetProgressMaximum(static_cast<int>(into.size()));
   while (!into.empty()) {
+    if (StopAsked(stop)) {
+      stopped = true;
+      return false;
+    }
     const auto length = static_cast<std::uint16_t>(std::min<std::size_t>(into.size(), kLongTermBlock));
     link.RecordReplyCode(link.ReadLongTermBlock(address, length));
     if (link.LastReplyCode() != kReplyOk) return false;
@@ -88,36 +95,57 @@ bool ReadOperativePage(Link& link, std::span<std::uint8_t> into, std::uint16_t p
   return true;
 }
 
-bool Append(std::ofstream& file, std::span<const std::uint8_t> bytes) {
-  file.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
-  return static_cast<bool>(file);
-}
-
 std::string WorkingDirectory() {
   std::error_code ec;
   const auto path = std::filesystem::current_path(ec);
   return ec ? std::string() : path.string();
 }
 
-ReadoutResult Stopped(ReadoutEnd end) {
+// A readout that ended before its last page: status panel 0 is emptied, and what was written is
+// kept where the notice says.
+ReadoutResult Unfinished(ReadoutEnd end, ReadoutView& view, ReadoutFile& file) {
+  view.SetFilePanel({});
   ReadoutResult result;
   result.end = end;
   result.statusPanel0 = std::string();
+  result.file = file.Abandon();
+  result.notice = UnfinishedNotice(end, file.Target(), result.file);
   return result;
 }
 
 // The disk did not take the file whole: the bar shows a failed step, and the file is not
 // offered for opening.
-ReadoutResult WriteFailed(ReadoutView& view) {
+ReadoutResult WriteFailed(ReadoutView& view, ReadoutFile& file) {
   view.SetStatusColour(StatusColour::ButtonFace);
   view.SetProgressPosition(0);
-  return Stopped(ReadoutEnd::WriteFailed);
+  view.SetStatusText(kFileWriteFailedText);
+  return Unfinished(ReadoutEnd::WriteFailed, view, file);
 }
 
 }  // namespace
 
+std::string UnfinishedNotice(ReadoutEnd end, const std::string& target, const FileOutcome& file) {
+  std::string notice;
+  switch (end) {
+    case ReadoutEnd::Stopped:
+      notice = "Чтение остановлено.";
+      break;
+    case ReadoutEnd::WriteFailed:
+      notice = "Файл не удалось записать (нет места на диске?).";
+      break;
+    default:
+      notice = "Чтение не закончено.";
+      break;
+  }
+  if (!file.partialPath.empty())
+    notice += " Прочитанное сохранено в файле " + file.partialPath + ".";
+  if (file.targetKept) notice += " Прежний файл " + target + " не изменён.";
+  return notice;
+}
+
 ReadoutResult ReadRecorder(Link& link, Host& host, FileDialogSetup& saveDialog,
-                           OperatorDialog& dialog, ReadoutView& view, ReadoutBuffers& buffers) {
+                           OperatorDialog& dialog, ReadoutView& view, ReadoutBuffers& buffers,
+                           const ReadoutControls& controls) {
   // Without a unit nothing is asked: status panel 0 is left to the caller, and the timer
   // keeps looking for the unit.
   if (link.LastDriverStatus() != kDriverOk) {
@@ -133,11 +161,10 @@ ReadoutResult ReadRecorder(Link& link, Host& host, FileDialogSetup& saveDialog,
   const std::optional<std::string> chosen = host.ChooseSaveFile(saveDialog);
   if (chosen) saveDialog.fileName = *chosen;
   const std::string fileName = chosen.value_or(std::string());
+  view.SetFilePanel(fileName);
 
-  std::ofstream file;
-  if (!fileName.empty())
-    file.open(std::filesystem::path(fileName), std::ios::binary | std::ios::trunc);
-  if (!file.is_open()) {
+  ReadoutFile file(fileName, controls.sink);
+  if (!file.Create()) {
     ShowError(host, std::string(kFileNotCreatedText));
     ReadoutResult result;
     result.end = ReadoutEnd::FileNotCreated;
@@ -177,44 +204,61 @@ ReadoutResult ReadRecorder(Link& link, Host& host, FileDialogSetup& saveDialog,
     view.Repaint();
   }
 
+  // A stop shows what a unit that stopped answering at that request shows: no bytes arrived.
+  const std::string silentCode = Signed(kReplyReadFailed);
+
   // One buffer for the long-term memory and then for each page; pages go to the file as they
   // arrive.
   std::vector<std::uint8_t> buffer(kLongTermLength);
-  if (!ReadLongTermMemory(link, view, buffer, 0)) {
+  bool stopped = false;
+  if (!ReadLongTermMemory(link, view, buffer, 0, controls.stop, stopped)) {
     view.SetStatusColour(StatusColour::ButtonFace);
     view.SetProgressPosition(0);
-    view.SetStatusText(LongTermFailureText(link));
-    return Stopped(ReadoutEnd::LongTermFailed);
+    view.SetStatusText(stopped ? std::string(kLongTermFailedText) + silentCode + " 0 0"
+                               : LongTermFailureText(link));
+    return Unfinished(stopped ? ReadoutEnd::Stopped : ReadoutEnd::LongTermFailed, view, file);
   }
   view.SetStatusText(kLongTermReadingText);
   view.SetStatusColour(StatusColour::Red);
-  if (!Append(file, buffer)) return WriteFailed(view);
+  if (!file.Append(buffer)) return WriteFailed(view, file);
   view.SetStatusText(kLongTermDoneText);
   view.SetProgressPosition(0);
   view.SetStatusText(kPagesReadingText);
   view.SetProgressMaximum(kPageProgressMaximum);
+  view.ShowPagesRead(0);
 
   int position = 0;
   for (std::uint16_t page = 0; page < kPages; ++page) {
-    if (!ReadOperativePage(link, buffer, page)) {
+    stopped = StopAsked(controls.stop);
+    if (stopped || !ReadOperativePage(link, buffer, page)) {
       view.SetStatusColour(StatusColour::ButtonFace);
       view.SetProgressPosition(0);
-      view.SetStatusText(std::string(kPageFailedText) + Signed(link.LastReplyCode()));
-      return Stopped(ReadoutEnd::PageFailed);
+      view.SetStatusText(std::string(kPageFailedText) +
+                         (stopped ? silentCode : Signed(link.LastReplyCode())));
+      return Unfinished(stopped ? ReadoutEnd::Stopped : ReadoutEnd::PageFailed, view, file);
     }
     view.SetStatusColour(StatusColour::Yellow);
-    if (!Append(file, std::span(buffer).first(kPageLength))) return WriteFailed(view);
+    if (!file.Append(std::span(buffer).first(kPageLength))) return WriteFailed(view, file);
     view.SetProgressPosition(++position);
+    view.ShowPagesRead(position);
     view.Repaint();
   }
 
+  view.SetFilePanel(fileName);
   view.SetStatusText(kPagesDoneText);
   view.SetProgressPosition(0);
-  Append(file, buffers.trailer);
-  file.close();
-  if (!file) return WriteFailed(view);
-
+  if (!file.Append(buffers.trailer)) return WriteFailed(view, file);
   ReadoutResult result;
+  result.file = file.Complete();
+  if (!result.file.complete) {
+    view.SetStatusColour(StatusColour::ButtonFace);
+    view.SetStatusText(kFileWriteFailedText);
+    view.SetFilePanel({});
+    result.end = ReadoutEnd::WriteFailed;
+    result.statusPanel0 = std::string();
+    result.notice = UnfinishedNotice(result.end, fileName, result.file);
+    return result;
+  }
   result.end = ReadoutEnd::Done;
   result.statusPanel0 = fileName;
   result.writtenPath = fileName;

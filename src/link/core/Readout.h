@@ -6,6 +6,7 @@
 // tool both run it; what the user sees goes through the host and the view.
 
 #include <array>
+#include <atomic>
 #include <cstddef>
 #include <cstdint>
 #include <optional>
@@ -15,6 +16,7 @@
 #include "common/core/Host.h"
 #include "dump/core/OperatorTrailer.h"
 #include "link/core/Link.h"
+#include "link/core/ReadoutFile.h"
 
 namespace vertal::link {
 
@@ -51,11 +53,16 @@ class ReadoutView {
  public:
   virtual ~ReadoutView() = default;
   virtual void SetStatusText(std::string_view text) = 0;  // status panel 1
+  // Status panel 0: the file being written from the moment it is chosen, "" once a readout
+  // failed.
+  virtual void SetFilePanel(std::string_view path) = 0;
   virtual void SetStatusColour(StatusColour colour) = 0;
   virtual void SetProgressMaximum(int maximum) = 0;
   virtual void SetProgressPosition(int position) = 0;
-  // Repaints the window now; the readout handles no events between its steps.
+  // Repaints what changed; called after each step.
   virtual void Repaint() = 0;
+  // The operative pages read so far, after each page.
+  virtual void ShowPagesRead(int /*pages*/) {}
 };
 
 inline constexpr std::string_view kIdentReadText = " Идентификация крана считана ";
@@ -70,6 +77,7 @@ inline constexpr std::string_view kLongTermFailedText = " Ошибка при ч
 inline constexpr std::string_view kPagesReadingText = " Чтение оперативной информации РП ";
 inline constexpr std::string_view kPageFailedText = " Ошибка при чтении оперативной информации РП2 ";
 inline constexpr std::string_view kPagesDoneText = " Чтение оперативной информации РП закончено ";
+inline constexpr std::string_view kFileWriteFailedText = " Ошибка при записи файла";
 
 // The page bar counts one step more than there are pages.
 inline constexpr int kPageProgressMaximum = 8'193;
@@ -80,6 +88,7 @@ enum class ReadoutEnd {
   LongTermFailed,  // the file is left empty
   PageFailed,      // the file holds the long-term memory and the pages before the failing one
   WriteFailed,     // the disk refused bytes; the file is incomplete
+  Stopped,         // the user stopped it; the file is incomplete
   Done,            // the file is complete, trailer included
 };
 
@@ -91,11 +100,28 @@ struct ReadoutResult {
   std::optional<std::string> writtenPath;
   // Whether the reconnection timer is to be switched on; false leaves it as it was.
   bool timerOn = false;
+  // Where the bytes of an unfinished readout went, and the notice that tells the user.
+  FileOutcome file;
+  std::string notice;
+};
+
+// What the window adds to a readout: a stop asked from another thread, which ends the readout
+// before its next transaction as a unit that stopped answering there would; and where the
+// bytes are written (a file on the disk when nothing is given).
+struct ReadoutControls {
+  const std::atomic<bool>* stop = nullptr;
+  FileSink* sink = nullptr;
 };
 
 // Runs the readout. `saveDialog` gets the working directory as its initial directory and
 // keeps the name the user chose, so that the next readout offers it.
+// The file is written beside the chosen one and takes its name only when complete.
 ReadoutResult ReadRecorder(Link& link, Host& host, FileDialogSetup& saveDialog,
-                           OperatorDialog& dialog, ReadoutView& view, ReadoutBuffers& buffers);
+                           OperatorDialog& dialog, ReadoutView& view, ReadoutBuffers& buffers,
+                           const ReadoutControls& controls = {});
+
+// The notice of a readout that did not finish: where its bytes went and that an earlier file
+// of the chosen name is unchanged.
+std::string UnfinishedNotice(ReadoutEnd end, const std::string& target, const FileOutcome& file);
 
 }  // namespace vertal::link

@@ -7,6 +7,8 @@
 #include <QLineEdit>
 #include <QPalette>
 #include <QPushButton>
+#include <QRegularExpression>
+#include <QRegularExpressionValidator>
 #include <QStyle>
 #include <QVBoxLayout>
 
@@ -41,6 +43,7 @@ QLineEdit* MakeField(QWidget* parent, const char* name, int maxLength, const std
   QPalette palette = field->palette();
   palette.setColor(QPalette::Text, QColor(0x00, 0x00, 0x80));
   palette.setColor(QPalette::Base, Qt::white);
+  palette.setColor(QPalette::PlaceholderText, Qt::gray);
   field->setPalette(palette);
   field->setText(ui::ToQString(text));
   return field;
@@ -59,13 +62,20 @@ OperatorDialogWindow::OperatorDialogWindow(QWidget* parent) : QDialog(parent) {
   Edit_DataSch = MakeField(this, "Edit_DataSch", kDateLength, fields.day);
   Edit_MonthSch = MakeField(this, "Edit_MonthSch", kDateLength, fields.month);
   Edit_EarSch = MakeField(this, "Edit_EarSch", kDateLength, fields.year);
-  for (QLineEdit* date : {Edit_DataSch, Edit_MonthSch, Edit_EarSch})
+  // The date is stored digit by digit as BCD: only digits are taken.
+  auto* digits = new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9]*")), this);
+  for (QLineEdit* date : {Edit_DataSch, Edit_MonthSch, Edit_EarSch}) {
     date->setFixedWidth(kDateFieldWidth);
+    date->setValidator(digits);
+  }
   Edit_Name = MakeField(this, "Edit_Name", kTextLength, fields.name);
   Edit_Org = MakeField(this, "Edit_Org", kTextLength, fields.organisation);
   Edit_NUd = MakeField(this, "Edit_NUd", kCertificateLength, fields.certificate);
-  Edit_PyckOrg = MakeField(this, "Edit_PyckOrg", kTextLength, fields.commissioning);
+  // Filled with the unit's own text when the dialog is run.
+  Edit_PyckOrg = MakeField(this, "Edit_PyckOrg", kTextLength, {});
   Edit_VladKran = MakeField(this, "Edit_VladKran", kTextLength, fields.owner);
+  // A hint, not a value: an owner left as shown is stored empty.
+  Edit_VladKran->setPlaceholderText(QString::fromUtf8(kFillInText));
 
   BitBtn1 = new QPushButton(QStringLiteral("Запись"), this);
   BitBtn1->setObjectName(QStringLiteral("BitBtn1"));
@@ -118,6 +128,8 @@ bool OperatorDialogWindow::Run(CraneIdentBuffer& craneIdent, TrailerBuffer& trai
   craneIdent_ = &craneIdent;
   trailer_ = &trailer;
   stored_ = false;
+  shownCommissioning_ = ui::ToQString(CommissioningText(craneIdent));
+  Edit_PyckOrg->setText(shownCommissioning_);
   exec();
   craneIdent_ = nullptr;
   trailer_ = nullptr;
@@ -133,7 +145,9 @@ void OperatorDialogWindow::BitBtn1Click() {
     fields.name = Edit_Name->text().toStdString();
     fields.organisation = Edit_Org->text().toStdString();
     fields.certificate = Edit_NUd->text().toStdString();
-    fields.commissioning = Edit_PyckOrg->text().toStdString();
+    // The unit's record goes back untouched unless the operator changed the text.
+    if (Edit_PyckOrg->text() != shownCommissioning_)
+      fields.commissioning = Edit_PyckOrg->text().toStdString();
     fields.owner = Edit_VladKran->text().toStdString();
     StoreOperatorFields(fields, *craneIdent_, *trailer_);
     stored_ = true;

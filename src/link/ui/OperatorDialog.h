@@ -19,7 +19,8 @@ class OperatorDialogWindow : public QDialog, public OperatorDialog {
   static constexpr int kWidth = 548;
   static constexpr int kHeight = 313;
 
-  // Opens with today's date and the default texts of the other fields.
+  // Opens with today's date, the default texts of the other fields and an empty owner; the
+  // commissioning organisation is the unit's when the dialog is run.
   explicit OperatorDialogWindow(QWidget* parent = nullptr);
 
   // Shows the dialog modally; true when "Запись" stored the fields into the buffers.
@@ -39,6 +40,7 @@ class OperatorDialogWindow : public QDialog, public OperatorDialog {
   QPushButton* BitBtn1 = nullptr;
   CraneIdentBuffer* craneIdent_ = nullptr;
   TrailerBuffer* trailer_ = nullptr;
+  QString shownCommissioning_;
   bool stored_ = false;
 };
 
