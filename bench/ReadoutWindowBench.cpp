@@ -61,9 +61,13 @@ struct ReadingWindow {
   std::unique_ptr<app::MainWindow> form;
 };
 
-// The longest gap, in ms, between two ticks of a 1 ms timer while `going` holds; at most
-// `limit` long.
-double LongestTickGapMs(const std::function<bool()>& going, std::chrono::milliseconds limit) {
+struct TickGap {
+  double ms = 0;
+  double atS = 0;  // when it ended, from the start
+};
+
+// The longest gap between two ticks of a 1 ms timer while `going` holds; at most `limit` long.
+TickGap LongestTickGap(const std::function<bool()>& going, std::chrono::milliseconds limit) {
   QEventLoop loop;
   QTimer tick;
   tick.setTimerType(Qt::PreciseTimer);
@@ -71,12 +75,14 @@ double LongestTickGapMs(const std::function<bool()>& going, std::chrono::millise
   const Clock::time_point start = Clock::now();
   Clock::time_point last = start;
   bool wasGoing = going();
-  double longest = 0;
+  TickGap longest;
   QObject::connect(&tick, &QTimer::timeout, [&] {
     const Clock::time_point now = Clock::now();
     const bool isGoing = going();
     // A gap counts while the readout ran at both its ends: not the opening after it.
-    if (wasGoing && isGoing) longest = std::max(longest, std::chrono::duration<double, std::milli>(now - last).count());
+    const double gap = std::chrono::duration<double, std::milli>(now - last).count();
+    if (wasGoing && isGoing && gap > longest.ms)
+      longest = {gap, std::chrono::duration<double>(now - start).count()};
     last = now;
     wasGoing = isGoing;
     if (!isGoing || now - start > limit) loop.quit();
@@ -89,19 +95,20 @@ double LongestTickGapMs(const std::function<bool()>& going, std::chrono::millise
 void BM_WindowAnswersDuringSlowReadout(benchmark::State& state) {
   ReadingWindow window(std::chrono::milliseconds(1));
   const auto idleFor = std::chrono::milliseconds(2'000);
-  const double idleGap = LongestTickGapMs([] { return true; }, idleFor);
-  double gap = 0;
+  const double idleGap = LongestTickGap([] { return true; }, idleFor).ms;
+  TickGap gap;
   double seconds = 0;
   for (auto _ : state) {
     const Clock::time_point start = Clock::now();
     window.StartReading();
-    gap = LongestTickGapMs([&] { return window.Running(); }, std::chrono::minutes(2));
+    gap = LongestTickGap([&] { return window.Running(); }, std::chrono::minutes(2));
     seconds = std::chrono::duration<double>(Clock::now() - start).count();
     QEventLoop().processEvents();
   }
-  state.counters["gap_ms"] = gap;
+  state.counters["gap_ms"] = gap.ms;
+  state.counters["gap_at_s"] = gap.atS;
   state.counters["floor_gap_ms"] = idleGap;
-  state.counters["x_floor"] = idleGap > 0 ? gap / idleGap : 0;
+  state.counters["x_floor"] = idleGap > 0 ? gap.ms / idleGap : 0;
   state.counters["readout_s"] = seconds;
   std::filesystem::remove(OutPath());
 }

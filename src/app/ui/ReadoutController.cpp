@@ -85,34 +85,70 @@ class ReadoutController::ShownView final : public link::ReadoutView {
 };
 
 // The readout's side of the view: every call is handed to the window in order, without
-// waiting for it.
+// waiting for it. The progress of the pages is handed on at most every few milliseconds, its
+// latest state only, so that a fast unit does not flood the window with events; whatever
+// changes the status first hands on the progress before it.
 class ReadoutController::QueuedView final : public link::ReadoutView {
  public:
   explicit QueuedView(ReadoutController& controller) : c_(controller) {}
   void SetStatusText(std::string_view text) override {
+    Flush();
     c_.PostToWindow([&c = c_, t = std::string(text)] { c.view_->SetStatusText(t); });
   }
   void SetFilePanel(std::string_view path) override {
+    Flush();
     c_.PostToWindow([&c = c_, p = std::string(path)] { c.view_->SetFilePanel(p); });
   }
   void SetStatusColour(link::StatusColour colour) override {
+    // The pages repeat their colour at every page.
+    if (colour == colour_) return;
+    colour_ = colour;
+    Flush();
     c_.PostToWindow([&c = c_, colour] { c.view_->SetStatusColour(colour); });
   }
   void SetProgressMaximum(int maximum) override {
+    Flush();
     c_.PostToWindow([&c = c_, maximum] { c.view_->SetProgressMaximum(maximum); });
   }
   void SetProgressPosition(int position) override {
-    c_.PostToWindow([&c = c_, position] { c.view_->SetProgressPosition(position); });
+    position_ = position;
+    Pending();
   }
   void Repaint() override {
-    c_.PostToWindow([&c = c_] { c.view_->Repaint(); });
+    repaint_ = true;
+    Pending();
   }
   void ShowPagesRead(int pages) override {
-    c_.PostToWindow([&c = c_, pages] { c.view_->ShowPagesRead(pages); });
+    pages_ = pages;
+    Pending();
+  }
+
+  // Hands on the progress not yet handed on.
+  void Flush() {
+    if (!position_ && !pages_ && !repaint_) return;
+    c_.PostToWindow([&c = c_, position = position_, pages = pages_, repaint = repaint_] {
+      if (position) c.view_->SetProgressPosition(*position);
+      if (pages) c.view_->ShowPagesRead(*pages);
+      if (repaint) c.view_->Repaint();
+    });
+    position_.reset();
+    pages_.reset();
+    repaint_ = false;
+    lastFlush_ = Clock::now();
   }
 
  private:
+  void Pending() {
+    if (Clock::now() - lastFlush_ >= kProgressInterval) Flush();
+  }
+
+  static constexpr std::chrono::milliseconds kProgressInterval{15};
   ReadoutController& c_;
+  std::optional<link::StatusColour> colour_;
+  std::optional<int> position_;
+  std::optional<int> pages_;
+  bool repaint_ = false;
+  Clock::time_point lastFlush_;
 };
 
 // The window's host, reached from the readout: boxes and dialogs are shown on the window and
@@ -157,8 +193,12 @@ class ReadoutController::BlockingDialog final : public link::OperatorDialog {
 };
 
 ReadoutController::ReadoutController(QWidget* window, ui::PageWindow& shown, QStatusBar* statusBar,
-                                     std::function<std::vector<QWidget*>()> busy)
-    : QObject(window), window_(window), shown_(shown), busy_(std::move(busy)) {
+                                     Widgets disabled, Widgets inputHeld)
+    : QObject(window),
+      window_(window),
+      shown_(shown),
+      disabled_(std::move(disabled)),
+      inputHeld_(std::move(inputHeld)) {
   view_ = std::make_unique<ShownView>(*this, shown_);
 
   paceLabel_ = new QLabel(statusBar);
@@ -219,6 +259,7 @@ void ReadoutController::Start(link::Link& link, FileDialogSetup& saveDialog,
     } catch (...) {
       error = std::current_exception();
     }
+    view.Flush();
     PostToWindow([this, result, error] { End(result, error); });
     done_ = true;
   });
@@ -263,10 +304,12 @@ void ReadoutController::HoldCommands(bool hold) {
   if (hold) {
     heldWidgets_.clear();
     heldActions_.clear();
-    for (QWidget* w : busy_()) {
+    for (QWidget* w : disabled_()) {
       heldWidgets_.emplace_back(w, w->isEnabled());
       w->setEnabled(false);
     }
+    for (QWidget* w : inputHeld_()) heldInput_.emplace_back(w);
+    QCoreApplication::instance()->installEventFilter(this);
     for (QAction* a : window_->findChildren<QAction*>()) {
       heldActions_.emplace_back(a, a->isEnabled());
       a->setEnabled(false);
@@ -279,6 +322,8 @@ void ReadoutController::HoldCommands(bool hold) {
     if (a) a->setEnabled(enabled);
   heldWidgets_.clear();
   heldActions_.clear();
+  heldInput_.clear();
+  QCoreApplication::instance()->removeEventFilter(this);
 }
 
 void ReadoutController::End(const link::ReadoutResult& result, std::exception_ptr error) {
@@ -300,6 +345,21 @@ void ReadoutController::End(const link::ReadoutResult& result, std::exception_pt
 }
 
 bool ReadoutController::eventFilter(QObject* watched, QEvent* event) {
+  switch (event->type()) {
+    case QEvent::MouseButtonPress:
+    case QEvent::MouseButtonRelease:
+    case QEvent::MouseButtonDblClick:
+    case QEvent::Wheel:
+    case QEvent::KeyPress:
+    case QEvent::KeyRelease:
+      if (auto* widget = qobject_cast<QWidget*>(watched)) {
+        for (const QPointer<QWidget>& held : heldInput_)
+          if (held && (held == widget || held->isAncestorOf(widget))) return true;
+      }
+      break;
+    default:
+      break;
+  }
   if (watched == window_ && event->type() == QEvent::Close && Running()) {
     // The window closes once the readout has stopped and kept what it read.
     event->ignore();

@@ -38,10 +38,12 @@ class ReadoutController : public QObject {
   using DialogRun = std::function<bool(link::CraneIdentBuffer&, link::TrailerBuffer&)>;
   using Finished = std::function<void(const link::ReadoutResult&)>;
 
-  // `window` shows the readout; the stop command goes into `statusBar`; `busy` are the
-  // window's other commands, held off while a readout runs.
+  // `window` shows the readout; the stop command goes into `statusBar`. While a readout runs
+  // the window's actions and the `disabled` widgets are disabled, and the `inputHeld` widgets
+  // take no mouse or key input: they keep their looks, so that nothing large is repainted.
+  using Widgets = std::function<std::vector<QWidget*>()>;
   ReadoutController(QWidget* window, ui::PageWindow& shown, QStatusBar* statusBar,
-                    std::function<std::vector<QWidget*>()> busy);
+                    Widgets disabled, Widgets inputHeld);
   ~ReadoutController() override;
 
   bool Running() const { return worker_.joinable(); }
@@ -82,7 +84,9 @@ class ReadoutController : public QObject {
 
   QWidget* window_;
   ui::PageWindow& shown_;
-  std::function<std::vector<QWidget*>()> busy_;
+  Widgets disabled_;
+  Widgets inputHeld_;
+  std::vector<QPointer<QWidget>> heldInput_;
   QLabel* paceLabel_ = nullptr;
   QPushButton* stopButton_ = nullptr;
   QShortcut* escape_ = nullptr;
