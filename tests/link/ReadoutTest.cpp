@@ -17,6 +17,7 @@
 #include "dump/core/LongTermLayout.h"
 #include "link/core/Connection.h"
 #include "link/core/Readout.h"
+#include "link/core/ReadoutPace.h"
 #include "link/core/SimulatedUnit.h"
 #include "link/core/WatchedPort.h"
 #include "support/DumpBuilder.h"
@@ -410,6 +411,12 @@ TEST(ReadRecorder, UnwrittenIdentIsReportedAndTheReadoutGoesOn) {
   EXPECT_EQ(view.log[4], "colour button face");
   EXPECT_EQ(view.log[5], Text(text));
   EXPECT_EQ(result.end, ReadoutEnd::LongTermFailed);
+}
+
+TEST(PaceText, ShowsTheRateAndTheTimeLeftOnceAPageWasRead) {
+  EXPECT_EQ(PaceText(0, 0), "Прочитано страниц: 0 из 8192");
+  EXPECT_EQ(PaceText(100, 2.0), "Прочитано страниц: 100 из 8192, 50 стр./с, осталось 2 мин 42 с");
+  EXPECT_EQ(PaceText(8'100, 100.0), "Прочитано страниц: 8100 из 8192, 81 стр./с, осталось 2 с");
 }
 
 }  // namespace

@@ -5,6 +5,7 @@
 #include <QAction>
 #include <QLabel>
 #include <QLineEdit>
+#include <QProgressBar>
 #include <QPushButton>
 #include <QShortcut>
 #include <QSignalSpy>
@@ -197,7 +198,7 @@ class ReadCommandTest : public QObject {
     QTRY_VERIFY(gate.Reached());
     QTRY_COMPARE(f.form->StatusText(1), Text(vertal::link::kPagesReadingText));
     QCOMPARE(f.form->StatusText(0), Q(out));
-    QTRY_VERIFY(FindIn<QLabel>(f.form.get(), "Label_ReadPace")->text().startsWith(Q("Прочитано страниц: ")));
+    QTRY_VERIFY(FindIn<QProgressBar>(f.form.get(), "ProgressBar1")->text().startsWith(Q("Прочитано страниц: ")));
     auto* stop = FindIn<QPushButton>(f.form.get(), "Button_StopRead");
     QVERIFY(!stop->isHidden());
     auto* escape = FindIn<QShortcut>(f.form.get(), "Shortcut_StopRead");

@@ -130,7 +130,7 @@ MainWindow::MainWindow(Host& host, link::UnitPort& port, QWidget* parent)
   StatusBar1 = new StatusPanels(this);
   setStatusBar(StatusBar1);
   reader_ = std::make_unique<ReadoutController>(
-      this, *this, StatusBar1, [this] { return std::vector<QWidget*>{tools_->panel}; },
+      this, *this, ProgressBar1, StatusBar1, [this] { return std::vector<QWidget*>{tools_->panel}; },
       [this] { return std::vector<QWidget*>{pages_}; });
 
   Timer1 = new QTimer(this);

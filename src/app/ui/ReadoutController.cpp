@@ -3,7 +3,7 @@
 #include <QAction>
 #include <QCloseEvent>
 #include <QCoreApplication>
-#include <QLabel>
+#include <QProgressBar>
 #include <QPushButton>
 #include <QShortcut>
 #include <QStatusBar>
@@ -192,25 +192,21 @@ class ReadoutController::BlockingDialog final : public link::OperatorDialog {
   DialogRun run_;
 };
 
-ReadoutController::ReadoutController(QWidget* window, ui::PageWindow& shown, QStatusBar* statusBar,
+ReadoutController::ReadoutController(QWidget* window, ui::PageWindow& shown,
+                                     QProgressBar* progress, QStatusBar* statusBar,
                                      Widgets disabled, Widgets inputHeld)
     : QObject(window),
       window_(window),
       shown_(shown),
+      progress_(progress),
       disabled_(std::move(disabled)),
       inputHeld_(std::move(inputHeld)) {
   view_ = std::make_unique<ShownView>(*this, shown_);
 
-  paceLabel_ = new QLabel(statusBar);
-  paceLabel_->setObjectName(QStringLiteral("Label_ReadPace"));
-  paceLabel_->setAccessibleName(QStringLiteral("Ход чтения страниц"));
-  paceLabel_->setTextFormat(Qt::PlainText);
   stopButton_ = new QPushButton(QString::fromUtf8(link::kStopReadoutText), statusBar);
   stopButton_->setObjectName(QStringLiteral("Button_StopRead"));
   stopButton_->setMaximumHeight(kStopButtonHeight);
-  statusBar->addPermanentWidget(paceLabel_);
   statusBar->addPermanentWidget(stopButton_);
-  paceLabel_->hide();
   stopButton_->hide();
   connect(stopButton_, &QPushButton::clicked, this, &ReadoutController::Stop);
 
@@ -243,8 +239,8 @@ void ReadoutController::Start(link::Link& link, FileDialogSetup& saveDialog,
   done_ = false;
   finished_ = std::move(finished);
   HoldCommands(true);
-  paceLabel_->clear();
-  paceLabel_->show();
+  progress_->setFormat(QString());
+  progress_->setTextVisible(true);
   stopButton_->show();
   escape_->setEnabled(true);
   const link::ReadoutControls controls{&stop_, sink_};
@@ -297,7 +293,8 @@ void ReadoutController::ShowPace(int pagesRead) {
   }
   lastPace_ = now;
   const double seconds = std::chrono::duration<double>(now - pagesStart_).count();
-  paceLabel_->setText(QString::fromStdString(link::PaceText(pagesRead, seconds)));
+  // The text has no "%": the bar shows it as it is.
+  progress_->setFormat(QString::fromStdString(link::PaceText(pagesRead, seconds)));
 }
 
 void ReadoutController::HoldCommands(bool hold) {
@@ -329,7 +326,8 @@ void ReadoutController::HoldCommands(bool hold) {
 void ReadoutController::End(const link::ReadoutResult& result, std::exception_ptr error) {
   worker_.join();
   HoldCommands(false);
-  paceLabel_->hide();
+  progress_->setTextVisible(false);
+  progress_->resetFormat();
   stopButton_->hide();
   escape_->setEnabled(false);
   Finished finished = std::move(finished_);

@@ -2,9 +2,9 @@
 // The window's readout. The link runs on a thread of its own so that the window keeps
 // answering for the minutes a readout takes; what the readout shows and asks reaches the
 // window in order on the user-interface thread (its dialogs and boxes there are modal while
-// the link waits). Meanwhile the status bar shows the pages read, the rate and the time left,
-// and offers the one command that runs: stop the readout (its button, or Esc). Every other
-// command of the window waits; closing the window stops the readout first.
+// the link waits). Meanwhile the progress bar shows the pages read, the rate and the time
+// left, and the status bar offers the one command that runs: stop the readout (its button, or
+// Esc). Every other command of the window waits; closing the window stops the readout first.
 
 #include <QObject>
 #include <QPointer>
@@ -23,7 +23,7 @@
 #include "ui_common/PageWindow.h"
 
 class QAction;
-class QLabel;
+class QProgressBar;
 class QPushButton;
 class QShortcut;
 class QStatusBar;
@@ -38,12 +38,12 @@ class ReadoutController : public QObject {
   using DialogRun = std::function<bool(link::CraneIdentBuffer&, link::TrailerBuffer&)>;
   using Finished = std::function<void(const link::ReadoutResult&)>;
 
-  // `window` shows the readout; the stop command goes into `statusBar`. While a readout runs
+  // `window` shows the readout, `progress` its pace; the stop command goes into `statusBar`. While a readout runs
   // the window's actions and the `disabled` widgets are disabled, and the `inputHeld` widgets
   // take no mouse or key input: they keep their looks, so that nothing large is repainted.
   using Widgets = std::function<std::vector<QWidget*>()>;
-  ReadoutController(QWidget* window, ui::PageWindow& shown, QStatusBar* statusBar,
-                    Widgets disabled, Widgets inputHeld);
+  ReadoutController(QWidget* window, ui::PageWindow& shown, QProgressBar* progress,
+                    QStatusBar* statusBar, Widgets disabled, Widgets inputHeld);
   ~ReadoutController() override;
 
   bool Running() const { return worker_.joinable(); }
@@ -58,8 +58,6 @@ class ReadoutController : public QObject {
   // The files of the next readouts are written through `sink` (tests: a full disk).
   void SetFileSink(link::FileSink* sink) { sink_ = sink; }
 
-  QPushButton* StopButton() const { return stopButton_; }
-  QLabel* PaceLabel() const { return paceLabel_; }
 
  signals:
   // A readout ended and its result was handed on.
@@ -84,10 +82,10 @@ class ReadoutController : public QObject {
 
   QWidget* window_;
   ui::PageWindow& shown_;
+  QProgressBar* progress_ = nullptr;
   Widgets disabled_;
   Widgets inputHeld_;
   std::vector<QPointer<QWidget>> heldInput_;
-  QLabel* paceLabel_ = nullptr;
   QPushButton* stopButton_ = nullptr;
   QShortcut* escape_ = nullptr;
   std::unique_ptr<ShownView> view_;
