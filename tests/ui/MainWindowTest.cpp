@@ -7,6 +7,7 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
+#include <QSignalSpy>
 #include <QTabWidget>
 #include <QTest>
 #include <QTimer>
@@ -15,6 +16,7 @@
 #include <string_view>
 
 #include "MainWindowFixture.h"
+#include "app/ui/ReadoutController.h"
 #include "dump/core/ServicePages.h"
 #include "events/core/KdsRecords.h"
 #include "events/core/OverloadRecords.h"
@@ -45,6 +47,12 @@ std::vector<std::string> NamesOf(const Model& model) {
 }
 
 }  // namespace
+
+// Waits, driving the event loop, until a readout that runs has ended.
+static void WaitForReadout(vertal::app::MainWindow& form) {
+  QSignalSpy ended(&form.Reader(), &vertal::app::ReadoutController::ended);
+  if (form.Reader().Running()) QVERIFY(ended.wait(30'000));
+}
 
 class MainWindowTest : public QObject {
   Q_OBJECT
@@ -239,6 +247,7 @@ class MainWindowTest : public QObject {
     f_->ShowSheet("TabSheet_Grafik");
     timer->stop();
     f_->Find<QToolButton>("SpeedButton_REC")->click();
+    WaitForReadout(form);
     QCOMPARE(f_->Panel(0), QString());
     QCOMPARE(f_->Panel(1), Q(" Устройство не подключено"));
     QVERIFY(timer->isActive());
@@ -250,6 +259,7 @@ class MainWindowTest : public QObject {
     f_->ShowSheet("TabSheet_Grafik");
     timer->stop();
     f_->Find<QAction>("N_REC")->trigger();
+    WaitForReadout(form);
     QCOMPARE(f_->Panel(0), QStringLiteral("/data/old.bin"));
     QCOMPARE(f_->Panel(1), Q(" Устройство не подключено"));
     QVERIFY(timer->isActive());
