@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "common/core/Host.h"
+#include "link/core/Readout.h"
 
 namespace vertal::bench {
 
@@ -28,6 +29,17 @@ class BenchHost final : public Host {
 
  private:
   std::optional<std::string> saveAs_;
+};
+
+// A readout that shows nothing.
+class QuietReadoutView final : public link::ReadoutView {
+ public:
+  void SetStatusText(std::string_view) override {}
+  void SetFilePanel(std::string_view) override {}
+  void SetStatusColour(link::StatusColour) override {}
+  void SetProgressMaximum(int) override {}
+  void SetProgressPosition(int) override {}
+  void Repaint() override {}
 };
 
 // The demo recording, written once per run.

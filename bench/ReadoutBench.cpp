@@ -16,16 +16,6 @@
 namespace vertal::bench {
 namespace {
 
-class QuietView final : public link::ReadoutView {
- public:
-  void SetStatusText(std::string_view) override {}
-  void SetFilePanel(std::string_view) override {}
-  void SetStatusColour(link::StatusColour) override {}
-  void SetProgressMaximum(int) override {}
-  void SetProgressPosition(int) override {}
-  void Repaint() override {}
-};
-
 std::string OutPath() {
   return (std::filesystem::temp_directory_path() / "vertal-bench-readout.bin").string();
 }
@@ -52,7 +42,7 @@ void BM_ReadoutFromSimulatedUnit(benchmark::State& state) {
     BenchHost host(out);
     FileDialogSetup saveDialog;
     link::FieldsOperatorDialog dialog(link::DefaultOperatorFields(), true);
-    QuietView view;
+    QuietReadoutView view;
     link::ReadoutBuffers buffers;
     report.Start();
     const link::ReadoutResult result = link::ReadRecorder(link, host, saveDialog, dialog, view, buffers);

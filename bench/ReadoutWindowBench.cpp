@@ -124,15 +124,7 @@ Timing CoreReadoutMs() {
         BenchHost host(OutPath());
         FileDialogSetup saveDialog;
         link::FieldsOperatorDialog dialog(link::DefaultOperatorFields(), true);
-        class Quiet final : public link::ReadoutView {
-         public:
-          void SetStatusText(std::string_view) override {}
-          void SetFilePanel(std::string_view) override {}
-          void SetStatusColour(link::StatusColour) override {}
-          void SetProgressMaximum(int) override {}
-          void SetProgressPosition(int) override {}
-          void Repaint() override {}
-        } view;
+        QuietReadoutView view;
         link::ReadoutBuffers buffers;
         std::filesystem::remove(OutPath());
         link::ReadRecorder(link, host, saveDialog, dialog, view, buffers);
