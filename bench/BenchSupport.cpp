@@ -10,7 +10,7 @@
 #include "dump/core/DumpFile.h"
 #include "dump/core/DumpLayout.h"
 #include "frames/core/FrameLayout.h"
-#include "frames/core/RecordPass.h"
+#include "records/core/RecordPass.h"
 #include "support/DumpBuilder.h"
 #include "tools/demo/DemoRecording.h"
 
@@ -109,7 +109,7 @@ Timing ReadAndCheckMs(const std::string& path, std::int64_t offset, std::int64_t
   return MedianMs([&] {
     const auto file = dump::DumpFile::Open(path);
     std::vector<std::uint8_t> block(static_cast<std::size_t>(
-        std::min<std::int64_t>(size, frames::kPassBlockRecords * dump::kFrameSize)));
+        std::min<std::int64_t>(size, records::kPassBlockRecords * dump::kFrameSize)));
     std::int64_t valid = 0;
     for (std::int64_t at = 0; at < size; at += static_cast<std::int64_t>(block.size())) {
       const auto n = static_cast<std::size_t>(std::min<std::int64_t>(static_cast<std::int64_t>(block.size()), size - at));

@@ -14,7 +14,7 @@
 #include "dump/core/DumpLayout.h"
 #include "reports/core/CardReport.h"
 #include "reports/core/TableReports.h"
-#include "reports/ui/ReportPdf.h"
+#include "reports/pdf/ReportPdf.h"
 #include "reports/ui/ReportPreview.h"
 
 namespace vertal::bench {

@@ -9,6 +9,7 @@
 #include <system_error>
 #include <vector>
 
+#include "app/core/DumpDocument.h"
 #include "cli/Commands.h"
 #include "dump/core/RecordAccess.h"
 #include "link/core/Connection.h"
@@ -150,7 +151,10 @@ CommandResult RunRead(const ReadOptions& options) {
   Json messages = Json::array();
   for (const Message& m : host.Messages()) messages.push_back(m.text);
   document["messages"] = std::move(messages);
-  document["panel0"] = outcome.statusPanel0.value_or("");
+  // The file the window would now have current, as its status panel 0 shows it.
+  app::DumpDocument current;
+  current.ReadoutEnded(outcome);
+  document["panel0"] = current.Path();
   document["unit_ident"] = unit.ReceivedIdent() ? Hex(*unit.ReceivedIdent()) : Json(nullptr);
   document["size"] = FileSize(options.out);
   CommandResult result;

@@ -4,7 +4,7 @@
 #include "dump/core/RecordAccess.h"
 #include "frames/core/FrameLayout.h"
 #include "frames/core/FrameSearch.h"
-#include "frames/core/TypedInput.h"
+#include "records/core/TypedInput.h"
 #include "support/DumpBuilder.h"
 #include "support/FakeHost.h"
 #include "support/ListItems.h"
@@ -127,12 +127,12 @@ TEST_F(FrameSearchFile, TheCommandShowsTheCountOrOneMessage) {
 }
 
 TEST(ParseWholeNumber, AcceptsOnlyWholeNumbers) {
-  EXPECT_EQ(ParseWholeNumber("110"), 110);
-  EXPECT_EQ(ParseWholeNumber(" 7 "), 7);
-  EXPECT_EQ(ParseWholeNumber("-5"), -5);
-  EXPECT_EQ(ParseWholeNumber("+5"), 5);
+  EXPECT_EQ(records::ParseWholeNumber("110"), 110);
+  EXPECT_EQ(records::ParseWholeNumber(" 7 "), 7);
+  EXPECT_EQ(records::ParseWholeNumber("-5"), -5);
+  EXPECT_EQ(records::ParseWholeNumber("+5"), 5);
   for (const char* bad : {"", " ", "1.5", "12a", "abc", "99999999999", "--1"})
-    EXPECT_FALSE(ParseWholeNumber(bad).has_value()) << bad;
+    EXPECT_FALSE(records::ParseWholeNumber(bad).has_value()) << bad;
 }
 
 }  // namespace

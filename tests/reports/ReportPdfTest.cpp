@@ -9,7 +9,7 @@
 #include <QTimer>
 #include <string>
 
-#include "reports/ui/ReportPdf.h"
+#include "reports/pdf/ReportPdf.h"
 #include "reports/ui/ReportPreview.h"
 #include "support/FakeHost.h"
 #include "support/TempDir.h"

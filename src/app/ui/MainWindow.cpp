@@ -14,25 +14,25 @@
 #include <QTimer>
 #include <QToolButton>
 #include <QVBoxLayout>
-#include <chrono>
 #include <optional>
 
+#include "app/core/FileDialogs.h"
 #include "app/core/OpenDump.h"
 #include "app/ui/AboutBox.h"
 #include "app/ui/MainMenu.h"
 #include "app/ui/ExportCommands.h"
 #include "app/ui/PrintCommands.h"
 #include "app/ui/PageTree.h"
+#include "app/ui/ReadoutWindowView.h"
 #include "app/ui/StatusPanels.h"
 #include "app/ui/ToolPanel.h"
 #include "compare/core/ReadingDiff.h"
 #include "dump/core/DumpLayout.h"
 #include "frames/core/PeriodScan.h"
-#include "link/ui/OperatorDialog.h"
-#include "ui_common/GuardedCommand.h"
-#include "ui_common/ShownPass.h"
-#include "ui_common/UiText.h"
-#include "ui_common/ValueAccessibility.h"
+#include "common/ui/GuardedCommand.h"
+#include "common/ui/ShownPass.h"
+#include "common/ui/UiText.h"
+#include "common/ui/ValueAccessibility.h"
 
 namespace vertal::app {
 
@@ -42,104 +42,16 @@ using ui::ToQString;
 using ui::ToStdString;
 
 constexpr int kProgressHeight = 15;
-constexpr int kNoticeMargin = 4;
-constexpr QRgb kNoticeColour = 0xFFF3B0;  // pale yellow
 
 // The scan's bar counts one step more than there are frames.
 constexpr int kScanProgressMaximum = static_cast<int>(dump::kFrameCount) + 1;
 constexpr QRgb kScanColour = 0xA6CAF0;  // sky blue
 
-FileDialogSetup MakeOpenDialog() {
-  FileDialogSetup setup;
-  setup.title = "Открыть";
-  setup.filters = {{"Бинарные (*.bin)", "*.bin"}, {"Все файлы (*.*)", "*.*"}};
-  // One past the filters: the dialog starts on the first.
-  setup.filterIndex = 3;
-  return setup;
-}
-
-FileDialogSetup MakeCompareDialog() {
-  FileDialogSetup setup = MakeOpenDialog();
+FileDialogSetup CompareDialogSetup() {
+  FileDialogSetup setup = OpenDialogSetup();
   setup.title = compare::kCompareDialogTitle;
   return setup;
 }
-
-FileDialogSetup MakeSaveDialog() {
-  FileDialogSetup setup;
-  setup.defaultExtension = "bin";
-  setup.filters = {{"Информация регистратора параметров (*.bin)", "*.bin"},
-                  {"Все файлы (*.*)", "*.*"}};
-  setup.filterIndex = 1;
-  return setup;
-}
-
-constexpr std::chrono::milliseconds kReadoutRepaintInterval{33};
-constexpr QRgb kSilver = 0xC0C0C0;
-constexpr QRgb kRed = 0xFF0000;
-constexpr QRgb kYellow = 0xFFFF00;
-
-// What a readout shows goes to the status bar and the progress bar of the window. A repaint of
-// the whole window costs more than reading a page, so between status changes the window is
-// repainted at most about thirty times a second; a new status is always shown at once.
-class StatusBarView final : public link::ReadoutView {
- public:
-  explicit StatusBarView(MainWindow& window) : window_(window) {}
-  void SetStatusText(std::string_view text) override {
-    window_.SetStatusText(MainWindow::kStatusPanel, ToQString(text));
-    changed_ = true;
-  }
-  void SetStatusColour(link::StatusColour colour) override {
-    const QColor color = Color(colour);
-    // The pages repeat their colour at every page.
-    if (color == window_.StatusColor()) return;
-    window_.SetStatusColor(color);
-    changed_ = true;
-  }
-  void SetProgressMaximum(int maximum) override { window_.SetProgressMaximum(maximum); }
-  void SetProgressPosition(int position) override { window_.SetProgress(position); }
-  void Repaint() override {
-    const Clock::time_point now = Clock::now();
-    if (!changed_ && lastRepaint_ && now - *lastRepaint_ < kReadoutRepaintInterval) return;
-    window_.host().RepaintNow();
-    changed_ = false;
-    lastRepaint_ = Clock::now();
-  }
-
- private:
-  using Clock = std::chrono::steady_clock;
-
-  QColor Color(link::StatusColour colour) const {
-    switch (colour) {
-      case link::StatusColour::Silver:
-        return QColor(kSilver);
-      case link::StatusColour::Red:
-        return QColor(kRed);
-      case link::StatusColour::Yellow:
-        return QColor(kYellow);
-      case link::StatusColour::ButtonFace:
-        break;
-    }
-    return window_.ButtonFaceColor();
-  }
-
-  MainWindow& window_;
-  bool changed_ = false;
-  std::optional<Clock::time_point> lastRepaint_;
-};
-
-// The window's operator dialog, as the readout asks for it.
-class HookedOperatorDialog final : public link::OperatorDialog {
- public:
-  explicit HookedOperatorDialog(
-      const std::function<bool(link::CraneIdentBuffer&, link::TrailerBuffer&)>& run)
-      : run_(run) {}
-  bool Run(link::CraneIdentBuffer& craneIdent, link::TrailerBuffer& trailer) override {
-    return run_(craneIdent, trailer);
-  }
-
- private:
-  const std::function<bool(link::CraneIdentBuffer&, link::TrailerBuffer&)>& run_;
-};
 
 }  // namespace
 
@@ -147,9 +59,9 @@ MainWindow::MainWindow(Host& host, link::UnitPort& port, QWidget* parent)
     : QMainWindow(parent),
       host_(host),
       link_(port),
-      openDialog_(MakeOpenDialog()),
-      saveDialog_(MakeSaveDialog()),
-      compareDialog_(MakeCompareDialog()) {
+      openDialog_(OpenDialogSetup()),
+      saveDialog_(SaveDialogSetup()),
+      compareDialog_(CompareDialogSetup()) {
   ui::InstallValueAccessibility();
   setObjectName(QStringLiteral("Form_Main"));
   setWindowTitle(QStringLiteral("Анализ данных регистратора параметров VERTAL"));
@@ -163,28 +75,20 @@ MainWindow::MainWindow(Host& host, link::UnitPort& port, QWidget* parent)
 
   menu_ = std::make_unique<MainMenu>(BuildMainMenu(menuBar()));
   tools_ = std::make_unique<ToolPanel>(BuildToolPanel(this));
-  pages_ = new PageTree(this, *this, [this] { return recorderVersion_; });
-  printing_ = new PrintCommands(this, *this, *pages_, [this] { return recorderVersion_; });
-  exporting_ = new ExportCommands(this, *this, *pages_, [this] { return recorderVersion_; });
+  pages_ = new PageTree(this, *this, document_);
+  const TableCommandInputs tableInputs(*this, *pages_, document_);
+  printing_ = new PrintCommands(this, tableInputs, *pages_);
+  exporting_ = new ExportCommands(this, tableInputs);
 
-  sizeNotice_ = new QLabel(this);
-  sizeNotice_->setObjectName(QStringLiteral("Label_SizeNotice"));
-  sizeNotice_->setWordWrap(true);
-  sizeNotice_->setMargin(kNoticeMargin);
-  sizeNotice_->setTextFormat(Qt::PlainText);
-  sizeNotice_->setAutoFillBackground(true);
-  QPalette notice = sizeNotice_->palette();
-  notice.setColor(QPalette::Window, QColor(kNoticeColour));
-  sizeNotice_->setPalette(notice);
-  sizeNotice_->hide();
+  sizeNotice_ = MakeSizeNotice(this);
 
-  ProgressBar1 = new QProgressBar(this);
-  ProgressBar1->setObjectName(QStringLiteral("ProgressBar1"));
-  ProgressBar1->setAccessibleName(QStringLiteral("Ход чтения"));
-  ProgressBar1->setRange(0, 100);
-  ProgressBar1->setValue(0);
-  ProgressBar1->setTextVisible(false);
-  ProgressBar1->setFixedHeight(kProgressHeight);
+  progressBar_ = new QProgressBar(this);
+  progressBar_->setObjectName(QStringLiteral("ProgressBar1"));
+  progressBar_->setAccessibleName(QStringLiteral("Ход чтения"));
+  progressBar_->setRange(0, 100);
+  progressBar_->setValue(0);
+  progressBar_->setTextVisible(false);
+  progressBar_->setFixedHeight(kProgressHeight);
 
   auto* central = new QWidget(this);
   auto* column = new QVBoxLayout(central);
@@ -193,16 +97,16 @@ MainWindow::MainWindow(Host& host, link::UnitPort& port, QWidget* parent)
   column->addWidget(tools_->panel);
   column->addWidget(sizeNotice_);
   column->addWidget(pages_, 1);
-  column->addWidget(ProgressBar1);
+  column->addWidget(progressBar_);
   setCentralWidget(central);
 
-  StatusBar1 = new StatusPanels(this);
-  setStatusBar(StatusBar1);
+  statusPanels_ = new StatusPanels(this);
+  setStatusBar(statusPanels_);
 
-  Timer1 = new QTimer(this);
-  Timer1->setObjectName(QStringLiteral("Timer1"));
-  Timer1->setInterval(link::kReconnectIntervalMs);
-  Timer1->start();
+  reconnectTimer_ = new QTimer(this);
+  reconnectTimer_->setObjectName(QStringLiteral("Timer1"));
+  reconnectTimer_->setInterval(link::kReconnectIntervalMs);
+  reconnectTimer_->start();
 
   showAboutBox = [this] {
     AboutBox box(this);
@@ -216,37 +120,37 @@ MainWindow::MainWindow(Host& host, link::UnitPort& port, QWidget* parent)
 
   ConnectCommands();
   resize(kWidth, kHeight);
-  FormCreate();
+  StartUp();
 }
 
 MainWindow::~MainWindow() = default;
 
 void MainWindow::ConnectCommands() {
-  ui::ConnectCommand(tools_->read, &QToolButton::clicked, this, host_, &MainWindow::SpeedButton_RECClick);
-  ui::ConnectCommand(tools_->open, &QToolButton::clicked, this, host_, &MainWindow::SpeedButton_OPENClick);
-  ui::ConnectCommand(tools_->exit, &QToolButton::clicked, this, host_, &MainWindow::SpeedButton_EXITClick);
-  ui::ConnectCommand(tools_->about, &QToolButton::clicked, this, host_, &MainWindow::SpeedButton_ABOUTClick);
-  ui::ConnectCommand(menu_->read, &QAction::triggered, this, host_, &MainWindow::N_RECClick);
-  ui::ConnectCommand(menu_->open, &QAction::triggered, this, host_, &MainWindow::N_OPENClick);
-  ui::ConnectCommand(menu_->compare, &QAction::triggered, this, host_, &MainWindow::N_COMPAREClick);
-  ui::ConnectCommand(menu_->exit, &QAction::triggered, this, host_, &MainWindow::N_EXITClick);
-  ui::ConnectCommand(menu_->about, &QAction::triggered, this, host_, &MainWindow::N_ABOUTClick);
-  ui::ConnectCommand(menu_->card, &QAction::triggered, printing_, host_, &PrintCommands::M_IKClick);
-  ui::ConnectCommand(menu_->paramGraph, &QAction::triggered, printing_, host_, &PrintCommands::M_GrfClick);
-  ui::ConnectCommand(menu_->operative, &QAction::triggered, printing_, host_, &PrintCommands::M_OperClick);
-  ui::ConnectCommand(menu_->overloads, &QAction::triggered, printing_, host_, &PrintCommands::M_PerClick);
-  ui::ConnectCommand(menu_->relayGraph, &QAction::triggered, printing_, host_, &PrintCommands::M_KZClick);
-  ui::ConnectCommand(menu_->kds, &QAction::triggered, printing_, host_, &PrintCommands::N_KDSPARClick);
-  ui::ConnectCommand(menu_->exportCsv, &QAction::triggered, exporting_, host_, &ExportCommands::N_EXPORTClick);
+  ui::ConnectCommand(tools_->read, &QToolButton::clicked, this, host_, &MainWindow::OnReadButton);
+  ui::ConnectCommand(tools_->open, &QToolButton::clicked, this, host_, &MainWindow::OnOpen);
+  ui::ConnectCommand(tools_->exit, &QToolButton::clicked, this, host_, &MainWindow::OnExit);
+  ui::ConnectCommand(tools_->about, &QToolButton::clicked, this, host_, &MainWindow::OnAbout);
+  ui::ConnectCommand(menu_->read, &QAction::triggered, this, host_, &MainWindow::OnReadMenuItem);
+  ui::ConnectCommand(menu_->open, &QAction::triggered, this, host_, &MainWindow::OnOpen);
+  ui::ConnectCommand(menu_->compare, &QAction::triggered, this, host_, &MainWindow::OnCompare);
+  ui::ConnectCommand(menu_->exit, &QAction::triggered, this, host_, &MainWindow::OnExit);
+  ui::ConnectCommand(menu_->about, &QAction::triggered, this, host_, &MainWindow::OnAbout);
+  ui::ConnectCommand(menu_->card, &QAction::triggered, printing_, host_, &PrintCommands::OnPrintCard);
+  ui::ConnectCommand(menu_->paramGraph, &QAction::triggered, printing_, host_, &PrintCommands::OnPrintParamGraph);
+  ui::ConnectCommand(menu_->operative, &QAction::triggered, printing_, host_, &PrintCommands::OnPrintFrames);
+  ui::ConnectCommand(menu_->overloads, &QAction::triggered, printing_, host_, &PrintCommands::OnPrintOverloads);
+  ui::ConnectCommand(menu_->relayGraph, &QAction::triggered, printing_, host_, &PrintCommands::OnPrintRelayGraph);
+  ui::ConnectCommand(menu_->kds, &QAction::triggered, printing_, host_, &PrintCommands::OnPrintKds);
+  ui::ConnectCommand(menu_->exportCsv, &QAction::triggered, exporting_, host_, &ExportCommands::OnExport);
   // A checkable item has already inverted its check mark when it reports the click.
   ui::ConnectCommand(menu_->toolPanel, &QAction::triggered, this, host_, &MainWindow::ShowToolPanel);
-  ui::ConnectCommand(Timer1, &QTimer::timeout, this, host_, &MainWindow::Timer1Timer);
+  ui::ConnectCommand(reconnectTimer_, &QTimer::timeout, this, host_, &MainWindow::OnReconnectTick);
 }
 
 // --- State offered to the other parts ---
 
 std::string MainWindow::CurrentFile() const {
-  return ToStdString(StatusText(kPathPanel));
+  return document_.Path();
 }
 
 std::string MainWindow::DecimalSeparator() const {
@@ -254,46 +158,46 @@ std::string MainWindow::DecimalSeparator() const {
 }
 
 QString MainWindow::StatusText(int panel) const {
-  return StatusBar1->PanelText(panel);
+  return statusPanels_->PanelText(panel);
 }
 
 void MainWindow::SetStatusText(int panel, const QString& text) {
-  StatusBar1->SetPanelText(panel, text);
+  statusPanels_->SetPanelText(panel, text);
 }
 
 QColor MainWindow::StatusColor() const {
-  return StatusBar1->Color();
+  return statusPanels_->Color();
 }
 
 void MainWindow::SetStatusColor(const QColor& color) {
-  StatusBar1->SetColor(color);
+  statusPanels_->SetColor(color);
 }
 
 QColor MainWindow::ButtonFaceColor() const {
-  return StatusBar1->ButtonFaceColor();
+  return statusPanels_->ButtonFaceColor();
 }
 
 void MainWindow::SetProgress(int position) {
-  ProgressBar1->setValue(position);
+  progressBar_->setValue(position);
 }
 
 void MainWindow::SetProgressMaximum(int maximum) {
-  ProgressBar1->setMaximum(maximum);
+  progressBar_->setMaximum(maximum);
 }
 
 std::vector<QWidget*> MainWindow::PassIndicators() const {
-  return {StatusBar1, ProgressBar1};
+  return {statusPanels_, progressBar_};
 }
 
 // --- Start-up and the link ---
 
-void MainWindow::FormCreate() {
+void MainWindow::StartUp() {
   pages_->SelectServicePage();
   ApplyConnection(link::ConnectUnit(link_), false);
   pages_->FillKdsParameterList();
 }
 
-void MainWindow::Timer1Timer() {
+void MainWindow::OnReconnectTick() {
   if (reading_) return;
   ApplyConnection(link::ConnectUnit(link_), true);
 }
@@ -310,36 +214,22 @@ void MainWindow::ApplyConnection(const link::ConnectionState& state, bool keepSa
 
 void MainWindow::SwitchTimer(bool on) {
   // Switching on a running timer keeps its rhythm.
-  if (on && !Timer1->isActive()) Timer1->start();
-  if (!on) Timer1->stop();
+  if (on && !reconnectTimer_->isActive()) reconnectTimer_->start();
+  if (!on) reconnectTimer_->stop();
 }
 
 // --- Commands ---
 
-void MainWindow::SpeedButton_OPENClick() {
-  OpenCommand();
-}
-void MainWindow::N_OPENClick() {
-  OpenCommand();
-}
-
-void MainWindow::OpenCommand() {
-  if (auto chosen = host_.ChooseOpenFile(openDialog_)) {
-    openDialog_.fileName = *chosen;
-    SetStatusText(kPathPanel, ToQString(*chosen));
-  }
+void MainWindow::OnOpen() {
+  if (auto chosen = host_.ChooseOpenFile(openDialog_)) openDialog_.fileName = *chosen;
   // The name is cleared after every open, so a cancelled dialog ends here and the current
   // file stays current.
   if (openDialog_.fileName.empty()) return;
-  OpenDumpFile();
+  OpenFile(openDialog_.fileName);
   openDialog_.fileName.clear();
 }
 
-void MainWindow::N_COMPAREClick() {
-  CompareCommand();
-}
-
-void MainWindow::CompareCommand() {
+void MainWindow::OnCompare() {
   const std::string current = CurrentFile();
   if (current.empty()) {
     ShowPlain(host_, std::string(compare::kNothingToCompareText));
@@ -352,18 +242,17 @@ void MainWindow::CompareCommand() {
   if (diff) pages_->ShowComparison(*diff);
 }
 
-void MainWindow::SpeedButton_RECClick() {
+void MainWindow::OnReadButton() {
   ReadCommand(true);
 }
-void MainWindow::N_RECClick() {
+void MainWindow::OnReadMenuItem() {
   ReadCommand(false);
 }
 
 void MainWindow::ReadCommand(bool resetFirst) {
   if (resetFirst) ResetView();
   // A readout that found no unit leaves the current file current; it is not read again.
-  if (!ReadRecorder()) return;
-  if (!StatusText(kPathPanel).isEmpty()) OpenDumpFile();
+  if (ReadRecorder()) OpenCurrentFile();
 }
 
 bool MainWindow::ReadRecorder() {
@@ -376,8 +265,8 @@ bool MainWindow::ReadRecorder() {
       window.reading_ = false;
       window.SwitchTimer(on);
     }
-  } hold{*this, Timer1->isActive()};
-  Timer1->stop();
+  } hold{*this, reconnectTimer_->isActive()};
+  reconnectTimer_->stop();
   reading_ = true;
 
   StatusBarView view(*this);
@@ -385,26 +274,20 @@ bool MainWindow::ReadRecorder() {
   const link::ReadoutResult result =
       link::ReadRecorder(link_, host_, saveDialog_, dialog, view, buffers_);
   hold.on = hold.on || result.timerOn;
-  if (!result.statusPanel0) return false;
-  SetStatusText(kPathPanel, ToQString(*result.statusPanel0));
-  return true;
+  const bool current = document_.ReadoutEnded(result);
+  if (result.end != link::ReadoutEnd::NoUnit) ShowCurrentPath();
+  return current;
 }
 
-void MainWindow::SpeedButton_EXITClick() {
-  close();
-}
-void MainWindow::N_EXITClick() {
+void MainWindow::OnExit() {
   close();
 }
 
-void MainWindow::SpeedButton_ABOUTClick() {
-  showAboutBox();
-}
-void MainWindow::N_ABOUTClick() {
+void MainWindow::OnAbout() {
   showAboutBox();
 }
 
-void MainWindow::N_INSTR_PANELClick() {
+void MainWindow::OnToolPanelToggle() {
   menu_->toolPanel->toggle();
   ShowToolPanel();
 }
@@ -415,27 +298,40 @@ void MainWindow::ShowToolPanel() {
 
 // --- Opening and resetting ---
 
-void MainWindow::OpenDumpFile() {
+void MainWindow::ShowCurrentPath() {
+  SetStatusText(kPathPanel, ToQString(document_.Path()));
+}
+
+void MainWindow::OpenFile(const std::string& path) {
+  document_.Choose(path);
+  ShowCurrentPath();
+  OpenCurrentFile();
+}
+
+void MainWindow::OpenCurrentFile() {
   const ui::PassDisplay scanDisplay{frames::kScanRunningText, frames::kScanDoneText,
                                     kScanProgressMaximum, QColor(kScanColour), true};
   ui::ShownPass scan(*this, scanDisplay);
   OpenHooks hooks;
   hooks.recordsChecked = [this] { pages_->SelectServicePage(); };
   hooks.tablesRead = [this](const OpenedDump& opened) {
-    recorderVersion_ = opened.recorderVersion;
     ShowSizeNotice(opened.sizeNotice);
     pages_->ShowRead(opened);
   };
   hooks.scan = scan.Hooks([this] { pages_->ClearPeriodLists(); });
   std::optional<OpenedDump> opened = OpenDump(CurrentFile(), host_, DecimalSeparator(), hooks);
-  if (!opened) return;
-  pages_->ShowScanned(*opened);
-  scan.End(opened->period.end);
+  if (opened) {
+    pages_->ShowScanned(*opened);
+    scan.End(opened->period.end);
+  }
+  // The graphs have moved on to their pages; the document keeps the rest.
+  document_.Opened(std::move(opened));
 }
 
 void MainWindow::ResetView() {
-  // The file name goes first: a page turn or graph fill with no file current does nothing.
-  SetStatusText(kPathPanel, QString());
+  // The file goes first: a page turn or graph fill with no file current does nothing.
+  document_.Forget();
+  ShowCurrentPath();
   saveDialog_.fileName.clear();
   pages_->SelectServicePage();
   pages_->Reset();

@@ -19,7 +19,7 @@
 #include "link/core/SimulatedUnit.h"
 #include "link/ftdi/FtdiPort.h"
 #include "link/core/UnitPort.h"
-#include "ui_common/GuardedCommand.h"
+#include "common/ui/GuardedCommand.h"
 
 namespace {
 
@@ -56,10 +56,7 @@ int main(int argc, char** argv) {
     if (argc > fileArgument) {
       const QString path = QString::fromLocal8Bit(argv[fileArgument]);
       QTimer::singleShot(0, &form, [&form, &host, path] {
-        vertal::ui::RunGuarded(host, [&form, path] {
-          form.SetStatusText(0, path);
-          form.OpenDumpFile();
-        });
+        vertal::ui::RunGuarded(host, [&form, path] { form.OpenFile(path.toStdString()); });
       });
     }
     return app.exec();

@@ -1,5 +1,7 @@
 #include "dump/core/ServicePages.h"
 
+#include <utility>
+
 #include <string>
 
 #include "common/core/Bcd.h"
@@ -156,6 +158,18 @@ ServicePages EmptyServicePages() {
   ServicePages pages;
   pages.service.loadedTime = std::string();
   return pages;
+}
+
+DiagramState ToggleDiagram(const LoadPageModel& shown) {
+  return ToggleDiagram(shown.diagramTitle.value_or(std::string()), shown.workCycles, shown.loadCycles);
+}
+
+void ApplyUpdate(LoadPageModel& shown, const LoadPageModel& update) {
+  LoadPageModel next = update;
+  if (!next.diagramTitle) next.diagramTitle = shown.diagramTitle;
+  if (!next.range120Caption) next.range120Caption = shown.range120Caption;
+  if (!next.range125Caption) next.range125Caption = shown.range125Caption;
+  shown = std::move(next);
 }
 
 }  // namespace vertal::dump

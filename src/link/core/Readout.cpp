@@ -102,7 +102,6 @@ std::string WorkingDirectory() {
 ReadoutResult Stopped(ReadoutEnd end) {
   ReadoutResult result;
   result.end = end;
-  result.statusPanel0 = std::string();
   return result;
 }
 
@@ -118,8 +117,7 @@ ReadoutResult WriteFailed(ReadoutView& view) {
 
 ReadoutResult ReadRecorder(Link& link, Host& host, FileDialogSetup& saveDialog,
                            OperatorDialog& dialog, ReadoutView& view, ReadoutBuffers& buffers) {
-  // Without a unit nothing is asked: status panel 0 is left to the caller, and the timer
-  // keeps looking for the unit.
+  // Without a unit nothing is asked, and the timer keeps looking for the unit.
   if (link.LastDriverStatus() != kDriverOk) {
     view.SetStatusText(kNotConnectedText);
     ReadoutResult result;
@@ -141,7 +139,7 @@ ReadoutResult ReadRecorder(Link& link, Host& host, FileDialogSetup& saveDialog,
     ShowError(host, std::string(kFileNotCreatedText));
     ReadoutResult result;
     result.end = ReadoutEnd::FileNotCreated;
-    result.statusPanel0 = fileName;
+    result.chosenPath = fileName;
     return result;
   }
 
@@ -216,7 +214,7 @@ ReadoutResult ReadRecorder(Link& link, Host& host, FileDialogSetup& saveDialog,
 
   ReadoutResult result;
   result.end = ReadoutEnd::Done;
-  result.statusPanel0 = fileName;
+  result.chosenPath = fileName;
   result.writtenPath = fileName;
   result.timerOn = true;
   return result;

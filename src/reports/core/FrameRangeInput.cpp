@@ -2,7 +2,7 @@
 
 #include <optional>
 
-#include "frames/core/TypedInput.h"
+#include "records/core/TypedInput.h"
 
 namespace vertal::reports {
 
@@ -16,9 +16,9 @@ Message NotInteger(std::string_view text) {
 }  // namespace
 
 std::variant<FrameRange, Message> ReadFrameRange(std::string_view home, std::string_view end) {
-  const std::optional<int> first = frames::ParseWholeNumber(home);
+  const std::optional<int> first = records::ParseWholeNumber(home);
   if (!first) return NotInteger(home);
-  const std::optional<int> last = frames::ParseWholeNumber(end);
+  const std::optional<int> last = records::ParseWholeNumber(end);
   if (!last) return NotInteger(end);
   if (*first >= *last) return Message{MessageKind::Plain, std::string(kBadRangeMessage)};
   return FrameRange{*first, *last};

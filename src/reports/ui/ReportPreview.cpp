@@ -6,9 +6,9 @@
 #include <QToolBar>
 #include <utility>
 
-#include "reports/ui/ReportPainter.h"
-#include "reports/ui/ReportPdf.h"
-#include "ui_common/UiText.h"
+#include "reports/pdf/ReportPainter.h"
+#include "reports/pdf/ReportPdf.h"
+#include "common/ui/UiText.h"
 
 namespace vertal::reports {
 namespace {

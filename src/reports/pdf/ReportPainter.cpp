@@ -1,0 +1,150 @@
+#include "reports/pdf/ReportPainter.h"
+
+#include <QFont>
+#include <QFontMetricsF>
+#include <QPageLayout>
+#include <QPageSize>
+#include <QPagedPaintDevice>
+#include <QPaintEngine>
+#include <QPainter>
+#include <QPen>
+#include <deque>
+#include <optional>
+
+#include "reports/pdf/AsciiRuns.h"
+#include "common/ui/UiText.h"
+
+namespace vertal::reports {
+namespace {
+
+constexpr double kMmPerInch = 25.4;
+// Font sizes and rule widths are given in pixels of a 96-dpi screen; a point is 1/72 inch.
+constexpr double kScreenDpi = 96.0;
+constexpr double kPointsPerInch = 72.0;
+constexpr double kPointsPerPx = kPointsPerInch / kScreenDpi;
+// The family that fonts-liberation2 (and every Windows system) resolves to the reports' face.
+const char* const kFontFamily = "Arial";
+
+// A font of the report with its metrics on the device, made once per size and style.
+struct DeviceFont {
+  Font font;
+  QFont qfont;
+  QFontMetricsF metrics;
+  std::optional<AsciiRuns> runs;  // on a PDF only: a preview records text, not glyphs
+};
+
+class PageDrawer {
+ public:
+  PageDrawer(QPagedPaintDevice& device, QPainter& painter)
+      : device_(device),
+        painter_(painter),
+        unitsPerMmX_(device.logicalDpiX() / kMmPerInch),
+        unitsPerMmY_(device.logicalDpiY() / kMmPerInch),
+        glyphRuns_(painter.paintEngine() && painter.paintEngine()->type() == QPaintEngine::Pdf) {}
+
+  // Draws one page, after starting a new sheet for every page but the first.
+  bool Draw(const Page& page) {
+    if (drawn_ > 0 && !device_.newPage()) return false;
+    ++drawn_;
+    painter_.setPen(QPen(Qt::black));
+    for (const TextItem& item : page.texts) DrawText(item);
+    for (const RuleItem& rule : page.rules) DrawRule(rule);
+    return true;
+  }
+
+ private:
+  QPointF ToDevice(double x, double y) const { return {x * unitsPerMmX_, y * unitsPerMmY_}; }
+
+  DeviceFont& Use(const Font& font) {
+    if (current_ && SameFont(current_->font, font)) return *current_;
+    for (DeviceFont& known : fonts_) {
+      if (SameFont(known.font, font)) return Select(known);
+    }
+    QFont qfont(QString::fromLatin1(kFontFamily));
+    qfont.setPointSizeF(font.sizePx * kPointsPerPx);
+    qfont.setBold(font.bold);
+    qfont.setItalic(font.italic);
+    qfont.setWordSpacing(font.blankExtra * font.sizePx * kPointsPerPx / kPointsPerInch *
+                         device_.logicalDpiX());
+    DeviceFont& made =
+        fonts_.emplace_back(DeviceFont{font, qfont, QFontMetricsF(qfont, &device_), std::nullopt});
+    if (glyphRuns_) made.runs.emplace(qfont, device_);
+    return Select(made);
+  }
+
+  DeviceFont& Select(DeviceFont& font) {
+    painter_.setFont(font.qfont);
+    current_ = &font;
+    return font;
+  }
+
+  static bool SameFont(const Font& a, const Font& b) {
+    return a.sizePx == b.sizePx && a.bold == b.bold && a.italic == b.italic &&
+           a.blankExtra == b.blankExtra;
+  }
+
+  // One line in its box: centred vertically, placed by its alignment, cut short with an
+  // ellipsis when wider than the box.
+  void DrawText(const TextItem& item) {
+    if (item.text.empty()) return;
+    DeviceFont& font = Use(item.font);
+    const QPointF topLeft = ToDevice(item.x, item.y);
+    const QPointF size = ToDevice(item.width, item.height);
+    const qreal baseline =
+        topLeft.y() + (size.y() - font.metrics.height()) / 2 + font.metrics.ascent();
+    qreal advance = 0;
+    if (font.runs && font.runs->Layout(item.text, run_, advance) && advance <= size.x()) {
+      painter_.drawGlyphRun(QPointF(Aligned(item.align, topLeft.x(), size.x(), advance), baseline),
+                            run_);
+      return;
+    }
+    QString text = ui::ToQString(item.text);
+    advance = font.metrics.horizontalAdvance(text);
+    if (advance > size.x()) {
+      text = font.metrics.elidedText(text, Qt::ElideRight, size.x());
+      advance = font.metrics.horizontalAdvance(text);
+    }
+    painter_.drawText(QPointF(Aligned(item.align, topLeft.x(), size.x(), advance), baseline), text);
+  }
+
+  // Where a text of width `advance` starts in a box from `left`, `width` wide.
+  static qreal Aligned(Align align, qreal left, qreal width, qreal advance) {
+    if (align == Align::Center) return left + (width - advance) / 2;
+    if (align == Align::Right) return left + width - advance;
+    return left;
+  }
+
+  void DrawRule(const RuleItem& rule) {
+    painter_.setPen(QPen(Qt::black, rule.widthPx / kScreenDpi * device_.logicalDpiX(),
+                         Qt::SolidLine, Qt::FlatCap));
+    painter_.drawLine(ToDevice(rule.x1, rule.y1), ToDevice(rule.x2, rule.y2));
+  }
+
+  QPagedPaintDevice& device_;
+  QPainter& painter_;
+  const double unitsPerMmX_;
+  const double unitsPerMmY_;
+  std::deque<DeviceFont> fonts_;  // a handful per report; kept in place, `current_` points in
+  const bool glyphRuns_;
+  DeviceFont* current_ = nullptr;
+  QGlyphRun run_;
+  int drawn_ = 0;
+};
+
+}  // namespace
+
+void SetReportPage(QPagedPaintDevice& device, const PageSetup& page) {
+  QPageLayout layout(
+      QPageSize(QPageSize::A4),
+      page.orientation == Orientation::Portrait ? QPageLayout::Portrait : QPageLayout::Landscape,
+      QMarginsF(), QPageLayout::Millimeter);
+  layout.setMode(QPageLayout::FullPageMode);
+  device.setPageLayout(layout);
+}
+
+int PaintReport(Report& report, QPagedPaintDevice& device, QPainter& painter) {
+  PageDrawer drawer(device, painter);
+  return Paginate(report, [&](const Page& page) { return drawer.Draw(page); });
+}
+
+}  // namespace vertal::reports
