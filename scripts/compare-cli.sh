@@ -9,7 +9,7 @@
 # Commands named after "--" (e.g. "-- days") are expected to differ: their differences are
 # shown but not counted. The last line says how many runs differed.
 set -u
-old=$1 new=$2 demo=$3
+old=$(realpath "$1") new=$(realpath "$2") demo=$(realpath "$3")
 work=${4:-$(mktemp -d)}
 shift 3; [ $# -gt 0 ] && [ "$1" != "--" ] && shift
 allowed=()

@@ -10,7 +10,7 @@
 
 #include "FramePageFixture.h"
 #include "graphs/ui/GraphChart.h"
-#include "common/ui/PagedTableView.h"
+#include "records/ui/PagedTableView.h"
 
 using vertal::testing::DumpBuilder;
 using vertal::testing::FindIn;

@@ -16,7 +16,7 @@
 #include "common/ui/GuardedCommand.h"
 #include "common/ui/JumpListCombo.h"
 #include "common/ui/ModelWidgets.h"
-#include "common/ui/PagedTableView.h"
+#include "records/ui/PagedTableView.h"
 #include "common/ui/ShownPass.h"
 
 namespace vertal::events {

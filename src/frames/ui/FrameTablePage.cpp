@@ -19,7 +19,7 @@
 #include "common/ui/JumpListCombo.h"
 #include "common/ui/ModelWidgets.h"
 #include "common/ui/PageStyle.h"
-#include "common/ui/PagedTableView.h"
+#include "records/ui/PagedTableView.h"
 #include "common/ui/ShownPass.h"
 #include "common/ui/UiText.h"
 #include "common/ui/ValueStyle.h"

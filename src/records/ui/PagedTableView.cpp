@@ -1,4 +1,4 @@
-#include "common/ui/PagedTableView.h"
+#include "records/ui/PagedTableView.h"
 
 #include <QCursor>
 #include <QFrame>
