@@ -2,7 +2,7 @@
 
 namespace vertal::app {
 
-FileDialogSetup OpenDialogSetup() {
+FileDialogSetup OpenFileDialog() {
   FileDialogSetup setup;
   setup.title = "Открыть";
   setup.filters = {{"Бинарные (*.bin)", "*.bin"}, {"Все файлы (*.*)", "*.*"}};
@@ -11,7 +11,7 @@ FileDialogSetup OpenDialogSetup() {
   return setup;
 }
 
-FileDialogSetup SaveDialogSetup() {
+FileDialogSetup ReadoutSaveDialog() {
   FileDialogSetup setup;
   setup.defaultExtension = "bin";
   setup.filters = {{"Информация регистратора параметров (*.bin)", "*.bin"},

@@ -6,7 +6,7 @@
 
 namespace vertal::app {
 
-FileDialogSetup OpenDialogSetup();
-FileDialogSetup SaveDialogSetup();
+FileDialogSetup OpenFileDialog();
+FileDialogSetup ReadoutSaveDialog();
 
 }  // namespace vertal::app

@@ -48,7 +48,7 @@ constexpr int kScanProgressMaximum = static_cast<int>(dump::kFrameCount) + 1;
 constexpr QRgb kScanColour = 0xA6CAF0;  // sky blue
 
 FileDialogSetup CompareDialogSetup() {
-  FileDialogSetup setup = OpenDialogSetup();
+  FileDialogSetup setup = OpenFileDialog();
   setup.title = compare::kCompareDialogTitle;
   return setup;
 }
@@ -59,8 +59,8 @@ MainWindow::MainWindow(Host& host, link::UnitPort& port, QWidget* parent)
     : QMainWindow(parent),
       host_(host),
       link_(port),
-      openDialog_(OpenDialogSetup()),
-      saveDialog_(SaveDialogSetup()),
+      openDialog_(OpenFileDialog()),
+      saveDialog_(ReadoutSaveDialog()),
       compareDialog_(CompareDialogSetup()) {
   ui::InstallValueAccessibility();
   setObjectName(QStringLiteral("Form_Main"));
