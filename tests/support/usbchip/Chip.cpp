@@ -49,6 +49,8 @@ std::uint32_t DecodeBaudRate(std::uint16_t value, std::uint16_t index) {
   return (kClock * 8 + eighths / 2) / eighths;
 }
 
+void AdvanceTo(Nanos at) { TheBus().now = std::max(TheBus().now, at); }
+
 }  // namespace
 
 Bus& TheBus() {
@@ -61,8 +63,6 @@ Nanos Now() { return TheBus().now; }
 std::chrono::steady_clock::time_point SteadyNow() {
   return std::chrono::steady_clock::time_point(std::chrono::nanoseconds(Now()));
 }
-
-static void AdvanceTo(Nanos at) { TheBus().now = std::max(TheBus().now, at); }
 
 Chip::Chip(Identity identity, std::shared_ptr<link::UnitPort> unit)
     : identity_(std::move(identity)), unit_(std::move(unit)) {}
