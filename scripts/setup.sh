@@ -14,7 +14,7 @@ packages=(
 )
 if [ "${1:-}" != run ]; then
   packages+=(
-    libgtest-dev libgmock-dev libbenchmark-dev libcsv-dev poppler-utils
+    libgtest-dev libgmock-dev libbenchmark-dev libcsv-dev poppler-utils libusb-1.0-0-dev
     clang libclang-rt-14-dev
   )
 fi
