@@ -37,7 +37,7 @@ qreal AsciiRuns::Kerning(std::size_t left, std::size_t right) {
   return kerning;
 }
 
-bool AsciiRuns::Layout(std::string_view text, QGlyphRun& run, qreal& width) {
+bool AsciiRuns::Layout(std::string_view text, qreal& width) {
   indexes_.resize(static_cast<qsizetype>(text.size()));
   positions_.resize(static_cast<qsizetype>(text.size()));
   qreal x = 0;
@@ -52,9 +52,6 @@ bool AsciiRuns::Layout(std::string_view text, QGlyphRun& run, qreal& width) {
     x += advances_[Index(c)];
   }
   width = x;
-  run.setRawFont(raw_);
-  run.setGlyphIndexes(indexes_);
-  run.setPositions(positions_);
   return true;
 }
 

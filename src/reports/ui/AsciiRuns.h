@@ -6,7 +6,8 @@
 
 #include <QFont>
 #include <QFontMetricsF>
-#include <QGlyphRun>
+#include <QList>
+#include <QPointF>
 #include <QRawFont>
 #include <array>
 #include <string_view>
@@ -22,7 +23,12 @@ class AsciiRuns {
 
   // Lays `text` out with its origin on the baseline at x = 0 and gives its width; false when
   // the text holds anything but printable ASCII (the caller shapes it then).
-  bool Layout(std::string_view text, QGlyphRun& run, qreal& width);
+  bool Layout(std::string_view text, qreal& width);
+
+  // The glyphs of the text last laid out, and where each starts from its origin.
+  const QList<quint32>& Glyphs() const { return indexes_; }
+  const QList<QPointF>& Positions() const { return positions_; }
+  const QRawFont& RawFont() const { return raw_; }
 
  private:
   static constexpr char kFirst = ' ';
