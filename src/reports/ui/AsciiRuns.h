@@ -22,7 +22,8 @@ class AsciiRuns {
   AsciiRuns(const QFont& font, const QPaintDevice& device);
 
   // Lays `text` out with its origin on the baseline at x = 0 and gives its width; false when
-  // the text holds anything but printable ASCII (the caller shapes it then).
+  // the text holds anything but printable ASCII (the caller shapes it then). Blanks are
+  // left as gaps.
   bool Layout(std::string_view text, qreal& width);
 
   // The glyphs of the text last laid out, and where each starts from its origin.
