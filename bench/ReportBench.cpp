@@ -6,6 +6,7 @@
 
 #include <QApplication>
 #include <QDialog>
+#include <ctime>
 #include <filesystem>
 #include <numeric>
 
@@ -22,6 +23,7 @@ namespace vertal::bench {
 namespace {
 
 constexpr double kKiBPerMiB = 1024;
+constexpr double kMsPerS = 1000;
 constexpr std::int64_t kProposedLastFrame = 200;
 constexpr std::int64_t kOverloadLines = 2600;
 // Paging through the longest preview shows every this many'th page.
@@ -144,12 +146,17 @@ void BM_PreviewOperativeAllFrames(benchmark::State& state) {
   FloorReport report(state, ReadAndCheckMs(ManyEpisodesDump(), dump::kFrames.Offset(0),
                                          dump::kFrameCount * dump::kFrameSize));
   for (auto _ : state) {
+    const std::clock_t cpuStart = std::clock();
     report.Start();
     reports::ReportPreview preview(build, host, nullptr);
     preview.Dialog()->show();
     QApplication::processEvents();
     report.Stop();
+    state.counters["open_cpu_ms"] =
+        kMsPerS * static_cast<double>(std::clock() - cpuStart) / CLOCKS_PER_SEC;
     state.counters["rss_open_MiB"] = ResidentMiB();
+    state.counters["pages_MiB"] =
+        static_cast<double>(preview.LaidOutBytes()) / kKiBPerMiB / kKiBPerMiB;
     PageThrough(preview);
     state.counters["rss_paged_MiB"] = ResidentMiB();
     preview.Dialog()->close();

@@ -45,7 +45,7 @@ std::uint32_t PageStore::BoxIndex(const TextItem& item) {
 }
 
 void PageStore::Add(const Page& page) {
-  starts_.push_back(bytes_.size());
+  bytes_.clear();
   numbers_.push_back(page.number);
   PutNumber(page.texts.size());
   for (const TextItem& item : page.texts) {
@@ -58,12 +58,13 @@ void PageStore::Add(const Page& page) {
     const auto* raw = reinterpret_cast<const char*>(&rule);
     bytes_.insert(bytes_.end(), raw, raw + sizeof(RuleItem));
   }
+  pages_.emplace_back(bytes_);
 }
 
 Page PageStore::At(int index) const {
   Page page;
   page.number = numbers_.at(static_cast<std::size_t>(index));
-  const char* at = bytes_.data() + starts_[static_cast<std::size_t>(index)];
+  const char* at = pages_[static_cast<std::size_t>(index)].data();
   page.texts.resize(TakeNumber(at));
   for (TextItem& item : page.texts) {
     const Box& box = boxes_[TakeNumber(at)];
@@ -81,8 +82,10 @@ Page PageStore::At(int index) const {
 }
 
 std::size_t PageStore::Bytes() const {
-  return bytes_.capacity() + boxes_.capacity() * sizeof(Box) +
-         starts_.capacity() * sizeof(std::size_t) + numbers_.capacity() * sizeof(int);
+  std::size_t bytes = boxes_.capacity() * sizeof(Box) + numbers_.capacity() * sizeof(int) +
+                      pages_.capacity() * sizeof(std::string);
+  for (const std::string& page : pages_) bytes += page.capacity();
+  return bytes;
 }
 
 }  // namespace vertal::reports

@@ -16,7 +16,7 @@ namespace vertal::reports {
 class PageStore {
  public:
   void Add(const Page& page);
-  int Count() const { return static_cast<int>(starts_.size()); }
+  int Count() const { return static_cast<int>(pages_.size()); }
   // The page at `index` (from 0) as it was added.
   Page At(int index) const;
   // The memory the pages take.
@@ -37,8 +37,10 @@ class PageStore {
 
   std::vector<Box> boxes_;
   std::uint32_t nextBox_ = 0;  // the box the next text most likely takes
-  std::vector<char> bytes_;    // every page's texts and rules, one page after the other
-  std::vector<std::size_t> starts_;  // where each page starts in `bytes_`
+  std::string bytes_;  // the page being added
+  // Each page's texts and rules, each page exactly as long as it needs: one buffer for all
+  // would hold up to twice their size as it grows.
+  std::vector<std::string> pages_;
   std::vector<int> numbers_;
 };
 

@@ -169,11 +169,18 @@ class PageDrawer {
 // again for each page. The C library maps allocations that large from the system and unmaps
 // them when freed, so every page paid for mapping, faulting in and unmapping 32 MiB: a
 // quarter of the time of a long report. Allocations up to twice that size stay on the heap,
-// and the heap keeps that much free memory instead of giving it back at once.
+// and the heap keeps that much free memory while pages are written; it is given back once
+// the report is drawn.
 #if defined(__GLIBC__)
 constexpr int kHeapAllocationBytes = 32 << 20;  // the largest threshold the library takes
 constexpr int kKeptFreeBytes = 64 << 20;
 #endif
+
+void GiveBackPageBuffers() {
+#if defined(__GLIBC__)
+  malloc_trim(0);
+#endif
+}
 
 void KeepPageBuffersOnTheHeap() {
 #if defined(__GLIBC__)
@@ -192,6 +199,9 @@ class SheetDrawer {
       : device_(device), drawer_(device, painter) {
     KeepPageBuffersOnTheHeap();
   }
+  ~SheetDrawer() { GiveBackPageBuffers(); }
+  SheetDrawer(const SheetDrawer&) = delete;
+  SheetDrawer& operator=(const SheetDrawer&) = delete;
 
   bool Draw(const Page& page) {
     if (drawn_ > 0 && !device_.newPage()) return false;

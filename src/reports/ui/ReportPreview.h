@@ -40,6 +40,8 @@ class ReportPreview {
   QAction* SavePdfAction() const { return savePdf_; }
   QAction* PrintAction() const { return print_; }
   int PageCount() const { return pages_.Count(); }
+  // The memory the laid-out pages take.
+  std::size_t LaidOutBytes() const { return pages_.Bytes(); }
   // Shows the preview modally; returns when the user has closed it.
   void Exec();
 
