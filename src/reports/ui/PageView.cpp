@@ -60,7 +60,8 @@ void PageView::FitPage() {
 
 void PageView::ApplyZoom(double zoom) {
   const int shown = CurrentPage();
-  const QSize room = viewport()->size() - QSize(2 * kGap, 2 * kGap);
+  // A pixel to spare, so that a page fitted to the width brings no horizontal scroll bar.
+  const QSize room = viewport()->size() - QSize(2 * kGap + 1, 2 * kGap + 1);
   const QSizeF unscaled = PageSize() / zoom_;
   if (fit_ == Fit::Width) zoom = room.width() / unscaled.width();
   if (fit_ == Fit::Page)

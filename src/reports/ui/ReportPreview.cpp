@@ -34,6 +34,7 @@ constexpr int kPercent = 100;
 constexpr auto kZoomPercents = std::to_array({12.5, 25.0, 50.0, 75.0, 100.0, 125.0, 150.0, 200.0,
                                               400.0, 800.0});
 constexpr int kZoomDecimals = 1;
+constexpr int kZoomTextLength = 6;  // "112.5%"
 constexpr int kDialogWidth = 1000;
 constexpr int kDialogHeight = 800;
 
@@ -98,12 +99,13 @@ void ReportPreview::AddTools() {
     QObject::connect(action, &QAction::triggered, dialog_, handler);
     return action;
   };
-  add("Fit width", "fit-width", [this] { view_->FitWidth(); });
-  add("Fit page", "fit-page", [this] { view_->FitPage(); });
+  add("Fit width", "zoom-fit-width", [this] { view_->FitWidth(); });
+  add("Fit page", "zoom-fit-page", [this] { view_->FitPage(); });
   auto* zoom = new QComboBox(tools);
   zoom->setEditable(true);
   zoom->setInsertPolicy(QComboBox::NoInsert);
   for (const double percent : kZoomPercents) zoom->addItem(PercentText(percent / kPercent));
+  zoom->setMinimumContentsLength(kZoomTextLength);
   tools->addWidget(zoom);
   QObject::connect(zoom, &QComboBox::textActivated, dialog_, [this](const QString& text) {
     bool ok = false;
@@ -133,7 +135,7 @@ void ReportPreview::AddTools() {
   add("Next page", "go-next", [this] { view_->ShowPage(view_->CurrentPage() + 1); });
   add("Last page", "go-last", [this] { view_->ShowPage(pages_.Count() - 1); });
   tools->addSeparator();
-  print_ = add("Print", "print", [this] { Print(); });
+  print_ = add("Print", "printer", [this] { Print(); });
   print_->setObjectName(ui::ControlName(kPrintName));
   tools->addSeparator();
   savePdf_ = new QAction(ui::ToQString(kSavePdfCommand), dialog_);
