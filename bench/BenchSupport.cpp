@@ -1,8 +1,10 @@
 #include "BenchSupport.h"
 
 #include <sys/resource.h>
+#include <unistd.h>
 
 #include <algorithm>
+#include <cstdio>
 #include <filesystem>
 #include <vector>
 
@@ -78,6 +80,18 @@ double PeakRssMiB() {
   rusage usage{};
   getrusage(RUSAGE_SELF, &usage);
   return static_cast<double>(usage.ru_maxrss) / kKiBPerMiB;
+}
+
+double ResidentMiB() {
+  constexpr double kBytesPerMiB = 1024.0 * 1024.0;
+  long pages = 0;
+  long resident = 0;
+  if (std::FILE* statm = std::fopen("/proc/self/statm", "r")) {
+    if (std::fscanf(statm, "%ld %ld", &pages, &resident) != 2) resident = 0;
+    std::fclose(statm);
+  }
+  return static_cast<double>(resident) * static_cast<double>(sysconf(_SC_PAGESIZE)) /
+         kBytesPerMiB;
 }
 
 Timing Summarise(std::vector<double> times) {

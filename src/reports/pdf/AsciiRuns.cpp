@@ -22,7 +22,8 @@ AsciiRuns::AsciiRuns(const QFont& font, const QPaintDevice& device)
   const QList<quint32> glyphs = raw_.glyphIndexesForString(all);
   for (std::size_t i = 0; i < kCount && i < static_cast<std::size_t>(glyphs.size()); ++i) {
     glyphs_[i] = glyphs[static_cast<qsizetype>(i)];
-    advances_[i] = metrics_.horizontalAdvance(all.at(static_cast<qsizetype>(i)));
+    // As a text, so that a blank's advance holds the font's extra word spacing.
+    advances_[i] = metrics_.horizontalAdvance(QString(all.at(static_cast<qsizetype>(i))));
   }
 }
 
@@ -37,24 +38,23 @@ qreal AsciiRuns::Kerning(std::size_t left, std::size_t right) {
   return kerning;
 }
 
-bool AsciiRuns::Layout(std::string_view text, QGlyphRun& run, qreal& width) {
-  indexes_.resize(static_cast<qsizetype>(text.size()));
-  positions_.resize(static_cast<qsizetype>(text.size()));
+bool AsciiRuns::Layout(std::string_view text, qreal& width) {
+  indexes_.clear();
+  positions_.clear();
   qreal x = 0;
   for (std::size_t i = 0; i < text.size(); ++i) {
     const char c = text[i];
-    // A blank inside a run is not read back as a word break from the PDF: such texts are
-    // drawn the ordinary way.
-    if (c <= kFirst || c > kLast) return false;
+    if (c < kFirst || c > kLast) return false;
     if (i > 0) x += Kerning(Index(text[i - 1]), Index(c));
-    indexes_[static_cast<qsizetype>(i)] = glyphs_[Index(c)];
-    positions_[static_cast<qsizetype>(i)] = QPointF(x, 0);
+    // A blank glyph in a run is not read back as a word break from the PDF; the gap it
+    // leaves is.
+    if (c != kFirst) {
+      indexes_.append(glyphs_[Index(c)]);
+      positions_.append(QPointF(x, 0));
+    }
     x += advances_[Index(c)];
   }
   width = x;
-  run.setRawFont(raw_);
-  run.setGlyphIndexes(indexes_);
-  run.setPositions(positions_);
   return true;
 }
 

@@ -6,7 +6,8 @@
 
 #include <QFont>
 #include <QFontMetricsF>
-#include <QGlyphRun>
+#include <QList>
+#include <QPointF>
 #include <QRawFont>
 #include <array>
 #include <string_view>
@@ -21,8 +22,14 @@ class AsciiRuns {
   AsciiRuns(const QFont& font, const QPaintDevice& device);
 
   // Lays `text` out with its origin on the baseline at x = 0 and gives its width; false when
-  // the text holds anything but printable ASCII (the caller shapes it then).
-  bool Layout(std::string_view text, QGlyphRun& run, qreal& width);
+  // the text holds anything but printable ASCII (the caller shapes it then). Blanks are
+  // left as gaps.
+  bool Layout(std::string_view text, qreal& width);
+
+  // The glyphs of the text last laid out, and where each starts from its origin.
+  const QList<quint32>& Glyphs() const { return indexes_; }
+  const QList<QPointF>& Positions() const { return positions_; }
+  const QRawFont& RawFont() const { return raw_; }
 
  private:
   static constexpr char kFirst = ' ';
