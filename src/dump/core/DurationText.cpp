@@ -2,7 +2,13 @@
 
 namespace vertal::dump {
 namespace {
-std::string TwoDigits(std::int64_t v) { return (v <= 9 ? "0" : "") + std::to_string(v); }
+// Built by appending: GCC 12 at -O3 takes the insertion at the front that `"0" + text` makes
+// for an overlapping copy (-Werror=restrict).
+std::string TwoDigits(std::int64_t v) {
+  std::string text(v <= 9 ? "0" : "");
+  text += std::to_string(v);
+  return text;
+}
 }  // namespace
 
 std::string SecondsToHms(std::int64_t seconds) {
