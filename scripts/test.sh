@@ -183,6 +183,9 @@ fi
 if [ "${VERTAL_SKIP_PACKAGE:-0}" = 1 ]; then
   echo
   echo "=== package: left out (VERTAL_SKIP_PACKAGE=1)"
+elif [[ " ${extra_args[*]} " == *" -DVERTAL_BUILD_UI=OFF "* ]]; then
+  echo
+  echo "=== package: left out (the package holds the window, which this build leaves out)"
 elif [ "${build_ok}" -eq 1 ]; then
   begin_phase "package (install, try, purge)"
   if package_step; then
