@@ -352,19 +352,23 @@ void AddCommands(CommandTable& table) {
   readCommand->add_flag("--overwrite", read->overwrite, "OUT may be replaced");
 }
 
-int Run(int argc, const char* const* argv, std::ostream& out, std::ostream& err) {
+int Run(int argc, const char* const* argv, std::ostream& out, std::ostream& err,
+        std::string_view version) {
   CLI::App app{
       "Analysis of VERTAL recorder dump files. Prints one JSON document with the texts "
       "that the window shows.",
       kProgram};
   app.require_subcommand(1);
+  if (!version.empty())
+    app.set_version_flag("--version", std::string(kProgram) + " " + std::string(version),
+                         "print the version and exit");
   CommandTable table(app);
   AddCommands(table);
 
   try {
     app.parse(argc, argv);
   } catch (const CLI::ParseError& e) {
-    if (e.get_exit_code() == 0) {  // --help
+    if (e.get_exit_code() == 0) {  // --help, --version
       app.exit(e, out, err);
       return static_cast<int>(ExitStatus::Ok);
     }
@@ -390,9 +394,10 @@ int Run(int argc, const char* const* argv, std::ostream& out, std::ostream& err)
 
 }  // namespace
 
-int RunCli(int argc, const char* const* argv, std::ostream& out, std::ostream& err) {
+int RunCli(int argc, const char* const* argv, std::ostream& out, std::ostream& err,
+           std::string_view version) {
   try {
-    return Run(argc, argv, out, err);
+    return Run(argc, argv, out, err, version);
   } catch (const std::exception& e) {
     // Not expected from any input: a fault of the tool, told apart from the statuses of
     // files and usage.

@@ -2,6 +2,8 @@
 // below) is opened at once.
 // The processing unit is reached over USB; with --simulate-unit DUMP, a unit played from DUMP
 // stands in for it, so that the Read commands can be tried without the hardware.
+// --help and --version are answered before the window system is reached, so that they work
+// without a display (the manual page is made from them at build time).
 
 #include <QTimer>
 #include <cstdlib>
@@ -16,6 +18,7 @@
 #include "app/ui/MainWindow.h"
 #include "app/ui/QtHost.h"
 #include "app/ui/StatusPanels.h"
+#include "common/core/ProgramVersion.h"
 #include "link/core/SimulatedUnit.h"
 #include "link/ftdi/FtdiPort.h"
 #include "link/core/UnitPort.h"
@@ -25,12 +28,30 @@ namespace {
 
 constexpr std::string_view kSimulateOption = "--simulate-unit";
 constexpr const char* kUsage =
-    "usage: vertal-analyzer [FILE]\n"
-    "       vertal-analyzer --simulate-unit DUMP [FILE]\n";
+    "Usage: vertal-analyzer [FILE]\n"
+    "  or:  vertal-analyzer --simulate-unit DUMP [FILE]\n";
+constexpr const char* kHelp =
+    "Reads the parameter recorder of a VERTAL crane load limiter over USB into a dump file\n"
+    "(.bin) and shows a dump: service information, load spectrum, frames, overloads,\n"
+    "parameter exceedances, graphs, reports and exports. FILE is opened at start.\n"
+    "\n"
+    "Options:\n"
+    "  --simulate-unit DUMP  a processing unit played from the dump DUMP stands in for the\n"
+    "                        unit on USB, so that reading can be tried without it\n"
+    "  --help                print this help and exit\n"
+    "  --version             print the version and exit\n";
 
 }  // namespace
 
 int main(int argc, char** argv) {
+  if (argc == 2 && argv[1] == std::string_view("--version")) {
+    std::cout << "vertal-analyzer " << vertal::ProgramVersion() << '\n';
+    return EXIT_SUCCESS;
+  }
+  if (argc == 2 && argv[1] == std::string_view("--help")) {
+    std::cout << kUsage << '\n' << kHelp;
+    return EXIT_SUCCESS;
+  }
   vertal::app::Application app(argc, argv);
 
   std::unique_ptr<vertal::link::UnitPort> port = std::make_unique<vertal::link::FtdiPort>();

@@ -8,9 +8,13 @@ namespace vertal::reports {
 
 namespace {
 
-// The conversion's own message, with the text as typed.
+// The conversion's own message, with the text as typed. Built by appending: GCC 12 at -O3
+// takes the front insertion of `"'" + text` for an overlapping copy (-Werror=restrict).
 Message NotInteger(std::string_view text) {
-  return {MessageKind::Error, "'" + std::string(text) + "' is not a valid integer value"};
+  std::string message("'");
+  message += text;
+  message += "' is not a valid integer value";
+  return {MessageKind::Error, message};
 }
 
 }  // namespace
