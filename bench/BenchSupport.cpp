@@ -1,8 +1,10 @@
 #include "BenchSupport.h"
 
 #include <sys/resource.h>
+#include <unistd.h>
 
 #include <algorithm>
+#include <cstdio>
 #include <filesystem>
 #include <vector>
 
@@ -10,7 +12,7 @@
 #include "dump/core/DumpFile.h"
 #include "dump/core/DumpLayout.h"
 #include "frames/core/FrameLayout.h"
-#include "frames/core/RecordPass.h"
+#include "records/core/RecordPass.h"
 #include "support/DumpBuilder.h"
 #include "tools/demo/DemoRecording.h"
 
@@ -80,6 +82,18 @@ double PeakRssMiB() {
   return static_cast<double>(usage.ru_maxrss) / kKiBPerMiB;
 }
 
+double ResidentMiB() {
+  constexpr double kBytesPerMiB = 1024.0 * 1024.0;
+  long pages = 0;
+  long resident = 0;
+  if (std::FILE* statm = std::fopen("/proc/self/statm", "r")) {
+    if (std::fscanf(statm, "%ld %ld", &pages, &resident) != 2) resident = 0;
+    std::fclose(statm);
+  }
+  return static_cast<double>(resident) * static_cast<double>(sysconf(_SC_PAGESIZE)) /
+         kBytesPerMiB;
+}
+
 Timing Summarise(std::vector<double> times) {
   if (times.empty()) return {};
   std::sort(times.begin(), times.end());
@@ -109,7 +123,7 @@ Timing ReadAndCheckMs(const std::string& path, std::int64_t offset, std::int64_t
   return MedianMs([&] {
     const auto file = dump::DumpFile::Open(path);
     std::vector<std::uint8_t> block(static_cast<std::size_t>(
-        std::min<std::int64_t>(size, frames::kPassBlockRecords * dump::kFrameSize)));
+        std::min<std::int64_t>(size, records::kPassBlockRecords * dump::kFrameSize)));
     std::int64_t valid = 0;
     for (std::int64_t at = 0; at < size; at += static_cast<std::int64_t>(block.size())) {
       const auto n = static_cast<std::size_t>(std::min<std::int64_t>(static_cast<std::int64_t>(block.size()), size - at));

@@ -54,6 +54,8 @@ void WriteAllListsDump(const std::string& path);
 
 // The peak resident memory of this process so far, in MiB.
 double PeakRssMiB();
+// The resident memory of this process now, in MiB.
+double ResidentMiB();
 
 // The median of repeated timings and their spread, in milliseconds.
 struct Timing {

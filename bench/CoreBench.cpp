@@ -99,13 +99,13 @@ BENCHMARK(BM_SearchKds)->Unit(benchmark::kMicrosecond)->Iterations(200);
 
 void BM_FramePageTurn(benchmark::State& state) {
   const std::string& path = DemoDump();
-  const frames::TableLayout& layout = frames::FrameTableLayout();
+  const records::TableLayout& layout = frames::FrameTableLayout();
   const Timing floor = ReadAndCheckMs(path, dump::kFrames.Offset(1000), layout.columns * dump::kFrameSize);
   FloorReport report(state, floor);
   std::int64_t position = 0;
   for (auto _ : state) {
     report.Start();
-    benchmark::DoNotOptimize(frames::ReadTablePage(path, layout, position, ","));
+    benchmark::DoNotOptimize(records::ReadTablePage(path, layout, position, ","));
     report.Stop();
     position = (position + 7919) % layout.MaxPosition();
   }

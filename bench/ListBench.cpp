@@ -34,8 +34,7 @@ void FirstOpenInNewWindow(benchmark::State& state, const std::string& path) {
       link::NoUnitPort port;
       app::MainWindow form(host, port);
       form.show();
-      form.SetStatusText(0, QString::fromStdString(path));
-      form.OpenDumpFile();
+      form.OpenFile(path);
       QApplication::processEvents();
       report.Stop();
       quiet = quiet && host.messages.empty();

@@ -19,7 +19,7 @@
 #include "events/core/OverloadRecords.h"
 #include "frames/core/FrameTable.h"
 #include "link/core/UnitPort.h"
-#include "ui_common/UiText.h"
+#include "common/ui/UiText.h"
 
 namespace vertal::bench {
 namespace {
@@ -53,8 +53,7 @@ struct ShownWindow {
     QApplication::processEvents();
   }
   void Open(const std::string& path) const {
-    form->SetStatusText(0, QString::fromStdString(path));
-    form->OpenDumpFile();
+    form->OpenFile(path);
     QApplication::processEvents();  // the pages the open filled are painted
   }
   WindowHost host;
@@ -154,7 +153,7 @@ void ShowPageOf(QWidget* control) {
 
 
 // One move of the scroll bar per iteration, the new page read, shown and painted on screen.
-void PageTurn(benchmark::State& state, const frames::TableLayout& table, const char* scrollBar) {
+void PageTurn(benchmark::State& state, const records::TableLayout& table, const char* scrollBar) {
   ShownWindow window;
   window.Open(DemoDump());
   auto* grid = window.form->findChild<QTableWidget*>(ui::ControlName(table.grid));

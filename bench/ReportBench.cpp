@@ -5,7 +5,8 @@
 // QT_QPA_PLATFORM=offscreen.
 
 #include <QApplication>
-#include <QPrintPreviewDialog>
+#include <QDialog>
+#include <ctime>
 #include <filesystem>
 #include <numeric>
 
@@ -14,15 +15,19 @@
 #include "dump/core/DumpLayout.h"
 #include "reports/core/CardReport.h"
 #include "reports/core/TableReports.h"
-#include "reports/ui/ReportPdf.h"
+#include "reports/pdf/ReportPdf.h"
+#include "reports/ui/PageView.h"
 #include "reports/ui/ReportPreview.h"
 
 namespace vertal::bench {
 namespace {
 
 constexpr double kKiBPerMiB = 1024;
+constexpr double kMsPerS = 1000;
 constexpr std::int64_t kProposedLastFrame = 200;
 constexpr std::int64_t kOverloadLines = 2600;
+// Paging through the longest preview shows every this many'th page.
+constexpr int kPagingStride = 25;
 
 // The demo opened as the window opens it, for the texts of the card and the titles.
 const app::OpenedDump& OpenedDemo() {
@@ -50,6 +55,16 @@ void OpenPreview(benchmark::State& state, const reports::ReportBuilder& build, T
     preview.Dialog()->close();
     report.Stop();
   }
+}
+
+// Pages through the preview from its first page to its last, every page shown in turn.
+void PageThrough(reports::ReportPreview& preview) {
+  for (int page = 0; page < preview.PageCount(); page += kPagingStride) {
+    preview.View()->ShowPage(page);
+    preview.View()->viewport()->repaint();
+  }
+  preview.View()->ShowPage(preview.PageCount() - 1);
+  preview.View()->viewport()->repaint();
 }
 
 void BM_PreviewCard(benchmark::State& state) {
@@ -80,15 +95,18 @@ void BM_PreviewOverloads2600(benchmark::State& state) {
 }
 BENCHMARK(BM_PreviewOverloads2600)->Unit(benchmark::kMillisecond)->Iterations(5);
 
-// Every frame slot holds a valid frame, so every one of them is a line.
-void BM_OperativeReportPdfAllFrames(benchmark::State& state) {
+// Every frame slot holds a valid frame, so every one of them is a line: one day of recording
+// (one frame every six seconds) and the whole recording.
+constexpr std::int64_t kFramesPerDay = 14'400;
+
+void WriteOperativePdf(benchmark::State& state, std::int64_t frames) {
   const std::string path =
       (std::filesystem::temp_directory_path() / "vertal-bench-operative.pdf").string();
   BenchHost host;
-  const auto build = reports::OperativeReport(DemoSource(ManyEpisodesDump()),
-                                              {0, dump::kFrameCount - 1}, host);
+  const auto build =
+      reports::OperativeReport(DemoSource(ManyEpisodesDump()), {0, frames - 1}, host);
   FloorReport report(state, ReadAndCheckMs(ManyEpisodesDump(), dump::kFrames.Offset(0),
-                                         dump::kFrameCount * dump::kFrameSize));
+                                         frames * dump::kFrameSize));
   reports::PdfWritten written;
   double seconds = 0;
   for (auto _ : state) {
@@ -107,7 +125,45 @@ void BM_OperativeReportPdfAllFrames(benchmark::State& state) {
       static_cast<double>(std::filesystem::file_size(path)) / kKiBPerMiB / kKiBPerMiB;
   std::filesystem::remove(path);
 }
+
+void BM_OperativeReportPdfOneDay(benchmark::State& state) {
+  WriteOperativePdf(state, kFramesPerDay);
+}
+BENCHMARK(BM_OperativeReportPdfOneDay)->Unit(benchmark::kMillisecond)->Iterations(3);
+
+void BM_OperativeReportPdfAllFrames(benchmark::State& state) {
+  WriteOperativePdf(state, dump::kFrameCount);
+}
 BENCHMARK(BM_OperativeReportPdfAllFrames)->Unit(benchmark::kSecond)->Iterations(1);
+
+// The preview of every frame: the time until it shows, and the process's memory after
+// paging through it (the benchmark's own peak covers the PDF's too, so the resident memory
+// is reported beside it).
+void BM_PreviewOperativeAllFrames(benchmark::State& state) {
+  BenchHost host;
+  const auto build = reports::OperativeReport(DemoSource(ManyEpisodesDump()),
+                                              {0, dump::kFrameCount - 1}, host);
+  FloorReport report(state, ReadAndCheckMs(ManyEpisodesDump(), dump::kFrames.Offset(0),
+                                         dump::kFrameCount * dump::kFrameSize));
+  for (auto _ : state) {
+    const std::clock_t cpuStart = std::clock();
+    report.Start();
+    reports::ReportPreview preview(build, host, nullptr);
+    preview.Dialog()->show();
+    QApplication::processEvents();
+    report.Stop();
+    state.counters["open_cpu_ms"] =
+        kMsPerS * static_cast<double>(std::clock() - cpuStart) / CLOCKS_PER_SEC;
+    state.counters["rss_open_MiB"] = ResidentMiB();
+    state.counters["pages_MiB"] =
+        static_cast<double>(preview.LaidOutBytes()) / kKiBPerMiB / kKiBPerMiB;
+    PageThrough(preview);
+    state.counters["rss_paged_MiB"] = ResidentMiB();
+    preview.Dialog()->close();
+  }
+  state.counters["peak_rss_MiB"] = PeakRssMiB();
+}
+BENCHMARK(BM_PreviewOperativeAllFrames)->Unit(benchmark::kMillisecond)->Iterations(1);
 
 }  // namespace
 }  // namespace vertal::bench

@@ -216,9 +216,9 @@ void CheckControls(std::int64_t listCount, const Models&... models) {
 
 // A table page at the clamped position with the layout's shape: the record numbers in the first
 // row and a mark in the last, or every cell empty.
-void CheckPage(const frames::TablePage& page, const frames::TableLayout& layout, std::int64_t asked,
+void CheckPage(const records::TablePage& page, const records::TableLayout& layout, std::int64_t asked,
                bool empty) {
-  FUZZ_CHECK(page.position == frames::ClampPosition(layout, asked));
+  FUZZ_CHECK(page.position == records::ClampPosition(layout, asked));
   FUZZ_CHECK(page.position >= 0 && page.position <= layout.MaxPosition());
   FUZZ_CHECK(page.columns.size() == static_cast<std::size_t>(layout.columns));
   FUZZ_CHECK(!page.unreadable);
@@ -291,9 +291,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   const std::int64_t framePosition = Spread(p, dump::kFrameCount);
   const std::int64_t overloadPosition = Spread(p >> 8, dump::kOverloadRecords.count);
   const std::int64_t kdsPosition = Spread(p >> 16, dump::kKdsRecords.count);
-  CheckPage(frames::TurnPage(path, frames::FrameTableLayout(), framePosition, in.separator, host),
+  CheckPage(records::TurnPage(path, frames::FrameTableLayout(), framePosition, in.separator, host),
             frames::FrameTableLayout(), framePosition, false);
-  CheckPage(frames::TurnPage(path, events::OverloadTableLayout(), overloadPosition, in.separator, host),
+  CheckPage(records::TurnPage(path, events::OverloadTableLayout(), overloadPosition, in.separator, host),
             events::OverloadTableLayout(), overloadPosition, false);
   CheckPage(events::TurnKdsPage(path, version, kdsPosition, in.separator, host),
             events::KdsTableLayout(), kdsPosition, !kdsKept);

@@ -14,8 +14,9 @@ packages=(
 )
 if [ "${1:-}" != run ]; then
   packages+=(
-    libgtest-dev libgmock-dev libbenchmark-dev libcsv-dev poppler-utils
+    libgtest-dev libgmock-dev libbenchmark-dev libcsv-dev poppler-utils libusb-1.0-0-dev
     clang libclang-rt-14-dev
+    help2man file dpkg-dev lintian desktop-file-utils appstream man-db
   )
 fi
 

@@ -1,10 +1,13 @@
 #!/usr/bin/env bash
 # Builds and runs every test of the analyser:
 #   1. build/       the normal build and its tests;
-#   2. build-asan/  the tests again under AddressSanitizer and UndefinedBehaviorSanitizer;
-#   3. build-fuzz/  each libFuzzer target for a short while (clang).
-# Ends with the line "N passed, N failed": the test results of both builds summed (a build or a
-# fuzz target that fails counts as one failure). Exits non-zero when anything failed.
+#   2. the Debian package made of build/'s binaries, installed, tried as installed and purged
+#      (needs root or sudo; VERTAL_SKIP_PACKAGE=1 leaves it out);
+#   3. build-asan/  the tests again under AddressSanitizer and UndefinedBehaviorSanitizer;
+#   4. build-fuzz/  each libFuzzer target for a short while (clang).
+# Ends with the line "N passed, N failed": the test results of both builds summed, and the
+# package step as one test (a build, the package step or a fuzz target that fails counts as
+# one failure). Exits non-zero when anything failed.
 # Extra CMake arguments for the first two builds can be given in VERTAL_CMAKE_ARGS, e.g.
 # VERTAL_CMAKE_ARGS=-DVERTAL_BUILD_UI=OFF to leave the window out.
 set -uo pipefail
@@ -79,6 +82,84 @@ build() {
   fi
 }
 
+# The package step: builds the .deb from build/ (scripts/package.sh also runs lintian and the
+# validators), installs it with apt-get as a user would, runs the installed programs, checks
+# that the system finds the udev rule, menu entry, icon and manual pages, and purges it again.
+# Returns non-zero at the first fault, with its reason on standard error.
+as_root=()
+[ "$(id -u)" -eq 0 ] || as_root=(sudo)
+package_step() {
+  local log=build/package.log
+  bash scripts/package.sh build 2>&1 | tee "${log}"
+  [ "${PIPESTATUS[0]}" -eq 0 ] || { echo "test: making the package failed" >&2; return 1; }
+  local deb
+  deb="${root}/$(tail -n 1 "${log}")"
+  local name
+  name=$(dpkg-deb -f "${deb}" Package)
+  "${as_root[@]}" env DEBIAN_FRONTEND=noninteractive apt-get install -y "${deb}" ||
+    { echo "test: apt-get install ${deb} failed" >&2; return 1; }
+  local files
+  files=$(dpkg -L "${name}")
+  local ok=0
+  package_installed_checks "${deb}" || ok=1
+  "${as_root[@]}" env DEBIAN_FRONTEND=noninteractive apt-get purge -y "${name}" ||
+    { echo "test: apt-get purge ${name} failed" >&2; return 1; }
+  if dpkg-query -W -f='${Status}' "${name}" 2>/dev/null | grep -qv 'not-installed'; then
+    echo "test: ${name} is still known to dpkg after the purge" >&2
+    ok=1
+  fi
+  local file
+  while IFS= read -r file; do
+    if [ -f "${file}" ] || [ -L "${file}" ]; then
+      echo "test: ${file} was left behind by the purge" >&2
+      ok=1
+    fi
+  done <<<"${files}"
+  return "${ok}"
+}
+
+package_installed_checks() {
+  local deb=$1
+  local version
+  version=$(dpkg-deb -f "${deb}" Version)
+  local tmp
+  tmp=$(mktemp -d)
+  local ok=0
+  local expect
+  for expect in /usr/bin/vertal-cli /usr/bin/vertal-analyzer /usr/bin/vertal-demo-dump; do
+    [ "$(command -v "${expect##*/}")" = "${expect}" ] || { echo "test: ${expect##*/} is not on PATH" >&2; ok=1; }
+  done
+  vertal-cli --version | grep -qx "vertal-cli ${version}\( (commit .*)\)\?" ||
+    { echo "test: installed vertal-cli --version does not give ${version}" >&2; ok=1; }
+  if vertal-demo-dump "${tmp}/demo.bin"; then
+    vertal-cli info "${tmp}/demo.bin" >"${tmp}/info.json" &&
+      grep -q '"RecorderVersion": 31' "${tmp}/info.json" ||
+      { echo "test: installed vertal-cli info failed on the demo dump" >&2; ok=1; }
+  else
+    echo "test: the installed vertal-demo-dump failed" >&2
+    ok=1
+  fi
+  QT_QPA_PLATFORM=offscreen vertal-analyzer --version | grep -qx "vertal-analyzer ${version}.*" ||
+    { echo "test: installed vertal-analyzer --version failed" >&2; ok=1; }
+  # Where udev, the desktop menus and man look for them.
+  for expect in /usr/lib/udev/rules.d/70-vertal-unit.rules \
+      /usr/share/applications/ru.vertal.analyzer.desktop \
+      /usr/share/metainfo/ru.vertal.analyzer.metainfo.xml \
+      /usr/share/icons/hicolor/scalable/apps/vertal-analyzer.svg \
+      /usr/share/icons/hicolor/48x48/apps/vertal-analyzer.png \
+      /usr/share/doc/vertal-analyzer/copyright; do
+    [ -s "${expect}" ] || { echo "test: ${expect} is not installed" >&2; ok=1; }
+  done
+  grep -qx 'Exec=vertal-analyzer %f' /usr/share/applications/ru.vertal.analyzer.desktop ||
+    { echo "test: the menu entry does not start vertal-analyzer with a file" >&2; ok=1; }
+  for expect in vertal-cli vertal-analyzer vertal-demo-dump; do
+    [ "$(man -w "${expect}" 2>/dev/null)" = "/usr/share/man/man1/${expect}.1.gz" ] ||
+      { echo "test: man does not find ${expect}(1)" >&2; ok=1; }
+  done
+  rm -rf "${tmp}"
+  return "${ok}"
+}
+
 begin_phase "setup"
 if ! bash scripts/setup.sh; then
   echo "test: setup failed" >&2
@@ -96,6 +177,22 @@ end_phase
 if [ "${build_ok}" -eq 1 ]; then
   begin_phase "tests (build/)"
   run_ctest build
+  end_phase
+fi
+
+if [ "${VERTAL_SKIP_PACKAGE:-0}" = 1 ]; then
+  echo
+  echo "=== package: left out (VERTAL_SKIP_PACKAGE=1)"
+elif [[ " ${extra_args[*]} " == *" -DVERTAL_BUILD_UI=OFF "* ]]; then
+  echo
+  echo "=== package: left out (the package holds the window, which this build leaves out)"
+elif [ "${build_ok}" -eq 1 ]; then
+  begin_phase "package (install, try, purge)"
+  if package_step; then
+    passed=$((passed + 1))
+  else
+    failure "the package step failed"
+  fi
   end_phase
 fi
 

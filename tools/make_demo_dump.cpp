@@ -8,16 +8,22 @@
 #include <exception>
 #include <string_view>
 
+#include "common/core/ProgramVersion.h"
 #include "support/DumpBuilder.h"
 #include "tools/demo/DemoRecording.h"
 
 namespace {
 
 constexpr const char* kUsage =
-    "usage: vertal-demo-dump OUT.bin [--crane N] [--seed S] [--later-days D]\n"
+    "Usage: vertal-demo-dump OUT.bin [--crane N] [--seed S] [--later-days D]\n"
+    "Writes a demo dump of a simulated crane into OUT.bin.\n"
+    "\n"
+    "Options:\n"
     "  --crane N       another crane of the fleet (0 is the demo crane)\n"
     "  --seed S        another run of the simulated work\n"
-    "  --later-days D  a later reading of the same crane, D days of work after the first\n";
+    "  --later-days D  a later reading of the same crane, D days of work after the first\n"
+    "  --help          print this help and exit\n"
+    "  --version       print the version and exit\n";
 
 template <typename T>
 bool ParseNumber(const char* text, T& value) {
@@ -29,6 +35,15 @@ bool ParseNumber(const char* text, T& value) {
 }  // namespace
 
 int main(int argc, char** argv) {
+  if (argc == 2 && argv[1] == std::string_view("--help")) {
+    std::fputs(kUsage, stdout);
+    return 0;
+  }
+  if (argc == 2 && argv[1] == std::string_view("--version")) {
+    const std::string_view version = vertal::ProgramVersion();
+    std::printf("vertal-demo-dump %.*s\n", static_cast<int>(version.size()), version.data());
+    return 0;
+  }
   vertal::demo::DemoOptions options;
   const char* out = nullptr;
   bool ok = true;

@@ -20,7 +20,8 @@ Opening::Opening(std::string path) : Opening(std::move(path), DecimalSeparator()
 
 Opening::Opening(std::string path, std::string separator)
     : path_(std::move(path)), separator_(std::move(separator)) {
-  opened_ = app::OpenDump(path_, host_, separator_);
+  document_.Choose(path_);
+  document_.Opened(app::OpenDump(path_, host_, separator_));
 }
 
 Json Opening::MessagesJson() const {
@@ -31,8 +32,8 @@ Json Opening::MessagesJson() const {
 
 Json Opening::VersionAndMessages() const {
   Json document = Json::object();
-  if (opened_)
-    document["RecorderVersion"] = static_cast<int>(opened_->recorderVersion);
+  if (Opened())
+    document["RecorderVersion"] = static_cast<int>(Opened()->recorderVersion);
   else
     document["RecorderVersion"] = nullptr;
   document["messages"] = MessagesJson();
@@ -42,7 +43,7 @@ Json Opening::VersionAndMessages() const {
 CommandResult Opening::Finish(Json document) const {
   CommandResult result;
   result.document = std::move(document);
-  if (!opened_) {
+  if (!Opened()) {
     result.status = ExitStatus::CannotOpen;
     for (const Message& m : host_.Messages())
       if (m.kind == MessageKind::Error) result.error = m.text;
@@ -59,13 +60,13 @@ CommandResult Opening::FinishWithControls(ControlSnapshot controls) const {
   return result;
 }
 
-frames::TablePage TurnTablePage(Opening& opening, const frames::TableLayout& layout,
+records::TablePage TurnTablePage(Opening& opening, const records::TableLayout& layout,
                                 std::int64_t position) {
   // Over a file that could not be opened the page shows its record numbers and marks; the
   // failure has been reported once already.
   if (!opening.Opened())
-    return frames::ReadTablePage(opening.Path(), layout, position, opening.Separator());
-  return frames::TurnPage(opening.Path(), layout, position, opening.Separator(), opening.Host());
+    return records::ReadTablePage(opening.Path(), layout, position, opening.Separator());
+  return records::TurnPage(opening.Path(), layout, position, opening.Separator(), opening.Host());
 }
 
 Json HiddenJson(const ControlSnapshot& controls) {
@@ -74,7 +75,7 @@ Json HiddenJson(const ControlSnapshot& controls) {
   return out;
 }
 
-Json TablePageJson(std::string_view grid, const frames::TablePage& page) {
+Json TablePageJson(std::string_view grid, const records::TablePage& page) {
   Json document = Json::object();
   document["position"] = page.position;
   document[std::string(grid)] = page.columns;

@@ -12,7 +12,7 @@
 
 #include <nlohmann/json.hpp>
 
-#include "app/core/OpenDump.h"
+#include "app/core/DumpDocument.h"
 #include "common/core/CollectingHost.h"
 #include "common/core/ControlSnapshot.h"
 #include "common/core/Host.h"
@@ -60,8 +60,9 @@ class Opening {
   const std::string& Separator() const { return separator_; }
   CollectingHost& Host() { return host_; }
   // Nothing when the file could not be opened.
-  const std::optional<app::OpenedDump>& Opened() const { return opened_; }
-  std::optional<app::OpenedDump>& Opened() { return opened_; }
+  const std::optional<app::OpenedDump>& Opened() const { return document_.Opened(); }
+  // The file as the window would hold it just after opening it.
+  app::DumpDocument& Document() { return document_; }
 
   // The texts of the messages so far, as the "messages" array of a document.
   Json MessagesJson() const;
@@ -77,11 +78,11 @@ class Opening {
   std::string path_;
   std::string separator_;
   CollectingHost host_;
-  std::optional<app::OpenedDump> opened_;
+  app::DumpDocument document_;
 };
 
 // The page-turn command of a table over the opened file.
-frames::TablePage TurnTablePage(Opening& opening, const frames::TableLayout& layout,
+records::TablePage TurnTablePage(Opening& opening, const records::TableLayout& layout,
                                 std::int64_t position);
 
 // A search command of the tool: typed fields that the window would refuse are bad usage and
@@ -99,7 +100,7 @@ CommandResult SearchDocument(const std::variant<Conditions, std::string>& read,
 // The names of the hidden controls.
 Json HiddenJson(const ControlSnapshot& controls);
 // A table page as {"position": p, GRID: [columns]}.
-Json TablePageJson(std::string_view grid, const frames::TablePage& page);
+Json TablePageJson(std::string_view grid, const records::TablePage& page);
 
 // Writes a document as UTF-8 JSON followed by a line break. Bytes that are not UTF-8 are
 // replaced rather than failing the output.

@@ -66,7 +66,7 @@ void AddFileCommand(CommandTable& table, const std::string& name, const std::str
 }
 
 void AddTableCommand(CommandTable& table, const std::string& name, const std::string& description,
-                     const frames::TableLayout& layout, CommandResult (*run)(const TableOptions&),
+                     const records::TableLayout& layout, CommandResult (*run)(const TableOptions&),
                      const std::string& recordNoun = "record") {
   auto options = std::make_shared<TableOptions>();
   CLI::App* command = table.Add(name, description, [options, run] { return run(*options); });
@@ -85,6 +85,30 @@ void AddDateOptions(CLI::App* command, std::string& from, std::string& to) {
       ->capture_default_str();
 }
 
+// The window's fields that a print or export command takes, in the order of its help: the frame
+// range and the fields of both searches. `framesKind`, `overloadsKind` and `kdsKind` name the
+// kinds that use them.
+void AddTableFieldOptions(CLI::App* command, std::string& first, std::string& last,
+                          events::OverloadFields& overloads, events::KdsFields& kds,
+                          const std::string& framesKind, const std::string& overloadsKind,
+                          const std::string& kdsKind) {
+  command->add_option("--first", first, framesKind + ": first frame, a whole number")
+      ->capture_default_str();
+  command->add_option("--last", last, framesKind + ": last frame, above --first")
+      ->capture_default_str();
+  command->add_option("--threshold", overloads.threshold, overloadsKind + ": load in percent")
+      ->capture_default_str();
+  command->add_option("--parameter", kds.parameter,
+                      kdsKind + ": the parameter, 1 to " + std::to_string(events::kKdsParameterCount))
+      ->capture_default_str()
+      ->check(CLI::Range(1, events::kKdsParameterCount));
+  // --from and --to serve the overload search and the KDS search alike.
+  command->add_option("--from", overloads.from, std::string(kDateHelp) + ", first day")
+      ->capture_default_str();
+  command->add_option("--to", overloads.to, std::string(kDateHelp) + ", last day")
+      ->capture_default_str();
+}
+
 #ifdef VERTAL_CLI_REPORTS
 void AddReportCommand(CommandTable& table) {
   auto report = std::make_shared<ReportOptions>();
@@ -99,21 +123,8 @@ void AddReportCommand(CommandTable& table) {
       ->required()
       ->check(CLI::IsMember({"card", "oper", "per", "kds", "graph-param", "graph-relay"}));
   command->add_option("--pdf", report->pdf, "the PDF file to write")->required();
-  command->add_option("--first", report->first, "oper: first frame, a whole number")
-      ->capture_default_str();
-  command->add_option("--last", report->last, "oper: last frame, above --first")
-      ->capture_default_str();
-  command->add_option("--threshold", report->overloads.threshold, "per: load in percent")
-      ->capture_default_str();
-  command->add_option("--parameter", report->kds.parameter,
-                      "kds: the parameter, 1 to " + std::to_string(events::kKdsParameterCount))
-      ->capture_default_str()
-      ->check(CLI::Range(1, events::kKdsParameterCount));
-  // --from and --to serve the overload search and the KDS search alike.
-  command->add_option("--from", report->overloads.from, std::string(kDateHelp) + ", first day")
-      ->capture_default_str();
-  command->add_option("--to", report->overloads.to, std::string(kDateHelp) + ", last day")
-      ->capture_default_str();
+  AddTableFieldOptions(command, report->first, report->last, report->overloads, report->kds, "oper",
+                       "per", "kds");
   command->add_option("--at", report->at,
                       "graph-param, graph-relay: first frame of the window; clamped to " +
                           Range(graphs::kMaxPosition));
@@ -167,21 +178,8 @@ void AddExportCommand(CommandTable& table) {
       ->check(CLI::IsMember(kinds));
   command->add_option("--csv", exported->csv, "the CSV file to write")->required();
   command->add_flag("--excel", exported->excel, "the spreadsheet dialect of the current locale");
-  command->add_option("--first", exported->first, "frames: first frame, a whole number")
-      ->capture_default_str();
-  command->add_option("--last", exported->last, "frames: last frame, above --first")
-      ->capture_default_str();
-  command->add_option("--threshold", exported->overloads.threshold, "overloads: load in percent")
-      ->capture_default_str();
-  command->add_option("--parameter", exported->kds.parameter,
-                      "kds: the parameter, 1 to " + std::to_string(events::kKdsParameterCount))
-      ->capture_default_str()
-      ->check(CLI::Range(1, events::kKdsParameterCount));
-  // --from and --to serve the overload search and the KDS search alike.
-  command->add_option("--from", exported->overloads.from, std::string(kDateHelp) + ", first day")
-      ->capture_default_str();
-  command->add_option("--to", exported->overloads.to, std::string(kDateHelp) + ", last day")
-      ->capture_default_str();
+  AddTableFieldOptions(command, exported->first, exported->last, exported->overloads,
+                       exported->kds, "frames", "overloads", "kds");
 }
 
 void AddCommands(CommandTable& table) {
@@ -353,19 +351,23 @@ void AddCommands(CommandTable& table) {
   readCommand->add_flag("--overwrite", read->overwrite, "OUT may be replaced");
 }
 
-int Run(int argc, const char* const* argv, std::ostream& out, std::ostream& err) {
+int Run(int argc, const char* const* argv, std::ostream& out, std::ostream& err,
+        std::string_view version) {
   CLI::App app{
       "Analysis of VERTAL recorder dump files. Prints one JSON document with the texts "
       "that the window shows.",
       kProgram};
   app.require_subcommand(1);
+  if (!version.empty())
+    app.set_version_flag("--version", std::string(kProgram) + " " + std::string(version),
+                         "print the version and exit");
   CommandTable table(app);
   AddCommands(table);
 
   try {
     app.parse(argc, argv);
   } catch (const CLI::ParseError& e) {
-    if (e.get_exit_code() == 0) {  // --help
+    if (e.get_exit_code() == 0) {  // --help, --version
       app.exit(e, out, err);
       return static_cast<int>(ExitStatus::Ok);
     }
@@ -391,9 +393,10 @@ int Run(int argc, const char* const* argv, std::ostream& out, std::ostream& err)
 
 }  // namespace
 
-int RunCli(int argc, const char* const* argv, std::ostream& out, std::ostream& err) {
+int RunCli(int argc, const char* const* argv, std::ostream& out, std::ostream& err,
+           std::string_view version) {
   try {
-    return Run(argc, argv, out, err);
+    return Run(argc, argv, out, err, version);
   } catch (const std::exception& e) {
     // Not expected from any input: a fault of the tool, told apart from the statuses of
     // files and usage.

@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "cli/CliSupport.h"
@@ -112,7 +113,8 @@ CommandResult RunFleet(const FleetOptions& options);
 CommandResult RunReport(const ReportOptions& options);
 
 // Parses the command line, runs the chosen command and writes its document and errors.
-// Returns the exit status.
-int RunCli(int argc, const char* const* argv, std::ostream& out, std::ostream& err);
+// Returns the exit status. With a `version`, --version prints it.
+int RunCli(int argc, const char* const* argv, std::ostream& out, std::ostream& err,
+           std::string_view version = {});
 
 }  // namespace vertal::cli

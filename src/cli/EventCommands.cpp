@@ -17,14 +17,14 @@ void AddKdsNote(Opening& opening) {
 
 CommandResult RunOverloads(const TableOptions& options) {
   Opening opening(options.file);
-  const frames::TableLayout& layout = events::OverloadTableLayout();
+  const records::TableLayout& layout = events::OverloadTableLayout();
   return opening.Finish(TablePageJson(layout.grid, TurnTablePage(opening, layout, options.at)));
 }
 
 CommandResult RunKds(const TableOptions& options) {
   Opening opening(options.file);
-  const frames::TableLayout& layout = events::KdsTableLayout();
-  const frames::TablePage page =
+  const records::TableLayout& layout = events::KdsTableLayout();
+  const records::TablePage page =
       opening.Opened() ? events::TurnKdsPage(options.file, opening.Opened()->recorderVersion,
                                              options.at, opening.Separator(), opening.Host())
                        : TurnTablePage(opening, layout, options.at);

@@ -1,6 +1,7 @@
 // export FILE --what KIND --csv OUT.csv: a table of the window after opening FILE, written as
 // CSV; the searches run first with the given fields, as "Найти" runs them.
 
+#include "app/core/TableInputs.h"
 #include "cli/Commands.h"
 #include "cli/DecimalSeparator.h"
 #include "export/core/ExportCommand.h"
@@ -28,41 +29,23 @@ CommandResult RunExport(const ExportOptions& given) {
   const std::optional<TableKind> kind = exporting::TableKindNamed(options.what);
   if (!kind) return BadUsage("unknown table: " + options.what);
 
-  exporting::TableSources sources;
-  sources.path = options.file;
+  reports::FrameRange range;
   // Typed fields that the window would refuse are bad usage and open nothing.
   if (*kind == TableKind::Frames) {
     const auto read = reports::ReadFrameRange(options.first, options.last);
     if (const auto* refusal = std::get_if<Message>(&read)) return BadUsage(refusal->text);
-    sources.range = std::get<reports::FrameRange>(read);
+    range = std::get<reports::FrameRange>(read);
   }
-  if (*kind == TableKind::Overloads) {
-    const auto read = events::ReadOverloadConditions(options.overloads);
-    if (const auto* refusal = std::get_if<std::string>(&read)) return BadUsage(*refusal);
-  }
-  if (*kind == TableKind::Kds) {
-    const auto read = events::ReadKdsConditions(options.kds);
-    if (const auto* refusal = std::get_if<std::string>(&read)) return BadUsage(*refusal);
-  }
+  const app::TableFields fields{options.overloads, options.kds, range};
+  if (auto refusal = app::FieldsRefusal(app::NeedsOf(*kind), fields)) return BadUsage(*refusal);
 
   const CsvDialect dialect = options.excel ? SpreadsheetDialect(DecimalSeparator()) : MachineDialect();
   Opening opening(options.file, dialect.decimalSeparator);
   if (!opening.Opened()) return opening.Finish(RowsDocument(opening, 0));
-  const app::OpenedDump& opened = *opening.Opened();
-  // Just opened: no search has filled the two summaries yet.
-  sources.shown = {opened.service, opened.recorderVersion, std::string(), std::string()};
-  sources.episodes = opened.period.model;
-  if (*kind == TableKind::Overloads) {
-    const auto found = events::RunOverloadSearch(options.file, options.overloads, opening.Host());
-    if (found.end != PassEnd::Done) return opening.Finish(RowsDocument(opening, 0));
-    sources.overloadRecords = found.model.found.Numbers();
-  }
-  if (*kind == TableKind::Kds && events::KdsRecordsKept(opened.recorderVersion)) {
-    const auto found =
-        events::RunKdsSearch(options.file, opened.recorderVersion, options.kds, opening.Host());
-    if (found.end != PassEnd::Done) return opening.Finish(RowsDocument(opening, 0));
-    sources.kdsRecords = found.model.found.Numbers();
-  }
+  std::optional<app::TableInputs> inputs =
+      app::GatherTableInputs(app::NeedsOf(*kind), opening.Document(), fields, opening.Host());
+  if (!inputs) return opening.Finish(RowsDocument(opening, 0));
+  const exporting::TableSources sources = app::ExportSourcesOf(std::move(*inputs));
 
   const exporting::ExportResult result =
       exporting::ExportTable(*kind, sources, dialect, options.csv, opening.Host());

@@ -4,7 +4,7 @@
 
 #include "fleet/core/DumpFiles.h"
 #include "reports/core/CardReport.h"
-#include "reports/ui/ReportPdf.h"
+#include "reports/pdf/ReportPdf.h"
 
 namespace vertal::cli {
 

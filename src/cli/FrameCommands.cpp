@@ -9,7 +9,7 @@ namespace vertal::cli {
 
 CommandResult RunFrames(const TableOptions& options) {
   Opening opening(options.file);
-  const frames::TableLayout& layout = frames::FrameTableLayout();
+  const records::TableLayout& layout = frames::FrameTableLayout();
   return opening.Finish(TablePageJson(layout.grid, TurnTablePage(opening, layout, options.at)));
 }
 

@@ -19,13 +19,14 @@ Json Points(const graphs::SeriesPoints& points) {
 CommandResult RunGraph(const GraphOptions& options) {
   const bool param = options.kind == "param";
   Opening opening(options.file);
-  graphs::GraphModel untouched(param ? graphs::GraphKind::Param : graphs::GraphKind::Relay);
-  graphs::GraphModel* model = &untouched;
-  if (auto& opened = opening.Opened()) {
-    model = param ? &opened->param : &opened->relay;
+  std::optional<graphs::GraphModel> model;
+  if (const auto& opened = opening.Opened()) {
+    model = param ? opened->param : opened->relay;
     // The scroll bar runs the window fill only when its position changes.
     if (graphs::ClampGraphPosition(options.at) != model->View().position)
       model->MoveTo(options.file, options.at, opening.Host());
+  } else {
+    model.emplace(param ? graphs::GraphKind::Param : graphs::GraphKind::Relay);
   }
 
   const graphs::GraphView& view = model->View();

@@ -9,7 +9,7 @@
 #include <system_error>
 #include <vector>
 
-#include "app/core/OpenDump.h"
+#include "app/core/DumpDocument.h"
 #include "cli/Commands.h"
 #include "cli/DecimalSeparator.h"
 #include "dump/core/RecordAccess.h"
@@ -185,16 +185,17 @@ CommandResult RunRead(const ReadOptions& options) {
   link::ReadoutBuffers buffers;
   const link::ReadoutResult outcome =
       link::ReadRecorder(link, host, saveDialog, dialog, view, buffers);
-  // The rest of the Read command: the file named in status panel 0 is opened.
-  const std::string panel0 = outcome.statusPanel0.value_or("");
-  if (!panel0.empty()) OpenReadFile(panel0, host, view);
+  // The rest of the Read command: the file now current is opened, as the window does.
+  app::DumpDocument current;
+  if (current.ReadoutEnded(outcome)) OpenReadFile(current.Path(), host, view);
 
   document["status"] = view.texts;
   document["colours"] = view.colours;
   Json messages = Json::array();
   for (const Message& m : host.Messages()) messages.push_back(m.text);
   document["messages"] = std::move(messages);
-  document["panel0"] = panel0;
+  // The file the window now has current, as its status panel 0 shows it.
+  document["panel0"] = current.Path();
   document["unit_ident"] = unit.ReceivedIdent() ? Hex(*unit.ReceivedIdent()) : Json(nullptr);
   document["size"] = FileSize(options.out);
   document["partial"] = outcome.file.partialPath.empty() ? Json(nullptr) : Json(outcome.file.partialPath);

@@ -4,6 +4,7 @@
 #include <QWidget>
 #include <memory>
 
+#include "app/core/TableInputs.h"
 #include "cli/Commands.h"
 #include "cli/PaintingApplication.h"
 #include "graphs/ui/GraphChart.h"
@@ -13,7 +14,7 @@
 #include "reports/core/FrameRangeInput.h"
 #include "reports/core/ReportSequence.h"
 #include "reports/ui/ChartPrint.h"
-#include "reports/ui/ReportPdf.h"
+#include "reports/pdf/ReportPdf.h"
 
 namespace vertal::cli {
 namespace {
@@ -27,9 +28,9 @@ Json PagesDocument(const Opening& opening, int pages) {
 
 // The graph page as the window would show it at `at`, printed to the PDF.
 CommandResult PrintGraph(const ReportOptions& options, Opening& opening) {
-  app::OpenedDump& opened = *opening.Opened();
+  const app::OpenedDump& opened = *opening.Opened();
   const bool param = options.kind == "graph-param";
-  graphs::GraphModel& model = param ? opened.param : opened.relay;
+  graphs::GraphModel model = param ? opened.param : opened.relay;
   if (graphs::ClampGraphPosition(options.at) != model.View().position)
     model.MoveTo(options.file, options.at, opening.Host());
 
@@ -65,14 +66,8 @@ CommandResult RunReport(const ReportOptions& given) {
     requests.operative = true;
   }
   // Search fields that the window would refuse are bad usage, as for the searches.
-  if (requests.overloads) {
-    const auto read = events::ReadOverloadConditions(options.overloads);
-    if (const auto* refusal = std::get_if<std::string>(&read)) return BadUsage(*refusal);
-  }
-  if (requests.kds) {
-    const auto read = events::ReadKdsConditions(options.kds);
-    if (const auto* refusal = std::get_if<std::string>(&read)) return BadUsage(*refusal);
-  }
+  const app::TableFields fields{options.overloads, options.kds, range};
+  if (auto refusal = app::FieldsRefusal(app::NeedsOf(requests), fields)) return BadUsage(*refusal);
 
   PaintingApplication application;
   Opening opening(options.file);
@@ -80,27 +75,13 @@ CommandResult RunReport(const ReportOptions& given) {
   if (options.kind == "graph-param" || options.kind == "graph-relay")
     return PrintGraph(options, opening);
 
-  const app::OpenedDump& opened = *opening.Opened();
-  reports::ReportInputs inputs;
-  // Just opened: no search has filled the two summaries yet.
-  inputs.card = {opened.service, opened.recorderVersion, std::string(), std::string()};
-  inputs.table = {options.file, opening.Separator(), opened.service.service};
-  inputs.range = range;
-  inputs.overloadFields = options.overloads;
-  if (requests.overloads) {
-    const auto found = events::RunOverloadSearch(options.file, options.overloads, opening.Host());
-    if (found.end != PassEnd::Done) return opening.Finish(PagesDocument(opening, 0));
-    inputs.overloadRecords = found.model.found.Numbers();
-  }
-  if (requests.kds && events::KdsRecordsKept(opened.recorderVersion)) {
-    const auto found =
-        events::RunKdsSearch(options.file, opened.recorderVersion, options.kds, opening.Host());
-    if (found.end != PassEnd::Done) return opening.Finish(PagesDocument(opening, 0));
-    inputs.kdsRecords = found.model.found.Numbers();
-  }
+  std::optional<app::TableInputs> inputs =
+      app::GatherTableInputs(app::NeedsOf(requests), opening.Document(), fields, opening.Host());
+  if (!inputs) return opening.Finish(PagesDocument(opening, 0));
 
   reports::PdfViewer viewer(options.pdf);
-  reports::RunReportSequence(requests, inputs, viewer, opening.Host());
+  reports::RunReportSequence(requests, app::ReportInputsOf(std::move(*inputs), opening.Separator()),
+                             viewer, opening.Host());
   if (viewer.Shown() == 0) return opening.Finish(PagesDocument(opening, 0));
   if (!viewer.Last().error.empty()) return BadUsage(viewer.Last().error);
   return opening.Finish(PagesDocument(opening, viewer.Last().pages));

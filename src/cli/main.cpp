@@ -4,8 +4,9 @@
 
 #include "cli/Commands.h"
 #include "cli/DecimalSeparator.h"
+#include "common/core/ProgramVersion.h"
 
 int main(int argc, char** argv) {
   vertal::cli::AdoptUserLocale();
-  return vertal::cli::RunCli(argc, argv, std::cout, std::cerr);
+  return vertal::cli::RunCli(argc, argv, std::cout, std::cerr, vertal::ProgramVersion());
 }

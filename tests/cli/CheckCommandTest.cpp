@@ -170,10 +170,16 @@ TEST(CliUsage, BadCommandLinesEndWithStatusTwoAndOneLine) {
   }
 }
 
-TEST(CliUsage, HelpListsTheCommands) {
+TEST(CliUsage, HelpListsTheCommandsAndVersionNamesTheTool) {
   const CliRun top = RunCli({"--help"});
   EXPECT_EQ(top.exitCode, 0);
   EXPECT_NE(top.out.find("check"), std::string::npos) << top.out;
+
+  // One line, as help2man and scripts read it: the tool's name and the version.
+  const CliRun version = RunCli({"--version"});
+  EXPECT_EQ(version.exitCode, 0);
+  EXPECT_TRUE(version.out.starts_with("vertal-cli ") && version.out.size() > 12) << version.out;
+  EXPECT_EQ(std::count(version.out.begin(), version.out.end(), '\n'), 1) << version.out;
 
   const CliRun check = RunCli({"check", "--help"});
   EXPECT_EQ(check.exitCode, 0);

@@ -6,6 +6,7 @@
 #include <unistd.h>
 
 #include <cerrno>
+#include <clocale>
 #include <cstring>
 #include <fstream>
 #include <iterator>
@@ -96,6 +97,14 @@ CliRun RunProgram(const std::string& program, const std::vector<std::string>& ar
   run.out = Slurp(outPath);
   run.err = Slurp(errPath);
   return run;
+}
+
+bool RussianLocaleInstalled() {
+  const char* current = std::setlocale(LC_NUMERIC, nullptr);
+  const std::string saved = current ? current : "C";
+  const bool installed = std::setlocale(LC_NUMERIC, "ru_RU.UTF-8") != nullptr;
+  std::setlocale(LC_NUMERIC, saved.c_str());
+  return installed;
 }
 
 }  // namespace vertal::testing

@@ -28,6 +28,8 @@ CliRun RunProgram(const std::string& program, const std::vector<std::string>& ar
 CliRun RunCli(const std::vector<std::string>& args, const std::vector<std::string>& env = {});
 // The text of a PDF as poppler lays it out, pages separated by form feeds.
 std::string PdfText(const std::string& pdf);
+// Whether the Russian locale is installed, so that a test of its number forms can run.
+bool RussianLocaleInstalled();
 
 // A test that writes one dump and runs commands on it under LC_ALL=C.
 class CliCommandTest : public ::testing::Test {

@@ -12,12 +12,15 @@
 
 #include <gtest/gtest.h>
 
+#include "CliProcess.h"
 #include "cli/CliSupport.h"
 #include "cli/DecimalSeparator.h"
 #include "cli/JsonStream.h"
 
 namespace vertal::cli {
 namespace {
+
+using vertal::testing::RussianLocaleInstalled;
 
 // Restores the process's locale and the locale variables after a test changed them.
 class LocaleGuard {
@@ -48,11 +51,6 @@ class LocaleGuard {
   std::string saved_;
   std::vector<std::pair<const char*, std::optional<std::string>>> env_;
 };
-
-bool RussianLocaleInstalled() {
-  LocaleGuard guard;
-  return std::setlocale(LC_NUMERIC, "ru_RU.UTF-8") != nullptr;
-}
 
 TEST(DecimalSeparator, FollowsTheNumericLocale) {
   LocaleGuard guard;

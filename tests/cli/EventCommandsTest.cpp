@@ -7,7 +7,7 @@
 
 #include "CliProcess.h"
 #include "dump/core/DumpLayout.h"
-#include "frames/core/TypedInput.h"
+#include "records/core/TypedInput.h"
 #include "support/DumpBuilder.h"
 #include "support/TempDir.h"
 
@@ -124,15 +124,15 @@ TEST_F(EventCommands, UnreadableOptionValuesAreBadUsage) {
   Write(Records(31));
   const std::vector<std::pair<std::vector<std::string>, std::string>> refused = {
       {{"search-overloads", path, "--threshold", "1x"},
-       frames::NotWholeNumberMessage("Загрузка M%", "1x")},
+       records::NotWholeNumberMessage("Загрузка M%", "1x")},
       {{"search-overloads", path, "--from", "1.9.08"},
-       frames::NotDateMessage("Дата перегрузки с", "1.9.08")},
+       records::NotDateMessage("Дата перегрузки с", "1.9.08")},
       {{"search-overloads", path, "--to", "xx.09.08"},
-       frames::NotDateMessage("Дата перегрузки по", "xx.09.08")},
+       records::NotDateMessage("Дата перегрузки по", "xx.09.08")},
       {{"search-kds", path, "--parameter", "1", "--from", ""},
-       frames::NotDateMessage("Дата с", "")},
+       records::NotDateMessage("Дата с", "")},
       {{"search-kds", path, "--parameter", "1", "--to", "20.09"},
-       frames::NotDateMessage("Дата по", "20.09")},
+       records::NotDateMessage("Дата по", "20.09")},
       {{"search-kds", path, "--parameter", "8"}, "--parameter"},
       {{"search-kds", path, "--parameter", "0"}, "--parameter"},
       {{"search-kds", path}, "--parameter"},

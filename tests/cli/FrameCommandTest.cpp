@@ -34,7 +34,7 @@ TEST_F(FrameCommands, FramesPrintsThePageAtAClampedPosition) {
   Write(b);
   const json page = Run({"frames", path, "--at", "1"});
   EXPECT_EQ(page["position"], 1);
-  const auto expected = frames::ReadTablePage(path, frames::FrameTableLayout(), 1, ".");
+  const auto expected = records::ReadTablePage(path, frames::FrameTableLayout(), 1, ".");
   EXPECT_EQ(page["StringGrid_O_Otb"], json(expected.columns));
   ASSERT_EQ(page["StringGrid_O_Otb"].size(), 5u);
   EXPECT_EQ(page["StringGrid_O_Otb"][0].size(), 21u);

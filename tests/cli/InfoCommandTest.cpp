@@ -53,10 +53,10 @@ TEST_F(InfoCommand, Version30HidesTheLoadedTimeAndTheOverloadSplit) {
 }
 
 TEST_F(InfoCommand, NumbersFollowTheLocaleSeparator) {
+  if (!RussianLocaleInstalled()) GTEST_SKIP() << "ru_RU.UTF-8 is not installed";
   DumpBuilder b;
   b.CharNumber(0, 2.5f);
   const nlohmann::json doc = Info(b, {"LC_ALL=ru_RU.UTF-8"});
-  if (doc["controls"]["Label_HarCh"] == "2.50") GTEST_SKIP() << "ru_RU.UTF-8 is not installed";
   EXPECT_EQ(doc["controls"]["Label_HarCh"], "2,50");
 }
 

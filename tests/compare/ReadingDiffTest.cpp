@@ -15,7 +15,7 @@
 #include "events/core/KdsRecords.h"
 #include "events/core/OverloadRecords.h"
 #include "frames/core/FrameRecord.h"
-#include "frames/core/RecordPass.h"
+#include "records/core/RecordPass.h"
 #include "support/DumpBuilder.h"
 #include "support/FakeHost.h"
 #include "support/TempDir.h"
@@ -58,7 +58,7 @@ void SwapFirstRecords(DumpBuilder& b) {
 template <typename Rule>
 std::int64_t ValidRecords(const std::string& path) {
   std::int64_t count = 0;
-  frames::ForEachValidRecord<Rule>(path, {}, [&](std::int64_t, auto) { ++count; });
+  records::ForEachValidRecord<Rule>(path, {}, [&](std::int64_t, auto) { ++count; });
   return count;
 }
 

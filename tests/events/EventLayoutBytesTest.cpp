@@ -23,7 +23,7 @@ using Column = std::vector<std::string>;
 Column ShownRecord1(const RawImage& image, const TableLayout& layout) {
   TempDir dir;
   WriteImage(image, dir.File("d.bin"));
-  return frames::ReadTablePage(dir.File("d.bin"), layout, 0, ",").columns.at(1);
+  return records::ReadTablePage(dir.File("d.bin"), layout, 0, ",").columns.at(1);
 }
 
 TEST(EventLayoutBytes, OverloadRecord) {

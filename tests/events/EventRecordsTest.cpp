@@ -6,7 +6,7 @@
 #include "dump/core/RecordAccess.h"
 #include "events/core/KdsRecords.h"
 #include "events/core/OverloadRecords.h"
-#include "frames/core/TypedInput.h"
+#include "records/core/TypedInput.h"
 #include "support/DumpBuilder.h"
 #include "support/FakeHost.h"
 #include "support/ListItems.h"
@@ -15,10 +15,10 @@
 namespace vertal::events {
 namespace {
 
-using frames::NotDateMessage;
-using frames::NotWholeNumberMessage;
-using frames::ReadTablePage;
-using frames::TablePage;
+using records::NotDateMessage;
+using records::NotWholeNumberMessage;
+using records::ReadTablePage;
+using records::TablePage;
 using testing::DumpBuilder;
 using testing::Items;
 using testing::ListItems;

@@ -101,7 +101,7 @@ TEST_F(TableExport, FramesShowTheFrameTableTextsAndMarkDamagedFrames) {
   EXPECT_EQ(csv.rows[0].size(), kFrameColumns);
   EXPECT_EQ(csv.rows[0][3], "angle_deg");
 
-  const auto page = frames::ReadTablePage(path, frames::FrameTableLayout(), 0, ".");
+  const auto page = records::ReadTablePage(path, frames::FrameTableLayout(), 0, ".");
   const Strings& shown = page.columns[0];  // frame 0: number, fields, mark
   const Strings& row = csv.rows[1];
   EXPECT_EQ(row[1], "2008-09-19");
@@ -124,7 +124,7 @@ TEST_F(TableExport, SearchResultsShowTheirGridColumns) {
   });
   ASSERT_EQ(overloads.rows.size(), 3U);
   EXPECT_EQ(overloads.rows[0][1], "Вылет, м");
-  const auto page = frames::ReadTablePage(path, events::OverloadTableLayout(), 4, ",");
+  const auto page = records::ReadTablePage(path, events::OverloadTableLayout(), 4, ",");
   EXPECT_EQ(overloads.rows[1], page.columns[3]);
   EXPECT_EQ(overloads.rows[2], page.columns[0]);
   EXPECT_EQ(overloads.rows[2][4], "15.09.08");

@@ -42,7 +42,7 @@ TEST(FrameLayoutBytes, EveryFieldAtItsOffset) {
   TempDir dir;
   WriteImage(image, dir.File("d.bin"));
 
-  const TablePage page = ReadTablePage(dir.File("d.bin"), FrameTableLayout(), 0, ",");
+  const records::TablePage page = records::ReadTablePage(dir.File("d.bin"), FrameTableLayout(), 0, ",");
   const std::vector<std::string> expected = {
       "1",        "27.11.09", "21:43:58", "-12,34",   "34,56",    "17,89",    "-432,1",
       "13,57",    "267",      "18,42",    "10110101", "-25",      "12 3",     "98",

@@ -101,8 +101,8 @@ TEST(FrameFieldTexts, AzimuthRoundsToWholeDegrees) {
 }
 
 TEST(FrameRecord, MarksAndTemperatureByte) {
-  EXPECT_EQ(RecordMark(true), "НОРМА");
-  EXPECT_EQ(RecordMark(false), "БРАК");
+  EXPECT_EQ(records::RecordMark(true), "НОРМА");
+  EXPECT_EQ(records::RecordMark(false), "БРАК");
   std::array<std::uint8_t, 32> bytes{};
   bytes[kFrameTemperature] = 0xF6;
   EXPECT_EQ(FrameFieldText(FrameRecord(bytes), FrameField::Temperature, "."), "-10");

@@ -160,7 +160,6 @@ TEST(ReadRecorder, FullReadoutWritesTheUnitsMemoryAndTheOperatorsTrailer) {
 
   EXPECT_EQ(result.end, ReadoutEnd::Done);
   EXPECT_EQ(result.writtenPath, r.target);
-  EXPECT_EQ(result.statusPanel0, r.target);
   EXPECT_TRUE(result.timerOn);
   const Bytes file = FileBytes(r.target);
   ASSERT_EQ(file.size(), 8'683'654u);
@@ -205,7 +204,6 @@ TEST(ReadRecorder, NoUnitShowsNoDialogAndWritesNothing) {
   const ReadoutResult result = r.Run();
 
   EXPECT_EQ(result.end, ReadoutEnd::NoUnit);
-  EXPECT_FALSE(result.statusPanel0);
   EXPECT_FALSE(result.writtenPath);
   EXPECT_TRUE(result.timerOn);
   EXPECT_EQ(r.view.log, std::vector<std::string>{Text(kNotConnectedText)});
@@ -221,7 +219,7 @@ TEST(ReadRecorder, CancelledSaveDialogAsksTheUnitNothing) {
 
   EXPECT_EQ(result.end, ReadoutEnd::FileNotCreated);
   EXPECT_EQ(r.host.messages, (std::vector<Message>{{MessageKind::Error, "\n Файл не удается создать!"}}));
-  EXPECT_EQ(result.statusPanel0, "");
+  EXPECT_EQ(result.chosenPath, "");
   EXPECT_FALSE(result.writtenPath);
   EXPECT_FALSE(result.timerOn);
   EXPECT_EQ(r.dialog.shown, 0);
@@ -233,7 +231,6 @@ TEST(ReadRecorder, UnitFallingSilentAtPage5000LeavesTheFileCutThere) {
   const ReadoutResult result = r.Run();
 
   EXPECT_EQ(result.end, ReadoutEnd::PageFailed);
-  EXPECT_EQ(result.statusPanel0, "");
   EXPECT_FALSE(result.writtenPath);
   EXPECT_FALSE(result.timerOn);
   EXPECT_EQ(r.view.LastText(), std::string(kPageFailedText) + "32");
@@ -298,7 +295,6 @@ TEST(ReadRecorder, LongTermFailureShowsTheBytesReceivedAndTheirSumAndLeavesAnEmp
   // 0x80 + 0x58 + 0x90 = 0x168, of which 8 bits are 0x68.
   EXPECT_EQ(view.LastText(), std::string(kLongTermFailedText) + "32 4 104");
   EXPECT_EQ(view.position, 0);
-  EXPECT_EQ(result.statusPanel0, "");
   EXPECT_FALSE(result.writtenPath);
   EXPECT_EQ(std::filesystem::file_size(dir.File("read.bin")), 0u);
 }
@@ -349,7 +345,6 @@ TEST(ReadRecorder, UnfinishedReadoutKeepsTheEarlierFileAndWhatWasRead) {
 
       EXPECT_EQ(result.end, c.end);
       EXPECT_EQ(r.view.LastText(), c.lastText);
-      EXPECT_EQ(result.statusPanel0, "");
       EXPECT_EQ(r.view.log.back(), "panel ");
       EXPECT_FALSE(result.writtenPath);
       EXPECT_TRUE(intactMidway);

@@ -8,6 +8,7 @@
 #include <utility>
 #include <vector>
 
+#include "reports/core/PageStore.h"
 #include "reports/core/ReportLayout.h"
 
 namespace vertal::reports {
@@ -229,6 +230,46 @@ TEST(Paginate, PagesLeaveAsTheyFillAndTheSinkCanStop) {
   // One row more than a page holds tells that the page is full.
   EXPECT_EQ(pulledAtPage, (std::vector<int>{fullPage + 1, 2 * fullPage + 1, 3 * fullPage + 1}));
   EXPECT_EQ(pulled, 3 * fullPage + 1);
+}
+
+// Every text with its box, font and alignment, and every rule, as one line each.
+std::vector<std::string> Described(const Page& page) {
+  std::vector<std::string> lines{"page " + std::to_string(page.number)};
+  for (const TextItem& item : page.texts) {
+    lines.push_back(item.text + " @" + std::to_string(item.x) + "," + std::to_string(item.y) +
+                    " " + std::to_string(item.width) + "x" + std::to_string(item.height) + " " +
+                    std::to_string(item.font.sizePx) + (item.font.bold ? "b" : "") +
+                    (item.font.italic ? "i" : "") + " " +
+                    std::to_string(static_cast<int>(item.align)) + (item.pageNumber ? "#" : ""));
+  }
+  for (const RuleItem& rule : page.rules) {
+    lines.push_back("rule " + std::to_string(rule.x1) + "," + std::to_string(rule.y1) + " " +
+                    std::to_string(rule.x2) + "," + std::to_string(rule.y2) + " " +
+                    std::to_string(rule.widthPx));
+  }
+  return lines;
+}
+
+// The preview keeps the pages as it laid them out and gives back any of them: long texts,
+// an empty one, the page number and the lines that continue on later pages.
+TEST(PageStore, GivesBackEveryPageAsLaidOut) {
+  Report report = Frame();
+  report.body.emplace_back(Fixed(20, std::string(300, 'w')));
+  report.body.emplace_back(Fixed(20, ""));
+  int pulled = 0;
+  report.body.emplace_back(Lines(200, &pulled, 3));
+  std::vector<Page> laidOut;
+  PageStore store;
+  Paginate(report, [&](const Page& page) {
+    laidOut.push_back(page);
+    store.Add(page);
+    return true;
+  });
+  ASSERT_EQ(store.Count(), static_cast<int>(laidOut.size()));
+  ASSERT_GE(store.Count(), 3);
+  for (int index : {store.Count() - 1, 0, 1}) {
+    EXPECT_EQ(Described(store.At(index)), Described(laidOut[static_cast<std::size_t>(index)]));
+  }
 }
 
 }  // namespace

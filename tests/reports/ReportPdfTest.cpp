@@ -2,14 +2,17 @@
 // and saved as PDF from the print preview.
 
 #include <QAction>
-#include <QPrintPreviewDialog>
-#include <QPrintPreviewWidget>
+#include <QDialog>
+#include <QImage>
+#include <QLineEdit>
+#include <QPrinter>
 #include <QProcess>
 #include <QTest>
 #include <QTimer>
 #include <string>
 
-#include "reports/ui/ReportPdf.h"
+#include "reports/pdf/ReportPdf.h"
+#include "reports/ui/PageView.h"
 #include "reports/ui/ReportPreview.h"
 #include "support/FakeHost.h"
 #include "support/TempDir.h"
@@ -132,7 +135,7 @@ class ReportPdfTest : public QObject {
     int previewPages = 0;
     viewer.onShow = [&](ReportPreview& preview) {
       QTimer::singleShot(0, preview.Dialog(), [&] {
-        previewPages = preview.Dialog()->findChild<QPrintPreviewWidget*>()->pageCount();
+        previewPages = preview.PageCount();
         QAction* save = preview.SavePdfAction();
         QCOMPARE(save->text(), QStringLiteral("Сохранить в PDF…"));
         for (int i = 0; i < 3; ++i) save->trigger();
@@ -149,6 +152,30 @@ class ReportPdfTest : public QObject {
     QCOMPARE(host.Texts(),
              std::vector<std::string>{"Не удалось записать файл " + dir.File("missing/saved.pdf")});
     QCOMPARE(host.messages.at(0).kind, vertal::MessageKind::Error);
+  }
+
+  // The preview draws the page the user goes to, and prints the page range they chose.
+  void previewPagesAndPrintsTheChosenRange() {
+    TempDir dir;
+    FakeHost host;
+    ReportPreview preview(TwoPages, host, nullptr, [&](QPrinter& printer, QWidget*) {
+      printer.setOutputFormat(QPrinter::PdfFormat);
+      printer.setOutputFileName(QString::fromStdString(dir.File("printed.pdf")));
+      printer.setFromTo(2, 2);
+      return true;
+    });
+    preview.Dialog()->show();
+    QVERIFY(QTest::qWaitForWindowExposed(preview.Dialog()));
+    auto* number = preview.Dialog()->findChild<QLineEdit*>(QStringLiteral("PageNumber"));
+    number->setText(QStringLiteral("2"));
+    emit number->editingFinished();
+    QCOMPARE(preview.View()->CurrentPage(), 1);
+    const QImage shown = preview.View()->viewport()->grab().toImage();
+    QVERIFY(preview.View()->RenderedPages() >= 1);
+    QVERIFY(shown.pixelColor(shown.width() / 2, shown.height() / 2) != QColor(Qt::gray));
+    preview.PrintAction()->trigger();
+    QCOMPARE(PdfInfo(dir.File("printed.pdf"), QStringLiteral("Pages")), QStringLiteral("1"));
+    QVERIFY(InOrder(PdfText(dir.File("printed.pdf")), {"Заголовок отчёта", "line 62", "Страница 2"}));
   }
 };
 

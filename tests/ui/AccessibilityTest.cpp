@@ -10,7 +10,7 @@
 
 #include "FramePageFixture.h"
 #include "graphs/ui/GraphChart.h"
-#include "ui_common/PagedTableView.h"
+#include "records/ui/PagedTableView.h"
 
 using vertal::testing::DumpBuilder;
 using vertal::testing::FindIn;

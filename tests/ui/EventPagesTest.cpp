@@ -18,12 +18,12 @@
 #include <tuple>
 
 #include "MainWindowFixture.h"
-#include "frames/core/TypedInput.h"
+#include "records/core/TypedInput.h"
 
 using vertal::Message;
 using vertal::MessageKind;
-using vertal::frames::NotDateMessage;
-using vertal::frames::NotWholeNumberMessage;
+using vertal::records::NotDateMessage;
+using vertal::records::NotWholeNumberMessage;
 using vertal::testing::Column;
 using vertal::testing::DumpBuilder;
 using vertal::testing::FakeHost;
@@ -266,8 +266,7 @@ class EventPagesTest : public QObject {
     QStringList seen;
     host.onRepaint = [&] { seen << QStringLiteral("%1|%2").arg(form.StatusText(1)).arg(progress->maximum()); };
     const std::string path = t_->Write(KdsRecords(), "watched.bin");
-    form.SetStatusText(0, QString::fromStdString(path));
-    form.OpenDumpFile();
+    form.OpenFile(path);
     seen.clear();
     FindIn<QPushButton>(&form, "BitBtn_Find_Per")->click();
     FindIn<QPushButton>(&form, "BitBtn_Find_KDS")->click();

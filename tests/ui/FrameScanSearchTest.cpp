@@ -10,8 +10,8 @@
 #include <functional>
 
 #include "FramePageFixture.h"
-#include "frames/core/RecordPass.h"
-#include "frames/core/TypedInput.h"
+#include "records/core/RecordPass.h"
+#include "records/core/TypedInput.h"
 
 using vertal::Message;
 using vertal::MessageKind;
@@ -28,7 +28,7 @@ using vertal::testing::WorkFrame;
 namespace {
 
 const std::string kOpenFailed = "\n Файл не удалось открыть!";
-constexpr int kBlocksPerPass = 270'336 / static_cast<int>(vertal::frames::kPassBlockRecords);
+constexpr int kBlocksPerPass = 270'336 / static_cast<int>(vertal::records::kPassBlockRecords);
 
 // A recording with one item in each list, an overload run split by a damaged frame, and the
 // earliest and latest moments at frames 0 and 50.
@@ -142,12 +142,11 @@ class FrameScanSearchTest : public QObject {
     const auto repaintedAtBlockEnds = [&seen] {
       if (seen.empty() || static_cast<int>(seen.size()) > kBlocksPerPass) return false;
       for (const Moment& m : seen)
-        if (m.progress % vertal::frames::kPassBlockRecords != 0) return false;
-      return seen.front().progress == vertal::frames::kPassBlockRecords;
+        if (m.progress % vertal::records::kPassBlockRecords != 0) return false;
+      return seen.front().progress == vertal::records::kPassBlockRecords;
     };
     const std::string path = t_->Write(SearchRecording());
-    form.SetStatusText(0, QString::fromStdString(path));
-    form.OpenDumpFile();
+    form.OpenFile(path);
 
     QVERIFY(repaintedAtBlockEnds());
     QCOMPARE(seen.front().status, Q(" Идет расшифровка файла"));
@@ -173,8 +172,7 @@ class FrameScanSearchTest : public QObject {
     vertal::testing::CountingPort port;
     vertal::app::MainWindow form(host, port);
     const std::string path = t_->Write(Recording());
-    form.SetStatusText(0, QString::fromStdString(path));
-    form.OpenDumpFile();
+    form.OpenFile(path);
     const QString period = FindIn<QLabel>(&form, "Label_NR")->text();
     QVERIFY(!period.isEmpty());
     form.SetStatusText(1, Q(" Устройство не подключено"));
@@ -184,7 +182,7 @@ class FrameScanSearchTest : public QObject {
     damaged.Damage(LongTermRecord::WorkCycles0);
     damaged.Write(path);
     host.onMessage = [&] { std::filesystem::remove(path); };
-    form.OpenDumpFile();
+    form.OpenCurrentFile();
 
     QVERIFY(host.messages.size() > 1);
     for (std::size_t k = 1; k < host.messages.size(); ++k)
@@ -240,7 +238,7 @@ class FrameScanSearchTest : public QObject {
       t_->Threshold()->setText(Q(typed));
       t_->FindButton()->click();
       QCOMPARE(t_->host.messages,
-               (std::vector<Message>{{MessageKind::Error, vertal::frames::NotWholeNumberMessage(
+               (std::vector<Message>{{MessageKind::Error, vertal::records::NotWholeNumberMessage(
                                                               "Загрузка M%", typed)}}));
       QCOMPARE(t_->List("ComboBox_Cikl")->count(), 1);
       QCOMPARE(t_->Label("Label_O_OtbZap")->text(), Q("1"));
@@ -272,7 +270,7 @@ class FrameScanSearchTest : public QObject {
     QAbstractItemModel* model = switchOns->model();
     QSignalSpy resets(model, &QAbstractItemModel::modelReset);
     QSignalSpy inserts(model, &QAbstractItemModel::rowsInserted);
-    t_->form->OpenDumpFile();
+    t_->form->OpenCurrentFile();
     QCOMPARE(switchOns->model(), model);
     QCOMPARE(resets.count(), 2);  // emptied as the scan begins, filled as it ends
     QCOMPARE(inserts.count(), 0);

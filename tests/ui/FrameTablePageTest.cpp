@@ -15,7 +15,7 @@
 using vertal::Message;
 using vertal::MessageKind;
 using vertal::frames::FrameTableLayout;
-using vertal::frames::ReadTablePage;
+using vertal::records::ReadTablePage;
 using vertal::testing::DumpBuilder;
 using vertal::testing::FrameFields;
 using vertal::testing::FramePageFixture;

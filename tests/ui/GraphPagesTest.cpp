@@ -425,7 +425,7 @@ class GraphPagesTest : public QObject {
     const std::string path = dir_.filePath(QString::fromLatin1(name)).toStdString();
     builder.Write(path);
     f_->host.openAnswers.push_back(path);
-    f_->form->SpeedButton_OPENClick();
+    f_->form->OnOpen();
     return path;
   }
 

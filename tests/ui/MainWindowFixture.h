@@ -102,8 +102,7 @@ struct MainWindowFixture {
   // Makes the file current and opens it, as the Open command does after its dialog.
   std::string Open(const DumpBuilder& builder, const std::string& name = "d.bin") {
     const std::string path = Write(builder, name);
-    form->SetStatusText(0, QString::fromStdString(path));
-    form->OpenDumpFile();
+    form->OpenFile(path);
     return path;
   }
 

@@ -213,10 +213,10 @@ class MainWindowTest : public QObject {
     QWidget* panel = f_->Find("Panel_INSTR");
     QVERIFY(item->isCheckable());
     QVERIFY(item->isChecked());
-    form.N_INSTR_PANELClick();
+    form.OnToolPanelToggle();
     QVERIFY(!item->isChecked());
     QVERIFY(panel->isHidden());
-    form.N_INSTR_PANELClick();
+    form.OnToolPanelToggle();
     QVERIFY(item->isChecked());
     QVERIFY(!panel->isHidden());
     // Chosen from the menu, the item inverts its own mark.
@@ -234,7 +234,7 @@ class MainWindowTest : public QObject {
     QTabWidget* pages = f_->Tabs("PageControl_Main");
     const int before = pages->height();
     const int panel = f_->Find("Panel_INSTR")->height();
-    form.N_INSTR_PANELClick();
+    form.OnToolPanelToggle();
     QCoreApplication::processEvents();
     QCOMPARE(pages->height(), before + panel);
   }
@@ -243,7 +243,7 @@ class MainWindowTest : public QObject {
     auto& form = *f_->form;
     auto* timer = f_->Find<QTimer>("Timer1");
     // Tool button: the views are reset first.
-    form.SetStatusText(0, QStringLiteral("/data/old.bin"));
+    form.OpenFile("/data/old.bin");  // current, though it cannot be read
     f_->ShowSheet("TabSheet_Grafik");
     timer->stop();
     f_->Find<QToolButton>("SpeedButton_REC")->click();
@@ -254,7 +254,8 @@ class MainWindowTest : public QObject {
     QCOMPARE(f_->CurrentSheet("PageControl_Main"), f_->Sheet("TabSheet_Const"));
 
     // Menu item: no reset, so the pages stay.
-    form.SetStatusText(0, QStringLiteral("/data/old.bin"));
+    form.OpenFile("/data/old.bin");
+    f_->host.messages.clear();
     form.SetStatusText(1, QStringLiteral("x"));
     f_->ShowSheet("TabSheet_Grafik");
     timer->stop();
@@ -271,7 +272,7 @@ class MainWindowTest : public QObject {
   void timerTickLooksForTheUnitAgain() {
     // A tick that finds the link as before leaves the last message readable.
     f_->form->SetStatusText(1, QStringLiteral("x"));
-    f_->form->Timer1Timer();
+    f_->form->OnReconnectTick();
     QCOMPARE(f_->port.opens, 2);
     QCOMPARE(f_->Panel(1), QStringLiteral("x"));
     QVERIFY(f_->Find<QTimer>("Timer1")->isActive());

@@ -157,7 +157,7 @@ class ReadCommandTest : public QObject {
     QVERIFY(!FindIn<QLineEdit>(f.form.get(), "Edit_N_10")->text().isEmpty());
     QVERIFY(FindIn<QTimer>(f.form.get(), "Timer1")->isActive());
     // The next tick finds the unit as before and leaves the message alone.
-    f.form->Timer1Timer();
+    f.form->OnReconnectTick();
     QCOMPARE(f.form->StatusText(1), Text(vertal::frames::kScanDoneText));
     QVERIFY(!FindIn<QTimer>(f.form.get(), "Timer1")->isActive());
   }
@@ -167,7 +167,7 @@ class ReadCommandTest : public QObject {
     const std::string open = dir.File("open.bin");
     DumpBuilder().Write(open);
     ReadFixture f(open, {vertal::link::Fault::Kind::NoUnit});
-    f.form->SetStatusText(0, Q(open));
+    f.form->OpenFile(open);
     f.form->SetStatusText(1, QStringLiteral("x"));
 
     FindIn<QAction>(f.form.get(), "N_REC")->trigger();

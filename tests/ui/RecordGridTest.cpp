@@ -12,9 +12,9 @@
 #include <string>
 #include <vector>
 
-#include "ui_common/CachedScrollBar.h"
-#include "ui_common/RecordGrid.h"
-#include "ui_common/ValueStyle.h"
+#include "common/ui/CachedScrollBar.h"
+#include "common/ui/RecordGrid.h"
+#include "common/ui/ValueStyle.h"
 
 using vertal::GridColumns;
 using vertal::ui::RecordGrid;

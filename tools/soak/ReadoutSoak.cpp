@@ -145,7 +145,6 @@ std::string Check(const Plan& plan, const link::ReadoutResult& result, const std
     return {};
   }
   if (result.end == link::ReadoutEnd::Done) return "done although it could not be";
-  if (result.statusPanel0 != std::string()) return "status panel 0 not emptied";
   const std::string& partial = result.file.partialPath;
   if (plan.earlierFile) {
     if (atTarget != earlier) return "the earlier file was changed";

@@ -8,9 +8,9 @@ namespace vertal::app {
 namespace {
 
 // Each table opens on its last page.
-frames::TablePage LastPage(const std::string& path, const frames::TableLayout& layout,
+records::TablePage LastPage(const std::string& path, const records::TableLayout& layout,
                            std::string_view separator, Host& host) {
-  return frames::TurnPage(path, layout, layout.MaxPosition(), separator, host);
+  return records::TurnPage(path, layout, layout.MaxPosition(), separator, host);
 }
 
 }  // namespace

@@ -14,7 +14,7 @@
 #include "common/core/ProgressSink.h"
 #include "dump/core/ServicePages.h"
 #include "events/core/KdsRecords.h"
-#include "frames/core/PagedTable.h"
+#include "records/core/PagedTable.h"
 #include "frames/core/PeriodScan.h"
 #include "graphs/core/GraphModel.h"
 #include "graphs/core/Overview.h"
@@ -26,9 +26,9 @@ struct OpenedDump {
   std::int64_t fileSize = 0;
   std::string sizeNotice;  // "" for a file of the full size
   dump::ServicePages service;
-  frames::TablePage overloadTable;
+  records::TablePage overloadTable;
   events::KdsPageModel kds;
-  frames::TablePage frameTable;
+  records::TablePage frameTable;
   PassResult<frames::PeriodPanelModel> period;
   graphs::GraphModel param{graphs::GraphKind::Param};
   graphs::GraphModel relay{graphs::GraphKind::Relay};

@@ -5,8 +5,8 @@
 #include <QString>
 #include <string>
 
-#include "ui_common/GuardedCommand.h"
-#include "ui_common/UiText.h"
+#include "common/ui/GuardedCommand.h"
+#include "common/ui/UiText.h"
 
 namespace vertal::app {
 

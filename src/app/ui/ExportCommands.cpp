@@ -3,11 +3,6 @@
 #include <QWidget>
 #include <filesystem>
 
-#include "app/ui/PageTree.h"
-#include "app/ui/SearchedRecords.h"
-#include "dump/core/RecordAccess.h"
-#include "events/ui/KdsPage.h"
-#include "events/ui/OverloadPage.h"
 #include "export/core/ExportCommand.h"
 
 namespace vertal::app {
@@ -35,56 +30,24 @@ FileDialogSetup SaveDialog(const std::string& dump, TableKind kind) {
 
 }  // namespace
 
-ExportCommands::ExportCommands(QWidget* window, ui::PageWindow& pageWindow, PageTree& pages,
-                               std::function<std::int8_t()> recorderVersion)
-    : QObject(window),
-      window_(window),
-      pageWindow_(pageWindow),
-      pages_(pages),
-      recorderVersion_(std::move(recorderVersion)) {
-  askChoice = [this] { return AskExportChoice(window_, pageWindow_.host()); };
+ExportCommands::ExportCommands(QWidget* window, const TableCommandInputs& inputs)
+    : QObject(window), window_(window), inputs_(inputs) {
+  askChoice = [this] { return AskExportChoice(window_, inputs_.Window().host()); };
 }
 
-std::optional<exporting::TableSources> ExportCommands::Sources(const ExportChoice& choice) {
-  exporting::TableSources sources;
-  sources.path = pageWindow_.CurrentFile();
-  sources.range = choice.range;
-  const std::int8_t version = recorderVersion_();
-  sources.shown = {pages_.ShownService(), version, pages_.Overloads().ShownSummary(),
-                   pages_.Kds().ShownSummary()};
-  if (choice.kind == TableKind::Overloads) {
-    auto records = SearchedOverloads(pages_);
-    if (!records) return std::nullopt;
-    sources.overloadRecords = std::move(*records);
-  }
-  if (choice.kind == TableKind::Kds && events::KdsRecordsKept(version)) {
-    auto records = SearchedKds(pages_);
-    if (!records) return std::nullopt;
-    sources.kdsRecords = std::move(*records);
-  }
-  if (choice.kind == TableKind::Episodes) {
-    // The lists as the page shows them, read again from the file like every command's data.
-    auto scanned = frames::ScanRecordingPeriod(sources.path);
-    if (!scanned) {
-      dump::ReportUnreadable(pageWindow_.host());
-      return std::nullopt;
-    }
-    sources.episodes = frames::PresentPeriodScan(std::move(*scanned));
-  }
-  return sources;
-}
-
-void ExportCommands::N_EXPORTClick() {
-  if (pageWindow_.CurrentFile().empty()) return;
+void ExportCommands::OnExport() {
+  if (!inputs_.HasFile()) return;
   const std::optional<ExportChoice> choice = askChoice();
   if (!choice) return;
-  const std::optional<exporting::TableSources> sources = Sources(*choice);
-  if (!sources) return;
-  Host& host = pageWindow_.host();
-  const std::optional<std::string> target = host.ChooseSaveFile(SaveDialog(sources->path, choice->kind));
+  std::optional<TableInputs> inputs = inputs_.Gather(NeedsOf(choice->kind), choice->range);
+  if (!inputs) return;
+  const exporting::TableSources sources = ExportSourcesOf(std::move(*inputs));
+  ui::PageWindow& window = inputs_.Window();
+  const std::optional<std::string> target =
+      window.host().ChooseSaveFile(SaveDialog(sources.path, choice->kind));
   if (!target) return;
-  exporting::ExportTable(choice->kind, *sources,
-                         SpreadsheetDialect(pageWindow_.DecimalSeparator()), *target, host);
+  exporting::ExportTable(choice->kind, sources, SpreadsheetDialect(window.DecimalSeparator()),
+                         *target, window.host());
 }
 
 }  // namespace vertal::app

@@ -5,41 +5,31 @@
 // is current.
 
 #include <QObject>
-#include <cstdint>
 #include <functional>
 #include <optional>
 
 #include "app/ui/ExportDialog.h"
-#include "ui_common/PageWindow.h"
+#include "app/ui/TableCommandInputs.h"
 
 class QWidget;
 
 namespace vertal::app {
 
-class PageTree;
-
 class ExportCommands : public QObject {
   Q_OBJECT
 
  public:
-  ExportCommands(QWidget* window, ui::PageWindow& pageWindow, PageTree& pages,
-                 std::function<std::int8_t()> recorderVersion);
+  ExportCommands(QWidget* window, const TableCommandInputs& inputs);
 
-  void N_EXPORTClick();
+  void OnExport();
 
   // The export dialog: the accepted choice, or nothing when it was cancelled. Tests answer it
   // without showing it.
   std::function<std::optional<ExportChoice>()> askChoice;
 
  private:
-  // The table's sources as the window shows them; nothing when a search or the scan that it
-  // needs was refused or could not read the file (it said why).
-  std::optional<exporting::TableSources> Sources(const ExportChoice& choice);
-
   QWidget* window_;
-  ui::PageWindow& pageWindow_;
-  PageTree& pages_;
-  std::function<std::int8_t()> recorderVersion_;
+  TableCommandInputs inputs_;
 };
 
 }  // namespace vertal::app

@@ -13,8 +13,8 @@
 
 #include "reports/core/FrameRangeInput.h"
 #include "reports/ui/FrameRangeDialog.h"
-#include "ui_common/DialogControls.h"
-#include "ui_common/UiText.h"
+#include "common/ui/DialogControls.h"
+#include "common/ui/UiText.h"
 
 namespace vertal::app {
 

@@ -16,6 +16,7 @@
 #include <QVBoxLayout>
 #include <optional>
 
+#include "app/core/FileDialogs.h"
 #include "app/core/OpenDump.h"
 #include "app/ui/AboutBox.h"
 #include "app/ui/MainMenu.h"
@@ -28,11 +29,10 @@
 #include "compare/core/ReadingDiff.h"
 #include "dump/core/DumpLayout.h"
 #include "frames/core/PeriodScan.h"
-#include "link/ui/OperatorDialog.h"
-#include "ui_common/GuardedCommand.h"
-#include "ui_common/ShownPass.h"
-#include "ui_common/UiText.h"
-#include "ui_common/ValueAccessibility.h"
+#include "common/ui/GuardedCommand.h"
+#include "common/ui/ShownPass.h"
+#include "common/ui/UiText.h"
+#include "common/ui/ValueAccessibility.h"
 
 namespace vertal::app {
 
@@ -42,33 +42,13 @@ using ui::ToQString;
 using ui::ToStdString;
 
 constexpr int kProgressHeight = 15;
-constexpr int kNoticeMargin = 4;
-constexpr QRgb kNoticeColour = 0xFFF3B0;  // pale yellow
 
 // The scan's bar counts one step more than there are frames.
 constexpr int kScanProgressMaximum = static_cast<int>(dump::kFrameCount) + 1;
 
-FileDialogSetup MakeOpenDialog() {
-  FileDialogSetup setup;
-  setup.title = "Открыть";
-  setup.filters = {{"Бинарные (*.bin)", "*.bin"}, {"Все файлы (*.*)", "*.*"}};
-  // One past the filters: the dialog starts on the first.
-  setup.filterIndex = 3;
-  return setup;
-}
-
-FileDialogSetup MakeCompareDialog() {
-  FileDialogSetup setup = MakeOpenDialog();
+FileDialogSetup CompareDialogSetup() {
+  FileDialogSetup setup = OpenFileDialog();
   setup.title = compare::kCompareDialogTitle;
-  return setup;
-}
-
-FileDialogSetup MakeSaveDialog() {
-  FileDialogSetup setup;
-  setup.defaultExtension = "bin";
-  setup.filters = {{"Информация регистратора параметров (*.bin)", "*.bin"},
-                  {"Все файлы (*.*)", "*.*"}};
-  setup.filterIndex = 1;
   return setup;
 }
 
@@ -78,9 +58,9 @@ MainWindow::MainWindow(Host& host, link::UnitPort& port, QWidget* parent)
     : QMainWindow(parent),
       host_(host),
       link_(port),
-      openDialog_(MakeOpenDialog()),
-      saveDialog_(MakeSaveDialog()),
-      compareDialog_(MakeCompareDialog()) {
+      openDialog_(OpenFileDialog()),
+      saveDialog_(ReadoutSaveDialog()),
+      compareDialog_(CompareDialogSetup()) {
   ui::InstallValueAccessibility();
   setObjectName(QStringLiteral("Form_Main"));
   setWindowTitle(QStringLiteral("Анализ данных регистратора параметров VERTAL"));
@@ -94,28 +74,20 @@ MainWindow::MainWindow(Host& host, link::UnitPort& port, QWidget* parent)
 
   menu_ = std::make_unique<MainMenu>(BuildMainMenu(menuBar()));
   tools_ = std::make_unique<ToolPanel>(BuildToolPanel(this));
-  pages_ = new PageTree(this, *this, [this] { return recorderVersion_; });
-  printing_ = new PrintCommands(this, *this, *pages_, [this] { return recorderVersion_; });
-  exporting_ = new ExportCommands(this, *this, *pages_, [this] { return recorderVersion_; });
+  pages_ = new PageTree(this, *this, document_);
+  const TableCommandInputs tableInputs(*this, *pages_, document_);
+  printing_ = new PrintCommands(this, tableInputs, *pages_);
+  exporting_ = new ExportCommands(this, tableInputs);
 
-  sizeNotice_ = new QLabel(this);
-  sizeNotice_->setObjectName(QStringLiteral("Label_SizeNotice"));
-  sizeNotice_->setWordWrap(true);
-  sizeNotice_->setMargin(kNoticeMargin);
-  sizeNotice_->setTextFormat(Qt::PlainText);
-  sizeNotice_->setAutoFillBackground(true);
-  QPalette notice = sizeNotice_->palette();
-  notice.setColor(QPalette::Window, QColor(kNoticeColour));
-  sizeNotice_->setPalette(notice);
-  sizeNotice_->hide();
+  sizeNotice_ = MakeSizeNotice(this);
 
-  ProgressBar1 = new QProgressBar(this);
-  ProgressBar1->setObjectName(QStringLiteral("ProgressBar1"));
-  ProgressBar1->setAccessibleName(QStringLiteral("Ход чтения"));
-  ProgressBar1->setRange(0, 100);
-  ProgressBar1->setValue(0);
-  ProgressBar1->setTextVisible(false);
-  ProgressBar1->setFixedHeight(kProgressHeight);
+  progressBar_ = new QProgressBar(this);
+  progressBar_->setObjectName(QStringLiteral("ProgressBar1"));
+  progressBar_->setAccessibleName(QStringLiteral("Ход чтения"));
+  progressBar_->setRange(0, 100);
+  progressBar_->setValue(0);
+  progressBar_->setTextVisible(false);
+  progressBar_->setFixedHeight(kProgressHeight);
 
   auto* central = new QWidget(this);
   auto* column = new QVBoxLayout(central);
@@ -124,19 +96,20 @@ MainWindow::MainWindow(Host& host, link::UnitPort& port, QWidget* parent)
   column->addWidget(tools_->panel);
   column->addWidget(sizeNotice_);
   column->addWidget(pages_, 1);
-  column->addWidget(ProgressBar1);
+  column->addWidget(progressBar_);
   setCentralWidget(central);
 
-  StatusBar1 = new StatusPanels(this);
-  setStatusBar(StatusBar1);
+  statusPanels_ = new StatusPanels(this);
+  setStatusBar(statusPanels_);
   reader_ = std::make_unique<ReadoutController>(
-      this, *this, ProgressBar1, StatusBar1, [this] { return std::vector<QWidget*>{tools_->panel}; },
+      this, *this, progressBar_, statusPanels_,
+      [this] { return std::vector<QWidget*>{tools_->panel}; },
       [this] { return std::vector<QWidget*>{pages_}; });
 
-  Timer1 = new QTimer(this);
-  Timer1->setObjectName(QStringLiteral("Timer1"));
-  Timer1->setInterval(link::kReconnectIntervalMs);
-  Timer1->start();
+  reconnectTimer_ = new QTimer(this);
+  reconnectTimer_->setObjectName(QStringLiteral("Timer1"));
+  reconnectTimer_->setInterval(link::kReconnectIntervalMs);
+  reconnectTimer_->start();
 
   showAboutBox = [this] {
     AboutBox box(this);
@@ -150,37 +123,37 @@ MainWindow::MainWindow(Host& host, link::UnitPort& port, QWidget* parent)
 
   ConnectCommands();
   resize(kWidth, kHeight);
-  FormCreate();
+  StartUp();
 }
 
 MainWindow::~MainWindow() = default;
 
 void MainWindow::ConnectCommands() {
-  ui::ConnectCommand(tools_->read, &QToolButton::clicked, this, host_, &MainWindow::SpeedButton_RECClick);
-  ui::ConnectCommand(tools_->open, &QToolButton::clicked, this, host_, &MainWindow::SpeedButton_OPENClick);
-  ui::ConnectCommand(tools_->exit, &QToolButton::clicked, this, host_, &MainWindow::SpeedButton_EXITClick);
-  ui::ConnectCommand(tools_->about, &QToolButton::clicked, this, host_, &MainWindow::SpeedButton_ABOUTClick);
-  ui::ConnectCommand(menu_->read, &QAction::triggered, this, host_, &MainWindow::N_RECClick);
-  ui::ConnectCommand(menu_->open, &QAction::triggered, this, host_, &MainWindow::N_OPENClick);
-  ui::ConnectCommand(menu_->compare, &QAction::triggered, this, host_, &MainWindow::N_COMPAREClick);
-  ui::ConnectCommand(menu_->exit, &QAction::triggered, this, host_, &MainWindow::N_EXITClick);
-  ui::ConnectCommand(menu_->about, &QAction::triggered, this, host_, &MainWindow::N_ABOUTClick);
-  ui::ConnectCommand(menu_->card, &QAction::triggered, printing_, host_, &PrintCommands::M_IKClick);
-  ui::ConnectCommand(menu_->paramGraph, &QAction::triggered, printing_, host_, &PrintCommands::M_GrfClick);
-  ui::ConnectCommand(menu_->operative, &QAction::triggered, printing_, host_, &PrintCommands::M_OperClick);
-  ui::ConnectCommand(menu_->overloads, &QAction::triggered, printing_, host_, &PrintCommands::M_PerClick);
-  ui::ConnectCommand(menu_->relayGraph, &QAction::triggered, printing_, host_, &PrintCommands::M_KZClick);
-  ui::ConnectCommand(menu_->kds, &QAction::triggered, printing_, host_, &PrintCommands::N_KDSPARClick);
-  ui::ConnectCommand(menu_->exportCsv, &QAction::triggered, exporting_, host_, &ExportCommands::N_EXPORTClick);
+  ui::ConnectCommand(tools_->read, &QToolButton::clicked, this, host_, &MainWindow::OnReadButton);
+  ui::ConnectCommand(tools_->open, &QToolButton::clicked, this, host_, &MainWindow::OnOpen);
+  ui::ConnectCommand(tools_->exit, &QToolButton::clicked, this, host_, &MainWindow::OnExit);
+  ui::ConnectCommand(tools_->about, &QToolButton::clicked, this, host_, &MainWindow::OnAbout);
+  ui::ConnectCommand(menu_->read, &QAction::triggered, this, host_, &MainWindow::OnReadMenuItem);
+  ui::ConnectCommand(menu_->open, &QAction::triggered, this, host_, &MainWindow::OnOpen);
+  ui::ConnectCommand(menu_->compare, &QAction::triggered, this, host_, &MainWindow::OnCompare);
+  ui::ConnectCommand(menu_->exit, &QAction::triggered, this, host_, &MainWindow::OnExit);
+  ui::ConnectCommand(menu_->about, &QAction::triggered, this, host_, &MainWindow::OnAbout);
+  ui::ConnectCommand(menu_->card, &QAction::triggered, printing_, host_, &PrintCommands::OnPrintCard);
+  ui::ConnectCommand(menu_->paramGraph, &QAction::triggered, printing_, host_, &PrintCommands::OnPrintParamGraph);
+  ui::ConnectCommand(menu_->operative, &QAction::triggered, printing_, host_, &PrintCommands::OnPrintFrames);
+  ui::ConnectCommand(menu_->overloads, &QAction::triggered, printing_, host_, &PrintCommands::OnPrintOverloads);
+  ui::ConnectCommand(menu_->relayGraph, &QAction::triggered, printing_, host_, &PrintCommands::OnPrintRelayGraph);
+  ui::ConnectCommand(menu_->kds, &QAction::triggered, printing_, host_, &PrintCommands::OnPrintKds);
+  ui::ConnectCommand(menu_->exportCsv, &QAction::triggered, exporting_, host_, &ExportCommands::OnExport);
   // A checkable item has already inverted its check mark when it reports the click.
   ui::ConnectCommand(menu_->toolPanel, &QAction::triggered, this, host_, &MainWindow::ShowToolPanel);
-  ui::ConnectCommand(Timer1, &QTimer::timeout, this, host_, &MainWindow::Timer1Timer);
+  ui::ConnectCommand(reconnectTimer_, &QTimer::timeout, this, host_, &MainWindow::OnReconnectTick);
 }
 
 // --- State offered to the other parts ---
 
 std::string MainWindow::CurrentFile() const {
-  return ToStdString(StatusText(kPathPanel));
+  return document_.Path();
 }
 
 std::string MainWindow::DecimalSeparator() const {
@@ -188,46 +161,46 @@ std::string MainWindow::DecimalSeparator() const {
 }
 
 QString MainWindow::StatusText(int panel) const {
-  return StatusBar1->PanelText(panel);
+  return statusPanels_->PanelText(panel);
 }
 
 void MainWindow::SetStatusText(int panel, const QString& text) {
-  StatusBar1->SetPanelText(panel, text);
+  statusPanels_->SetPanelText(panel, text);
 }
 
 QColor MainWindow::StatusColor() const {
-  return StatusBar1->Color();
+  return statusPanels_->Color();
 }
 
 void MainWindow::SetStatusColor(const QColor& color) {
-  StatusBar1->SetColor(color);
+  statusPanels_->SetColor(color);
 }
 
 QColor MainWindow::ButtonFaceColor() const {
-  return StatusBar1->ButtonFaceColor();
+  return statusPanels_->ButtonFaceColor();
 }
 
 void MainWindow::SetProgress(int position) {
-  ProgressBar1->setValue(position);
+  progressBar_->setValue(position);
 }
 
 void MainWindow::SetProgressMaximum(int maximum) {
-  ProgressBar1->setMaximum(maximum);
+  progressBar_->setMaximum(maximum);
 }
 
 std::vector<QWidget*> MainWindow::PassIndicators() const {
-  return {StatusBar1, ProgressBar1};
+  return {statusPanels_, progressBar_};
 }
 
 // --- Start-up and the link ---
 
-void MainWindow::FormCreate() {
+void MainWindow::StartUp() {
   pages_->SelectServicePage();
   ApplyConnection(link::ConnectUnit(link_), false);
   pages_->FillKdsParameterList();
 }
 
-void MainWindow::Timer1Timer() {
+void MainWindow::OnReconnectTick() {
   if (reading_) return;
   ApplyConnection(link::ConnectUnit(link_), true);
 }
@@ -244,36 +217,22 @@ void MainWindow::ApplyConnection(const link::ConnectionState& state, bool keepSa
 
 void MainWindow::SwitchTimer(bool on) {
   // Switching on a running timer keeps its rhythm.
-  if (on && !Timer1->isActive()) Timer1->start();
-  if (!on) Timer1->stop();
+  if (on && !reconnectTimer_->isActive()) reconnectTimer_->start();
+  if (!on) reconnectTimer_->stop();
 }
 
 // --- Commands ---
 
-void MainWindow::SpeedButton_OPENClick() {
-  OpenCommand();
-}
-void MainWindow::N_OPENClick() {
-  OpenCommand();
-}
-
-void MainWindow::OpenCommand() {
-  if (auto chosen = host_.ChooseOpenFile(openDialog_)) {
-    openDialog_.fileName = *chosen;
-    SetStatusText(kPathPanel, ToQString(*chosen));
-  }
+void MainWindow::OnOpen() {
+  if (auto chosen = host_.ChooseOpenFile(openDialog_)) openDialog_.fileName = *chosen;
   // The name is cleared after every open, so a cancelled dialog ends here and the current
   // file stays current.
   if (openDialog_.fileName.empty()) return;
-  OpenDumpFile();
+  OpenFile(openDialog_.fileName);
   openDialog_.fileName.clear();
 }
 
-void MainWindow::N_COMPAREClick() {
-  CompareCommand();
-}
-
-void MainWindow::CompareCommand() {
+void MainWindow::OnCompare() {
   const std::string current = CurrentFile();
   if (current.empty()) {
     ShowPlain(host_, std::string(compare::kNothingToCompareText));
@@ -286,10 +245,10 @@ void MainWindow::CompareCommand() {
   if (diff) pages_->ShowComparison(*diff);
 }
 
-void MainWindow::SpeedButton_RECClick() {
+void MainWindow::OnReadButton() {
   ReadCommand(true);
 }
-void MainWindow::N_RECClick() {
+void MainWindow::OnReadMenuItem() {
   ReadCommand(false);
 }
 
@@ -298,8 +257,8 @@ void MainWindow::ReadCommand(bool resetFirst) {
   if (resetFirst) ResetView();
   // The reconnection step is held off while the readout runs: a reconnection would reopen the
   // unit in the middle of it.
-  const bool timerWasOn = Timer1->isActive();
-  Timer1->stop();
+  const bool timerWasOn = reconnectTimer_->isActive();
+  reconnectTimer_->stop();
   reading_ = true;
   reader_->Start(link_, saveDialog_, runOperatorDialog, buffers_,
                  [this, timerWasOn](const link::ReadoutResult& result) {
@@ -312,26 +271,20 @@ void MainWindow::ReadEnded(const link::ReadoutResult& result, bool timerWasOn) {
   SwitchTimer(timerWasOn || result.timerOn);
   ShowSizeNotice(result.notice);
   // A readout that found no unit leaves the current file current; it is not read again.
-  if (!result.statusPanel0) return;
-  SetStatusText(kPathPanel, ToQString(*result.statusPanel0));
-  if (!StatusText(kPathPanel).isEmpty()) OpenDumpFile();
+  const bool current = document_.ReadoutEnded(result);
+  if (result.end != link::ReadoutEnd::NoUnit) ShowCurrentPath();
+  if (current) OpenCurrentFile();
 }
 
-void MainWindow::SpeedButton_EXITClick() {
-  close();
-}
-void MainWindow::N_EXITClick() {
+void MainWindow::OnExit() {
   close();
 }
 
-void MainWindow::SpeedButton_ABOUTClick() {
-  showAboutBox();
-}
-void MainWindow::N_ABOUTClick() {
+void MainWindow::OnAbout() {
   showAboutBox();
 }
 
-void MainWindow::N_INSTR_PANELClick() {
+void MainWindow::OnToolPanelToggle() {
   menu_->toolPanel->toggle();
   ShowToolPanel();
 }
@@ -342,27 +295,40 @@ void MainWindow::ShowToolPanel() {
 
 // --- Opening and resetting ---
 
-void MainWindow::OpenDumpFile() {
+void MainWindow::ShowCurrentPath() {
+  SetStatusText(kPathPanel, ToQString(document_.Path()));
+}
+
+void MainWindow::OpenFile(const std::string& path) {
+  document_.Choose(path);
+  ShowCurrentPath();
+  OpenCurrentFile();
+}
+
+void MainWindow::OpenCurrentFile() {
   const ui::PassDisplay scanDisplay{frames::kScanRunningText, frames::kScanDoneText,
                                     kScanProgressMaximum, QColor(frames::kScanColourRgb), true};
   ui::ShownPass scan(*this, scanDisplay);
   OpenHooks hooks;
   hooks.recordsChecked = [this] { pages_->SelectServicePage(); };
   hooks.tablesRead = [this](const OpenedDump& opened) {
-    recorderVersion_ = opened.recorderVersion;
     ShowSizeNotice(opened.sizeNotice);
     pages_->ShowRead(opened);
   };
   hooks.scan = scan.Hooks([this] { pages_->ClearPeriodLists(); });
   std::optional<OpenedDump> opened = OpenDump(CurrentFile(), host_, DecimalSeparator(), hooks);
-  if (!opened) return;
-  pages_->ShowScanned(*opened);
-  scan.End(opened->period.end);
+  if (opened) {
+    pages_->ShowScanned(*opened);
+    scan.End(opened->period.end);
+  }
+  // The graphs have moved on to their pages; the document keeps the rest.
+  document_.Opened(std::move(opened));
 }
 
 void MainWindow::ResetView() {
-  // The file name goes first: a page turn or graph fill with no file current does nothing.
-  SetStatusText(kPathPanel, QString());
+  // The file goes first: a page turn or graph fill with no file current does nothing.
+  document_.Forget();
+  ShowCurrentPath();
   saveDialog_.fileName.clear();
   pages_->SelectServicePage();
   pages_->Reset();

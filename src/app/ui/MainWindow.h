@@ -1,9 +1,16 @@
 #pragma once
 // The main window of the analyser: tool bar, menus, the tree of tab pages, progress bar and
 // status bar; the Open, Read, Exit and About commands and the reset of every view. It owns the
-// program's state for the whole run; status panel 0 holds the path of the current dump file
-// and is the only record of which file is open. Pages own their widgets; the window reaches
-// them only through the page tree.
+// open file (the DumpDocument) for the whole run; status panel 0 shows its path. Pages own
+// their widgets; the window reaches them only through the page tree.
+//
+// Design names of the window's own controls (Qt object names):
+//   Form_Main        the window               ProgressBar1   progressBar_
+//   StatusBar1       statusPanels_            Timer1         reconnectTimer_
+//   SpeedButton_REC  Read (tool button: empties the views first)   N_REC  Read (menu)
+//   SpeedButton_OPEN, N_OPEN  Open            N_COMPARE      Compare
+//   SpeedButton_EXIT, N_EXIT  Exit            SpeedButton_ABOUT, N_ABOUT  About
+//   N_INSTR_PANEL    the tool panel's check item
 
 #include <QMainWindow>
 #include <cstdint>
@@ -11,12 +18,13 @@
 #include <memory>
 #include <vector>
 
+#include "app/core/DumpDocument.h"
 #include "common/core/Host.h"
 #include "link/core/Connection.h"
 #include "link/core/Link.h"
 #include "link/core/Readout.h"
 #include "link/core/UnitPort.h"
-#include "ui_common/PageWindow.h"
+#include "common/ui/PageWindow.h"
 
 class QLabel;
 class QProgressBar;
@@ -54,8 +62,10 @@ class MainWindow : public QMainWindow, public ui::PageWindow {
   void SetProgressMaximum(int maximum) override;
   Host& host() override { return host_; }
 
+  // The open file.
+  const DumpDocument& Document() const { return document_; }
   // The layout variant of the current file, kept when it is opened.
-  std::int8_t RecorderVersion() const { return recorderVersion_; }
+  std::int8_t RecorderVersion() const { return document_.RecorderVersion(); }
   const link::ConnectionState& LinkState() const { return linkState_; }
   const FileDialogSetup& OpenDialogSetup() const { return openDialog_; }
   const FileDialogSetup& SaveDialogSetup() const { return saveDialog_; }
@@ -75,22 +85,27 @@ class MainWindow : public QMainWindow, public ui::PageWindow {
   ExportCommands& Exporting() const { return *exporting_; }
 
   // --- Handlers ---
-  void FormCreate();
-  void SpeedButton_RECClick();
-  void N_RECClick();
-  void SpeedButton_OPENClick();
-  void N_OPENClick();
-  void N_COMPAREClick();
-  void SpeedButton_EXITClick();
-  void N_EXITClick();
-  void SpeedButton_ABOUTClick();
-  void N_ABOUTClick();
-  void N_INSTR_PANELClick();
-  void Timer1Timer();
+  // Shows the service page and looks for the unit once; the window calls it as it opens.
+  void StartUp();
+  // Read: the tool button empties every view first, the menu item does not.
+  void OnReadButton();
+  void OnReadMenuItem();
+  void OnOpen();
+  // Compares another reading of the crane, chosen in the open dialog, with the current file;
+  // the one read out earlier is the old reading.
+  void OnCompare();
+  void OnExit();
+  void OnAbout();
+  // Shows or hides the tool panel and its check mark.
+  void OnToolPanelToggle();
+  // Looks for the unit again while none answers.
+  void OnReconnectTick();
 
   // --- Operations ---
-  // Opens the file named in status panel 0 and fills every view from it.
-  void OpenDumpFile();
+  // Makes `path` the current file and fills every view from it.
+  void OpenFile(const std::string& path);
+  // Opens the current file and fills every view from it.
+  void OpenCurrentFile();
   // Empties every view before a readout.
   void ResetView();
   // The readout of the Read commands; it runs while the window keeps answering.
@@ -98,14 +113,12 @@ class MainWindow : public QMainWindow, public ui::PageWindow {
 
  private:
   void ConnectCommands();
-  void OpenCommand();
-  // Compares another reading of the crane, chosen in the open dialog, with the current file;
-  // the one read out earlier is the old reading.
-  void CompareCommand();
-  // Starts the readout; once it ended, the file it leaves in status panel 0 is opened.
+  // Starts the readout; once it ended, the file it leaves current is opened.
   void ReadCommand(bool resetFirst);
   void ReadEnded(const link::ReadoutResult& result, bool timerWasOn);
   void ShowToolPanel();
+  // Status panel 0 shows the path of the current file.
+  void ShowCurrentPath();
   // A tick that finds the link as it was leaves the status text alone, so that what a command
   // said stays readable.
   void ApplyConnection(const link::ConnectionState& state, bool keepSameText);
@@ -123,13 +136,13 @@ class MainWindow : public QMainWindow, public ui::PageWindow {
   PrintCommands* printing_ = nullptr;
   ExportCommands* exporting_ = nullptr;
   QLabel* sizeNotice_ = nullptr;  // a file that is not a full readout says so here
-  QProgressBar* ProgressBar1 = nullptr;
-  StatusPanels* StatusBar1 = nullptr;
-  QTimer* Timer1 = nullptr;
+  QProgressBar* progressBar_ = nullptr;
+  StatusPanels* statusPanels_ = nullptr;
+  QTimer* reconnectTimer_ = nullptr;
   FileDialogSetup openDialog_;  // OpenDialog1
   FileDialogSetup saveDialog_;  // SaveDialog1
   FileDialogSetup compareDialog_;
-  std::int8_t recorderVersion_ = 0;
+  DumpDocument document_;
   // Last, so that a readout still running is stopped while the window is whole.
   std::unique_ptr<ReadoutController> reader_;
 };

@@ -19,8 +19,8 @@
 #include "graphs/ui/GraphPages.h"
 #include "recording/ui/AuditPage.h"
 #include "recording/ui/DayJournalPage.h"
-#include "ui_common/GuardedCommand.h"
-#include "ui_common/PageStyle.h"
+#include "common/ui/GuardedCommand.h"
+#include "common/ui/PageStyle.h"
 
 namespace vertal::app {
 
@@ -74,8 +74,7 @@ void MakeReadOnly(QWidget* page) {
 
 }  // namespace
 
-PageTree::PageTree(QWidget* parent, ui::PageWindow& window,
-                   std::function<std::int8_t()> recorderVersion)
+PageTree::PageTree(QWidget* parent, ui::PageWindow& window, DumpDocument& document)
     : QTabWidget(parent) {
   setObjectName(QStringLiteral("PageControl_Main"));
   setTabPosition(QTabWidget::North);
@@ -121,7 +120,14 @@ PageTree::PageTree(QWidget* parent, ui::PageWindow& window,
 
   framePage_ = new frames::FrameTablePage(TabSheet_Osn, window, PopupMenu_GRAFIKI);
   overloadPage_ = new events::OverloadPage(TabSheet_Per, window);
-  kdsPage_ = new events::KdsPage(TabSheet_KDS, window, std::move(recorderVersion));
+  kdsPage_ = new events::KdsPage(TabSheet_KDS, window,
+                                 [&document] { return document.RecorderVersion(); });
+  overloadPage_->searched = [&document](const std::string& file, const auto& result) {
+    document.OverloadSearchRan(file, result);
+  };
+  kdsPage_->searched = [&document](const std::string& file, const auto& result) {
+    document.KdsSearchRan(file, result);
+  };
   const graphs::MainPages pages{this, TabSheet_Grafik, TabSheet_Cikl, PageControl_Cikl,
                                 TabSheet_Osn, framePage_->ScrollBar()};
   graphPages_ = new graphs::GraphPages(this, TabSheet19, TabSheet20, pages,
@@ -146,9 +152,8 @@ void PageTree::SelectServicePage() {
 }
 
 void PageTree::ShowRead(const OpenedDump& opened) {
-  shownService_ = opened.service;
-  servicePage_->Show(shownService_.service);
-  loadPage_->Show(shownService_.load);
+  servicePage_->Show(opened.service.service);
+  loadPage_->Show(opened.service.load);
   overloadPage_->ShowTable(opened.overloadTable);
   kdsPage_->ShowOpened(opened.kds);
   framePage_->ShowTable(opened.frameTable);
@@ -173,9 +178,9 @@ void PageTree::ShowScanned(OpenedDump& opened) {
 }
 
 void PageTree::Reset() {
-  shownService_ = dump::EmptyServicePages();
-  servicePage_->Show(shownService_.service);
-  loadPage_->Show(shownService_.load);
+  const dump::ServicePages empty = dump::EmptyServicePages();
+  servicePage_->Show(empty.service);
+  loadPage_->Show(empty.load);
   overloadPage_->ResetTable();
   kdsPage_->ResetTable();
   framePage_->ResetTable();

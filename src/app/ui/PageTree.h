@@ -10,8 +10,8 @@
 #include <cstdint>
 #include <functional>
 
-#include "app/core/OpenDump.h"
-#include "ui_common/PageWindow.h"
+#include "app/core/DumpDocument.h"
+#include "common/ui/PageWindow.h"
 
 class QAction;
 class QFrame;
@@ -51,8 +51,8 @@ class PageTree : public QTabWidget {
   Q_OBJECT
 
  public:
-  // `recorderVersion` tells the version of the current file.
-  PageTree(QWidget* parent, ui::PageWindow& window, std::function<std::int8_t()> recorderVersion);
+  // The pages read the open file from `document` and keep their searches in it.
+  PageTree(QWidget* parent, ui::PageWindow& window, DumpDocument& document);
 
   void SelectServicePage();
   // The pages read before the recording-period scan: service, load spectrum and the tables; the
@@ -72,8 +72,6 @@ class PageTree : public QTabWidget {
   // The seven KDS parameters in the list, the first chosen.
   void FillKdsParameterList();
 
-  // The service and load spectrum pages as they show now.
-  const dump::ServicePages& ShownService() const { return shownService_; }
   events::OverloadPage& Overloads() const { return *overloadPage_; }
   events::KdsPage& Kds() const { return *kdsPage_; }
   graphs::GraphPages& Graphs() const { return *graphPages_; }
@@ -115,7 +113,6 @@ class PageTree : public QTabWidget {
   recording::DayJournalPage* daysPage_ = nullptr;
   recording::AuditPage* auditPage_ = nullptr;
   compare::ComparePage* comparePage_ = nullptr;
-  dump::ServicePages shownService_ = dump::EmptyServicePages();
 };
 
 }  // namespace vertal::app

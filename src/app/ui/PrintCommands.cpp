@@ -4,7 +4,6 @@
 #include <QWidget>
 
 #include "app/ui/PageTree.h"
-#include "app/ui/SearchedRecords.h"
 #include "events/ui/KdsPage.h"
 #include "events/ui/OverloadPage.h"
 #include "graphs/ui/GraphChart.h"
@@ -17,23 +16,15 @@
 
 namespace vertal::app {
 
-namespace {
-
-constexpr std::int8_t kKdsVersion = 31;
-
-}  // namespace
-
-PrintCommands::PrintCommands(QWidget* window, ui::PageWindow& pageWindow, PageTree& pages,
-                             std::function<std::int8_t()> recorderVersion)
+PrintCommands::PrintCommands(QWidget* window, const TableCommandInputs& inputs, PageTree& pages)
     : QObject(window),
       window_(window),
-      pageWindow_(pageWindow),
+      inputs_(inputs),
       pages_(pages),
-      recorderVersion_(std::move(recorderVersion)),
-      preview_(std::make_unique<reports::PreviewViewer>(window, pageWindow.host())),
+      preview_(std::make_unique<reports::PreviewViewer>(window, inputs.Window().host())),
       printer_(std::make_unique<QPrinter>(QPrinter::HighResolution)) {
   viewer = preview_.get();
-  askFrameRange = [this] { return reports::AskFrameRange(window_, pageWindow_.host()); };
+  askFrameRange = [this] { return reports::AskFrameRange(window_, inputs_.Window().host()); };
   printChart = [this](QCustomPlot& chart) {
     reports::PrintChartWithDialog(chart, window_, *printer_);
   };
@@ -41,14 +32,14 @@ PrintCommands::PrintCommands(QWidget* window, ui::PageWindow& pageWindow, PageTr
 
 PrintCommands::~PrintCommands() = default;
 
-void PrintCommands::M_IKClick() {
-  if (pageWindow_.CurrentFile().empty()) return;
+void PrintCommands::OnPrintCard() {
+  if (!inputs_.HasFile()) return;
   requests_.card = true;
   PrintRequested();
 }
 
-void PrintCommands::M_OperClick() {
-  if (pageWindow_.CurrentFile().empty()) return;
+void PrintCommands::OnPrintFrames() {
+  if (!inputs_.HasFile()) return;
   requests_.operative = true;
   const std::optional<reports::FrameRange> range = askFrameRange();
   if (!range) {
@@ -59,53 +50,38 @@ void PrintCommands::M_OperClick() {
   PrintRequested();
 }
 
-void PrintCommands::M_PerClick() {
-  if (pageWindow_.CurrentFile().empty()) return;
+void PrintCommands::OnPrintOverloads() {
+  if (!inputs_.HasFile()) return;
   requests_.overloads = true;
   PrintRequested();
 }
 
-void PrintCommands::N_KDSPARClick() {
-  if (pageWindow_.CurrentFile().empty()) return;
+void PrintCommands::OnPrintKds() {
+  if (!inputs_.HasFile()) return;
   requests_.kds = true;
   PrintRequested();
 }
 
-void PrintCommands::M_GrfClick() {
-  if (pageWindow_.CurrentFile().empty()) return;
+void PrintCommands::OnPrintParamGraph() {
+  if (!inputs_.HasFile()) return;
   printChart(*pages_.Graphs().Param()->Chart());
 }
 
-void PrintCommands::M_KZClick() {
-  if (pageWindow_.CurrentFile().empty()) return;
+void PrintCommands::OnPrintRelayGraph() {
+  if (!inputs_.HasFile()) return;
   printChart(*pages_.Graphs().Relay()->Chart());
 }
 
 void PrintCommands::PrintRequested() {
-  const std::int8_t version = recorderVersion_();
-  reports::ReportInputs inputs;
   // A table whose records could not be found is not printed: its search said why.
-  if (requests_.overloads) {
-    if (auto records = SearchedOverloads(pages_)) {
-      inputs.overloadRecords = std::move(*records);
-    } else {
-      requests_.overloads = false;
-    }
+  std::optional<TableInputs> inputs = inputs_.Gather(NeedsOf(requests_), range_);
+  if (!inputs) {
+    requests_ = {};
+    return;
   }
-  if (requests_.kds && version == kKdsVersion) {
-    if (auto records = SearchedKds(pages_)) {
-      inputs.kdsRecords = std::move(*records);
-    } else {
-      requests_.kds = false;
-    }
-  }
-
-  const dump::ServicePages& shown = pages_.ShownService();
-  inputs.card = {shown, version, pages_.Overloads().ShownSummary(), pages_.Kds().ShownSummary()};
-  inputs.table = {pageWindow_.CurrentFile(), pageWindow_.DecimalSeparator(), shown.service};
-  inputs.range = range_;
-  inputs.overloadFields = pages_.Overloads().Typed();
-  reports::RunReportSequence(requests_, inputs, *viewer, pageWindow_.host());
+  reports::RunReportSequence(requests_,
+                             ReportInputsOf(std::move(*inputs), inputs_.Window().DecimalSeparator()),
+                             *viewer, inputs_.Window().host());
 }
 
 }  // namespace vertal::app

@@ -12,7 +12,7 @@
 
 #include "common/core/Host.h"
 #include "reports/core/ReportSequence.h"
-#include "ui_common/PageWindow.h"
+#include "app/ui/TableCommandInputs.h"
 
 class QCustomPlot;
 class QPrinter;
@@ -26,17 +26,16 @@ class PrintCommands : public QObject {
   Q_OBJECT
 
  public:
-  PrintCommands(QWidget* window, ui::PageWindow& pageWindow, PageTree& pages,
-                std::function<std::int8_t()> recorderVersion);
+  PrintCommands(QWidget* window, const TableCommandInputs& inputs, PageTree& pages);
   ~PrintCommands() override;
 
   // --- Handlers ---
-  void M_IKClick();
-  void M_OperClick();
-  void M_PerClick();
-  void N_KDSPARClick();
-  void M_GrfClick();
-  void M_KZClick();
+  void OnPrintCard();
+  void OnPrintFrames();
+  void OnPrintOverloads();
+  void OnPrintKds();
+  void OnPrintParamGraph();
+  void OnPrintRelayGraph();
 
   // Where reports are shown: the print preview; tests put a recording viewer here.
   reports::ReportViewer* viewer = nullptr;
@@ -50,9 +49,8 @@ class PrintCommands : public QObject {
   void PrintRequested();
 
   QWidget* window_;
-  ui::PageWindow& pageWindow_;
+  TableCommandInputs inputs_;
   PageTree& pages_;
-  std::function<std::int8_t()> recorderVersion_;
   std::unique_ptr<reports::ReportViewer> preview_;
   std::unique_ptr<QPrinter> printer_;  // PrintDialog: keeps the user's choices between prints
   reports::ReportRequests requests_;

@@ -3,7 +3,7 @@
 #include <QFileDialog>
 #include <QMessageBox>
 
-#include "ui_common/UiText.h"
+#include "common/ui/UiText.h"
 
 namespace vertal::app {
 

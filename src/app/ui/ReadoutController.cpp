@@ -11,8 +11,8 @@
 #include <optional>
 
 #include "link/core/ReadoutPace.h"
-#include "ui_common/GuardedCommand.h"
-#include "ui_common/UiText.h"
+#include "common/ui/GuardedCommand.h"
+#include "common/ui/UiText.h"
 
 namespace vertal::app {
 

@@ -20,7 +20,7 @@
 #include "common/core/Host.h"
 #include "link/core/Link.h"
 #include "link/core/Readout.h"
-#include "ui_common/PageWindow.h"
+#include "common/ui/PageWindow.h"
 
 class QAction;
 class QProgressBar;

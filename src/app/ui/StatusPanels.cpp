@@ -4,7 +4,7 @@
 #include <QLabel>
 #include <QPalette>
 
-#include "ui_common/ValueAccessibility.h"
+#include "common/ui/ValueAccessibility.h"
 
 namespace vertal::app {
 
@@ -61,6 +61,22 @@ void StatusPanels::SetColor(const QColor& color) {
 
 QColor StatusPanels::ButtonFaceColor() const {
   return QApplication::palette().color(QPalette::Button);
+}
+
+QLabel* MakeSizeNotice(QWidget* parent) {
+  constexpr int kNoticeMargin = 4;
+  constexpr QRgb kNoticeColour = 0xFFF3B0;  // pale yellow
+  auto* notice = new QLabel(parent);
+  notice->setObjectName(QStringLiteral("Label_SizeNotice"));
+  notice->setWordWrap(true);
+  notice->setMargin(kNoticeMargin);
+  notice->setTextFormat(Qt::PlainText);
+  notice->setAutoFillBackground(true);
+  QPalette palette = notice->palette();
+  palette.setColor(QPalette::Window, QColor(kNoticeColour));
+  notice->setPalette(palette);
+  notice->hide();
+  return notice;
 }
 
 }  // namespace vertal::app

@@ -1,5 +1,5 @@
 #pragma once
-// The status bar of the main window: panel 0 holds the path of the current dump file, panel 1
+// The status bar of the main window: panel 0 shows the path of the current dump file, panel 1
 // the status message. The bar as a whole takes a colour while a readout runs.
 
 #include <QColor>
@@ -31,5 +31,9 @@ class StatusPanels : public QStatusBar {
  private:
   QLabel* panels_[kPanelCount] = {};
 };
+
+// The pale yellow notice above the pages by which a file that is not a full readout says so;
+// hidden until then.
+QLabel* MakeSizeNotice(QWidget* parent);
 
 }  // namespace vertal::app

@@ -36,21 +36,21 @@ std::vector<Key<frames::kFrameSize>> ValidFrames(const Reading& r) {
 
 // Every valid record of a family in the file, by number.
 template <typename Visit>
-void VisitValidRecords(const Reading& r, const frames::TableLayout& layout, Visit&& visit) {
+void VisitValidRecords(const Reading& r, const records::TableLayout& layout, Visit&& visit) {
   const dump::RecordFamily& family = layout.family;
   const auto bytes = r.recording.image.Bytes();
   const auto size = static_cast<std::size_t>(family.size);
   for (std::int64_t k = 0; k < family.count; ++k) {
     const std::int64_t offset = family.Offset(k);
     const ByteSpan record = bytes.subspan(static_cast<std::size_t>(offset), size);
-    if (frames::RecordValid(layout, record, offset + family.size <= r.recording.image.fileSize))
+    if (records::RecordValid(layout, record, offset + family.size <= r.recording.image.fileSize))
       visit(k, record);
   }
 }
 
 // Records of the later file beyond the copies the earlier file holds, with their table rows.
 template <std::size_t N, typename AddItem>
-NewRecords NewInFamily(const Reading& older, const Reading& newer, const frames::TableLayout& layout,
+NewRecords NewInFamily(const Reading& older, const Reading& newer, const records::TableLayout& layout,
                        ItemWording wording, std::string_view separator, AddItem&& addItem) {
   std::vector<Key<N>> known;
   VisitValidRecords(older, layout, [&](std::int64_t, ByteSpan r) { known.push_back(KeyOf<N>(r)); });

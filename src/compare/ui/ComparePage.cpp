@@ -7,10 +7,10 @@
 #include <QVBoxLayout>
 
 #include "compare/core/DiffTexts.h"
-#include "ui_common/ListGrid.h"
-#include "ui_common/PageStyle.h"
-#include "ui_common/UiText.h"
-#include "ui_common/ValueStyle.h"
+#include "common/ui/ListGrid.h"
+#include "common/ui/PageStyle.h"
+#include "common/ui/UiText.h"
+#include "common/ui/ValueStyle.h"
 
 namespace vertal::compare {
 namespace {

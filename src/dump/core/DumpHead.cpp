@@ -25,11 +25,18 @@ std::optional<DumpHead> ReadDumpHead(const std::string& path) {
 namespace {
 
 // Digits in groups of three, as the window writes sizes: "8 683 654".
+// Built by appending (GCC 12 at -O3 takes insertions into a string for overlapping copies).
 std::string Grouped(std::int64_t value) {
-  std::string digits = std::to_string(value < 0 ? -value : value);
+  const std::uint64_t magnitude =
+      value < 0 ? 0 - static_cast<std::uint64_t>(value) : static_cast<std::uint64_t>(value);
+  const std::string digits = std::to_string(magnitude);
   constexpr std::size_t kGroup = 3;
-  for (std::size_t at = digits.size(); at > kGroup; at -= kGroup) digits.insert(at - kGroup, " ");
-  return value < 0 ? "-" + digits : digits;
+  std::string text(value < 0 ? "-" : "");
+  for (std::size_t i = 0; i < digits.size(); ++i) {
+    if (i > 0 && (digits.size() - i) % kGroup == 0) text += ' ';
+    text += digits[i];
+  }
+  return text;
 }
 
 }  // namespace

@@ -1,5 +1,7 @@
 #include "dump/core/ServicePages.h"
 
+#include <utility>
+
 #include <string>
 
 #include "common/core/Bcd.h"
@@ -46,7 +48,15 @@ constexpr std::size_t kOverloadFirst = 10, kMiddleFirst = 11, kMiddleLast = 12, 
 
 std::string Signed(std::int64_t value) { return std::to_string(value); }
 
-std::string GroupText(const LongTermInfo& info) { return "A" + Signed(info.normativeGroup); }
+// A letter before a number ("A5"), built by appending: GCC 12 at -O3 takes the front insertion
+// of `"A" + text` for an overlapping copy (-Werror=restrict).
+std::string Prefixed(std::string_view prefix, std::int64_t value) {
+  std::string text(prefix);
+  text += Signed(value);
+  return text;
+}
+
+std::string GroupText(const LongTermInfo& info) { return Prefixed("A", info.normativeGroup); }
 
 void WriteOperator(const OperatorTrailer& t, ServicePageModel& m) {
   m.readingDate = BcdDateText(t.date);
@@ -57,7 +67,7 @@ void WriteOperator(const OperatorTrailer& t, ServicePageModel& m) {
 }
 
 void WriteIdentification(const LongTermInfo& i, ServicePageModel& m) {
-  m.modification = "VERTAL-" + Signed(i.modification);
+  m.modification = Prefixed("VERTAL-", i.modification);
   m.limiterSerial = i.limiterSerial;
   m.program = i.recorderVersion == kVersion31 ? Signed(i.modification) + "." + Signed(i.programSub)
                                               : Signed(i.modification);
@@ -121,10 +131,10 @@ void WriteOverloadCounts(const LongTermInfo& i, ServicePageModel& m) {
 void WriteClassification(const LongTermInfo& i, std::string_view sep, ServicePageModel& m) {
   const CraneClassification k = Classify(i.loadCycles, i.charNumber, GroupText(i));
   m.normativeCharNumber = Signed(k.normativeNumber);
-  m.classOfUse = "U" + Signed(k.classOfUse);
+  m.classOfUse = Prefixed("U", k.classOfUse);
   m.spectrumFactor = FormatFloat("#0.000", static_cast<double>(k.spectrumFactor), sep);
-  m.spectrumClass = "Q" + Signed(k.spectrumClass);
-  m.actualGroup = "A" + Signed(k.group);
+  m.spectrumClass = Prefixed("Q", k.spectrumClass);
+  m.actualGroup = Prefixed("A", k.group);
 }
 
 void WriteVersionCaptions(std::int8_t version, ServicePages& p) {
@@ -156,6 +166,18 @@ ServicePages EmptyServicePages() {
   ServicePages pages;
   pages.service.loadedTime = std::string();
   return pages;
+}
+
+DiagramState ToggleDiagram(const LoadPageModel& shown) {
+  return ToggleDiagram(shown.diagramTitle.value_or(std::string()), shown.workCycles, shown.loadCycles);
+}
+
+void ApplyUpdate(LoadPageModel& shown, const LoadPageModel& update) {
+  LoadPageModel next = update;
+  if (!next.diagramTitle) next.diagramTitle = shown.diagramTitle;
+  if (!next.range120Caption) next.range120Caption = shown.range120Caption;
+  if (!next.range125Caption) next.range125Caption = shown.range125Caption;
+  shown = std::move(next);
 }
 
 }  // namespace vertal::dump

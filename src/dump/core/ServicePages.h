@@ -9,6 +9,7 @@
 
 #include "common/core/PageControls.h"
 #include "dump/core/DumpHead.h"
+#include "dump/core/LoadDistribution.h"
 #include "dump/core/LongTermLayout.h"
 
 namespace vertal::dump {
@@ -66,6 +67,11 @@ ServicePages PresentServicePages(const DumpHead& head, std::string_view separato
 
 // Both pages as a reset leaves them: every value and bar empty, captions and title kept.
 ServicePages EmptyServicePages();
+
+// What a click on the diagram title of the page `shown` shows: the other kind of counter.
+DiagramState ToggleDiagram(const LoadPageModel& shown);
+// The page as it shows after `update`: the parts the update leaves empty stay as they were.
+void ApplyUpdate(LoadPageModel& shown, const LoadPageModel& update);
 
 template <typename Visit>
 void VisitControls(const ServicePageModel& m, Visit&& v) {

@@ -12,10 +12,10 @@
 #include "dump/core/LoadDistribution.h"
 #include "dump/core/ServiceCaptions.h"
 #include "dump/ui/ClickableLabel.h"
-#include "ui_common/ModelWidgets.h"
-#include "ui_common/PageStyle.h"
-#include "ui_common/UiText.h"
-#include "ui_common/ValueStyle.h"
+#include "common/ui/ModelWidgets.h"
+#include "common/ui/PageStyle.h"
+#include "common/ui/UiText.h"
+#include "common/ui/ValueStyle.h"
 
 namespace vertal::dump {
 
@@ -110,13 +110,14 @@ void LoadDistributionPage::BuildHeader() {
   auto* grid = static_cast<QGridLayout*>(layout());
   grid->addWidget(MakeHeader(this, "Label66", QStringLiteral("Диапазоны распределения нагрузок")),
                   kHeaderRow, kRangeColumn);
-  Label67 = new ClickableLabel(this);
-  Label67->setObjectName(QStringLiteral("Label67"));
-  Label67->setText(ToQString(kWorkCycleDiagramTitle));
-  Label67->setWordWrap(true);
-  Label67->setAlignment(Qt::AlignCenter);
-  connect(Label67, &ClickableLabel::clicked, this, &LoadDistributionPage::Label67Click);
-  grid->addWidget(Label67, kHeaderRow, kBarColumn);
+  diagramCaption_ = new ClickableLabel(this);
+  diagramCaption_->setObjectName(QStringLiteral("Label67"));
+  shown_.diagramTitle = std::string(kWorkCycleDiagramTitle);
+  diagramCaption_->setText(ToQString(kWorkCycleDiagramTitle));
+  diagramCaption_->setWordWrap(true);
+  diagramCaption_->setAlignment(Qt::AlignCenter);
+  connect(diagramCaption_, &ClickableLabel::clicked, this, &LoadDistributionPage::OnDiagramCaptionClicked);
+  grid->addWidget(diagramCaption_, kHeaderRow, kBarColumn);
   workHeader_ =
       MakeHeader(this, "Label68", ToQString(kWorkCycleHeader));
   loadHeader_ =
@@ -176,19 +177,17 @@ bool LoadDistributionPage::eventFilter(QObject* watched, QEvent* event) {
   return QWidget::eventFilter(watched, event);
 }
 
-void LoadDistributionPage::Label67Click() {
-  std::array<std::string, kLoadBinCount> work, load;
-  for (std::size_t k = 0; k < kLoadBinCount; ++k) {
-    work[k] = workFields_[k]->text().toStdString();
-    load[k] = loadFields_[k]->text().toStdString();
-  }
-  const DiagramState shown = ToggleDiagram(Label67->text().toStdString(), work, load);
-  Label67->setText(ToQString(shown.title));
-  for (std::size_t k = 0; k < kLoadBinCount; ++k) gauges_[k]->setValue(shown.bars[k]);
+void LoadDistributionPage::OnDiagramCaptionClicked() {
+  const DiagramState toggled = ToggleDiagram(shown_);
+  shown_.diagramTitle = toggled.title;
+  shown_.bars = toggled.bars;
+  diagramCaption_->setText(ToQString(toggled.title));
+  for (std::size_t k = 0; k < kLoadBinCount; ++k) gauges_[k]->setValue(toggled.bars[k]);
   FollowCaptions();
 }
 
 void LoadDistributionPage::Show(const LoadPageModel& model) {
+  ApplyUpdate(shown_, model);
   // The totals stand below the panel, outside the page.
   VisitControls(model, [this](std::string_view name, const auto& value) {
     QWidget* owner = ui::LookUpControl(totals_, name) ? totals_ : static_cast<QWidget*>(this);
@@ -201,7 +200,7 @@ void LoadDistributionPage::FollowCaptions() {
   const QString pattern = QStringLiteral("%1, %2");
   for (std::size_t k = 0; k < kLoadBinCount; ++k) {
     const QString range = ranges_[k]->text().trimmed();
-    gauges_[k]->setAccessibleName(pattern.arg(range, Label67->text()));
+    gauges_[k]->setAccessibleName(pattern.arg(range, ToQString(shown_.diagramTitle.value_or(std::string()))));
     workFields_[k]->setAccessibleName(pattern.arg(range, workHeader_->text()));
     loadFields_[k]->setAccessibleName(pattern.arg(range, loadHeader_->text()));
   }

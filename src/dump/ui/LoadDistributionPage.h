@@ -29,7 +29,8 @@ class LoadDistributionPage : public QWidget {
   QWidget* Totals() const { return totals_; }
 
   // Switches the bars between work cycles and load cycles, from the counts the fields show.
-  void Label67Click();
+  // Switches the bars between work and load cycles, from the page model.
+  void OnDiagramCaptionClicked();
 
   // Shows what opening or a reset computed, with the range captions of the file's version.
   void Show(const LoadPageModel& model);
@@ -48,7 +49,8 @@ class LoadDistributionPage : public QWidget {
 
   QFrame* panel_;
   // The diagram title.
-  ClickableLabel* Label67 = nullptr;
+  ClickableLabel* diagramCaption_ = nullptr;  // Label67
+  LoadPageModel shown_;
   QWidget* totals_ = nullptr;
   QLabel* workHeader_ = nullptr;
   QLabel* loadHeader_ = nullptr;

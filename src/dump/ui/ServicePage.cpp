@@ -10,9 +10,9 @@
 #include <span>
 
 #include "dump/core/ServiceCaptions.h"
-#include "ui_common/ModelWidgets.h"
-#include "ui_common/PageStyle.h"
-#include "ui_common/ValueStyle.h"
+#include "common/ui/ModelWidgets.h"
+#include "common/ui/PageStyle.h"
+#include "common/ui/ValueStyle.h"
 
 namespace vertal::dump {
 

@@ -3,10 +3,10 @@
 #include "common/core/Bcd.h"
 #include "common/core/NumberFormat.h"
 #include "dump/core/RecordAccess.h"
-#include "frames/core/RecordPass.h"
-#include "frames/core/RecordRule.h"
-#include "frames/core/SearchCommand.h"
-#include "frames/core/TypedInput.h"
+#include "records/core/RecordPass.h"
+#include "records/core/RecordRule.h"
+#include "records/core/SearchCommand.h"
+#include "records/core/TypedInput.h"
 
 namespace vertal::events {
 
@@ -84,23 +84,23 @@ const TableLayout& KdsTableLayout() {
             BcdTimeText(TimeOf(r)),
         };
       },
-      &frames::RuleValid<KdsRule>,
+      &records::RuleValid<KdsRule>,
   };
   return layout;
 }
 
 std::variant<KdsConditions, std::string> ReadKdsConditions(const KdsFields& typed) {
   const std::optional<BcdBytes> from = frames::DateTextToBcd(typed.from);
-  if (!from) return frames::NotDateMessage(kFromCaption, typed.from);
+  if (!from) return records::NotDateMessage(kFromCaption, typed.from);
   const std::optional<BcdBytes> to = frames::DateTextToBcd(typed.to);
-  if (!to) return frames::NotDateMessage(kToCaption, typed.to);
+  if (!to) return records::NotDateMessage(kToCaption, typed.to);
   return KdsConditions{typed.parameter, *from, *to};
 }
 
 std::optional<JumpList> SearchKds(const std::string& path, const KdsConditions& c,
                                   const ProgressSink& progress) {
-  frames::ResultCollector items(false, ItemWording::DateAndTime);
-  const bool opened = frames::ForEachValidRecord<KdsRule>(
+  records::ResultCollector items(false, ItemWording::DateAndTime);
+  const bool opened = records::ForEachValidRecord<KdsRule>(
       path, progress, [&](std::int64_t k, ByteSpan r) {
         const bool matches = frames::DateInRange(DateOf(r), c.from, c.to) && r[kKdsCode] == c.code;
         items.Offer(k, matches, DateOf(r), TimeOf(r));
@@ -131,10 +131,10 @@ KdsSearchModel EmptyKdsSearch() {
   return {JumpList{}, std::string(kCountDesignText), std::string()};
 }
 
-frames::TablePage TurnKdsPage(const std::string& path, std::int8_t recorderVersion,
+records::TablePage TurnKdsPage(const std::string& path, std::int8_t recorderVersion,
                               std::int64_t position, std::string_view separator, Host& host) {
-  if (!KdsRecordsKept(recorderVersion)) return frames::EmptyTablePage(KdsTableLayout(), position);
-  return frames::TurnPage(path, KdsTableLayout(), position, separator, host);
+  if (!KdsRecordsKept(recorderVersion)) return records::EmptyTablePage(KdsTableLayout(), position);
+  return records::TurnPage(path, KdsTableLayout(), position, separator, host);
 }
 
 KdsPageModel OpenKdsPage(const std::string& path, std::int8_t version, std::string_view separator,
@@ -152,7 +152,7 @@ PassResult<KdsSearchModel> RunKdsSearch(const std::string& path, std::int8_t rec
   // Dates that cannot be read are refused first, whatever the file keeps.
   if (std::holds_alternative<KdsConditions>(read) && !KdsRecordsKept(recorderVersion))
     return {PassEnd::Refused, EmptyKdsSearch()};
-  return frames::RunSearchCommand<KdsSearchModel>(
+  return records::RunSearchCommand<KdsSearchModel>(
       read, host, hooks,
       [&path](const KdsConditions& c, const ProgressSink& progress) {
         return SearchKds(path, c, progress);

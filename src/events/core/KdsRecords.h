@@ -14,12 +14,12 @@
 #include "common/core/ProgressSink.h"
 #include "dump/core/Checksum.h"
 #include "frames/core/BcdDateTime.h"
-#include "frames/core/PagedTable.h"
+#include "records/core/PagedTable.h"
 
 namespace vertal::events {
 
 using frames::BcdBytes;
-using frames::TableLayout;
+using records::TableLayout;
 
 // Layout of a 10-byte KDS record.
 inline constexpr std::size_t kKdsValue = 0;  // i16
@@ -46,7 +46,7 @@ std::string FormatKdsNumber(int code, std::int16_t value, std::string_view decim
 std::string_view KdsUnit(int code);
 
 // The captions of the grid's rows, from row 0 down.
-inline constexpr std::array<frames::RowCaption, kKdsTableRows> kKdsRowCaptions = {{
+inline constexpr std::array<records::RowCaption, kKdsTableRows> kKdsRowCaptions = {{
     {"Label8", "Номер кадра"}, {"Label", "Значение параметра"},
     {"Label46", "Параметр"},   {"Label45", "Дата"},
     {"Label85", "Время"},      {"Label88", "Контрольная сумма"},
@@ -113,7 +113,7 @@ std::string KdsNote(std::int8_t recorderVersion);
 KdsSearchModel EmptyKdsSearch();
 
 // The page-turn command: a file that keeps no KDS records shows an empty page and reads nothing.
-frames::TablePage TurnKdsPage(const std::string& path, std::int8_t recorderVersion,
+records::TablePage TurnKdsPage(const std::string& path, std::int8_t recorderVersion,
                               std::int64_t position, std::string_view separator, Host& host);
 
 // The search command. Dates that cannot be read are refused with an error box; a file that
@@ -126,7 +126,7 @@ PassResult<KdsSearchModel> RunKdsSearch(const std::string& path, std::int8_t rec
 // The page as opening leaves it. A file that keeps no KDS records shows an empty table, an
 // emptied search and a note that says why.
 struct KdsPageModel {
-  frames::TablePage table;
+  records::TablePage table;
   std::optional<KdsSearchModel> search;
   std::string note;  // "" for a file that keeps the records
 };

@@ -2,10 +2,10 @@
 
 #include "common/core/Bcd.h"
 #include "common/core/NumberFormat.h"
-#include "frames/core/RecordPass.h"
-#include "frames/core/RecordRule.h"
-#include "frames/core/SearchCommand.h"
-#include "frames/core/TypedInput.h"
+#include "records/core/RecordPass.h"
+#include "records/core/RecordRule.h"
+#include "records/core/SearchCommand.h"
+#include "records/core/TypedInput.h"
 
 namespace vertal::events {
 namespace {
@@ -36,25 +36,25 @@ const TableLayout& OverloadTableLayout() {
             std::to_string(r[kOverloadMode]),
         };
       },
-      &frames::RuleValid<OverloadRule>,
+      &records::RuleValid<OverloadRule>,
   };
   return layout;
 }
 
 std::variant<OverloadConditions, std::string> ReadOverloadConditions(const OverloadFields& typed) {
-  const std::optional<int> threshold = frames::ParseWholeNumber(typed.threshold);
-  if (!threshold) return frames::NotWholeNumberMessage(kThresholdCaption, typed.threshold);
+  const std::optional<int> threshold = records::ParseWholeNumber(typed.threshold);
+  if (!threshold) return records::NotWholeNumberMessage(kThresholdCaption, typed.threshold);
   const std::optional<BcdBytes> from = frames::DateTextToBcd(typed.from);
-  if (!from) return frames::NotDateMessage(kFromCaption, typed.from);
+  if (!from) return records::NotDateMessage(kFromCaption, typed.from);
   const std::optional<BcdBytes> to = frames::DateTextToBcd(typed.to);
-  if (!to) return frames::NotDateMessage(kToCaption, typed.to);
+  if (!to) return records::NotDateMessage(kToCaption, typed.to);
   return OverloadConditions{*threshold, *from, *to};
 }
 
 std::optional<JumpList> SearchOverloads(const std::string& path, const OverloadConditions& c,
                                         const ProgressSink& progress) {
-  frames::ResultCollector items(false, ItemWording::Date);
-  const bool opened = frames::ForEachValidRecord<OverloadRule>(
+  records::ResultCollector items(false, ItemWording::Date);
+  const bool opened = records::ForEachValidRecord<OverloadRule>(
       path, progress, [&](std::int64_t k, ByteSpan r) {
         const bool matches =
             frames::DateInRange(DateOf(r), c.from, c.to) && r[kOverloadPercent] >= c.threshold;
@@ -73,7 +73,7 @@ std::string OverloadSummary(std::string_view thresholdText, std::string_view fro
 
 PassResult<OverloadSearchModel> RunOverloadSearch(const std::string& path, const OverloadFields& typed,
                                                   Host& host, const PassHooks& hooks) {
-  return frames::RunSearchCommand<OverloadSearchModel>(
+  return records::RunSearchCommand<OverloadSearchModel>(
       ReadOverloadConditions(typed), host, hooks,
       [&path](const OverloadConditions& c, const ProgressSink& progress) {
         return SearchOverloads(path, c, progress);

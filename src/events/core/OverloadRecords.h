@@ -13,12 +13,12 @@
 #include "common/core/ProgressSink.h"
 #include "dump/core/Checksum.h"
 #include "frames/core/BcdDateTime.h"
-#include "frames/core/PagedTable.h"
+#include "records/core/PagedTable.h"
 
 namespace vertal::events {
 
 using frames::BcdBytes;
-using frames::TableLayout;
+using records::TableLayout;
 
 // Layout of a 10-byte overload record.
 inline constexpr std::size_t kOverloadRadius = 0;    // u16, 0.01 m
@@ -35,7 +35,7 @@ inline constexpr int kOverloadTableColumns = 9;
 inline constexpr int kOverloadTableRows = 7;
 
 // The captions of the grid's rows, from row 0 down.
-inline constexpr std::array<frames::RowCaption, kOverloadTableRows> kOverloadRowCaptions = {{
+inline constexpr std::array<records::RowCaption, kOverloadTableRows> kOverloadRowCaptions = {{
     {"LabelC_NKAD", "Номер кадра"},      {"LabelC_Time", "Вылет, м"},
     {"LabelC_H", "Грузоподъемность, т"}, {"LabelC_S", "Процент загрузки, %"},
     {"LabelC_P", "Дата перегрузки"},     {"Label36", "Режим работы"},

@@ -8,11 +8,11 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "ui_common/FindPicture.h"
-#include "ui_common/JumpListCombo.h"
-#include "ui_common/PageStyle.h"
-#include "ui_common/UiText.h"
-#include "ui_common/ValueStyle.h"
+#include "common/ui/FindPicture.h"
+#include "common/ui/JumpListCombo.h"
+#include "common/ui/PageStyle.h"
+#include "common/ui/UiText.h"
+#include "common/ui/ValueStyle.h"
 
 namespace vertal::events {
 
@@ -41,11 +41,6 @@ QLabel* MakeSummary(QWidget* page, const char* name) {
   summary->setIndent(kBoxMargin);
   summary->setAccessibleName(QString::fromUtf8("Результат поиска"));
   return summary;
-}
-
-std::optional<std::string> PrintedSummary(const QLabel* summary) {
-  if (summary->isHidden()) return std::nullopt;
-  return summary->text().toStdString();
 }
 
 SearchGroup::SearchGroup(QWidget* page, const char* name)

@@ -35,25 +35,6 @@ QVBoxLayout* FillSheet(QWidget* sheet, QWidget* page);
 
 // The summary of the last search: bold, red, empty until the first search.
 QLabel* MakeSummary(QWidget* page, const char* name);
-// The text of a summary for printing; nothing while the label is hidden.
-std::optional<std::string> PrintedSummary(const QLabel* summary);
-
-// The record numbers the last search found, kept while that search belongs to the current
-// file: nothing before the first search, after one that could not read the file, and once
-// another file is opened.
-class LastSearch {
- public:
-  void Forget() { records_.reset(); }
-  void Ran(PassEnd end, const JumpList& found) {
-    records_.reset();
-    if (end == PassEnd::Done) records_ = found.Numbers();
-  }
-  const std::optional<std::vector<std::int64_t>>& Records() const { return records_; }
-
- private:
-  std::optional<std::vector<std::int64_t>> records_;
-};
-
 // The group "Условия отбора кадров" with its controls left to right, in the order added.
 class SearchGroup {
  public:

@@ -15,14 +15,14 @@
 #include "dump/core/DumpLayout.h"
 #include "events/ui/EventPageParts.h"
 #include "frames/core/FrameSearch.h"
-#include "ui_common/GuardedCommand.h"
-#include "ui_common/JumpListCombo.h"
-#include "ui_common/ModelWidgets.h"
-#include "ui_common/PageStyle.h"
-#include "ui_common/PagedTableView.h"
-#include "ui_common/ShownPass.h"
-#include "ui_common/UiText.h"
-#include "ui_common/ValueStyle.h"
+#include "common/ui/GuardedCommand.h"
+#include "common/ui/JumpListCombo.h"
+#include "common/ui/ModelWidgets.h"
+#include "common/ui/PageStyle.h"
+#include "records/ui/PagedTableView.h"
+#include "common/ui/ShownPass.h"
+#include "common/ui/UiText.h"
+#include "common/ui/ValueStyle.h"
 
 namespace vertal::events {
 
@@ -127,27 +127,29 @@ KdsFields KdsPage::Typed() const {
 void KdsPage::BitBtn_Find_KDSClick() {
   const std::string path = window_.CurrentFile();
   if (path.empty()) return;
-  const ui::PassDisplay display{kKdsSearchRunningText, frames::kSearchDoneText, kProgressMaximum,
-                                {}, false};
-  ui::ShownPass pass(window_, display);
-  const PassResult<KdsSearchModel> result =
-      RunKdsSearch(path, recorderVersion_(), Typed(), window_.host(),
-                   pass.Hooks([this] { ui::ShowModel(this, KdsSearchModel{}); }));
-  if (result.end != PassEnd::Refused) {
-    ui::ShowModel(this, result.model);
-    searched_.Ran(result.end, result.model.found);
-  }
+  ui::ShownPass pass(window_, SearchDisplay());
+  const PassResult<KdsSearchModel> result = RunKdsSearch(
+      path, recorderVersion_(), Typed(), window_.host(), pass.Hooks([this] { ClearSearch(); }));
+  ShowSearch(result);
+  if (searched) searched(path, result);
   pass.End(result.end);
 }
 
-std::optional<std::string> KdsPage::ShownSummary() const {
-  return PrintedSummary(Label_MaxM2);
+ui::PassDisplay KdsPage::SearchDisplay() {
+  return {kKdsSearchRunningText, frames::kSearchDoneText, kProgressMaximum, {}, false};
+}
+
+void KdsPage::ClearSearch() {
+  ui::ShowModel(this, KdsSearchModel{});
+}
+
+void KdsPage::ShowSearch(const PassResult<KdsSearchModel>& result) {
+  if (result.end != PassEnd::Refused) ui::ShowModel(this, result.model);
 }
 
 // --- Opening and resetting ---
 
 void KdsPage::ShowOpened(const KdsPageModel& opened) {
-  searched_.Forget();  // the last search belongs to the file opened before
   table->Show(opened.table);
   if (opened.search) ui::ShowModel(this, *opened.search);
   Label_KDS_Note->setText(ui::ToQString(opened.note));

@@ -13,7 +13,8 @@
 
 #include "events/core/KdsRecords.h"
 #include "events/ui/EventPageParts.h"
-#include "ui_common/PageWindow.h"
+#include "common/ui/PageWindow.h"
+#include "common/ui/ShownPass.h"
 
 class QComboBox;
 class QGroupBox;
@@ -58,10 +59,14 @@ class KdsPage : public QWidget {
 
   // The search fields as set.
   KdsFields Typed() const;
-  // The records of the last search while it belongs to the current file.
-  const std::optional<std::vector<std::int64_t>>& SearchedRecords() const { return searched_.Records(); }
-  // The summary of the last search for printing; nothing while its label is hidden.
-  std::optional<std::string> ShownSummary() const;
+  // How a search shows on the page and in the status bar: the page's "Найти" runs it so, and
+  // so do the commands that need its records.
+  static ui::PassDisplay SearchDisplay();
+  void ClearSearch();
+  void ShowSearch(const PassResult<KdsSearchModel>& result);
+
+  // Told of every search that ran over a file (not of a refused one), with that file.
+  std::function<void(const std::string& file, const PassResult<KdsSearchModel>& result)> searched;
 
  private:
   QGroupBox* BuildSearchGroup();
@@ -84,7 +89,6 @@ class KdsPage : public QWidget {
 
   PageWindow& window_;
   std::function<std::int8_t()> recorderVersion_;
-  LastSearch searched_;
 };
 
 }  // namespace vertal::events

@@ -13,11 +13,11 @@
 #include "dump/core/DumpLayout.h"
 #include "events/ui/EventPageParts.h"
 #include "frames/core/FrameSearch.h"
-#include "ui_common/GuardedCommand.h"
-#include "ui_common/JumpListCombo.h"
-#include "ui_common/ModelWidgets.h"
-#include "ui_common/PagedTableView.h"
-#include "ui_common/ShownPass.h"
+#include "common/ui/GuardedCommand.h"
+#include "common/ui/JumpListCombo.h"
+#include "common/ui/ModelWidgets.h"
+#include "records/ui/PagedTableView.h"
+#include "common/ui/ShownPass.h"
 
 namespace vertal::events {
 
@@ -104,27 +104,29 @@ OverloadFields OverloadPage::Typed() const {
 void OverloadPage::BitBtn_Find_PerClick() {
   const std::string path = window_.CurrentFile();
   if (path.empty()) return;
-  const ui::PassDisplay display{frames::kSearchRunningText, frames::kSearchDoneText,
-                                kProgressMaximum, {}, false};
-  ui::ShownPass pass(window_, display);
+  ui::ShownPass pass(window_, SearchDisplay());
   const PassResult<OverloadSearchModel> result =
-      RunOverloadSearch(path, Typed(), window_.host(),
-                        pass.Hooks([this] { ui::ShowModel(this, OverloadSearchModel{}); }));
-  if (result.end != PassEnd::Refused) {
-    ui::ShowModel(this, result.model);
-    searched_.Ran(result.end, result.model.found);
-  }
+      RunOverloadSearch(path, Typed(), window_.host(), pass.Hooks([this] { ClearSearch(); }));
+  ShowSearch(result);
+  if (searched) searched(path, result);
   pass.End(result.end);
 }
 
-std::optional<std::string> OverloadPage::ShownSummary() const {
-  return PrintedSummary(Label_MaxM1);
+ui::PassDisplay OverloadPage::SearchDisplay() {
+  return {frames::kSearchRunningText, frames::kSearchDoneText, kProgressMaximum, {}, false};
+}
+
+void OverloadPage::ClearSearch() {
+  ui::ShowModel(this, OverloadSearchModel{});
+}
+
+void OverloadPage::ShowSearch(const PassResult<OverloadSearchModel>& result) {
+  if (result.end != PassEnd::Refused) ui::ShowModel(this, result.model);
 }
 
 // --- Opening and resetting ---
 
-void OverloadPage::ShowTable(const frames::TablePage& page) {
-  searched_.Forget();  // the last search belongs to the file opened before
+void OverloadPage::ShowTable(const records::TablePage& page) {
   table->Show(page);
 }
 

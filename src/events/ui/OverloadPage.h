@@ -5,13 +5,15 @@
 
 #include <QWidget>
 #include <cstdint>
+#include <functional>
 #include <optional>
 #include <string>
 #include <vector>
 
 #include "events/core/OverloadRecords.h"
 #include "events/ui/EventPageParts.h"
-#include "ui_common/PageWindow.h"
+#include "common/ui/PageWindow.h"
+#include "common/ui/ShownPass.h"
 
 class QGroupBox;
 class QLabel;
@@ -46,16 +48,20 @@ class OverloadPage : public QWidget {
 
   // --- Opening and resetting ---
   // The table as opening leaves it.
-  void ShowTable(const frames::TablePage& page);
+  void ShowTable(const records::TablePage& page);
   // Empties the grid and moves it to the first record.
   void ResetTable();
 
   // The search fields as typed.
   OverloadFields Typed() const;
-  // The records of the last search while it belongs to the current file.
-  const std::optional<std::vector<std::int64_t>>& SearchedRecords() const { return searched_.Records(); }
-  // The summary of the last search for printing; nothing while its label is hidden.
-  std::optional<std::string> ShownSummary() const;
+  // How a search shows on the page and in the status bar: the page's "Найти" runs it so, and
+  // so do the commands that need its records.
+  static ui::PassDisplay SearchDisplay();
+  void ClearSearch();
+  void ShowSearch(const PassResult<OverloadSearchModel>& result);
+
+  // Told of every search that ran over a file (not of a refused one), with that file.
+  std::function<void(const std::string& file, const PassResult<OverloadSearchModel>& result)> searched;
 
  private:
   QGroupBox* BuildSearchGroup();
@@ -75,7 +81,6 @@ class OverloadPage : public QWidget {
   QLabel* Label_MaxM1 = nullptr;
 
   PageWindow& window_;
-  LastSearch searched_;
 };
 
 }  // namespace vertal::events

@@ -25,7 +25,7 @@ constexpr std::size_t kKdsDateField = 2;
 constexpr std::size_t kKdsValueField = 0;
 
 struct EventTable {
-  const frames::TableLayout& layout;
+  const records::TableLayout& layout;
   std::vector<CsvColumn> columns;
   std::size_t dateField;
   // Changes the fields for machines, which read numbers without units.
@@ -60,7 +60,7 @@ bool WriteEvents(CsvWriter& csv, const EventTable& table, const std::string& pat
       else
         csv.Field(fields[f]);
     }
-    csv.Field(frames::RecordMark(frames::RecordValid(table.layout, record, run->Complete(k))));
+    csv.Field(records::RecordMark(records::RecordValid(table.layout, record, run->Complete(k))));
     csv.EndRow();
   }
   return true;

@@ -8,13 +8,13 @@
 #include <vector>
 
 #include "common/core/CsvWriter.h"
-#include "frames/core/PagedTable.h"
+#include "records/core/PagedTable.h"
 
 namespace vertal::exporting {
 
 // Columns named for machines by `names` and for people by the captions of a grid's rows.
 std::vector<CsvColumn> GridColumns(std::span<const std::string_view> names,
-                                   std::span<const frames::RowCaption> captions);
+                                   std::span<const records::RowCaption> captions);
 
 // A row of `columnCount` fields that holds only the record's number and, in column
 // `markColumn`, the mark of a record that could not be read.

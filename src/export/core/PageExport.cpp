@@ -69,7 +69,7 @@ bool WriteEpisodes(CsvWriter& csv, const std::string& path, const frames::Period
                          frames::FrameValid(run->Record(frame).first<frames::kFrameSize>());
       if (!valid) {
         for (std::size_t c = kEpisodeMarkColumn; c < kEpisodeColumns.size(); ++c)
-          csv.Field(c == kEpisodeMarkColumn ? frames::kRecordBad : std::string_view());
+          csv.Field(c == kEpisodeMarkColumn ? records::kRecordBad : std::string_view());
         csv.EndRow();
         continue;
       }

@@ -11,7 +11,7 @@
 #include "events/core/KdsRecords.h"
 #include "events/core/OverloadRecords.h"
 #include "fleet/core/FleetTables.h"
-#include "frames/core/RecordPass.h"
+#include "records/core/RecordPass.h"
 #include "recording/core/FrameIndex.h"
 
 namespace vertal::fleet {
@@ -77,7 +77,7 @@ void AddEpisodes(const frames::PeriodScanResult& period, const recording::Record
 
 void AddOverloadRecords(const std::string& path, CraneRow& row, EventTable& events) {
   const auto& layout = events::OverloadTableLayout();
-  frames::ForEachValidRecord<events::OverloadRule>(path, {}, [&](std::int64_t k, ByteSpan r) {
+  records::ForEachValidRecord<events::OverloadRule>(path, {}, [&](std::int64_t k, ByteSpan r) {
     const std::vector<std::string> fields = layout.fields(r, kDecimalPoint);
     const auto field = [&fields](OverloadField f) { return fields[static_cast<std::size_t>(f)]; };
     EventRow e;
@@ -95,7 +95,7 @@ void AddOverloadRecords(const std::string& path, CraneRow& row, EventTable& even
 
 void AddKdsRecords(const std::string& path, CraneRow& row, EventTable& events) {
   if (!events::KdsRecordsKept(row.recorderVersion)) return;
-  frames::ForEachValidRecord<events::KdsRule>(path, {}, [&](std::int64_t k, ByteSpan r) {
+  records::ForEachValidRecord<events::KdsRule>(path, {}, [&](std::int64_t k, ByteSpan r) {
     const int code = r[events::kKdsCode];
     const std::int16_t value = lei16(&r[events::kKdsValue]);
     EventRow e;

@@ -11,15 +11,11 @@
 #include "dump/core/Checksum.h"
 #include "frames/core/BcdDateTime.h"
 #include "frames/core/FrameLayout.h"
+#include "records/core/RecordMark.h"
 
 namespace vertal::frames {
 
 using FrameBytes = std::span<const std::uint8_t, kFrameSize>;
-
-// The mark of a record in the last row of every table.
-inline constexpr std::string_view kRecordGood = "НОРМА";
-inline constexpr std::string_view kRecordBad = "БРАК";
-inline std::string_view RecordMark(bool valid) { return valid ? kRecordGood : kRecordBad; }
 
 struct FrameRecord {
   explicit FrameRecord(FrameBytes bytes) : raw(bytes) {}

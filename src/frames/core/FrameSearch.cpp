@@ -1,9 +1,9 @@
 #include "frames/core/FrameSearch.h"
 
 #include "frames/core/FrameRecord.h"
-#include "frames/core/RecordPass.h"
-#include "frames/core/SearchCommand.h"
-#include "frames/core/TypedInput.h"
+#include "records/core/RecordPass.h"
+#include "records/core/SearchCommand.h"
+#include "records/core/TypedInput.h"
 
 namespace vertal::frames {
 namespace {
@@ -19,15 +19,15 @@ bool LimitTriggered(std::uint8_t limits) {
 }  // namespace
 
 std::variant<FrameConditions, std::string> ReadFrameConditions(const FrameSearchFields& typed) {
-  const std::optional<int> threshold = ParseWholeNumber(typed.threshold);
-  if (!threshold) return NotWholeNumberMessage(kThresholdCaption, typed.threshold);
+  const std::optional<int> threshold = records::ParseWholeNumber(typed.threshold);
+  if (!threshold) return records::NotWholeNumberMessage(kThresholdCaption, typed.threshold);
   return FrameConditions{*threshold, typed.limits, typed.faults};
 }
 
 std::optional<JumpList> SearchFrames(const std::string& path, const FrameConditions& conditions,
                                      const ProgressSink& progress) {
-  ResultCollector runs(true, ItemWording::Date);
-  const bool opened = ForEachValidRecord<FrameRule>(
+  records::ResultCollector runs(true, ItemWording::Date);
+  const bool opened = records::ForEachValidRecord<FrameRule>(
       path, progress, [&](std::int64_t n, FrameBytes record) {
         const FrameRecord f(record);
         const bool selected = f.LoadMoment() >= conditions.threshold ||
@@ -41,7 +41,7 @@ std::optional<JumpList> SearchFrames(const std::string& path, const FrameConditi
 
 PassResult<FrameSearchModel> RunFrameSearch(const std::string& path, const FrameSearchFields& typed,
                                             Host& host, const PassHooks& hooks) {
-  return RunSearchCommand<FrameSearchModel>(
+  return records::RunSearchCommand<FrameSearchModel>(
       ReadFrameConditions(typed), host, hooks,
       [&path](const FrameConditions& c, const ProgressSink& progress) {
         return SearchFrames(path, c, progress);

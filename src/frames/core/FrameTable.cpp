@@ -1,12 +1,12 @@
 #include "frames/core/FrameTable.h"
 
 #include "frames/core/FrameRecord.h"
-#include "frames/core/RecordRule.h"
+#include "records/core/RecordRule.h"
 
 namespace vertal::frames {
 
-const TableLayout& FrameTableLayout() {
-  static const TableLayout layout{
+const records::TableLayout& FrameTableLayout() {
+  static const records::TableLayout layout{
       dump::kFrames,
       "StringGrid_O_Otb",
       kFrameTableColumns,
@@ -15,7 +15,7 @@ const TableLayout& FrameTableLayout() {
         const auto texts = FrameFieldTexts(record.first<kFrameSize>(), separator);
         return std::vector<std::string>(texts.begin(), texts.end());
       },
-      &RuleValid<FrameRule>,
+      &records::RuleValid<FrameRule>,
   };
   return layout;
 }

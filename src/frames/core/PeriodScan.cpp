@@ -9,7 +9,7 @@
 #include "dump/core/RecordAccess.h"
 #include "frames/core/FrameMoment.h"
 #include "frames/core/FrameRecord.h"
-#include "frames/core/RecordPass.h"
+#include "records/core/RecordPass.h"
 
 namespace vertal::frames {
 namespace {
@@ -34,11 +34,11 @@ Moment6 MomentOf(FrameBytes frame) { return MomentOf(MomentKey(frame)); }
 std::optional<PeriodScanResult> ScanRecordingPeriod(const std::string& path,
                                                     const ProgressSink& progress) {
   PeriodScanResult result;
-  ResultCollector mzon(true, kMzonWording), tuning(true, kTuningWording),
+  records::ResultCollector mzon(true, kMzonWording), tuning(true, kTuningWording),
       overloads(true, kOverloadWording), switchOns(false, kSwitchOnWording);
   // Moment numbers use 48 bits: any valid frame lowers `earliest` and leaves it at most `latest`.
   std::uint64_t earliest = std::numeric_limits<std::uint64_t>::max(), latest = 0;
-  const bool opened = ForEachValidRecord<FrameRule>(
+  const bool opened = records::ForEachValidRecord<FrameRule>(
       path, progress, [&](std::int64_t n, FrameBytes record) {
         const FrameRecord f(record);
         const std::uint64_t key = MomentKey(record);

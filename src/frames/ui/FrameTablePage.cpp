@@ -14,15 +14,15 @@
 #include "frames/core/CodeDecoder.h"
 #include "frames/core/FrameSearch.h"
 #include "frames/core/FrameTable.h"
-#include "ui_common/FindPicture.h"
-#include "ui_common/GuardedCommand.h"
-#include "ui_common/JumpListCombo.h"
-#include "ui_common/ModelWidgets.h"
-#include "ui_common/PageStyle.h"
-#include "ui_common/PagedTableView.h"
-#include "ui_common/ShownPass.h"
-#include "ui_common/UiText.h"
-#include "ui_common/ValueStyle.h"
+#include "common/ui/FindPicture.h"
+#include "common/ui/GuardedCommand.h"
+#include "common/ui/JumpListCombo.h"
+#include "common/ui/ModelWidgets.h"
+#include "common/ui/PageStyle.h"
+#include "records/ui/PagedTableView.h"
+#include "common/ui/ShownPass.h"
+#include "common/ui/UiText.h"
+#include "common/ui/ValueStyle.h"
 
 namespace vertal::frames {
 
@@ -48,7 +48,7 @@ constexpr int kSearchProgressMaximum = static_cast<int>(dump::kFrameCount);
 
 // One caption per grid row, from row 0 down.
 // clang-format off
-constexpr RowCaption kRows[] = {
+constexpr records::RowCaption kRows[] = {
     {"Label12", "Номер кадра"},
     {"Label13", "Дата записи"},
     {"Label14", "Время записи"},
@@ -251,9 +251,8 @@ void FrameTablePage::ComboBox_CiklChange() {
 }
 
 void FrameTablePage::StringGrid_O_OtbSelectCell(int column, int row) {
-  const QTableWidgetItem* cell = StringGrid_O_Otb->item(row, column);
-  const std::string text = cell ? cell->text().toStdString() : std::string();
-  if (const auto message = DecodeCell(row, text))
+  // The field as the page model holds it, not as the cell shows it.
+  if (const auto message = DecodeCell(row, table->ShownText(column, row)))
     window_.host().ShowMessage({MessageKind::Plain, *message});
 }
 
@@ -273,7 +272,7 @@ void FrameTablePage::BitBtn1Click() {
 
 // --- Opening and resetting ---
 
-void FrameTablePage::ShowTable(const TablePage& page) {
+void FrameTablePage::ShowTable(const records::TablePage& page) {
   table->Show(page);
 }
 

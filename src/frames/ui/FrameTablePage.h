@@ -5,9 +5,9 @@
 
 #include <QWidget>
 
-#include "frames/core/PagedTable.h"
+#include "records/core/PagedTable.h"
 #include "frames/core/PeriodScan.h"
-#include "ui_common/PageWindow.h"
+#include "common/ui/PageWindow.h"
 
 class QCheckBox;
 class QGroupBox;
@@ -52,7 +52,7 @@ class FrameTablePage : public QWidget {
 
   // --- Opening and resetting ---
   // The table as opening leaves it.
-  void ShowTable(const TablePage& page);
+  void ShowTable(const records::TablePage& page);
   // The recording period and the episode lists of the scan.
   void ShowPeriod(const PeriodPanelModel& period);
   // Empties the four episode lists as a scan begins; the labels keep their texts.

@@ -6,8 +6,8 @@
 #include "dump/core/DumpLayout.h"
 #include "dump/core/RecordAccess.h"
 #include "frames/core/FrameRecord.h"
-#include "frames/core/RecordPass.h"
-#include "frames/core/TypedInput.h"
+#include "records/core/RecordPass.h"
+#include "records/core/TypedInput.h"
 #include "graphs/core/RingOrder.h"
 
 namespace vertal::graphs {
@@ -83,7 +83,7 @@ MomentSearch FindFrameAtOrAfter(const std::string& path, const TypedMoment& mome
   std::optional<std::uint64_t> best;
   std::vector<std::int64_t> atBest;  // the frames of the best moment, in slot order
   MomentSearch search;
-  const bool read = frames::ForEachValidRecord<frames::FrameRule>(
+  const bool read = records::ForEachValidRecord<frames::FrameRule>(
       path, {}, [&](std::int64_t n, frames::FrameBytes record) {
         const frames::FrameRecord frame(record);
         const std::uint64_t key = MomentKey(frame.Date(), frame.Time());
@@ -106,9 +106,9 @@ MomentSearch FindFrameAtOrAfter(const std::string& path, const TypedMoment& mome
 }
 
 std::optional<std::int64_t> TypedFrame(std::string_view text, Host& host) {
-  const std::optional<int> frame = frames::ParseWholeNumber(text);
+  const std::optional<int> frame = records::ParseWholeNumber(text);
   if (!frame) {
-    ShowError(host, frames::NotWholeNumberMessage(kFrameFieldCaption, text));
+    ShowError(host, records::NotWholeNumberMessage(kFrameFieldCaption, text));
     return std::nullopt;
   }
   if (*frame < 0 || *frame >= dump::kFrameCount) {

@@ -3,7 +3,7 @@
 #include <algorithm>
 
 #include "frames/core/FrameRecord.h"
-#include "frames/core/RecordPass.h"
+#include "records/core/RecordPass.h"
 #include "graphs/core/RingOrder.h"
 
 namespace vertal::graphs {
@@ -12,7 +12,7 @@ std::optional<Overview> ReadOverview(const std::string& path) {
   Overview overview;
   overview.columns.resize(static_cast<std::size_t>(kOverviewColumns));
   NewestFrame newest;
-  const bool read = frames::ForEachValidRecord<frames::FrameRule>(
+  const bool read = records::ForEachValidRecord<frames::FrameRule>(
       path, {}, [&](std::int64_t n, frames::FrameBytes record) {
         const frames::FrameRecord frame(record);
         OverviewColumn& column = overview.columns[static_cast<std::size_t>(n / kFramesPerColumn)];

@@ -7,7 +7,7 @@
 
 #include "dump/core/DumpLayout.h"
 #include "graphs/core/GraphJump.h"
-#include "ui_common/UiText.h"
+#include "common/ui/UiText.h"
 
 namespace vertal::graphs {
 

@@ -15,10 +15,10 @@
 #include "graphs/ui/GraphChart.h"
 #include "graphs/ui/GraphNavigation.h"
 #include "graphs/ui/OverviewStrip.h"
-#include "ui_common/GuardedCommand.h"
-#include "ui_common/PageStyle.h"
-#include "ui_common/ScrollBarArrows.h"
-#include "ui_common/UiText.h"
+#include "common/ui/GuardedCommand.h"
+#include "common/ui/PageStyle.h"
+#include "common/ui/ScrollBarArrows.h"
+#include "common/ui/UiText.h"
 
 namespace vertal::graphs {
 

@@ -34,7 +34,7 @@ namespace vertal::graphs {
 
 // What a graph page takes from the main window.
 struct GraphLinks {
-  // The path in status panel 0; empty while no file is current.
+  // The path of the current file (the open document); empty while no file is current.
   std::function<std::string()> currentFile;
   Host* host = nullptr;
 };

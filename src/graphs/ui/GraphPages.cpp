@@ -5,7 +5,7 @@
 
 #include "graphs/ui/ParamGraphPage.h"
 #include "graphs/ui/RelayGraphPage.h"
-#include "ui_common/GuardedCommand.h"
+#include "common/ui/GuardedCommand.h"
 
 namespace vertal::graphs {
 

@@ -35,7 +35,7 @@ class GraphPages : public QObject {
 
  public:
   // Builds the parameter page in `paramSheet` and the relay page in `relaySheet`;
-  // `currentFile` reads status panel 0.
+  // `currentFile` gives the path of the current file.
   GraphPages(QObject* owner, QWidget* paramSheet, QWidget* relaySheet, const MainPages& pages,
              std::function<std::string()> currentFile, Host& host);
 

@@ -10,7 +10,7 @@
 #include "graphs/core/AxisScale.h"
 #include "graphs/core/AzimuthAxis.h"
 #include "graphs/ui/GraphChart.h"
-#include "ui_common/GuardedCommand.h"
+#include "common/ui/GuardedCommand.h"
 
 namespace vertal::graphs {
 

@@ -7,7 +7,7 @@
 
 #include "graphs/core/AxisScale.h"
 #include "graphs/ui/GraphChart.h"
-#include "ui_common/GuardedCommand.h"
+#include "common/ui/GuardedCommand.h"
 
 namespace vertal::graphs {
 

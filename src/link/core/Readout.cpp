@@ -101,13 +101,12 @@ std::string WorkingDirectory() {
   return ec ? std::string() : path.string();
 }
 
-// A readout that ended before its last page: status panel 0 is emptied, and what was written is
+// A readout that ended before its last page: the file panel is emptied, and what was written is
 // kept where the notice says.
 ReadoutResult Unfinished(ReadoutEnd end, ReadoutView& view, ReadoutFile& file) {
   view.SetFilePanel({});
   ReadoutResult result;
   result.end = end;
-  result.statusPanel0 = std::string();
   result.file = file.Abandon();
   result.notice = UnfinishedNotice(end, file.Target(), result.file);
   return result;
@@ -146,8 +145,7 @@ std::string UnfinishedNotice(ReadoutEnd end, const std::string& target, const Fi
 ReadoutResult ReadRecorder(Link& link, Host& host, FileDialogSetup& saveDialog,
                            OperatorDialog& dialog, ReadoutView& view, ReadoutBuffers& buffers,
                            const ReadoutControls& controls) {
-  // Without a unit nothing is asked: status panel 0 is left to the caller, and the timer
-  // keeps looking for the unit.
+  // Without a unit nothing is asked, and the timer keeps looking for the unit.
   if (link.LastDriverStatus() != kDriverOk) {
     view.SetStatusText(kNotConnectedText);
     ReadoutResult result;
@@ -168,7 +166,7 @@ ReadoutResult ReadRecorder(Link& link, Host& host, FileDialogSetup& saveDialog,
     ShowError(host, std::string(kFileNotCreatedText));
     ReadoutResult result;
     result.end = ReadoutEnd::FileNotCreated;
-    result.statusPanel0 = fileName;
+    result.chosenPath = fileName;
     return result;
   }
 
@@ -255,12 +253,12 @@ ReadoutResult ReadRecorder(Link& link, Host& host, FileDialogSetup& saveDialog,
     view.SetStatusText(kFileWriteFailedText);
     view.SetFilePanel({});
     result.end = ReadoutEnd::WriteFailed;
-    result.statusPanel0 = std::string();
+    result.chosenPath = fileName;
     result.notice = UnfinishedNotice(result.end, fileName, result.file);
     return result;
   }
   result.end = ReadoutEnd::Done;
-  result.statusPanel0 = fileName;
+  result.chosenPath = fileName;
   result.writtenPath = fileName;
   result.timerOn = true;
   return result;

@@ -94,8 +94,8 @@ enum class ReadoutEnd {
 
 struct ReadoutResult {
   ReadoutEnd end = ReadoutEnd::Done;
-  // What status panel 0 shows now; nothing leaves it to the caller.
-  std::optional<std::string> statusPanel0;
+  // The name chosen in the save dialog; "" when none was chosen or no unit was found.
+  std::string chosenPath;
   // The complete file written; nothing unless the readout is done.
   std::optional<std::string> writtenPath;
   // Whether the reconnection timer is to be switched on; false leaves it as it was.

@@ -28,7 +28,10 @@ constexpr int kQueueFetchSize = 65536;
 int ClampToInt(std::size_t value) {
   return static_cast<int>(std::min<std::size_t>(value, INT_MAX));
 }
+FtdiPort::Clock::time_point SteadyNow() { return FtdiPort::Clock::now(); }
 }  // namespace
+
+FtdiPort::FtdiPort() : now_(&SteadyNow) {}
 
 FtdiPort::~FtdiPort() {
   Close();
@@ -97,8 +100,7 @@ Transfer FtdiPort::Write(std::span<const std::uint8_t> bytes) {
 
 Transfer FtdiPort::Read(std::span<std::uint8_t> into) {
   if (!open_) return {kDriverInvalidHandle, 0};
-  using Clock = std::chrono::steady_clock;
-  const Clock::time_point deadline = Clock::now() + std::chrono::milliseconds(readTimeoutMs_);
+  const Clock::time_point deadline = now_() + std::chrono::milliseconds(readTimeoutMs_);
   context_->usb_read_timeout = ReadTransferTimeout(readTimeoutMs_);
 
   std::size_t received = TakeFromQueue(into);
@@ -110,7 +112,7 @@ Transfer FtdiPort::Read(std::span<std::uint8_t> into) {
     if (got == LIBUSB_ERROR_TIMEOUT) got = 0;
     if (got < 0) return {kDriverIoError, static_cast<std::uint32_t>(received)};
     received += static_cast<std::size_t>(got);
-    if (readTimeoutMs_ != 0 && Clock::now() >= deadline) break;
+    if (readTimeoutMs_ != 0 && now_() >= deadline) break;
   }
   return {kDriverOk, static_cast<std::uint32_t>(received)};
 }

@@ -1,6 +1,7 @@
 #pragma once
 // The processing unit's USB chip reached through libftdi1: the one place that talks to USB.
 
+#include <chrono>
 #include <cstdint>
 #include <span>
 #include <string_view>
@@ -14,7 +15,12 @@ namespace vertal::link {
 
 class FtdiPort final : public UnitPort {
  public:
-  FtdiPort() = default;
+  // The clock of the read deadline: the steady clock, or the bus clock of an emulated chip.
+  using Clock = std::chrono::steady_clock;
+  using ClockReading = Clock::time_point (*)();
+
+  FtdiPort();
+  explicit FtdiPort(ClockReading now) : now_(now) {}
   ~FtdiPort() override;
   FtdiPort(const FtdiPort&) = delete;
   FtdiPort& operator=(const FtdiPort&) = delete;
@@ -40,6 +46,7 @@ class FtdiPort final : public UnitPort {
   int ReadTransferTimeout(std::uint32_t ms) const;
   std::uint32_t TakeFromQueue(std::span<std::uint8_t> into);
 
+  ClockReading now_;
   ftdi_context* context_ = nullptr;
   bool open_ = false;
   std::uint32_t readTimeoutMs_ = 0;

@@ -13,7 +13,7 @@
 #include <QVBoxLayout>
 
 #include "link/core/OperatorEntry.h"
-#include "ui_common/UiText.h"
+#include "common/ui/UiText.h"
 
 namespace vertal::link {
 

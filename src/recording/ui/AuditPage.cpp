@@ -5,8 +5,8 @@
 #include <QVBoxLayout>
 
 #include "recording/core/JournalTexts.h"
-#include "ui_common/PageStyle.h"
-#include "ui_common/UiText.h"
+#include "common/ui/PageStyle.h"
+#include "common/ui/UiText.h"
 
 namespace vertal::recording {
 namespace {

@@ -5,8 +5,8 @@
 
 #include "recording/core/JournalTexts.h"
 #include "recording/ui/DayChart.h"
-#include "ui_common/PageStyle.h"
-#include "ui_common/UiText.h"
+#include "common/ui/PageStyle.h"
+#include "common/ui/UiText.h"
 
 namespace vertal::recording {
 namespace {

@@ -1,7 +1,7 @@
 #include "recording/ui/RecordingPage.h"
 
-#include "ui_common/GuardedCommand.h"
-#include "ui_common/ListGrid.h"
+#include "common/ui/GuardedCommand.h"
+#include "common/ui/ListGrid.h"
 
 namespace vertal::recording {
 namespace {

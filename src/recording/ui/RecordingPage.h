@@ -8,7 +8,7 @@
 #include <functional>
 #include <string>
 
-#include "ui_common/PageWindow.h"
+#include "common/ui/PageWindow.h"
 
 namespace vertal::recording {
 

@@ -41,6 +41,8 @@ struct Font {
   // single blank between one-digit numbers ("2 5") for no break at all; a wider blank keeps
   // the numbers apart.
   double blankExtra = 0;
+
+  bool operator==(const Font&) const = default;
 };
 
 enum class Align { Left, Center, Right };

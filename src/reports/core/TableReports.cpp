@@ -85,7 +85,7 @@ constexpr std::string_view kOverloadTitle = "Таблица перегрузок
 constexpr std::string_view kKdsTitle = "Превышения параметров КДС крана ";
 constexpr std::string_view kNoKdsRecords = "Превышений параметров КДС не было!";
 // The second cell of a record that could not be read.
-constexpr std::string_view kUnreadMark = frames::kRecordBad;
+constexpr std::string_view kUnreadMark = records::kRecordBad;
 
 std::string CraneTitle(std::string_view opening, const dump::ServicePageModel& shown,
                        std::string_view recorderWords) {

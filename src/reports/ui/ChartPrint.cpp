@@ -9,7 +9,7 @@
 #include <QRectF>
 
 #include "graphs/ui/GraphChart.h"
-#include "ui_common/UiText.h"
+#include "common/ui/UiText.h"
 
 namespace vertal::reports {
 

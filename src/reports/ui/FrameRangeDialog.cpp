@@ -10,9 +10,9 @@
 #include <variant>
 
 #include "reports/core/FrameRangeInput.h"
-#include "ui_common/DialogControls.h"
-#include "ui_common/UiText.h"
-#include "ui_common/ValueStyle.h"
+#include "common/ui/DialogControls.h"
+#include "common/ui/UiText.h"
+#include "common/ui/ValueStyle.h"
 
 namespace vertal::reports {
 
