@@ -61,6 +61,7 @@ class QuietView final : public ReadoutView {
  public:
   void SetStatusText(std::string_view text) override { status = text; }
   void SetStatusColour(StatusColour) override {}
+  void SetFilePanel(std::string_view) override {}
   void SetProgressMaximum(int) override {}
   void SetProgressPosition(int) override {}
   void Repaint() override {}

@@ -24,6 +24,7 @@
 #include "app/ui/PrintCommands.h"
 #include "app/ui/PageTree.h"
 #include "app/ui/ReadoutController.h"
+#include "link/ui/OperatorDialog.h"
 #include "app/ui/StatusPanels.h"
 #include "app/ui/ToolPanel.h"
 #include "compare/core/ReadingDiff.h"
