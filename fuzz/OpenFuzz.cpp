@@ -51,6 +51,7 @@ namespace dump = vertal::dump;
 namespace events = vertal::events;
 namespace frames = vertal::frames;
 namespace graphs = vertal::graphs;
+namespace records = vertal::records;
 using vertal::ControlSnapshot;
 using vertal::GridColumns;
 using vertal::JumpList;
