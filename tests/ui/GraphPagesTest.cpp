@@ -274,7 +274,7 @@ class GraphPagesTest : public QObject {
     // The handler itself, on another series.
     FrameScrollBar()->setValue(0);
     f_->ShowSheet("TabSheet_Grafik");
-    p.Chart_ParamClickSeries(p.Series("Series3"), 2);
+    p.OnPointClicked(p.Series("Series3"), 2);
     QCOMPARE(FrameScrollBar()->value(), 5001);
     QCOMPARE(f_->CurrentSheet("PageControl_Main"), f_->Sheet("TabSheet_Cikl"));
   }

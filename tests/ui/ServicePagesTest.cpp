@@ -180,14 +180,14 @@ class ServicePagesTest : public QObject {
     for (std::size_t k = 0; k < load.size(); ++k) load[k] = static_cast<std::int64_t>(k + 1) * 7;
     const vertal::dump::Bars loadBars = vertal::dump::DiagramBars(load);
 
-    QTest::mouseClick(Label67(), Qt::LeftButton);
+    QTest::mouseClick(DiagramCaption(), Qt::LeftButton);
     QCOMPARE(Title(), Text(kLoadCycleDiagramTitle));
     QCOMPARE(Bars(), std::vector<int>(loadBars.begin(), loadBars.end()));
     QCOMPARE(Gauge(14)->accessibleName(), Q("140% < M, ") + Text(kLoadCycleDiagramTitle));
 
     // From the keyboard: the title takes the focus with Tab and reacts to Space.
-    QVERIFY(Label67()->focusPolicy() & Qt::TabFocus);
-    QTest::keyClick(Label67(), Qt::Key_Space);
+    QVERIFY(DiagramCaption()->focusPolicy() & Qt::TabFocus);
+    QTest::keyClick(DiagramCaption(), Qt::Key_Space);
     QCOMPARE(Title(), Text(kWorkCycleDiagramTitle));
     QCOMPARE(Bars(), workBars);
     QCOMPARE(Widget("Edit_K_C_N")->property("text").toString(), Q("840"));
@@ -197,7 +197,7 @@ class ServicePagesTest : public QObject {
   void openingAFileReturnsToTheWorkCycleDiagram() {
     Open(Crane(31), "a.bin");
     const std::vector<int> workBars = Bars();
-    QTest::mouseClick(Label67(), Qt::LeftButton);
+    QTest::mouseClick(DiagramCaption(), Qt::LeftButton);
     QCOMPARE(Title(), Text(kLoadCycleDiagramTitle));
     Open(Crane(31), "b.bin");
     QCOMPARE(Title(), Text(kWorkCycleDiagramTitle));
@@ -215,7 +215,7 @@ class ServicePagesTest : public QObject {
     QCOMPARE(Widget("Edit_K_C_N")->property("text").toString(), QString());
 
     // Empty fields count as zero: no message, the title switches, every bar stays empty.
-    QTest::mouseClick(Label67(), Qt::LeftButton);
+    QTest::mouseClick(DiagramCaption(), Qt::LeftButton);
     QVERIFY(f_->host.messages.empty());
     QCOMPARE(Title(), Text(kLoadCycleDiagramTitle));
     QCOMPARE(Bars(), std::vector<int>(kLoadGauges.size(), 0));
@@ -295,8 +295,8 @@ class ServicePagesTest : public QObject {
   QProgressBar* Gauge(std::size_t row) const {
     return qobject_cast<QProgressBar*>(Widget(kLoadGauges[row]));
   }
-  QLabel* Label67() const { return f_->Find<QLabel>("Label67"); }
-  QString Title() const { return Label67()->text(); }
+  QLabel* DiagramCaption() const { return f_->Find<QLabel>("Label67"); }
+  QString Title() const { return DiagramCaption()->text(); }
   std::vector<int> Bars() const {
     std::vector<int> bars;
     for (std::size_t k = 0; k < kLoadGauges.size(); ++k) bars.push_back(Gauge(k)->value());

@@ -41,45 +41,45 @@ AboutBox::AboutBox(QWidget* parent) : QDialog(parent) {
   panel->setObjectName(QStringLiteral("Panel1"));
   panel->setFrameStyle(QFrame::StyledPanel | QFrame::Sunken);
 
-  ProgramIcon = new QLabel(panel);
-  ProgramIcon->setObjectName(QStringLiteral("ProgramIcon"));
-  ProgramIcon->setPixmap(LogoPicture(kLogoSize));
-  ProgramIcon->setFixedSize(kLogoSize, kLogoSize);
+  icon_ = new QLabel(panel);
+  icon_->setObjectName(QStringLiteral("ProgramIcon"));
+  icon_->setPixmap(LogoPicture(kLogoSize));
+  icon_->setFixedSize(kLogoSize, kLogoSize);
 
-  ProductName = MakeLabel(panel, "ProductName", QStringLiteral("Анализ РП VERTAL"), true);
-  Version = MakeLabel(panel, "Version", QStringLiteral("Версия 1.0"), true);
-  Comments = MakeLabel(panel, "Comments",
+  title_ = MakeLabel(panel, "ProductName", QStringLiteral("Анализ РП VERTAL"), true);
+  version_ = MakeLabel(panel, "Version", QStringLiteral("Версия 1.0"), true);
+  purpose_ = MakeLabel(panel, "Comments",
                        QStringLiteral("Программа предназначена для  расшифровки информацию "
                                       "записанной в регистратор параметров ограничителей "
                                       "грузоподъемности VERTAL."));
-  Comments->setWordWrap(true);
-  Copyright = MakeLabel(panel, "Copyright",
+  purpose_->setWordWrap(true);
+  maker_ = MakeLabel(panel, "Copyright",
                         QStringLiteral("Разработка: служба сервиса VERTAL\nВсе права защищены"));
-  Copyright->setWordWrap(true);
+  maker_->setWordWrap(true);
 
   auto* grid = new QGridLayout(panel);
   grid->setContentsMargins(6, 6, 6, 6);
   grid->setHorizontalSpacing(10);
   grid->setVerticalSpacing(3);
-  grid->addWidget(ProgramIcon, 0, 0, 2, 1, Qt::AlignTop);
-  grid->addWidget(ProductName, 0, 1, Qt::AlignBottom);
-  grid->addWidget(Version, 1, 1, Qt::AlignTop);
-  grid->addWidget(Comments, 2, 0, 1, 2);
-  grid->addWidget(Copyright, 3, 0, 1, 2);
+  grid->addWidget(icon_, 0, 0, 2, 1, Qt::AlignTop);
+  grid->addWidget(title_, 0, 1, Qt::AlignBottom);
+  grid->addWidget(version_, 1, 1, Qt::AlignTop);
+  grid->addWidget(purpose_, 2, 0, 1, 2);
+  grid->addWidget(maker_, 3, 0, 1, 2);
   grid->setColumnStretch(1, 1);
   grid->setRowStretch(2, 1);
 
-  OKButton = new QPushButton(QStringLiteral("OK"), this);
-  OKButton->setObjectName(QStringLiteral("OKButton"));
-  OKButton->setDefault(true);
-  OKButton->setAutoDefault(true);
-  connect(OKButton, &QPushButton::clicked, this, &QDialog::accept);
+  okButton_ = new QPushButton(QStringLiteral("OK"), this);
+  okButton_->setObjectName(QStringLiteral("OKButton"));
+  okButton_->setDefault(true);
+  okButton_->setAutoDefault(true);
+  connect(okButton_, &QPushButton::clicked, this, &QDialog::accept);
 
   auto* column = new QVBoxLayout(this);
   column->setContentsMargins(6, 6, 6, 6);
   column->setSpacing(6);
   column->addWidget(panel, 1);
-  column->addWidget(OKButton, 0, Qt::AlignHCenter);
+  column->addWidget(okButton_, 0, Qt::AlignHCenter);
 }
 
 void AboutBox::showEvent(QShowEvent* event) {

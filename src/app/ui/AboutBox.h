@@ -1,5 +1,8 @@
 #pragma once
 // The about box: the program's title, version, purpose and maker, closed by "OK".
+//
+// Design names (Qt object names) of the members: ProgramIcon icon_, ProductName title_,
+// Version version_, Comments purpose_, Copyright maker_, OKButton okButton_.
 
 #include <QDialog>
 
@@ -20,12 +23,12 @@ class AboutBox : public QDialog {
   void showEvent(QShowEvent* event) override;
 
  private:
-  QLabel* ProgramIcon = nullptr;
-  QLabel* ProductName = nullptr;
-  QLabel* Version = nullptr;
-  QLabel* Comments = nullptr;
-  QLabel* Copyright = nullptr;
-  QPushButton* OKButton = nullptr;
+  QLabel* icon_ = nullptr;
+  QLabel* title_ = nullptr;
+  QLabel* version_ = nullptr;
+  QLabel* purpose_ = nullptr;
+  QLabel* maker_ = nullptr;
+  QPushButton* okButton_ = nullptr;
 };
 
 }  // namespace vertal::app

@@ -60,45 +60,45 @@ ExportDialog::ExportDialog(Host& host, QWidget* parent)
     kindColumn->addWidget(kinds_[k]);
     if (k == 0) {
       // The range of the frames, right under their choice.
-      E_First = ui::MakeFrameField(what, "E_First", reports::kFirstFrameText);
-      E_Last = ui::MakeFrameField(what, "E_Last", reports::kLastFrameText);
+      firstFrame_ = ui::MakeFrameField(what, "E_First", reports::kFirstFrameText);
+      lastFrame_ = ui::MakeFrameField(what, "E_Last", reports::kLastFrameText);
       auto* range = new QHBoxLayout;
       range->addSpacing(ui::kFrameFieldWidth / 2);
-      range->addWidget(BuddyLabel(what, QStringLiteral("&с кадра"), E_First));
-      range->addWidget(E_First);
-      range->addWidget(BuddyLabel(what, QStringLiteral("п&о кадр"), E_Last));
-      range->addWidget(E_Last);
+      range->addWidget(BuddyLabel(what, QStringLiteral("&с кадра"), firstFrame_));
+      range->addWidget(firstFrame_);
+      range->addWidget(BuddyLabel(what, QStringLiteral("п&о кадр"), lastFrame_));
+      range->addWidget(lastFrame_);
       range->addStretch(1);
       kindColumn->addLayout(range);
     }
   }
   kinds_[0]->setChecked(true);
   connect(kinds_[0], &QRadioButton::toggled, this, [this](bool frames) {
-    E_First->setEnabled(frames);
-    E_Last->setEnabled(frames);
+    firstFrame_->setEnabled(frames);
+    lastFrame_->setEnabled(frames);
   });
 
-  Button_Write = ui::MakeGlyphButton(this, "Button_Write", QStringLiteral("&Записать…"),
+  writeButton_ = ui::MakeGlyphButton(this, "Button_Write", QStringLiteral("&Записать…"),
                             QStyle::SP_DialogSaveButton);
-  Button_Cancel =
+  cancelButton_ =
       ui::MakeGlyphButton(this, "Button_Cancel", QStringLiteral("Отмена"), QStyle::SP_DialogCancelButton);
   // Enter anywhere in the dialog writes; Esc and the frame's close button reject, as "Отмена".
-  Button_Write->setDefault(true);
-  connect(Button_Write, &QPushButton::clicked, this, [this] { Button_WriteClick(); });
-  connect(Button_Cancel, &QPushButton::clicked, this, [this] { Button_CancelClick(); });
+  writeButton_->setDefault(true);
+  connect(writeButton_, &QPushButton::clicked, this, [this] { OnWrite(); });
+  connect(cancelButton_, &QPushButton::clicked, this, [this] { OnCancel(); });
 
   auto* buttons = new QHBoxLayout;
   buttons->addStretch(1);
-  buttons->addWidget(Button_Write);
-  buttons->addWidget(Button_Cancel);
+  buttons->addWidget(writeButton_);
+  buttons->addWidget(cancelButton_);
 
   auto* column = new QVBoxLayout(this);
   column->setSizeConstraint(QLayout::SetFixedSize);
   column->addWidget(what);
   column->addLayout(buttons);
 
-  setTabOrder(kinds_[0], E_First);
-  setTabOrder(E_First, E_Last);
+  setTabOrder(kinds_[0], firstFrame_);
+  setTabOrder(firstFrame_, lastFrame_);
   kinds_[0]->setFocus();
 }
 
@@ -108,10 +108,10 @@ exporting::TableKind ExportDialog::ChosenKind() const {
   return exporting::TableKind::Frames;
 }
 
-void ExportDialog::Button_WriteClick() {
+void ExportDialog::OnWrite() {
   ExportChoice choice{ChosenKind(), {}};
   if (choice.kind == exporting::TableKind::Frames) {
-    const auto range = reports::TypedFrameRange(*E_First, *E_Last, host_);
+    const auto range = reports::TypedFrameRange(*firstFrame_, *lastFrame_, host_);
     if (!range) return;
     choice.range = *range;
   }
@@ -119,7 +119,7 @@ void ExportDialog::Button_WriteClick() {
   accept();
 }
 
-void ExportDialog::Button_CancelClick() {
+void ExportDialog::OnCancel() {
   reject();
 }
 

@@ -3,6 +3,9 @@
 // KDS search results, the episode lists, the load spectrum or the service page), with the
 // frame range fields "0" and "200" as the frame-range dialog proposes them. "Записать" with a
 // refused range shows why and leaves the dialog open with what was typed.
+//
+// Design names (Qt object names) of the members: E_First firstFrame_, E_Last lastFrame_,
+// Button_Write writeButton_ (OnWrite), Button_Cancel cancelButton_ (OnCancel).
 
 #include <QDialog>
 #include <array>
@@ -32,18 +35,18 @@ class ExportDialog : public QDialog {
   // What "Записать" accepted; nothing before that or after "Отмена".
   std::optional<ExportChoice> Choice() const { return choice_; }
 
-  void Button_WriteClick();
-  void Button_CancelClick();
+  void OnWrite();
+  void OnCancel();
 
  private:
   exporting::TableKind ChosenKind() const;
 
   Host& host_;
   std::array<QRadioButton*, exporting::kTableKindNames.size()> kinds_{};
-  QLineEdit* E_First = nullptr;
-  QLineEdit* E_Last = nullptr;
-  QPushButton* Button_Write = nullptr;
-  QPushButton* Button_Cancel = nullptr;
+  QLineEdit* firstFrame_ = nullptr;
+  QLineEdit* lastFrame_ = nullptr;
+  QPushButton* writeButton_ = nullptr;
+  QPushButton* cancelButton_ = nullptr;
   std::optional<ExportChoice> choice_;
 };
 

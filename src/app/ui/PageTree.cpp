@@ -81,46 +81,46 @@ PageTree::PageTree(QWidget* parent, ui::PageWindow& window, DumpDocument& docume
   setUsesScrollButtons(true);
   setDocumentMode(true);
 
-  TabSheet_Const = AddPage(this, "TabSheet_Const", QStringLiteral("Основная"));
-  PageControl2 = AddNestedControl(TabSheet_Const, "PageControl2");
-  TabSheet_Ident = AddPage(PageControl2, "TabSheet_Ident", QStringLiteral("Служебная"));
-  TabSheet3 = AddPage(PageControl2, "TabSheet3", QStringLiteral("Наработка"));
-  Panel_Slugebnaya = MakePanel(TabSheet_Ident, "Panel_Slugebnaya");
+  mainSheet_ = AddPage(this, "TabSheet_Const", QStringLiteral("Основная"));
+  mainPages_ = AddNestedControl(mainSheet_, "PageControl2");
+  serviceSheet_ = AddPage(mainPages_, "TabSheet_Ident", QStringLiteral("Служебная"));
+  loadSheet_ = AddPage(mainPages_, "TabSheet3", QStringLiteral("Наработка"));
+  servicePanel_ = MakePanel(serviceSheet_, "Panel_Slugebnaya");
   // The service page fills its sheet, and its rows set the least size of the window: below it
   // they would overlap.
-  ui::FillWith(TabSheet_Ident, Panel_Slugebnaya);
-  Panel_N = MakePanel(TabSheet3, "Panel_N");
-  Panel_N->setFixedSize(kLoadDistributionPanel);
-  servicePage_ = new dump::ServicePage(Panel_Slugebnaya);
-  loadPage_ = new dump::LoadDistributionPage(Panel_N);
-  MakeReadOnly(TabSheet_Ident);
+  ui::FillWith(serviceSheet_, servicePanel_);
+  loadPanel_ = MakePanel(loadSheet_, "Panel_N");
+  loadPanel_->setFixedSize(kLoadDistributionPanel);
+  servicePage_ = new dump::ServicePage(servicePanel_);
+  loadPage_ = new dump::LoadDistributionPage(loadPanel_);
+  MakeReadOnly(serviceSheet_);
 
-  TabSheet_Cikl = AddPage(this, "TabSheet_Cikl", QStringLiteral("Циклическая"));
-  PageControl_Cikl = AddNestedControl(TabSheet_Cikl, "PageControl_Cikl");
-  TabSheet_Osn = AddPage(PageControl_Cikl, "TabSheet_Osn", QStringLiteral("Общая"));
-  TabSheet_Per = AddPage(PageControl_Cikl, "TabSheet_Per", QStringLiteral("Перегрузки"));
-  TabSheet_KDS = AddPage(PageControl_Cikl, "TabSheet_KDS", QStringLiteral("КДС"));
-  TabSheet_Days = AddPage(PageControl_Cikl, "TabSheet_Days", QStringLiteral("Журнал по дням"));
-  TabSheet_Audit = AddPage(PageControl_Cikl, "TabSheet_Audit", QStringLiteral("Проверка записи"));
-  TabSheet_Compare = AddPage(PageControl_Cikl, "TabSheet_Compare", QStringLiteral("Сравнение"));
+  cyclicSheet_ = AddPage(this, "TabSheet_Cikl", QStringLiteral("Циклическая"));
+  cyclicPages_ = AddNestedControl(cyclicSheet_, "PageControl_Cikl");
+  frameSheet_ = AddPage(cyclicPages_, "TabSheet_Osn", QStringLiteral("Общая"));
+  overloadSheet_ = AddPage(cyclicPages_, "TabSheet_Per", QStringLiteral("Перегрузки"));
+  kdsSheet_ = AddPage(cyclicPages_, "TabSheet_KDS", QStringLiteral("КДС"));
+  daysSheet_ = AddPage(cyclicPages_, "TabSheet_Days", QStringLiteral("Журнал по дням"));
+  auditSheet_ = AddPage(cyclicPages_, "TabSheet_Audit", QStringLiteral("Проверка записи"));
+  compareSheet_ = AddPage(cyclicPages_, "TabSheet_Compare", QStringLiteral("Сравнение"));
 
-  TabSheet_Grafik = AddPage(this, "TabSheet_Grafik", QStringLiteral("Графики"));
-  PageControl8 = AddNestedControl(TabSheet_Grafik, "PageControl8");
-  TabSheet19 = AddPage(PageControl8, "TabSheet19", QStringLiteral("Параметры"));
-  TabSheet20 = AddPage(PageControl8, "TabSheet20", QStringLiteral("Координатная защита"));
+  graphsSheet_ = AddPage(this, "TabSheet_Grafik", QStringLiteral("Графики"));
+  graphTabs_ = AddNestedControl(graphsSheet_, "PageControl8");
+  paramGraphSheet_ = AddPage(graphTabs_, "TabSheet19", QStringLiteral("Параметры"));
+  relayGraphSheet_ = AddPage(graphTabs_, "TabSheet20", QStringLiteral("Координатная защита"));
 
   // The pop-up menu of the tab control: a right click anywhere on its pages opens it.
-  PopupMenu_GRAFIKI = new QMenu(this);
-  PopupMenu_GRAFIKI->setObjectName(QStringLiteral("PopupMenu_GRAFIKI"));
-  Go_KZ = PopupMenu_GRAFIKI->addAction(QStringLiteral("Показать графики"));
-  Go_KZ->setObjectName(QStringLiteral("Go_KZ"));
+  graphsMenu_ = new QMenu(this);
+  graphsMenu_->setObjectName(QStringLiteral("PopupMenu_GRAFIKI"));
+  showGraphsAction_ = graphsMenu_->addAction(QStringLiteral("Показать графики"));
+  showGraphsAction_->setObjectName(QStringLiteral("Go_KZ"));
   setContextMenuPolicy(Qt::CustomContextMenu);
-  connect(this, &QWidget::customContextMenuRequested, PopupMenu_GRAFIKI,
-          [this](const QPoint& at) { PopupMenu_GRAFIKI->popup(mapToGlobal(at)); });
+  connect(this, &QWidget::customContextMenuRequested, graphsMenu_,
+          [this](const QPoint& at) { graphsMenu_->popup(mapToGlobal(at)); });
 
-  framePage_ = new frames::FrameTablePage(TabSheet_Osn, window, PopupMenu_GRAFIKI);
-  overloadPage_ = new events::OverloadPage(TabSheet_Per, window);
-  kdsPage_ = new events::KdsPage(TabSheet_KDS, window,
+  framePage_ = new frames::FrameTablePage(frameSheet_, window, graphsMenu_);
+  overloadPage_ = new events::OverloadPage(overloadSheet_, window);
+  kdsPage_ = new events::KdsPage(kdsSheet_, window,
                                  [&document] { return document.RecorderVersion(); });
   overloadPage_->searched = [&document](const std::string& file, const auto& result) {
     document.OverloadSearchRan(file, result);
@@ -128,27 +128,27 @@ PageTree::PageTree(QWidget* parent, ui::PageWindow& window, DumpDocument& docume
   kdsPage_->searched = [&document](const std::string& file, const auto& result) {
     document.KdsSearchRan(file, result);
   };
-  const graphs::MainPages pages{this, TabSheet_Grafik, TabSheet_Cikl, PageControl_Cikl,
-                                TabSheet_Osn, framePage_->ScrollBar()};
-  graphPages_ = new graphs::GraphPages(this, TabSheet19, TabSheet20, pages,
+  const graphs::MainPages pages{this, graphsSheet_, cyclicSheet_, cyclicPages_,
+                                frameSheet_, framePage_->ScrollBar()};
+  graphPages_ = new graphs::GraphPages(this, paramGraphSheet_, relayGraphSheet_, pages,
                                        [&window] { return window.CurrentFile(); }, window.host());
   // Both pages analyse the whole file when first shown for it.
-  daysPage_ = new recording::DayJournalPage(TabSheet_Days, window, [this](std::int64_t frame) {
+  daysPage_ = new recording::DayJournalPage(daysSheet_, window, [this](std::int64_t frame) {
     graphPages_->ShowFrameInGraphsToo(frame);
   });
-  auditPage_ = new recording::AuditPage(TabSheet_Audit, window,
+  auditPage_ = new recording::AuditPage(auditSheet_, window,
                                         [this](std::int64_t frame) { graphPages_->ShowFrame(frame); });
-  comparePage_ = new compare::ComparePage(TabSheet_Compare);
-  ui::ConnectCommand(Go_KZ, &QAction::triggered, graphPages_, window.host(), &graphs::GraphPages::Go_KZClick);
+  comparePage_ = new compare::ComparePage(compareSheet_);
+  ui::ConnectCommand(showGraphsAction_, &QAction::triggered, graphPages_, window.host(), &graphs::GraphPages::OnShowGraphs);
 
   // The two pages of PageControl2 are kept the same size; the panels are placed on them.
-  TabSheet_Ident->installEventFilter(this);
-  TabSheet3->installEventFilter(this);
+  serviceSheet_->installEventFilter(this);
+  loadSheet_->installEventFilter(this);
 }
 
 void PageTree::SelectServicePage() {
-  setCurrentWidget(TabSheet_Const);
-  PageControl2->setCurrentWidget(TabSheet_Ident);
+  setCurrentWidget(mainSheet_);
+  mainPages_->setCurrentWidget(serviceSheet_);
 }
 
 void PageTree::ShowRead(const OpenedDump& opened) {
@@ -164,8 +164,8 @@ void PageTree::ShowRead(const OpenedDump& opened) {
 
 void PageTree::ShowComparison(const compare::ReadingDiff& diff) {
   comparePage_->Show(diff);
-  setCurrentWidget(TabSheet_Cikl);
-  PageControl_Cikl->setCurrentWidget(TabSheet_Compare);
+  setCurrentWidget(cyclicSheet_);
+  cyclicPages_->setCurrentWidget(compareSheet_);
 }
 
 void PageTree::ClearPeriodLists() {
@@ -194,19 +194,19 @@ void PageTree::FillKdsParameterList() {
   kdsPage_->FillParameterList();
 }
 
-void PageTree::FormResize() {
-  const QSize page = TabSheet3->size();
-  Panel_N->move((page.width() - Panel_N->width()) / 2, (page.height() - Panel_N->height()) / 2);
+void PageTree::CentreLoadPanel() {
+  const QSize page = loadSheet_->size();
+  loadPanel_->move((page.width() - loadPanel_->width()) / 2, (page.height() - loadPanel_->height()) / 2);
 }
 
 bool PageTree::eventFilter(QObject* watched, QEvent* event) {
-  if (event->type() == QEvent::Resize && (watched == TabSheet_Ident || watched == TabSheet3)) {
+  if (event->type() == QEvent::Resize && (watched == serviceSheet_ || watched == loadSheet_)) {
     // Only the shown page of a tab control follows its size; the hidden one is brought along
     // so that both always measure the same.
     const QSize size = static_cast<QResizeEvent*>(event)->size();
-    QWidget* other = watched == TabSheet_Ident ? TabSheet3 : TabSheet_Ident;
+    QWidget* other = watched == serviceSheet_ ? loadSheet_ : serviceSheet_;
     if (other->size() != size) other->resize(size);
-    FormResize();
+    CentreLoadPanel();
   }
   return QTabWidget::eventFilter(watched, event);
 }

@@ -5,6 +5,18 @@
 // "Показать графики". The tree shows what opening a file computed (the journal and the audit
 // are computed when first shown), empties every page for a reset, and keeps the load spectrum
 // panel centred.
+//
+// Design names (Qt object names) of the members:
+//   TabSheet_Const    mainSheet_ ("Основная")     PageControl2      mainPages_
+//   TabSheet_Ident    serviceSheet_               Panel_Slugebnaya  servicePanel_
+//   TabSheet3         loadSheet_                  Panel_N           loadPanel_
+//   TabSheet_Cikl     cyclicSheet_ ("Циклическая")  PageControl_Cikl  cyclicPages_
+//   TabSheet_Osn      frameSheet_                 TabSheet_Per      overloadSheet_
+//   TabSheet_KDS      kdsSheet_                   TabSheet_Days     daysSheet_
+//   TabSheet_Audit    auditSheet_                 TabSheet_Compare  compareSheet_
+//   TabSheet_Grafik   graphsSheet_ ("Графики")    PageControl8      graphTabs_
+//   TabSheet19        paramGraphSheet_            TabSheet20        relayGraphSheet_
+//   PopupMenu_GRAFIKI graphsMenu_                 Go_KZ             showGraphsAction_
 
 #include <QTabWidget>
 #include <cstdint>
@@ -77,32 +89,32 @@ class PageTree : public QTabWidget {
   graphs::GraphPages& Graphs() const { return *graphPages_; }
 
   // Keeps the load spectrum panel centred on its page.
-  void FormResize();
+  void CentreLoadPanel();
 
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
-  QWidget* TabSheet_Const = nullptr;
-  QTabWidget* PageControl2 = nullptr;
-  QWidget* TabSheet_Ident = nullptr;
-  QWidget* TabSheet3 = nullptr;
-  QFrame* Panel_Slugebnaya = nullptr;
-  QFrame* Panel_N = nullptr;
-  QWidget* TabSheet_Cikl = nullptr;
-  QTabWidget* PageControl_Cikl = nullptr;
-  QWidget* TabSheet_Osn = nullptr;
-  QWidget* TabSheet_Per = nullptr;
-  QWidget* TabSheet_KDS = nullptr;
-  QWidget* TabSheet_Days = nullptr;
-  QWidget* TabSheet_Audit = nullptr;
-  QWidget* TabSheet_Compare = nullptr;
-  QWidget* TabSheet_Grafik = nullptr;
-  QTabWidget* PageControl8 = nullptr;
-  QWidget* TabSheet19 = nullptr;
-  QWidget* TabSheet20 = nullptr;
-  QMenu* PopupMenu_GRAFIKI = nullptr;
-  QAction* Go_KZ = nullptr;
+  QWidget* mainSheet_ = nullptr;
+  QTabWidget* mainPages_ = nullptr;
+  QWidget* serviceSheet_ = nullptr;
+  QWidget* loadSheet_ = nullptr;
+  QFrame* servicePanel_ = nullptr;
+  QFrame* loadPanel_ = nullptr;
+  QWidget* cyclicSheet_ = nullptr;
+  QTabWidget* cyclicPages_ = nullptr;
+  QWidget* frameSheet_ = nullptr;
+  QWidget* overloadSheet_ = nullptr;
+  QWidget* kdsSheet_ = nullptr;
+  QWidget* daysSheet_ = nullptr;
+  QWidget* auditSheet_ = nullptr;
+  QWidget* compareSheet_ = nullptr;
+  QWidget* graphsSheet_ = nullptr;
+  QTabWidget* graphTabs_ = nullptr;
+  QWidget* paramGraphSheet_ = nullptr;
+  QWidget* relayGraphSheet_ = nullptr;
+  QMenu* graphsMenu_ = nullptr;
+  QAction* showGraphsAction_ = nullptr;
 
   dump::ServicePage* servicePage_ = nullptr;
   dump::LoadDistributionPage* loadPage_ = nullptr;

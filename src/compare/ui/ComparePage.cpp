@@ -50,33 +50,33 @@ void SetRow(QTableWidget* grid, int row, const QStringList& texts, int numbersFr
 ComparePage::ComparePage(QWidget* sheet) : QWidget(sheet) {
   setObjectName(QStringLiteral("ComparePage"));
   QVBoxLayout* column = ui::FillSheet(sheet, this, kSpacing);
-  Label_CompareFiles = MakeText(this, "Label_CompareFiles", QStringLiteral("Сравниваемые файлы"));
-  Label_CompareNotice = MakeText(this, "Label_CompareNotice", QStringLiteral("Предупреждение"));
-  QPalette notice = Label_CompareNotice->palette();
+  filesLabel_ = MakeText(this, "Label_CompareFiles", QStringLiteral("Сравниваемые файлы"));
+  notice_ = MakeText(this, "Label_CompareNotice", QStringLiteral("Предупреждение"));
+  QPalette notice = notice_->palette();
   notice.setColor(QPalette::WindowText, QColor(kNoticeColour));
-  Label_CompareNotice->setPalette(notice);
-  QFont bold = Label_CompareNotice->font();
+  notice_->setPalette(notice);
+  QFont bold = notice_->font();
   bold.setBold(true);
-  Label_CompareNotice->setFont(bold);
-  Grid_Counters = MakeGrid("Grid_Counters", QStringLiteral("Изменения счётчиков"),
+  notice_->setFont(bold);
+  countersGrid_ = MakeGrid("Grid_Counters", QStringLiteral("Изменения счётчиков"),
                            {QStringLiteral("Показатель"), QStringLiteral("Было"),
                             QStringLiteral("Стало"), QStringLiteral("Изменение")},
                            kNameColumn);
-  Label_LifeUsed = MakeText(this, "Label_LifeUsed", QStringLiteral("Израсходованный ресурс"));
-  Label_NormativeDate =
+  lifeUsed_ = MakeText(this, "Label_LifeUsed", QStringLiteral("Израсходованный ресурс"));
+  normativeDate_ =
       MakeText(this, "Label_NormativeDate", QStringLiteral("Достижение нормативного числа"));
-  ui::StyleAsValue(Label_LifeUsed);
-  ui::StyleAsValue(Label_NormativeDate);
-  Grid_NewItems = MakeGrid("Grid_NewItems", QStringLiteral("Новое во втором считывании"),
+  ui::StyleAsValue(lifeUsed_);
+  ui::StyleAsValue(normativeDate_);
+  newItemsGrid_ = MakeGrid("Grid_NewItems", QStringLiteral("Новое во втором считывании"),
                            {QStringLiteral("Список"), QStringLiteral("Элемент"),
                             QStringLiteral("Содержание записи")},
                            kFieldsColumn);
-  column->addWidget(Label_CompareFiles);
-  column->addWidget(Label_CompareNotice);
-  column->addWidget(Grid_Counters, kCounterStretch);
-  column->addWidget(Label_LifeUsed);
-  column->addWidget(Label_NormativeDate);
-  column->addWidget(Grid_NewItems, kNewItemStretch);
+  column->addWidget(filesLabel_);
+  column->addWidget(notice_);
+  column->addWidget(countersGrid_, kCounterStretch);
+  column->addWidget(lifeUsed_);
+  column->addWidget(normativeDate_);
+  column->addWidget(newItemsGrid_, kNewItemStretch);
   Empty();
 }
 
@@ -90,32 +90,32 @@ QTableWidget* ComparePage::MakeGrid(const char* name, const QString& accessibleN
 }
 
 void ComparePage::Show(const ReadingDiff& diff) {
-  Label_CompareFiles->setText(ToQString(ReadingsText(diff)));
+  filesLabel_->setText(ToQString(ReadingsText(diff)));
   const std::optional<std::string>& notice = diff.refusal ? diff.refusal : diff.warning;
-  Label_CompareNotice->setText(notice ? ToQString(*notice) : QString());
-  Label_CompareNotice->setVisible(notice.has_value());
+  notice_->setText(notice ? ToQString(*notice) : QString());
+  notice_->setVisible(notice.has_value());
   ShowCounters(diff);
-  Label_LifeUsed->setText(ToQString(diff.lifeUsed.text));
-  Label_NormativeDate->setText(ToQString(diff.normativeDate.text));
+  lifeUsed_->setText(ToQString(diff.lifeUsed.text));
+  normativeDate_->setText(ToQString(diff.normativeDate.text));
   ShowNewItems(diff);
 }
 
 void ComparePage::Empty() {
-  Label_CompareFiles->setText(
+  filesLabel_->setText(
       QStringLiteral("Файл → Сравнить с файлом…: выберите другое считывание этого крана."));
-  Label_CompareNotice->clear();
-  Label_CompareNotice->hide();
-  Grid_Counters->setRowCount(0);
-  Label_LifeUsed->clear();
-  Label_NormativeDate->clear();
-  Grid_NewItems->setRowCount(0);
+  notice_->clear();
+  notice_->hide();
+  countersGrid_->setRowCount(0);
+  lifeUsed_->clear();
+  normativeDate_->clear();
+  newItemsGrid_->setRowCount(0);
 }
 
 void ComparePage::ShowCounters(const ReadingDiff& diff) {
-  Grid_Counters->setRowCount(static_cast<int>(diff.counters.size()));
+  countersGrid_->setRowCount(static_cast<int>(diff.counters.size()));
   for (std::size_t i = 0; i < diff.counters.size(); ++i) {
     const CounterChange& c = diff.counters[i];
-    SetRow(Grid_Counters, static_cast<int>(i),
+    SetRow(countersGrid_, static_cast<int>(i),
            {ToQString(c.name), ToQString(c.oldValue), ToQString(c.newValue), ToQString(c.change)},
            kOldColumn);
   }
@@ -123,9 +123,9 @@ void ComparePage::ShowCounters(const ReadingDiff& diff) {
 
 void ComparePage::ShowNewItems(const ReadingDiff& diff) {
   const std::vector<NewItemRow> rows = NewItemRows(diff);
-  Grid_NewItems->setRowCount(static_cast<int>(rows.size()));
+  newItemsGrid_->setRowCount(static_cast<int>(rows.size()));
   for (std::size_t i = 0; i < rows.size(); ++i)
-    SetRow(Grid_NewItems, static_cast<int>(i),
+    SetRow(newItemsGrid_, static_cast<int>(i),
            {ToQString(rows[i].kind), ToQString(rows[i].item), ToQString(rows[i].fields)}, kNoNumbers);
 }
 

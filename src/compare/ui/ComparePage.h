@@ -3,6 +3,11 @@
 // файлом…" computed it: which file is which, a refusal or a warning, every counter with its
 // old and new value and the change, the design life used and the forecast, and the new
 // episodes and records.
+//
+// Design names (Qt object names) of the members:
+//   Label_CompareFiles  filesLabel_     Label_CompareNotice  notice_
+//   Grid_Counters       countersGrid_   Label_LifeUsed       lifeUsed_
+//   Label_NormativeDate normativeDate_  Grid_NewItems        newItemsGrid_
 
 #include <QWidget>
 
@@ -30,12 +35,12 @@ class ComparePage : public QWidget {
   void ShowCounters(const ReadingDiff& diff);
   void ShowNewItems(const ReadingDiff& diff);
 
-  QLabel* Label_CompareFiles = nullptr;
-  QLabel* Label_CompareNotice = nullptr;
-  QTableWidget* Grid_Counters = nullptr;
-  QLabel* Label_LifeUsed = nullptr;
-  QLabel* Label_NormativeDate = nullptr;
-  QTableWidget* Grid_NewItems = nullptr;
+  QLabel* filesLabel_ = nullptr;
+  QLabel* notice_ = nullptr;
+  QTableWidget* countersGrid_ = nullptr;
+  QLabel* lifeUsed_ = nullptr;
+  QLabel* normativeDate_ = nullptr;
+  QTableWidget* newItemsGrid_ = nullptr;
 };
 
 }  // namespace vertal::compare

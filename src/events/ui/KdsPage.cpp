@@ -60,9 +60,9 @@ KdsPage::KdsPage(QWidget* sheet, PageWindow& window, std::function<std::int8_t()
   auto* row = new QHBoxLayout(area);
   row->setContentsMargins(0, 0, 0, 0);
   table = new PagedTableView(KdsTableSetup(), window, area);
-  StringGrid_KDS_Otbor = table->Grid();
-  ScrollBar_KDS = table->ScrollBar();
-  Label_KDS_OtbZap = table->Count();
+  grid_ = table->Grid();
+  scrollBar_ = table->ScrollBar();
+  recordCount_ = table->Count();
   row->addWidget(table, 0, Qt::AlignTop);
   row->addStretch(1);
   page->addWidget(area);
@@ -71,60 +71,60 @@ KdsPage::KdsPage(QWidget* sheet, PageWindow& window, std::function<std::int8_t()
     return TurnKdsPage(path, recorderVersion_(), position, window_.DecimalSeparator(),
                        window_.host());
   });
-  Label_KDS_Note = ui::MakeLabel(this, "Label_KDS_Note", QString());
-  Label_KDS_Note->setWordWrap(true);
-  Label_KDS_Note->setIndent(ui::kPageMargin);
-  ui::StyleAsValue(Label_KDS_Note);
-  Label_KDS_Note->hide();
-  page->addWidget(Label_KDS_Note);
+  versionNote_ = ui::MakeLabel(this, "Label_KDS_Note", QString());
+  versionNote_->setWordWrap(true);
+  versionNote_->setIndent(ui::kPageMargin);
+  ui::StyleAsValue(versionNote_);
+  versionNote_->hide();
+  page->addWidget(versionNote_);
 
   page->addWidget(BuildSearchGroup());
-  Label_MaxM2 = MakeSummary(this, "Label_MaxM2");
-  page->addWidget(Label_MaxM2);
+  searchSummary_ = MakeSummary(this, "Label_MaxM2");
+  page->addWidget(searchSummary_);
   page->addStretch(1);
 
-  ui::ConnectCommand(ScrollBar_KDS, &QScrollBar::valueChanged, this, window_.host(), &KdsPage::ScrollBar_KDSChange);
-  ui::ConnectCommand(ComboBox_KDS, &JumpListCombo::Chosen, this, window_.host(), &KdsPage::ComboBox_KDSChange);
-  ui::ConnectCommand(BitBtn_Find_KDS, &QPushButton::clicked, this, window_.host(), &KdsPage::BitBtn_Find_KDSClick);
+  ui::ConnectCommand(scrollBar_, &QScrollBar::valueChanged, this, window_.host(), &KdsPage::OnTableScrolled);
+  ui::ConnectCommand(foundRecords_, &JumpListCombo::Chosen, this, window_.host(), &KdsPage::OnFoundRecordChosen);
+  ui::ConnectCommand(searchButton_, &QPushButton::clicked, this, window_.host(), &KdsPage::OnKdsSearch);
 }
 
 QGroupBox* KdsPage::BuildSearchGroup() {
   const KdsFields defaults;
   SearchGroup group(this, "GroupBox14");
-  Edit_KDS_Data0 = group.AddDateField("Label91", "Дата с", "Edit_KDS_Data0", defaults.from);
-  Edit_KDS_Data1 = group.AddDateField("Label92", "по ", "Edit_KDS_Data1", defaults.to);
+  fromDate_ = group.AddDateField("Label91", "Дата с", "Edit_KDS_Data0", defaults.from);
+  toDate_ = group.AddDateField("Label92", "по ", "Edit_KDS_Data1", defaults.to);
   // A list to choose from, never typed into: a parameter is always chosen.
-  ComboBox_KDS_PAR = new QComboBox(this);
-  ComboBox_KDS_PAR->setObjectName(QStringLiteral("ComboBox_KDS_PAR"));
-  ComboBox_KDS_PAR->setSizeAdjustPolicy(QComboBox::AdjustToContents);
-  group.AddListGroup("GroupBox16", "Выбор параметра:", ComboBox_KDS_PAR);
-  ComboBox_KDS = group.AddResultList("GroupBox15", "ComboBox_KDS", kResultListWidth);
-  BitBtn_Find_KDS = group.AddFindButton("BitBtn_Find_KDS");
+  parameterList_ = new QComboBox(this);
+  parameterList_->setObjectName(QStringLiteral("ComboBox_KDS_PAR"));
+  parameterList_->setSizeAdjustPolicy(QComboBox::AdjustToContents);
+  group.AddListGroup("GroupBox16", "Выбор параметра:", parameterList_);
+  foundRecords_ = group.AddResultList("GroupBox15", "ComboBox_KDS", kResultListWidth);
+  searchButton_ = group.AddFindButton("BitBtn_Find_KDS");
   return group.Finish();
 }
 
 void KdsPage::FillParameterList() {
-  ComboBox_KDS_PAR->clear();
-  for (std::string_view name : kKdsParameterNames) ComboBox_KDS_PAR->addItem(ui::ToQString(name));
-  ComboBox_KDS_PAR->setCurrentIndex(0);
+  parameterList_->clear();
+  for (std::string_view name : kKdsParameterNames) parameterList_->addItem(ui::ToQString(name));
+  parameterList_->setCurrentIndex(0);
 }
 
 // --- Handlers ---
 
-void KdsPage::ScrollBar_KDSChange() {
+void KdsPage::OnTableScrolled() {
   table->ShowPage();
 }
 
-void KdsPage::ComboBox_KDSChange() {
-  table->JumpTo(*ComboBox_KDS);
+void KdsPage::OnFoundRecordChosen() {
+  table->JumpTo(*foundRecords_);
 }
 
 KdsFields KdsPage::Typed() const {
-  return {ComboBox_KDS_PAR->currentIndex() + 1, Edit_KDS_Data0->text().toStdString(),
-          Edit_KDS_Data1->text().toStdString()};
+  return {parameterList_->currentIndex() + 1, fromDate_->text().toStdString(),
+          toDate_->text().toStdString()};
 }
 
-void KdsPage::BitBtn_Find_KDSClick() {
+void KdsPage::OnKdsSearch() {
   const std::string path = window_.CurrentFile();
   if (path.empty()) return;
   ui::ShownPass pass(window_, SearchDisplay());
@@ -152,14 +152,14 @@ void KdsPage::ShowSearch(const PassResult<KdsSearchModel>& result) {
 void KdsPage::ShowOpened(const KdsPageModel& opened) {
   table->Show(opened.table);
   if (opened.search) ui::ShowModel(this, *opened.search);
-  Label_KDS_Note->setText(ui::ToQString(opened.note));
-  Label_KDS_Note->setVisible(!opened.note.empty());
+  versionNote_->setText(ui::ToQString(opened.note));
+  versionNote_->setVisible(!opened.note.empty());
 }
 
 void KdsPage::ResetTable() {
   table->Clear();
-  Label_KDS_Note->clear();
-  Label_KDS_Note->hide();
+  versionNote_->clear();
+  versionNote_->hide();
 }
 
 }  // namespace vertal::events

@@ -3,6 +3,13 @@
 // range six at a time, the search by parameter and a range of dates, and the summary of the
 // last search. Only files of the recorder version that keeps these records are read; for any
 // other the page is empty and says why.
+//
+// Design names (Qt object names) of the members:
+//   StringGrid_KDS_Otbor  grid_           ScrollBar_KDS     scrollBar_
+//   Label_KDS_OtbZap      recordCount_    ComboBox_KDS_PAR  parameterList_
+//   Edit_KDS_Data0        fromDate_       Edit_KDS_Data1    toDate_
+//   ComboBox_KDS          foundRecords_   Label_MaxM2       searchSummary_
+//   Label_KDS_Note        versionNote_    BitBtn_Find_KDS   searchButton_ ("Найти", OnKdsSearch)
 
 #include <QWidget>
 #include <optional>
@@ -44,9 +51,9 @@ class KdsPage : public QWidget {
   KdsPage(QWidget* sheet, PageWindow& window, std::function<std::int8_t()> recorderVersion);
 
   // --- Handlers ---
-  void ScrollBar_KDSChange();
-  void BitBtn_Find_KDSClick();
-  void ComboBox_KDSChange();
+  void OnTableScrolled();
+  void OnKdsSearch();
+  void OnFoundRecordChosen();
 
   // The seven parameters in code order, the first chosen.
   void FillParameterList();
@@ -73,19 +80,19 @@ class KdsPage : public QWidget {
 
   // --- KDS table ---
   PagedTableView* table = nullptr;
-  RecordGrid* StringGrid_KDS_Otbor = nullptr;
-  QScrollBar* ScrollBar_KDS = nullptr;
-  QLabel* Label_KDS_OtbZap = nullptr;
+  RecordGrid* grid_ = nullptr;
+  QScrollBar* scrollBar_ = nullptr;
+  QLabel* recordCount_ = nullptr;
 
   // --- Search ---
-  QLineEdit* Edit_KDS_Data0 = nullptr;
-  QLineEdit* Edit_KDS_Data1 = nullptr;
-  QComboBox* ComboBox_KDS_PAR = nullptr;
-  JumpListCombo* ComboBox_KDS = nullptr;
-  QPushButton* BitBtn_Find_KDS = nullptr;
-  QLabel* Label_MaxM2 = nullptr;
+  QLineEdit* fromDate_ = nullptr;
+  QLineEdit* toDate_ = nullptr;
+  QComboBox* parameterList_ = nullptr;
+  JumpListCombo* foundRecords_ = nullptr;
+  QPushButton* searchButton_ = nullptr;
+  QLabel* searchSummary_ = nullptr;
 
-  QLabel* Label_KDS_Note = nullptr;  // why a file shows no records
+  QLabel* versionNote_ = nullptr;  // why a file shows no records
 
   PageWindow& window_;
   std::function<std::int8_t()> recorderVersion_;

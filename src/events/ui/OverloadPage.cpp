@@ -56,52 +56,52 @@ OverloadPage::OverloadPage(QWidget* sheet, PageWindow& window) : QWidget(sheet),
   auto* row = new QHBoxLayout(area);
   row->setContentsMargins(0, 0, 0, 0);
   table = new PagedTableView(OverloadTableSetup(), window, area);
-  StringGrid_Per_Otb = table->Grid();
-  ScrollBar_Per = table->ScrollBar();
-  Label_Per_OtbZap = table->Count();
+  grid_ = table->Grid();
+  scrollBar_ = table->ScrollBar();
+  recordCount_ = table->Count();
   row->addWidget(table, 0, Qt::AlignTop);
   row->addStretch(1);
   page->addWidget(area);
 
   page->addWidget(BuildSearchGroup());
-  Label_MaxM1 = MakeSummary(this, "Label_MaxM1");
-  page->addWidget(Label_MaxM1);
+  searchSummary_ = MakeSummary(this, "Label_MaxM1");
+  page->addWidget(searchSummary_);
   page->addStretch(1);
 
-  ui::ConnectCommand(ScrollBar_Per, &QScrollBar::valueChanged, this, window_.host(), &OverloadPage::ScrollBar_PerChange);
-  ui::ConnectCommand(ComboBox_Per, &JumpListCombo::Chosen, this, window_.host(), &OverloadPage::ComboBox_PerChange);
-  ui::ConnectCommand(BitBtn_Find_Per, &QPushButton::clicked, this, window_.host(), &OverloadPage::BitBtn_Find_PerClick);
+  ui::ConnectCommand(scrollBar_, &QScrollBar::valueChanged, this, window_.host(), &OverloadPage::OnTableScrolled);
+  ui::ConnectCommand(foundRecords_, &JumpListCombo::Chosen, this, window_.host(), &OverloadPage::OnFoundRecordChosen);
+  ui::ConnectCommand(searchButton_, &QPushButton::clicked, this, window_.host(), &OverloadPage::OnOverloadSearch);
 }
 
 QGroupBox* OverloadPage::BuildSearchGroup() {
   const OverloadFields defaults;
   SearchGroup group(this, "GroupBox3");
-  Edit_Per_M = group.AddField("Label184", "Загрузка M% > ", "Edit_Per_M", defaults.threshold,
+  loadThreshold_ = group.AddField("Label184", "Загрузка M% > ", "Edit_Per_M", defaults.threshold,
                               kThresholdLength, kThresholdWidth);
-  Edit_Per_Data0 =
+  fromDate_ =
       group.AddDateField("Label185", "Дата перегрузки с", "Edit_Per_Data0", defaults.from);
-  Edit_Per_Data1 = group.AddDateField("Label186", "по ", "Edit_Per_Data1", defaults.to);
-  ComboBox_Per = group.AddResultList("GroupBox13", "ComboBox_Per", kResultListWidth);
-  BitBtn_Find_Per = group.AddFindButton("BitBtn_Find_Per");
+  toDate_ = group.AddDateField("Label186", "по ", "Edit_Per_Data1", defaults.to);
+  foundRecords_ = group.AddResultList("GroupBox13", "ComboBox_Per", kResultListWidth);
+  searchButton_ = group.AddFindButton("BitBtn_Find_Per");
   return group.Finish();
 }
 
 // --- Handlers ---
 
-void OverloadPage::ScrollBar_PerChange() {
+void OverloadPage::OnTableScrolled() {
   table->ShowPage();
 }
 
-void OverloadPage::ComboBox_PerChange() {
-  table->JumpTo(*ComboBox_Per);
+void OverloadPage::OnFoundRecordChosen() {
+  table->JumpTo(*foundRecords_);
 }
 
 OverloadFields OverloadPage::Typed() const {
-  return {Edit_Per_M->text().toStdString(), Edit_Per_Data0->text().toStdString(),
-          Edit_Per_Data1->text().toStdString()};
+  return {loadThreshold_->text().toStdString(), fromDate_->text().toStdString(),
+          toDate_->text().toStdString()};
 }
 
-void OverloadPage::BitBtn_Find_PerClick() {
+void OverloadPage::OnOverloadSearch() {
   const std::string path = window_.CurrentFile();
   if (path.empty()) return;
   ui::ShownPass pass(window_, SearchDisplay());

@@ -2,6 +2,13 @@
 // The page "Перегрузки" of "Циклическая": the overload records of the long-term area nine at
 // a time, the search by load and a range of dates, and the summary of the last search. The
 // page shows what the core computes; every page turn and search re-reads the current file.
+//
+// Design names (Qt object names) of the members:
+//   StringGrid_Per_Otb  grid_            ScrollBar_Per     scrollBar_
+//   Label_Per_OtbZap    recordCount_     Edit_Per_M        loadThreshold_
+//   Edit_Per_Data0      fromDate_        Edit_Per_Data1    toDate_
+//   ComboBox_Per        foundRecords_    Label_MaxM1       searchSummary_
+//   BitBtn_Find_Per     searchButton_ ("Найти", OnOverloadSearch)
 
 #include <QWidget>
 #include <cstdint>
@@ -42,9 +49,9 @@ class OverloadPage : public QWidget {
   OverloadPage(QWidget* sheet, PageWindow& window);
 
   // --- Handlers ---
-  void ScrollBar_PerChange();
-  void BitBtn_Find_PerClick();
-  void ComboBox_PerChange();
+  void OnTableScrolled();
+  void OnOverloadSearch();
+  void OnFoundRecordChosen();
 
   // --- Opening and resetting ---
   // The table as opening leaves it.
@@ -68,17 +75,17 @@ class OverloadPage : public QWidget {
 
   // --- Overload table ---
   PagedTableView* table = nullptr;
-  RecordGrid* StringGrid_Per_Otb = nullptr;
-  QScrollBar* ScrollBar_Per = nullptr;
-  QLabel* Label_Per_OtbZap = nullptr;
+  RecordGrid* grid_ = nullptr;
+  QScrollBar* scrollBar_ = nullptr;
+  QLabel* recordCount_ = nullptr;
 
   // --- Search ---
-  QLineEdit* Edit_Per_M = nullptr;
-  QLineEdit* Edit_Per_Data0 = nullptr;
-  QLineEdit* Edit_Per_Data1 = nullptr;
-  JumpListCombo* ComboBox_Per = nullptr;
-  QPushButton* BitBtn_Find_Per = nullptr;
-  QLabel* Label_MaxM1 = nullptr;
+  QLineEdit* loadThreshold_ = nullptr;
+  QLineEdit* fromDate_ = nullptr;
+  QLineEdit* toDate_ = nullptr;
+  JumpListCombo* foundRecords_ = nullptr;
+  QPushButton* searchButton_ = nullptr;
+  QLabel* searchSummary_ = nullptr;
 
   PageWindow& window_;
 };

@@ -112,10 +112,10 @@ FrameTablePage::FrameTablePage(QWidget* sheet, PageWindow& window, QMenu* popup)
   row->setSpacing(0);
   table = new PagedTableView(FrameTableSetup(), window, area);
   table->SetPopupMenu(popup);
-  StringGrid_O_Otb = table->Grid();
-  StringGrid_O_Otb->setToolTip(QStringLiteral("Для расшифровки кодов укажите ячейку"));
-  ScrollBar_Cikl = table->ScrollBar();
-  Label_O_OtbZap = table->Count();
+  grid_ = table->Grid();
+  grid_->setToolTip(QStringLiteral("Для расшифровки кодов укажите ячейку"));
+  scrollBar_ = table->ScrollBar();
+  recordCount_ = table->Count();
   row->addWidget(table, 0, Qt::AlignTop);
   row->addWidget(BuildPeriodPanel(), 0, Qt::AlignTop);
   row->addStretch(1);
@@ -137,24 +137,24 @@ QWidget* FrameTablePage::BuildPeriodPanel() {
   QGroupBox* period = ui::MakeGroup(panel, "GroupBox7", "Период времени охваченный РП");
   period->setFixedWidth(kGroupWidth);
   QVBoxLayout* labels = Stack(period);
-  Label_NR = ui::MakeLabel(period, "Label_NR", QString());
-  Label_KR = ui::MakeLabel(period, "Label_KR", QString());
-  for (QLabel* label : {Label_NR, Label_KR}) {
+  periodStart_ = ui::MakeLabel(period, "Label_NR", QString());
+  periodEnd_ = ui::MakeLabel(period, "Label_KR", QString());
+  for (QLabel* label : {periodStart_, periodEnd_}) {
     label->setAccessibleName(period->title());
     labels->addWidget(label);
   }
   ui::BoldTitle(period);
   column->addWidget(period);
 
-  column->addWidget(BuildEpisodeGroup("GroupBox6", kOverloadEpisodesTitle.data(), Label_Cikl_M,
-                                      ComboBox_Cikl_M, "ComboBox_Cikl_M", 0));
+  column->addWidget(BuildEpisodeGroup("GroupBox6", kOverloadEpisodesTitle.data(), overloadEpisodeCount_,
+                                      overloadEpisodes_, "ComboBox_Cikl_M", 0));
   column->addWidget(BuildEpisodeGroup("GroupBox4", kTuningEpisodesTitle.data(),
-                                      Label_Cikl_NASTROYKA, ComboBox_Cikl_NASTROYKA,
+                                      tuningEpisodeCount_, tuningEpisodes_,
                                       "ComboBox_Cikl_NASTROYKA", 0));
-  column->addWidget(BuildEpisodeGroup("GroupBox2", kMzonEpisodesTitle.data(), Label_Cikl_MZON,
-                                      ComboBox_Cikl_MZON, "ComboBox_Cikl_MZON", kTypedListLength));
-  column->addWidget(BuildEpisodeGroup("GroupBox17", kSwitchOnEpisodesTitle.data(), Label_ON,
-                                      ComboBox_ON, "ComboBox_ON", kTypedListLength));
+  column->addWidget(BuildEpisodeGroup("GroupBox2", kMzonEpisodesTitle.data(), mzonEpisodeCount_,
+                                      mzonEpisodes_, "ComboBox_Cikl_MZON", kTypedListLength));
+  column->addWidget(BuildEpisodeGroup("GroupBox17", kSwitchOnEpisodesTitle.data(), switchOnEpisodeCount_,
+                                      switchOnEpisodes_, "ComboBox_ON", kTypedListLength));
   column->addStretch(1);
   return panel;
 }
@@ -184,83 +184,83 @@ QGroupBox* FrameTablePage::BuildSearchGroup() {
   row->setContentsMargins(kBoxMargin, kBoxMargin, kBoxMargin, kBoxMargin);
   row->setSpacing(kSearchSpacing);
 
-  QLabel* label9 = ui::MakeLabel(box, "Label9", QString::fromUtf8("Загрузка    M% > "));
-  Edit_O_M = new QLineEdit(QStringLiteral("0"), box);
-  Edit_O_M->setObjectName(QStringLiteral("Edit_O_M"));
-  Edit_O_M->setMaxLength(kThresholdLength);
-  Edit_O_M->setFixedWidth(kThresholdWidth);
-  ui::Caption(label9, Edit_O_M);
-  CheckBox_Error = new QCheckBox(QString::fromUtf8("Коды отказа"), box);
-  CheckBox_Error->setObjectName(QStringLiteral("CheckBox_Error"));
-  CheckBox_SLim = new QCheckBox(QString::fromUtf8("Сработало ограничение"), box);
-  CheckBox_SLim->setObjectName(QStringLiteral("CheckBox_SLim"));
+  QLabel* loadCaption = ui::MakeLabel(box, "Label9", QString::fromUtf8("Загрузка    M% > "));
+  loadThreshold_ = new QLineEdit(QStringLiteral("0"), box);
+  loadThreshold_->setObjectName(QStringLiteral("Edit_O_M"));
+  loadThreshold_->setMaxLength(kThresholdLength);
+  loadThreshold_->setFixedWidth(kThresholdWidth);
+  ui::Caption(loadCaption, loadThreshold_);
+  faultCodesBox_ = new QCheckBox(QString::fromUtf8("Коды отказа"), box);
+  faultCodesBox_->setObjectName(QStringLiteral("CheckBox_Error"));
+  limitTriggeredBox_ = new QCheckBox(QString::fromUtf8("Сработало ограничение"), box);
+  limitTriggeredBox_->setObjectName(QStringLiteral("CheckBox_SLim"));
 
   QGroupBox* result = ui::MakeGroup(box, "GroupBox8", "Результат поиска:");
   QVBoxLayout* resultColumn = Stack(result);
-  ComboBox_Cikl = new JumpListCombo("ComboBox_Cikl", kTypedListLength, result);
-  ComboBox_Cikl->setFixedWidth(kResultListWidth);
-  ComboBox_Cikl->setAccessibleName(result->title());
-  resultColumn->addWidget(ComboBox_Cikl);
+  foundFrames_ = new JumpListCombo("ComboBox_Cikl", kTypedListLength, result);
+  foundFrames_->setFixedWidth(kResultListWidth);
+  foundFrames_->setAccessibleName(result->title());
+  resultColumn->addWidget(foundFrames_);
   ui::BoldTitle(result);
 
-  BitBtn1 = new QPushButton(ui::FindPicture(), QString::fromUtf8("Найти"), box);
-  BitBtn1->setObjectName(QStringLiteral("BitBtn1"));
+  frameSearchButton_ = new QPushButton(ui::FindPicture(), QString::fromUtf8("Найти"), box);
+  frameSearchButton_->setObjectName(QStringLiteral("BitBtn1"));
 
-  row->addWidget(label9);
-  row->addWidget(Edit_O_M);
-  row->addWidget(CheckBox_Error);
-  row->addWidget(CheckBox_SLim);
+  row->addWidget(loadCaption);
+  row->addWidget(loadThreshold_);
+  row->addWidget(faultCodesBox_);
+  row->addWidget(limitTriggeredBox_);
   row->addWidget(result);
-  row->addWidget(BitBtn1, 0, Qt::AlignBottom);
+  row->addWidget(frameSearchButton_, 0, Qt::AlignBottom);
   row->addStretch(1);
   ui::BoldTitle(box);
   return box;
 }
 
 void FrameTablePage::ConnectHandlers() {
-  ui::ConnectCommand(ScrollBar_Cikl, &QScrollBar::valueChanged, this, window_.host(), &FrameTablePage::ScrollBar_CiklChange);
-  ui::ConnectCommand(ComboBox_Cikl_MZON, &JumpListCombo::Chosen, this, window_.host(), &FrameTablePage::ComboBox_Cikl_MZONChange);
-  ui::ConnectCommand(ComboBox_Cikl_NASTROYKA, &JumpListCombo::Chosen, this, window_.host(), &FrameTablePage::ComboBox_Cikl_NASTROYKAChange);
-  ui::ConnectCommand(ComboBox_Cikl_M, &JumpListCombo::Chosen, this, window_.host(), &FrameTablePage::ComboBox_Cikl_MChange);
-  ui::ConnectCommand(ComboBox_ON, &JumpListCombo::Chosen, this, window_.host(), &FrameTablePage::ComboBox_ONChange);
-  ui::ConnectCommand(ComboBox_Cikl, &JumpListCombo::Chosen, this, window_.host(), &FrameTablePage::ComboBox_CiklChange);
-  ui::ConnectCommand(StringGrid_O_Otb, &RecordGrid::CellSelected, this, window_.host(), &FrameTablePage::StringGrid_O_OtbSelectCell);
-  ui::ConnectCommand(BitBtn1, &QPushButton::clicked, this, window_.host(), &FrameTablePage::BitBtn1Click);
+  ui::ConnectCommand(scrollBar_, &QScrollBar::valueChanged, this, window_.host(), &FrameTablePage::OnTableScrolled);
+  ui::ConnectCommand(mzonEpisodes_, &JumpListCombo::Chosen, this, window_.host(), &FrameTablePage::OnMzonEpisodeChosen);
+  ui::ConnectCommand(tuningEpisodes_, &JumpListCombo::Chosen, this, window_.host(), &FrameTablePage::OnTuningEpisodeChosen);
+  ui::ConnectCommand(overloadEpisodes_, &JumpListCombo::Chosen, this, window_.host(), &FrameTablePage::OnOverloadEpisodeChosen);
+  ui::ConnectCommand(switchOnEpisodes_, &JumpListCombo::Chosen, this, window_.host(), &FrameTablePage::OnSwitchOnEpisodeChosen);
+  ui::ConnectCommand(foundFrames_, &JumpListCombo::Chosen, this, window_.host(), &FrameTablePage::OnFoundFrameChosen);
+  ui::ConnectCommand(grid_, &RecordGrid::CellSelected, this, window_.host(), &FrameTablePage::OnCellSelected);
+  ui::ConnectCommand(frameSearchButton_, &QPushButton::clicked, this, window_.host(), &FrameTablePage::OnFrameSearch);
 }
 
 // --- Handlers ---
 
-void FrameTablePage::ScrollBar_CiklChange() {
+void FrameTablePage::OnTableScrolled() {
   table->ShowPage();
 }
 
-void FrameTablePage::ComboBox_Cikl_MZONChange() {
-  table->JumpTo(*ComboBox_Cikl_MZON);
+void FrameTablePage::OnMzonEpisodeChosen() {
+  table->JumpTo(*mzonEpisodes_);
 }
-void FrameTablePage::ComboBox_Cikl_NASTROYKAChange() {
-  table->JumpTo(*ComboBox_Cikl_NASTROYKA);
+void FrameTablePage::OnTuningEpisodeChosen() {
+  table->JumpTo(*tuningEpisodes_);
 }
-void FrameTablePage::ComboBox_Cikl_MChange() {
-  table->JumpTo(*ComboBox_Cikl_M);
+void FrameTablePage::OnOverloadEpisodeChosen() {
+  table->JumpTo(*overloadEpisodes_);
 }
-void FrameTablePage::ComboBox_ONChange() {
-  table->JumpTo(*ComboBox_ON);
+void FrameTablePage::OnSwitchOnEpisodeChosen() {
+  table->JumpTo(*switchOnEpisodes_);
 }
-void FrameTablePage::ComboBox_CiklChange() {
-  table->JumpTo(*ComboBox_Cikl);
+void FrameTablePage::OnFoundFrameChosen() {
+  table->JumpTo(*foundFrames_);
 }
 
-void FrameTablePage::StringGrid_O_OtbSelectCell(int column, int row) {
+void FrameTablePage::OnCellSelected(int column, int row) {
   // The field as the page model holds it, not as the cell shows it.
   if (const auto message = DecodeCell(row, table->ShownText(column, row)))
     window_.host().ShowMessage({MessageKind::Plain, *message});
 }
 
-void FrameTablePage::BitBtn1Click() {
+void FrameTablePage::OnFrameSearch() {
   const std::string path = window_.CurrentFile();
   if (path.empty()) return;
-  const FrameSearchFields typed{Edit_O_M->text().toStdString(), CheckBox_SLim->isChecked(),
-                                CheckBox_Error->isChecked()};
+  const FrameSearchFields typed{loadThreshold_->text().toStdString(), limitTriggeredBox_->isChecked(),
+                                faultCodesBox_->isChecked()};
   const PassDisplay display{kSearchRunningText, kSearchDoneText, kSearchProgressMaximum, {}, false};
   ui::ShownPass pass(window_, display);
   // The list empties as the search begins and stays empty when the file cannot be read.

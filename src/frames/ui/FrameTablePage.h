@@ -2,6 +2,17 @@
 // The page "Общая" of "Циклическая": the frame table five frames at a time, the recording
 // period with the four episode lists beside it, and the frame search below. The page shows
 // what the core computes; every page turn, scan and search re-reads the current file.
+//
+// Design names (Qt object names) of the members:
+//   StringGrid_O_Otb  grid_                ScrollBar_Cikl           scrollBar_
+//   Label_O_OtbZap    recordCount_         Label_NR, Label_KR       periodStart_, periodEnd_
+//   ComboBox_Cikl_M   overloadEpisodes_    Label_Cikl_M             overloadEpisodeCount_
+//   ComboBox_Cikl_NASTROYKA  tuningEpisodes_   Label_Cikl_NASTROYKA  tuningEpisodeCount_
+//   ComboBox_Cikl_MZON  mzonEpisodes_      Label_Cikl_MZON          mzonEpisodeCount_
+//   ComboBox_ON       switchOnEpisodes_    Label_ON                 switchOnEpisodeCount_
+//   Edit_O_M          loadThreshold_       CheckBox_Error           faultCodesBox_
+//   CheckBox_SLim     limitTriggeredBox_   ComboBox_Cikl            foundFrames_
+//   BitBtn1           frameSearchButton_ ("Найти", OnFrameSearch)
 
 #include <QWidget>
 
@@ -38,17 +49,17 @@ class FrameTablePage : public QWidget {
   FrameTablePage(QWidget* sheet, PageWindow& window, QMenu* popup);
 
   // The frame table's scroll bar, which the graphs move and follow.
-  QScrollBar* ScrollBar() const { return ScrollBar_Cikl; }
+  QScrollBar* ScrollBar() const { return scrollBar_; }
 
   // --- Handlers ---
-  void ScrollBar_CiklChange();
-  void ComboBox_Cikl_MZONChange();
-  void ComboBox_Cikl_NASTROYKAChange();
-  void ComboBox_Cikl_MChange();
-  void ComboBox_ONChange();
-  void ComboBox_CiklChange();
-  void StringGrid_O_OtbSelectCell(int column, int row);
-  void BitBtn1Click();
+  void OnTableScrolled();
+  void OnMzonEpisodeChosen();
+  void OnTuningEpisodeChosen();
+  void OnOverloadEpisodeChosen();
+  void OnSwitchOnEpisodeChosen();
+  void OnFoundFrameChosen();
+  void OnCellSelected(int column, int row);
+  void OnFrameSearch();
 
   // --- Opening and resetting ---
   // The table as opening leaves it.
@@ -63,28 +74,28 @@ class FrameTablePage : public QWidget {
  private:
   // --- Frame table ---
   PagedTableView* table = nullptr;
-  RecordGrid* StringGrid_O_Otb = nullptr;
-  QScrollBar* ScrollBar_Cikl = nullptr;
-  QLabel* Label_O_OtbZap = nullptr;
+  RecordGrid* grid_ = nullptr;
+  QScrollBar* scrollBar_ = nullptr;
+  QLabel* recordCount_ = nullptr;
 
   // --- Recording period and episodes ---
-  QLabel* Label_NR = nullptr;
-  QLabel* Label_KR = nullptr;
-  QLabel* Label_Cikl_M = nullptr;
-  JumpListCombo* ComboBox_Cikl_M = nullptr;
-  QLabel* Label_Cikl_NASTROYKA = nullptr;
-  JumpListCombo* ComboBox_Cikl_NASTROYKA = nullptr;
-  QLabel* Label_Cikl_MZON = nullptr;
-  JumpListCombo* ComboBox_Cikl_MZON = nullptr;
-  QLabel* Label_ON = nullptr;
-  JumpListCombo* ComboBox_ON = nullptr;
+  QLabel* periodStart_ = nullptr;
+  QLabel* periodEnd_ = nullptr;
+  QLabel* overloadEpisodeCount_ = nullptr;
+  JumpListCombo* overloadEpisodes_ = nullptr;
+  QLabel* tuningEpisodeCount_ = nullptr;
+  JumpListCombo* tuningEpisodes_ = nullptr;
+  QLabel* mzonEpisodeCount_ = nullptr;
+  JumpListCombo* mzonEpisodes_ = nullptr;
+  QLabel* switchOnEpisodeCount_ = nullptr;
+  JumpListCombo* switchOnEpisodes_ = nullptr;
 
   // --- Frame search ---
-  QLineEdit* Edit_O_M = nullptr;
-  QCheckBox* CheckBox_Error = nullptr;
-  QCheckBox* CheckBox_SLim = nullptr;
-  JumpListCombo* ComboBox_Cikl = nullptr;
-  QPushButton* BitBtn1 = nullptr;
+  QLineEdit* loadThreshold_ = nullptr;
+  QCheckBox* faultCodesBox_ = nullptr;
+  QCheckBox* limitTriggeredBox_ = nullptr;
+  JumpListCombo* foundFrames_ = nullptr;
+  QPushButton* frameSearchButton_ = nullptr;
 
   QWidget* BuildPeriodPanel();
   QGroupBox* BuildEpisodeGroup(const char* name, const char* title, QLabel*& count,

@@ -29,7 +29,7 @@ void GraphPages::Reset() {
   relay_->Reset();
 }
 
-void GraphPages::Go_KZClick() {
+void GraphPages::OnShowGraphs() {
   if (currentFile_().empty()) return;
   pages_.main->setCurrentWidget(pages_.graphs);
   FollowFrameTable();

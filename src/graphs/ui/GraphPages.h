@@ -49,7 +49,7 @@ class GraphPages : public QObject {
 
   // "Показать графики": the graphs page in front (its sub-page kept) and both graphs at the
   // position of the frame table; a graph whose scroll bar does not move is not refilled.
-  void Go_KZClick();
+  void OnShowGraphs();
   // The frame table's page in front with `frame` in its first column.
   void ShowFrame(std::int64_t frame);
   // The frame table's page in front with `frame` in its first column, and both graphs moved to

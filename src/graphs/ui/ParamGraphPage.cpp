@@ -73,19 +73,16 @@ void Colour(QWidget* widget, QRgb colour) {
 }  // namespace
 
 ParamGraphPage::ParamGraphPage(GraphLinks links, QWidget* sheet)
-    : GraphPage(Setup(), std::move(links), sheet),
-      Chart_Param(Chart()),
-      ScrollBarGPar(ScrollBar()),
-      Panel6(KeyPanel()) {
+    : GraphPage(Setup(), std::move(links), sheet) {
   BuildKeyPanel();
   BuildAzimuthAxis();
-  ui::ConnectCommand(ScrollBarGPar, &QScrollBar::valueChanged, this, host(), &ParamGraphPage::ScrollBarGParChange);
-  ui::ConnectCommand(Chart_Param, &QCustomPlot::plottableClick, this, host(), &ParamGraphPage::Chart_ParamClickSeries);
+  ui::ConnectCommand(ScrollBar(), &QScrollBar::valueChanged, this, host(), &ParamGraphPage::OnScrolled);
+  ui::ConnectCommand(Chart(), &QCustomPlot::plottableClick, this, host(), &ParamGraphPage::OnPointClicked);
   Restyle();
 }
 
 void ParamGraphPage::BuildAzimuthAxis() {
-  QCPAxis* axis = Chart_Param->yAxis2;
+  QCPAxis* axis = Chart()->yAxis2;
   axis->setRange(kAzimuthAxis.min, kAzimuthAxis.max);
   auto ticker = QSharedPointer<QCPAxisTickerFixed>::create();
   ticker->setTickStep(kAzimuthTickStep);
@@ -104,56 +101,56 @@ void ParamGraphPage::BuildKeyPanel() {
   // "M(t) — Процент загрузки M (%)".
   auto box = [this](const char* name, const char* caption, QRgb colour, bool checked,
                     const SeriesStyle& series) {
-    auto* check = new QCheckBox(QString::fromUtf8(caption), Panel6);
+    auto* check = new QCheckBox(QString::fromUtf8(caption), KeyPanel());
     check->setObjectName(QString::fromLatin1(name));
     check->setChecked(checked);
     check->setAccessibleName(KeyName(check->text(), series));
     Colour(check, colour);
     return check;
   };
-  CheckBox_GrParM = box("CheckBox_GrParM", "------ M(t) ", kGreen, true, kWindowStyles[kMoment]);
-  Label37 = new QLabel(QStringLiteral("------ 110%"), Panel6);
-  Label37->setObjectName(QStringLiteral("Label37"));
-  Colour(Label37, kRed);
-  CheckBox_GrParQ = box("CheckBox_GrParQ", "-------- Q(t)", kBlue, true, kWindowStyles[kLoad]);
-  CheckBox_GrParR = box("CheckBox_GrParR", "-------- R(t)", kMaroon, false, kWindowStyles[kRadius]);
-  CheckBox_GrParGA =
+  momentBox_ = box("CheckBox_GrParM", "------ M(t) ", kGreen, true, kWindowStyles[kMoment]);
+  limitLineKey_ = new QLabel(QStringLiteral("------ 110%"), KeyPanel());
+  limitLineKey_->setObjectName(QStringLiteral("Label37"));
+  Colour(limitLineKey_, kRed);
+  loadBox_ = box("CheckBox_GrParQ", "-------- Q(t)", kBlue, true, kWindowStyles[kLoad]);
+  radiusBox_ = box("CheckBox_GrParR", "-------- R(t)", kMaroon, false, kWindowStyles[kRadius]);
+  azimuthBox_ =
       box("CheckBox_GrParGA", "-------- Ga(t)", kTeal, false, kWindowStyles[kAzimuth]);
-  CheckBox_GrParL = box("CheckBox_GrParL", "-------- Lt(t)", kBlack, false, kWindowStyles[kLength]);
+  boomLengthBox_ = box("CheckBox_GrParL", "-------- Lt(t)", kBlack, false, kWindowStyles[kLength]);
 
-  auto* row = new QHBoxLayout(Panel6);
+  auto* row = new QHBoxLayout(KeyPanel());
   row->setSpacing(kKeySpacing);
-  for (QWidget* key : std::initializer_list<QWidget*>{CheckBox_GrParM, Label37, CheckBox_GrParQ,
-                                                      CheckBox_GrParR, CheckBox_GrParGA,
-                                                      CheckBox_GrParL})
+  for (QWidget* key : std::initializer_list<QWidget*>{momentBox_, limitLineKey_, loadBox_,
+                                                      radiusBox_, azimuthBox_,
+                                                      boomLengthBox_})
     row->addWidget(key);
   row->addStretch(1);
 
-  ui::ConnectCommand(CheckBox_GrParM, &QCheckBox::toggled, this, host(), &ParamGraphPage::CheckBox_GrParMClick);
-  ui::ConnectCommand(CheckBox_GrParQ, &QCheckBox::toggled, this, host(), &ParamGraphPage::CheckBox_GrParQClick);
-  ui::ConnectCommand(CheckBox_GrParR, &QCheckBox::toggled, this, host(), &ParamGraphPage::CheckBox_GrParRClick);
-  ui::ConnectCommand(CheckBox_GrParGA, &QCheckBox::toggled, this, host(), &ParamGraphPage::CheckBox_GrParGAClick);
-  ui::ConnectCommand(CheckBox_GrParL, &QCheckBox::toggled, this, host(), &ParamGraphPage::CheckBox_GrParLClick);
+  ui::ConnectCommand(momentBox_, &QCheckBox::toggled, this, host(), &ParamGraphPage::OnMomentToggled);
+  ui::ConnectCommand(loadBox_, &QCheckBox::toggled, this, host(), &ParamGraphPage::OnLoadToggled);
+  ui::ConnectCommand(radiusBox_, &QCheckBox::toggled, this, host(), &ParamGraphPage::OnRadiusToggled);
+  ui::ConnectCommand(azimuthBox_, &QCheckBox::toggled, this, host(), &ParamGraphPage::OnAzimuthToggled);
+  ui::ConnectCommand(boomLengthBox_, &QCheckBox::toggled, this, host(), &ParamGraphPage::OnBoomLengthToggled);
 }
 
-void ParamGraphPage::ScrollBarGParChange() {
+void ParamGraphPage::OnScrolled() {
   Fill();
 }
 
 // Each box shows or hides its series from the points already drawn; none reads the file.
-void ParamGraphPage::CheckBox_GrParMClick() {
+void ParamGraphPage::OnMomentToggled() {
   ShowChecked();
 }
-void ParamGraphPage::CheckBox_GrParQClick() {
+void ParamGraphPage::OnLoadToggled() {
   ShowChecked();
 }
-void ParamGraphPage::CheckBox_GrParRClick() {
+void ParamGraphPage::OnRadiusToggled() {
   ShowChecked();
 }
-void ParamGraphPage::CheckBox_GrParGAClick() {
+void ParamGraphPage::OnAzimuthToggled() {
   ShowChecked();
 }
-void ParamGraphPage::CheckBox_GrParLClick() {
+void ParamGraphPage::OnBoomLengthToggled() {
   ShowChecked();
 }
 
@@ -163,16 +160,16 @@ void ParamGraphPage::ShowChecked() {
 
 void ParamGraphPage::Restyle() {
   const std::pair<const char*, QCheckBox*> shownBy[] = {
-      {"Series1", CheckBox_GrParM}, {"Series2", CheckBox_GrParM}, {"Series3", CheckBox_GrParQ},
-      {"Series4", CheckBox_GrParR}, {"Series5", CheckBox_GrParL}, {"Series16", CheckBox_GrParGA}};
+      {"Series1", momentBox_}, {"Series2", momentBox_}, {"Series3", loadBox_},
+      {"Series4", radiusBox_}, {"Series5", boomLengthBox_}, {"Series16", azimuthBox_}};
   for (const auto& [name, box] : shownBy) Series(name)->setVisible(box->isChecked());
 
   // The zero line is always shown; the azimuth has its own axis, shown with it.
-  Chart_Param->yAxis->setRange(kParamAxisBottom, ParamAxisTop(ShownPoints()));
-  Chart_Param->yAxis2->setVisible(CheckBox_GrParGA->isChecked());
+  Chart()->yAxis->setRange(kParamAxisBottom, ParamAxisTop(ShownPoints()));
+  Chart()->yAxis2->setVisible(azimuthBox_->isChecked());
 }
 
-void ParamGraphPage::Chart_ParamClickSeries(QCPAbstractPlottable* series, int index) {
+void ParamGraphPage::OnPointClicked(QCPAbstractPlottable* series, int index) {
   const QCPPlottableInterface1D* points = series ? series->interface1D() : nullptr;
   if (!points || index < 0 || index >= points->dataCount()) return;
   emit FrameChosen(static_cast<std::int64_t>(std::trunc(points->dataMainKey(index))));

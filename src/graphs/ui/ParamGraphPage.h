@@ -3,6 +3,11 @@
 // frames, with the zero line and the 110 % limit line that marks the overload episodes. The
 // check boxes under the chart are its colour key and show or hide each parameter; a click on
 // a point asks for the frame table at that frame.
+//
+// Design names (Qt object names): Chart_Param, ScrollBarGPar and Panel6 are the base page's
+// Chart(), ScrollBar() and KeyPanel(); the key's boxes CheckBox_GrParM momentBox_,
+// CheckBox_GrParQ loadBox_, CheckBox_GrParR radiusBox_, CheckBox_GrParGA azimuthBox_,
+// CheckBox_GrParL boomLengthBox_; Label37 limitLineKey_ (the 110 % line).
 
 #include <cstdint>
 
@@ -20,14 +25,14 @@ class ParamGraphPage : public GraphPage {
  public:
   ParamGraphPage(GraphLinks links, QWidget* sheet);
 
-  void ScrollBarGParChange();
-  void CheckBox_GrParMClick();
-  void CheckBox_GrParQClick();
-  void CheckBox_GrParRClick();
-  void CheckBox_GrParGAClick();
-  void CheckBox_GrParLClick();
+  void OnScrolled();
+  void OnMomentToggled();
+  void OnLoadToggled();
+  void OnRadiusToggled();
+  void OnAzimuthToggled();
+  void OnBoomLengthToggled();
   // A click on a point or line of any series, with the index of the point in its series.
-  void Chart_ParamClickSeries(QCPAbstractPlottable* series, int index);
+  void OnPointClicked(QCPAbstractPlottable* series, int index);
 
  signals:
   // The frame table is to show `frame` in its first column.
@@ -43,15 +48,12 @@ class ParamGraphPage : public GraphPage {
   void BuildAzimuthAxis();
   void ShowChecked();
 
-  GraphChart* Chart_Param = nullptr;
-  QScrollBar* ScrollBarGPar = nullptr;
-  QFrame* Panel6 = nullptr;
-  QCheckBox* CheckBox_GrParM = nullptr;
-  QLabel* Label37 = nullptr;
-  QCheckBox* CheckBox_GrParQ = nullptr;
-  QCheckBox* CheckBox_GrParR = nullptr;
-  QCheckBox* CheckBox_GrParGA = nullptr;
-  QCheckBox* CheckBox_GrParL = nullptr;
+  QCheckBox* momentBox_ = nullptr;
+  QLabel* limitLineKey_ = nullptr;
+  QCheckBox* loadBox_ = nullptr;
+  QCheckBox* radiusBox_ = nullptr;
+  QCheckBox* azimuthBox_ = nullptr;
+  QCheckBox* boomLengthBox_ = nullptr;
 };
 
 }  // namespace vertal::graphs

@@ -49,33 +49,30 @@ GraphPageSetup Setup() {
 }  // namespace
 
 RelayGraphPage::RelayGraphPage(GraphLinks links, QWidget* sheet)
-    : GraphPage(Setup(), std::move(links), sheet),
-      Chart_Rele(Chart()),
-      ScrollBarGKZ(ScrollBar()),
-      Panel16(KeyPanel()) {
-  Label1 = new QLabel(
-      QStringLiteral("1 - ПОТОЛОК     2 - СТЕНА        3 - ПОВОРОТ ВПРАВО     4 - ПОВРОТ ВЛЕВО"), Panel16);
-  Label1->setObjectName(QStringLiteral("Label1"));
-  QFont font = Label1->font();
+    : GraphPage(Setup(), std::move(links), sheet) {
+  limitKey_ = new QLabel(
+      QStringLiteral("1 - ПОТОЛОК     2 - СТЕНА        3 - ПОВОРОТ ВПРАВО     4 - ПОВРОТ ВЛЕВО"), KeyPanel());
+  limitKey_->setObjectName(QStringLiteral("Label1"));
+  QFont font = limitKey_->font();
   font.setPixelSize(kKeyPixels);
   font.setBold(true);
-  Label1->setFont(font);
-  QPalette palette = Label1->palette();
+  limitKey_->setFont(font);
+  QPalette palette = limitKey_->palette();
   palette.setColor(QPalette::WindowText, Qt::black);
-  Label1->setPalette(palette);
-  auto* row = new QHBoxLayout(Panel16);
-  row->addWidget(Label1);
+  limitKey_->setPalette(palette);
+  auto* row = new QHBoxLayout(KeyPanel());
+  row->addWidget(limitKey_);
   row->addStretch(1);
 
   auto ticker = QSharedPointer<QCPAxisTickerFixed>::create();
   ticker->setTickStep(kLevelStep);
-  Chart_Rele->yAxis->setTicker(ticker);
-  Chart_Rele->yAxis->setRange(kRelayValueAxis.min, kRelayValueAxis.max);
+  Chart()->yAxis->setTicker(ticker);
+  Chart()->yAxis->setRange(kRelayValueAxis.min, kRelayValueAxis.max);
 
-  ui::ConnectCommand(ScrollBarGKZ, &QScrollBar::valueChanged, this, host(), &RelayGraphPage::ScrollBarGKZChange);
+  ui::ConnectCommand(ScrollBar(), &QScrollBar::valueChanged, this, host(), &RelayGraphPage::OnScrolled);
 }
 
-void RelayGraphPage::ScrollBarGKZChange() {
+void RelayGraphPage::OnScrolled() {
   Fill();
 }
 

@@ -1,6 +1,9 @@
 #pragma once
 // The page "Координатная защита": for each frame of the window, a short bar at the height of
 // each coordinate limit that was set (green) or triggered (red). Clicking a bar does nothing.
+//
+// Design names (Qt object names): Chart_Rele, ScrollBarGKZ and Panel16 are the base page's
+// Chart(), ScrollBar() and KeyPanel(); Label1 limitKey_ (the numbers of the limits).
 
 #include "graphs/ui/GraphPage.h"
 
@@ -14,13 +17,10 @@ class RelayGraphPage : public GraphPage {
  public:
   RelayGraphPage(GraphLinks links, QWidget* sheet);
 
-  void ScrollBarGKZChange();
+  void OnScrolled();
 
  private:
-  GraphChart* Chart_Rele = nullptr;
-  QScrollBar* ScrollBarGKZ = nullptr;
-  QFrame* Panel16 = nullptr;
-  QLabel* Label1 = nullptr;
+  QLabel* limitKey_ = nullptr;
 };
 
 }  // namespace vertal::graphs

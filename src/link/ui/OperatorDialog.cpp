@@ -59,69 +59,69 @@ OperatorDialogWindow::OperatorDialogWindow(QWidget* parent) : QDialog(parent) {
   if (parent) setFont(parent->window()->font());
 
   const OperatorFields fields = DefaultOperatorFields();
-  Edit_DataSch = MakeField(this, "Edit_DataSch", kDateLength, fields.day);
-  Edit_MonthSch = MakeField(this, "Edit_MonthSch", kDateLength, fields.month);
-  Edit_EarSch = MakeField(this, "Edit_EarSch", kDateLength, fields.year);
+  dayField_ = MakeField(this, "Edit_DataSch", kDateLength, fields.day);
+  monthField_ = MakeField(this, "Edit_MonthSch", kDateLength, fields.month);
+  yearField_ = MakeField(this, "Edit_EarSch", kDateLength, fields.year);
   // The date is stored digit by digit as BCD: only digits are taken.
   auto* digits = new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9]*")), this);
-  for (QLineEdit* date : {Edit_DataSch, Edit_MonthSch, Edit_EarSch}) {
+  for (QLineEdit* date : {dayField_, monthField_, yearField_}) {
     date->setFixedWidth(kDateFieldWidth);
     date->setValidator(digits);
   }
-  Edit_Name = MakeField(this, "Edit_Name", kTextLength, fields.name);
-  Edit_Org = MakeField(this, "Edit_Org", kTextLength, fields.organisation);
-  Edit_NUd = MakeField(this, "Edit_NUd", kCertificateLength, fields.certificate);
+  readerField_ = MakeField(this, "Edit_Name", kTextLength, fields.name);
+  organisationField_ = MakeField(this, "Edit_Org", kTextLength, fields.organisation);
+  certificateField_ = MakeField(this, "Edit_NUd", kCertificateLength, fields.certificate);
   // Filled with the unit's own text when the dialog is run.
-  Edit_PyckOrg = MakeField(this, "Edit_PyckOrg", kTextLength, {});
-  Edit_VladKran = MakeField(this, "Edit_VladKran", kTextLength, fields.owner);
+  commissioningField_ = MakeField(this, "Edit_PyckOrg", kTextLength, {});
+  ownerField_ = MakeField(this, "Edit_VladKran", kTextLength, fields.owner);
   // A hint, not a value: an owner left as shown is stored empty.
-  Edit_VladKran->setPlaceholderText(QString::fromUtf8(kFillInText));
+  ownerField_->setPlaceholderText(QString::fromUtf8(kFillInText));
 
-  BitBtn1 = new QPushButton(QStringLiteral("Запись"), this);
-  BitBtn1->setObjectName(QStringLiteral("BitBtn1"));
-  BitBtn1->setIcon(style()->standardIcon(QStyle::SP_DialogSaveButton));
-  BitBtn1->setAutoDefault(false);
-  connect(BitBtn1, &QPushButton::clicked, this, [this] { BitBtn1Click(); });
+  storeButton_ = new QPushButton(QStringLiteral("Запись"), this);
+  storeButton_->setObjectName(QStringLiteral("BitBtn1"));
+  storeButton_->setIcon(style()->standardIcon(QStyle::SP_DialogSaveButton));
+  storeButton_->setAutoDefault(false);
+  connect(storeButton_, &QPushButton::clicked, this, [this] { OnStore(); });
 
   auto* date = new QHBoxLayout;
   date->addWidget(MakeLabel(this, "число:"));
-  date->addWidget(Edit_DataSch);
+  date->addWidget(dayField_);
   date->addSpacing(8);
   date->addWidget(MakeLabel(this, "месяц:"));
-  date->addWidget(Edit_MonthSch);
+  date->addWidget(monthField_);
   date->addSpacing(8);
   date->addWidget(MakeLabel(this, "год:"));
-  date->addWidget(Edit_EarSch);
+  date->addWidget(yearField_);
   date->addStretch(1);
 
   auto* rows = new QGridLayout;
   rows->addWidget(MakeLabel(this, "Дата считывания:"), 0, 0);
   rows->addLayout(date, 0, 1);
   rows->addWidget(MakeLabel(this, "Инормацию считал:"), 1, 0);
-  rows->addWidget(Edit_Name, 1, 1);
+  rows->addWidget(readerField_, 1, 1);
   rows->addWidget(MakeLabel(this, "Организация:"), 2, 0);
-  rows->addWidget(Edit_Org, 2, 1);
+  rows->addWidget(organisationField_, 2, 1);
   rows->addWidget(MakeLabel(this, "Удостоверение №:"), 3, 0);
-  rows->addWidget(Edit_NUd, 3, 1);
+  rows->addWidget(certificateField_, 3, 1);
   rows->addWidget(MakeLabel(this, "Пусконаладочная организация:"), 4, 0);
-  rows->addWidget(Edit_PyckOrg, 4, 1);
+  rows->addWidget(commissioningField_, 4, 1);
   rows->addWidget(MakeLabel(this, "Владелец крана:"), 5, 0);
-  rows->addWidget(Edit_VladKran, 5, 1);
+  rows->addWidget(ownerField_, 5, 1);
 
   auto* column = new QVBoxLayout(this);
   column->addLayout(rows);
   column->addStretch(1);
-  column->addWidget(BitBtn1, 0, Qt::AlignHCenter);
+  column->addWidget(storeButton_, 0, Qt::AlignHCenter);
 
-  setTabOrder(Edit_Org, Edit_NUd);
-  setTabOrder(Edit_NUd, Edit_Name);
-  setTabOrder(Edit_Name, Edit_DataSch);
-  setTabOrder(Edit_DataSch, BitBtn1);
-  setTabOrder(BitBtn1, Edit_PyckOrg);
-  setTabOrder(Edit_PyckOrg, Edit_VladKran);
-  setTabOrder(Edit_VladKran, Edit_MonthSch);
-  setTabOrder(Edit_MonthSch, Edit_EarSch);
-  Edit_Org->setFocus();
+  setTabOrder(organisationField_, certificateField_);
+  setTabOrder(certificateField_, readerField_);
+  setTabOrder(readerField_, dayField_);
+  setTabOrder(dayField_, storeButton_);
+  setTabOrder(storeButton_, commissioningField_);
+  setTabOrder(commissioningField_, ownerField_);
+  setTabOrder(ownerField_, monthField_);
+  setTabOrder(monthField_, yearField_);
+  organisationField_->setFocus();
 }
 
 bool OperatorDialogWindow::Run(CraneIdentBuffer& craneIdent, TrailerBuffer& trailer) {
@@ -129,26 +129,26 @@ bool OperatorDialogWindow::Run(CraneIdentBuffer& craneIdent, TrailerBuffer& trai
   trailer_ = &trailer;
   stored_ = false;
   shownCommissioning_ = ui::ToQString(CommissioningText(craneIdent));
-  Edit_PyckOrg->setText(shownCommissioning_);
+  commissioningField_->setText(shownCommissioning_);
   exec();
   craneIdent_ = nullptr;
   trailer_ = nullptr;
   return stored_;
 }
 
-void OperatorDialogWindow::BitBtn1Click() {
+void OperatorDialogWindow::OnStore() {
   if (craneIdent_ && trailer_) {
     OperatorFields fields;
-    fields.day = Edit_DataSch->text().toStdString();
-    fields.month = Edit_MonthSch->text().toStdString();
-    fields.year = Edit_EarSch->text().toStdString();
-    fields.name = Edit_Name->text().toStdString();
-    fields.organisation = Edit_Org->text().toStdString();
-    fields.certificate = Edit_NUd->text().toStdString();
+    fields.day = dayField_->text().toStdString();
+    fields.month = monthField_->text().toStdString();
+    fields.year = yearField_->text().toStdString();
+    fields.name = readerField_->text().toStdString();
+    fields.organisation = organisationField_->text().toStdString();
+    fields.certificate = certificateField_->text().toStdString();
     // The unit's record goes back untouched unless the operator changed the text.
-    if (Edit_PyckOrg->text() != shownCommissioning_)
-      fields.commissioning = Edit_PyckOrg->text().toStdString();
-    fields.owner = Edit_VladKran->text().toStdString();
+    if (commissioningField_->text() != shownCommissioning_)
+      fields.commissioning = commissioningField_->text().toStdString();
+    fields.owner = ownerField_->text().toStdString();
     StoreOperatorFields(fields, *craneIdent_, *trailer_);
     stored_ = true;
   }

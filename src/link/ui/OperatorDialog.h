@@ -2,6 +2,12 @@
 // The dialog in which the operator enters the data that accompany a reading: the date, who read
 // it, the organisations, the certificate and the crane's owner. "Запись" stores them into the
 // readout's buffers and closes the dialog; closing it by its frame changes nothing.
+//
+// Design names (Qt object names) of the members:
+//   Edit_DataSch  dayField_      Edit_MonthSch  monthField_         Edit_EarSch    yearField_
+//   Edit_Name     readerField_   Edit_Org       organisationField_  Edit_NUd       certificateField_
+//   Edit_PyckOrg  commissioningField_           Edit_VladKran  ownerField_
+//   BitBtn1       storeButton_ ("Запись", OnStore)
 
 #include <QDialog>
 
@@ -27,17 +33,17 @@ class OperatorDialogWindow : public QDialog, public OperatorDialog {
   bool Run(CraneIdentBuffer& craneIdent, TrailerBuffer& trailer) override;
 
  private:
-  void BitBtn1Click();
+  void OnStore();
 
-  QLineEdit* Edit_DataSch = nullptr;
-  QLineEdit* Edit_MonthSch = nullptr;
-  QLineEdit* Edit_EarSch = nullptr;
-  QLineEdit* Edit_Name = nullptr;
-  QLineEdit* Edit_Org = nullptr;
-  QLineEdit* Edit_NUd = nullptr;
-  QLineEdit* Edit_PyckOrg = nullptr;
-  QLineEdit* Edit_VladKran = nullptr;
-  QPushButton* BitBtn1 = nullptr;
+  QLineEdit* dayField_ = nullptr;
+  QLineEdit* monthField_ = nullptr;
+  QLineEdit* yearField_ = nullptr;
+  QLineEdit* readerField_ = nullptr;
+  QLineEdit* organisationField_ = nullptr;
+  QLineEdit* certificateField_ = nullptr;
+  QLineEdit* commissioningField_ = nullptr;
+  QLineEdit* ownerField_ = nullptr;
+  QPushButton* storeButton_ = nullptr;
   CraneIdentBuffer* craneIdent_ = nullptr;
   TrailerBuffer* trailer_ = nullptr;
   QString shownCommissioning_;

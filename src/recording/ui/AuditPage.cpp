@@ -29,20 +29,20 @@ AuditPage::AuditPage(QWidget* sheet, ui::PageWindow& window, GoToFrame goTo)
     : RecordingPage(sheet, window, std::move(goTo)) {
   setObjectName(QStringLiteral("AuditPage"));
   QVBoxLayout* column = ui::FillSheet(sheet, this, kSpacing);
-  Grid_Audit = MakeGrid("Grid_Audit", QStringLiteral("Проверка записи"),
+  grid_ = MakeGrid("Grid_Audit", QStringLiteral("Проверка записи"),
                         {QStringLiteral("Важность"), QStringLiteral("Сообщение"),
                          QStringLiteral("Кадр")},
-                        [this](int row) { Grid_AuditChoose(row); });
-  QHeaderView* header = Grid_Audit->horizontalHeader();
+                        [this](int row) { OnFindingChosen(row); });
+  QHeaderView* header = grid_->horizontalHeader();
   header->setSectionResizeMode(kSeverityColumn, QHeaderView::ResizeToContents);
   header->setSectionResizeMode(kTextColumn, QHeaderView::Stretch);
   header->setSectionResizeMode(kFrameColumn, QHeaderView::ResizeToContents);
-  Grid_Audit->setWordWrap(true);
-  Grid_Audit->verticalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
-  column->addWidget(Grid_Audit, 1);
+  grid_->setWordWrap(true);
+  grid_->verticalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+  column->addWidget(grid_, 1);
 }
 
-void AuditPage::Grid_AuditChoose(int row) {
+void AuditPage::OnFindingChosen(int row) {
   if (row < 0 || row >= static_cast<int>(frames_.size())) return;
   if (const auto& frame = frames_[static_cast<std::size_t>(row)]) GoTo(*frame);
 }
@@ -58,19 +58,19 @@ void AuditPage::Empty() {
 
 void AuditPage::Show(const AuditReport& report) {
   frames_.clear();
-  Grid_Audit->setRowCount(static_cast<int>(report.findings.size()));
+  grid_->setRowCount(static_cast<int>(report.findings.size()));
   for (std::size_t i = 0; i < report.findings.size(); ++i) {
     const Finding& f = report.findings[i];
     const int row = static_cast<int>(i);
     auto* severity = new QTableWidgetItem(SeverityIcon(style(), f.severity),
                                           ui::ToQString(SeverityWord(f.severity)));
-    Grid_Audit->setItem(row, kSeverityColumn, severity);
-    Grid_Audit->setItem(row, kTextColumn, new QTableWidgetItem(ui::ToQString(f.text)));
-    Grid_Audit->setItem(row, kFrameColumn,
+    grid_->setItem(row, kSeverityColumn, severity);
+    grid_->setItem(row, kTextColumn, new QTableWidgetItem(ui::ToQString(f.text)));
+    grid_->setItem(row, kFrameColumn,
                         new QTableWidgetItem(f.frame ? QString::number(*f.frame) : QString()));
     frames_.push_back(f.frame);
   }
-  if (!report.findings.empty()) Grid_Audit->setCurrentCell(0, kSeverityColumn);
+  if (!report.findings.empty()) grid_->setCurrentCell(0, kSeverityColumn);
 }
 
 }  // namespace vertal::recording

@@ -2,6 +2,8 @@
 // The page "Проверка записи": the findings of the integrity audit of the current file, each
 // with its severity and frame. Choosing a finding with a frame
 // moves the frame table there.
+//
+// Design name (Qt object name): Grid_Audit grid_.
 
 #include <vector>
 
@@ -17,7 +19,7 @@ class AuditPage : public RecordingPage {
   AuditPage(QWidget* sheet, ui::PageWindow& window, GoToFrame goTo);
 
   // --- Handlers ---
-  void Grid_AuditChoose(int row);
+  void OnFindingChosen(int row);
 
  protected:
   void Fill(const std::string& path) override;
@@ -26,7 +28,7 @@ class AuditPage : public RecordingPage {
  private:
   void Show(const AuditReport& report);
 
-  QTableWidget* Grid_Audit = nullptr;
+  QTableWidget* grid_ = nullptr;
   std::vector<std::optional<std::int64_t>> frames_;  // per row
 };
 

@@ -31,16 +31,16 @@ DayJournalPage::DayJournalPage(QWidget* sheet, ui::PageWindow& window, GoToFrame
     : RecordingPage(sheet, window, std::move(goTo)) {
   setObjectName(QStringLiteral("DayJournalPage"));
   QVBoxLayout* column = ui::FillSheet(sheet, this, kSpacing);
-  Grid_Days = MakeGrid("Grid_Days", QStringLiteral("Журнал по дням"), Headers(),
-                       [this](int row) { Grid_DaysChoose(row); });
-  Grid_Days->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
-  Grid_Days->horizontalHeader()->setStretchLastSection(true);
+  grid_ = MakeGrid("Grid_Days", QStringLiteral("Журнал по дням"), Headers(),
+                       [this](int row) { OnDayChosen(row); });
+  grid_->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+  grid_->horizontalHeader()->setStretchLastSection(true);
   chart_ = new DayChart(this);
-  column->addWidget(Grid_Days, 1);
+  column->addWidget(grid_, 1);
   column->addWidget(chart_);
 }
 
-void DayJournalPage::Grid_DaysChoose(int row) {
+void DayJournalPage::OnDayChosen(int row) {
   if (row < 0 || row >= static_cast<int>(firstFrames_.size())) return;
   GoTo(firstFrames_[static_cast<std::size_t>(row)]);
 }
@@ -57,7 +57,7 @@ void DayJournalPage::Empty() {
 void DayJournalPage::Show(const std::vector<DayRow>& days) {
   firstFrames_.clear();
   std::vector<DayChart::Day> bars;
-  Grid_Days->setRowCount(static_cast<int>(days.size()));
+  grid_->setRowCount(static_cast<int>(days.size()));
   for (std::size_t i = 0; i < days.size(); ++i) {
     const DayTexts t = TextsOf(days[i]);
     const std::string* cells[] = {&t.date,      &t.first,       &t.last,      &t.hours,
@@ -65,12 +65,12 @@ void DayJournalPage::Show(const std::vector<DayRow>& days) {
                                   &t.tuning,    &t.mzon,        &t.switchOns, &t.limitTriggers,
                                   &t.faultCodes};
     for (int c = 0; c < static_cast<int>(std::size(cells)); ++c)
-      Grid_Days->setItem(static_cast<int>(i), c,
+      grid_->setItem(static_cast<int>(i), c,
                          new QTableWidgetItem(ui::ToQString(*cells[static_cast<std::size_t>(c)])));
     firstFrames_.push_back(days[i].firstFrame);
     bars.push_back({ui::ToQString(t.date), DayHours(days[i]), days[i].maxMoment});
   }
-  if (!days.empty()) Grid_Days->setCurrentCell(0, 0);
+  if (!days.empty()) grid_->setCurrentCell(0, 0);
   chart_->Show(std::move(bars));
 }
 

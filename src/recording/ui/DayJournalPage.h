@@ -1,6 +1,8 @@
 #pragma once
 // The page "Журнал по дням": one row per calendar day of the recording and a bar chart of the
 // days below. Choosing a day moves the frame table and both graphs to its first frame.
+//
+// Design name (Qt object name): Grid_Days grid_.
 
 #include <vector>
 
@@ -18,7 +20,7 @@ class DayJournalPage : public RecordingPage {
   DayJournalPage(QWidget* sheet, ui::PageWindow& window, GoToFrame goTo);
 
   // --- Handlers ---
-  void Grid_DaysChoose(int row);
+  void OnDayChosen(int row);
 
  protected:
   void Fill(const std::string& path) override;
@@ -27,7 +29,7 @@ class DayJournalPage : public RecordingPage {
  private:
   void Show(const std::vector<DayRow>& days);
 
-  QTableWidget* Grid_Days = nullptr;
+  QTableWidget* grid_ = nullptr;
   DayChart* chart_ = nullptr;
   std::vector<std::int64_t> firstFrames_;  // per row
 };

@@ -23,26 +23,26 @@ FrameRangeDialog::FrameRangeDialog(Host& host, QWidget* parent)
   // A dialog is a window of its own and does not take the main window's font by itself.
   if (parent) setFont(parent->window()->font());
 
-  E_Home = ui::MakeFrameField(this, "E_Home", kFirstFrameText);
-  E_End = ui::MakeFrameField(this, "E_End", kLastFrameText);
-  BitBtn1 = ui::MakeGlyphButton(this, "BitBtn1", QStringLiteral("Ok"), QStyle::SP_DialogOkButton);
-  BitBtn2 = ui::MakeGlyphButton(this, "BitBtn2", QStringLiteral("Отмена"), QStyle::SP_DialogCancelButton);
+  firstFrame_ = ui::MakeFrameField(this, "E_Home", kFirstFrameText);
+  lastFrame_ = ui::MakeFrameField(this, "E_End", kLastFrameText);
+  okButton_ = ui::MakeGlyphButton(this, "BitBtn1", QStringLiteral("Ok"), QStyle::SP_DialogOkButton);
+  cancelButton_ = ui::MakeGlyphButton(this, "BitBtn2", QStringLiteral("Отмена"), QStyle::SP_DialogCancelButton);
   // Enter anywhere in the dialog is "Ok"; Esc and the frame's close button reject, as "Отмена".
-  BitBtn1->setDefault(true);
-  connect(BitBtn1, &QPushButton::clicked, this, [this] { BitBtn1Click(); });
-  connect(BitBtn2, &QPushButton::clicked, this, [this] { BitBtn2Click(); });
+  okButton_->setDefault(true);
+  connect(okButton_, &QPushButton::clicked, this, [this] { OnOk(); });
+  connect(cancelButton_, &QPushButton::clicked, this, [this] { OnCancel(); });
 
   auto* range = new QHBoxLayout;
   range->addWidget(ui::MakeLabel(this, nullptr, QStringLiteral("Печатать с")));
-  range->addWidget(E_Home);
+  range->addWidget(firstFrame_);
   range->addWidget(ui::MakeLabel(this, nullptr, QStringLiteral("кадра по")));
-  range->addWidget(E_End);
+  range->addWidget(lastFrame_);
   range->addWidget(ui::MakeLabel(this, nullptr, QStringLiteral("кадр")));
 
   auto* buttons = new QHBoxLayout;
   buttons->addStretch(1);
-  buttons->addWidget(BitBtn1);
-  buttons->addWidget(BitBtn2);
+  buttons->addWidget(okButton_);
+  buttons->addWidget(cancelButton_);
   buttons->addStretch(1);
 
   auto* column = new QVBoxLayout(this);
@@ -50,10 +50,10 @@ FrameRangeDialog::FrameRangeDialog(Host& host, QWidget* parent)
   column->addLayout(range);
   column->addLayout(buttons);
 
-  setTabOrder(E_Home, E_End);
-  setTabOrder(E_End, BitBtn1);
-  setTabOrder(BitBtn1, BitBtn2);
-  E_Home->setFocus();
+  setTabOrder(firstFrame_, lastFrame_);
+  setTabOrder(lastFrame_, okButton_);
+  setTabOrder(okButton_, cancelButton_);
+  firstFrame_->setFocus();
 }
 
 std::optional<FrameRange> TypedFrameRange(const QLineEdit& first, const QLineEdit& last, Host& host) {
@@ -65,12 +65,12 @@ std::optional<FrameRange> TypedFrameRange(const QLineEdit& first, const QLineEdi
   return std::get<FrameRange>(read);
 }
 
-void FrameRangeDialog::BitBtn1Click() {
-  range_ = TypedFrameRange(*E_Home, *E_End, host_);
+void FrameRangeDialog::OnOk() {
+  range_ = TypedFrameRange(*firstFrame_, *lastFrame_, host_);
   if (range_) accept();
 }
 
-void FrameRangeDialog::BitBtn2Click() {
+void FrameRangeDialog::OnCancel() {
   reject();
 }
 

@@ -2,6 +2,9 @@
 // The dialog that asks for the frames of the operative report: "Печатать с" [E_Home] "кадра по"
 // [E_End] "кадр", with "Ok" and "Отмена". It always opens with the texts "0" and "200". "Ok"
 // with a refused range shows why and leaves the dialog open with what was typed.
+//
+// Design names (Qt object names) of the members: E_Home firstFrame_, E_End lastFrame_,
+// BitBtn1 okButton_ (OnOk), BitBtn2 cancelButton_ (OnCancel).
 
 #include <QDialog>
 #include <optional>
@@ -24,15 +27,15 @@ class FrameRangeDialog : public QDialog {
   // The range "Ok" accepted; nothing before that or after "Отмена".
   std::optional<FrameRange> Range() const { return range_; }
 
-  void BitBtn1Click();
-  void BitBtn2Click();
+  void OnOk();
+  void OnCancel();
 
  private:
   Host& host_;
-  QLineEdit* E_Home = nullptr;
-  QLineEdit* E_End = nullptr;
-  QPushButton* BitBtn1 = nullptr;
-  QPushButton* BitBtn2 = nullptr;
+  QLineEdit* firstFrame_ = nullptr;
+  QLineEdit* lastFrame_ = nullptr;
+  QPushButton* okButton_ = nullptr;
+  QPushButton* cancelButton_ = nullptr;
   std::optional<FrameRange> range_;
 };
 
