@@ -221,11 +221,8 @@ void AddCommands(CommandTable& table) {
                  "\"sha256\", \"size\"}.",
                  RunAudit);
   AddFileCommand(table, "days",
-                 "Journal of the recording by calendar day. Prints {\"messages\", \"days\": "
-                 "[{\"date\", \"first\", \"last\", \"first_frame\", \"hours\", \"lifts\", "
-                 "\"max_moment\", \"max_moment_at\", \"max_moment_frame\", \"overloads\", "
-                 "\"tuning\", \"mzon\", \"switch_ons\", \"limit_triggers\", "
-                 "\"fault_codes\"}...]}.",
+                 "Journal of the recording by calendar day, as the page shows it. Prints "
+                 "{\"messages\", \"controls\": {\"Grid_Days\": the cells column by column}}.",
                  RunDays);
 
   auto diff = std::make_shared<DiffOptions>();

@@ -2,10 +2,7 @@
 // opening FILE as the window does.
 
 #include "cli/Commands.h"
-#include "common/core/Bcd.h"
-#include "recording/core/DayJournal.h"
-#include "recording/core/JournalTexts.h"
-#include "recording/core/RecordingAudit.h"
+#include "recording/core/RecordingPages.h"
 
 namespace vertal::cli {
 namespace {
@@ -23,32 +20,15 @@ Json FindingsJson(const std::vector<recording::Finding>& findings) {
   return out;
 }
 
-Json DayJson(const recording::DayRow& day) {
-  Json out = Json::object();
-  out["date"] = BcdDateText(day.date);
-  out["first"] = BcdTimeText(day.firstTime);
-  out["last"] = BcdTimeText(day.lastTime);
-  out["first_frame"] = day.firstFrame;
-  out["hours"] = recording::DayHours(day);
-  out["lifts"] = day.lifts;
-  out["max_moment"] = day.maxMoment;
-  out["max_moment_at"] = BcdTimeText(day.maxMomentTime);
-  out["max_moment_frame"] = day.maxMomentFrame;
-  out["overloads"] = day.overloads;
-  out["tuning"] = day.tuning;
-  out["mzon"] = day.mzon;
-  out["switch_ons"] = day.switchOns;
-  out["limit_triggers"] = day.limitTriggers;
-  out["fault_codes"] = day.faultCodes;
-  return out;
-}
-
 }  // namespace
 
 CommandResult RunAudit(const std::string& file) {
-  const Opening opening(file);
+  Opening opening(file);
   std::optional<recording::AuditReport> report;
-  if (opening.Opened()) report = recording::AuditRecording(file);
+  if (opening.Opened()) {
+    PassResult<recording::AuditModel> audit = recording::RunRecordingAudit(file, opening.Host());
+    if (audit.end == PassEnd::Done) report = std::move(audit.model.report);
+  }
   Json document = Json::object();
   document["messages"] = opening.MessagesJson();
   document["findings"] = FindingsJson(report ? report->findings : std::vector<recording::Finding>{});
@@ -58,15 +38,10 @@ CommandResult RunAudit(const std::string& file) {
 }
 
 CommandResult RunDays(const std::string& file) {
-  const Opening opening(file);
-  Json days = Json::array();
-  if (opening.Opened())
-    if (const auto journal = recording::DayJournal(file))
-      for (const recording::DayRow& day : *journal) days.push_back(DayJson(day));
-  Json document = Json::object();
-  document["messages"] = opening.MessagesJson();
-  document["days"] = std::move(days);
-  return opening.Finish(std::move(document));
+  Opening opening(file);
+  ControlSnapshot controls;
+  if (opening.Opened()) controls.Add(recording::RunDayJournal(file, opening.Host()).model);
+  return opening.FinishWithControls(controls);
 }
 
 }  // namespace vertal::cli

@@ -46,12 +46,11 @@ TEST_F(RecordingCommands, AuditNamesEachFindingWithItsFrameAndTheFilesDigest) {
                            {"frame", 5}}));
 }
 
-TEST_F(RecordingCommands, DaysWritesOneRowPerDay) {
+TEST_F(RecordingCommands, DaysPrintsTheJournalsCellsColumnByColumn) {
   const json doc = Run({"days", Write(OneDay())});
-  EXPECT_EQ(doc["days"], json::parse(R"([{"date": "10.09.08", "first": "08:30:00", "last": "08:30:04",
-      "first_frame": 0, "hours": 0.0, "lifts": 1, "max_moment": 40, "max_moment_at": "08:30:02",
-      "max_moment_frame": 1, "overloads": 0, "tuning": 0, "mzon": 0, "switch_ons": 1,
-      "limit_triggers": 0, "fault_codes": [1]}])"));
+  EXPECT_EQ(doc["controls"]["Grid_Days"],
+            json::parse(R"([["10.09.08"], ["08:30:00"], ["08:30:04"], ["0:00"], ["1"], ["40"],
+                ["08:30:02"], ["0"], ["0"], ["0"], ["1"], ["0"], ["1"]])"));
 }
 
 TEST_F(RecordingCommands, AMissingFileIsStatusOneWithTheOpenMessage) {

@@ -1,5 +1,6 @@
 // Two demo readings of one crane a month apart, of two cranes, and in the wrong order.
 
+#include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
 #include <chrono>
@@ -9,6 +10,7 @@
 #include <vector>
 
 #include "common/core/Bcd.h"
+#include "compare/core/DiffTexts.h"
 #include "compare/core/ReadingDiff.h"
 #include "dump/core/DumpHead.h"
 #include "dump/core/LongTermRecords.h"
@@ -148,6 +150,16 @@ TEST_F(ReadingDiffTest, NewRecordsAreFoundByContentsNotBySlot) {
             Range(ValidRecords<events::KdsRule>(oldPath_), ValidRecords<events::KdsRule>(newPath_)));
   ASSERT_FALSE(d.kds.fields.empty());
   EXPECT_EQ(d.kds.fields.front().size(), 4u);  // value, parameter, date, time
+  // The page names each field of a record by its table row, with the row's unit.
+  for (const NewItemRow& row : NewItemRows(d)) {
+    if (row.kind == "Запись перегрузки") {
+      EXPECT_THAT(row.fields, ::testing::MatchesRegex("Вылет [0-9]+[,.][0-9]+ м; Грузоподъемность "
+                                                      "[0-9]+[,.][0-9]+ т; Процент загрузки [0-9]+ %; "
+                                                      "Дата перегрузки [0-9.]+; Режим работы [0-9]+"));
+    } else if (row.kind == "Запись КДС") {
+      EXPECT_THAT(row.fields, ::testing::StartsWith("Значение параметра "));
+    }
+  }
 }
 
 TEST_F(ReadingDiffTest, OnlyEpisodesOpeningOnFramesTheEarlierReadingLacksAreNew) {

@@ -4,6 +4,7 @@
 #include <QLabel>
 #include <QPointer>
 #include <QSignalBlocker>
+#include <QTableWidget>
 #include <QVariant>
 #include <functional>
 #include <map>
@@ -86,7 +87,18 @@ void SetControl(QWidget* page, std::string_view name, const JumpList& list) {
 }
 
 void SetControl(QWidget* page, std::string_view name, const GridColumns& columns) {
-  if (auto* grid = qobject_cast<RecordGrid*>(FindControl(page, name))) grid->SetColumns(columns);
+  QWidget* control = FindControl(page, name);
+  if (auto* grid = qobject_cast<RecordGrid*>(control)) {
+    grid->SetColumns(columns);
+  } else if (auto* list = qobject_cast<QTableWidget*>(control)) {
+    // A list grid: a row per item, the columns as the model gives them.
+    const int rows = columns.empty() ? 0 : static_cast<int>(columns.front().size());
+    list->setRowCount(rows);
+    for (std::size_t c = 0; c < columns.size(); ++c)
+      for (int row = 0; row < rows; ++row)
+        list->setItem(row, static_cast<int>(c),
+                      new QTableWidgetItem(ToQString(columns[c][static_cast<std::size_t>(row)])));
+  }
 }
 
 }  // namespace vertal::ui

@@ -4,7 +4,8 @@
 #include <QStyle>
 #include <QVBoxLayout>
 
-#include "recording/core/JournalTexts.h"
+#include "recording/core/RecordingPages.h"
+#include "common/ui/ModelWidgets.h"
 #include "common/ui/PageStyle.h"
 #include "common/ui/UiText.h"
 
@@ -29,10 +30,8 @@ AuditPage::AuditPage(QWidget* sheet, ui::PageWindow& window, GoToFrame goTo)
     : RecordingPage(sheet, window, std::move(goTo)) {
   setObjectName(QStringLiteral("AuditPage"));
   QVBoxLayout* column = ui::FillSheet(sheet, this, kSpacing);
-  grid_ = MakeGrid("Grid_Audit", QStringLiteral("Проверка записи"),
-                        {QStringLiteral("Важность"), QStringLiteral("Сообщение"),
-                         QStringLiteral("Кадр")},
-                        [this](int row) { OnFindingChosen(row); });
+  grid_ = MakeGrid("Grid_Audit", QStringLiteral("Проверка записи"), kAuditColumnCaptions,
+                   [this](int row) { OnFindingChosen(row); });
   QHeaderView* header = grid_->horizontalHeader();
   header->setSectionResizeMode(kSeverityColumn, QHeaderView::ResizeToContents);
   header->setSectionResizeMode(kTextColumn, QHeaderView::Stretch);
@@ -48,29 +47,23 @@ void AuditPage::OnFindingChosen(int row) {
 }
 
 void AuditPage::Fill(const std::string& path) {
-  const auto report = AuditRecording(path);
-  Show(report ? *report : AuditReport{});
+  Show(RunRecordingAudit(path, Window().host()).model);
 }
 
 void AuditPage::Empty() {
   Show({});
 }
 
-void AuditPage::Show(const AuditReport& report) {
+void AuditPage::Show(const AuditModel& audit) {
+  ui::ShowModel(this, audit);
   frames_.clear();
-  grid_->setRowCount(static_cast<int>(report.findings.size()));
-  for (std::size_t i = 0; i < report.findings.size(); ++i) {
-    const Finding& f = report.findings[i];
-    const int row = static_cast<int>(i);
-    auto* severity = new QTableWidgetItem(SeverityIcon(style(), f.severity),
-                                          ui::ToQString(SeverityWord(f.severity)));
-    grid_->setItem(row, kSeverityColumn, severity);
-    grid_->setItem(row, kTextColumn, new QTableWidgetItem(ui::ToQString(f.text)));
-    grid_->setItem(row, kFrameColumn,
-                        new QTableWidgetItem(f.frame ? QString::number(*f.frame) : QString()));
-    frames_.push_back(f.frame);
+  const std::vector<Finding>& findings = audit.report.findings;
+  for (std::size_t i = 0; i < findings.size(); ++i) {
+    grid_->item(static_cast<int>(i), kSeverityColumn)
+        ->setIcon(SeverityIcon(style(), findings[i].severity));
+    frames_.push_back(findings[i].frame);
   }
-  if (!report.findings.empty()) grid_->setCurrentCell(0, kSeverityColumn);
+  if (!findings.empty()) grid_->setCurrentCell(0, kSeverityColumn);
 }
 
 }  // namespace vertal::recording

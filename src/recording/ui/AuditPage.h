@@ -7,7 +7,7 @@
 
 #include <vector>
 
-#include "recording/core/RecordingAudit.h"
+#include "recording/core/RecordingPages.h"
 #include "recording/ui/RecordingPage.h"
 
 namespace vertal::recording {
@@ -26,7 +26,7 @@ class AuditPage : public RecordingPage {
   void Empty() override;
 
  private:
-  void Show(const AuditReport& report);
+  void Show(const AuditModel& audit);
 
   QTableWidget* grid_ = nullptr;
   std::vector<std::optional<std::int64_t>> frames_;  // per row

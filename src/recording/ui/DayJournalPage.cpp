@@ -3,8 +3,11 @@
 #include <QHeaderView>
 #include <QVBoxLayout>
 
+#include "common/core/Bcd.h"
 #include "recording/core/JournalTexts.h"
+#include "recording/core/RecordingPages.h"
 #include "recording/ui/DayChart.h"
+#include "common/ui/ModelWidgets.h"
 #include "common/ui/PageStyle.h"
 #include "common/ui/UiText.h"
 
@@ -13,26 +16,14 @@ namespace {
 
 constexpr int kSpacing = 4;
 
-const QStringList& Headers() {
-  static const QStringList headers{
-      QStringLiteral("Дата"),           QStringLiteral("Первый\nкадр"),
-      QStringLiteral("Последний\nкадр"), QStringLiteral("Часы\nработы"),
-      QStringLiteral("Подъёмы"),        QStringLiteral("Наиб.\nмомент, %"),
-      QStringLiteral("Время\nмомента"), QStringLiteral("Пере-\nгрузки"),
-      QStringLiteral("Наст-\nройка"),   QStringLiteral("МЗОН"),
-      QStringLiteral("Вклю-\nчения"),   QStringLiteral("Срабат.\nограничений"),
-      QStringLiteral("Коды\nотказов")};
-  return headers;
-}
-
 }  // namespace
 
 DayJournalPage::DayJournalPage(QWidget* sheet, ui::PageWindow& window, GoToFrame goTo)
     : RecordingPage(sheet, window, std::move(goTo)) {
   setObjectName(QStringLiteral("DayJournalPage"));
   QVBoxLayout* column = ui::FillSheet(sheet, this, kSpacing);
-  grid_ = MakeGrid("Grid_Days", QStringLiteral("Журнал по дням"), Headers(),
-                       [this](int row) { OnDayChosen(row); });
+  grid_ = MakeGrid("Grid_Days", QStringLiteral("Журнал по дням"), kDayColumnCaptions,
+                   [this](int row) { OnDayChosen(row); });
   grid_->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
   grid_->horizontalHeader()->setStretchLastSection(true);
   chart_ = new DayChart(this);
@@ -46,31 +37,22 @@ void DayJournalPage::OnDayChosen(int row) {
 }
 
 void DayJournalPage::Fill(const std::string& path) {
-  const auto days = DayJournal(path);
-  Show(days ? *days : std::vector<DayRow>{});
+  Show(RunDayJournal(path, Window().host()).model);
 }
 
 void DayJournalPage::Empty() {
   Show({});
 }
 
-void DayJournalPage::Show(const std::vector<DayRow>& days) {
+void DayJournalPage::Show(const DayJournalModel& journal) {
+  ui::ShowModel(this, journal);
   firstFrames_.clear();
   std::vector<DayChart::Day> bars;
-  grid_->setRowCount(static_cast<int>(days.size()));
-  for (std::size_t i = 0; i < days.size(); ++i) {
-    const DayTexts t = TextsOf(days[i]);
-    const std::string* cells[] = {&t.date,      &t.first,       &t.last,      &t.hours,
-                                  &t.lifts,     &t.maxMoment,   &t.maxMomentAt, &t.overloads,
-                                  &t.tuning,    &t.mzon,        &t.switchOns, &t.limitTriggers,
-                                  &t.faultCodes};
-    for (int c = 0; c < static_cast<int>(std::size(cells)); ++c)
-      grid_->setItem(static_cast<int>(i), c,
-                         new QTableWidgetItem(ui::ToQString(*cells[static_cast<std::size_t>(c)])));
-    firstFrames_.push_back(days[i].firstFrame);
-    bars.push_back({ui::ToQString(t.date), DayHours(days[i]), days[i].maxMoment});
+  for (const DayRow& day : journal.days) {
+    firstFrames_.push_back(day.firstFrame);
+    bars.push_back({ui::ToQString(BcdDateText(day.date)), DayHours(day), day.maxMoment});
   }
-  if (!days.empty()) grid_->setCurrentCell(0, 0);
+  if (!journal.days.empty()) grid_->setCurrentCell(0, 0);
   chart_->Show(std::move(bars));
 }
 

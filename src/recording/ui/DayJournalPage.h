@@ -6,7 +6,7 @@
 
 #include <vector>
 
-#include "recording/core/DayJournal.h"
+#include "recording/core/RecordingPages.h"
 #include "recording/ui/RecordingPage.h"
 
 namespace vertal::recording {
@@ -27,7 +27,7 @@ class DayJournalPage : public RecordingPage {
   void Empty() override;
 
  private:
-  void Show(const std::vector<DayRow>& days);
+  void Show(const DayJournalModel& journal);
 
   QTableWidget* grid_ = nullptr;
   DayChart* chart_ = nullptr;

@@ -2,6 +2,7 @@
 
 #include "common/ui/GuardedCommand.h"
 #include "common/ui/ListGrid.h"
+#include "common/ui/UiText.h"
 
 namespace vertal::recording {
 namespace {
@@ -32,7 +33,10 @@ void RecordingPage::FillIfStale() {
 }
 
 QTableWidget* RecordingPage::MakeGrid(const char* name, const QString& accessibleName,
-                                      const QStringList& headers, std::function<void(int)> chosen) {
+                                      std::span<const std::string_view> captions,
+                                      std::function<void(int)> chosen) {
+  QStringList headers;
+  for (const std::string_view caption : captions) headers << ui::ToQString(caption);
   QTableWidget* grid = ui::MakeListGrid(this, name, accessibleName, headers, kRowPadding);
   grid->setFocusPolicy(Qt::StrongFocus);
   connect(grid, &QAbstractItemView::activated, this, [this, chosen](const QModelIndex& index) {
