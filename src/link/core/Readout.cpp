@@ -60,6 +60,22 @@ bool WriteCraneIdentRecord(Link& link, const CraneIdentBuffer& record) {
   return link.LastReplyCode() == kReplyOk;
 }
 
+// The status of a read or write of the crane identification: its text on silver when it
+// succeeded, otherwise the failure with the transaction's figures, also as a message.
+void ShowIdentOutcome(ReadoutView& view, Host& host, const Link& link, bool succeeded,
+                      std::string_view doneText, std::string_view failedLead) {
+  if (succeeded) {
+    view.SetStatusColour(StatusColour::Silver);
+    view.SetStatusText(doneText);
+  } else {
+    view.SetStatusColour(StatusColour::ButtonFace);
+    const std::string text = IdentFailureText(failedLead, link);
+    ShowPlain(host, text);
+    view.SetStatusText(text);
+  }
+  view.Repaint();
+}
+
 // Reads `into.size()` bytes of long-term memory from `address` on, in blocks of at most
 // 16,384 bytes, moving the progress bar by the bytes read.
 bool ReadLongTermMemory(Link& link, ReadoutView& view, std::span<std::uint8_t> into,
@@ -171,16 +187,7 @@ ReadoutResult ReadRecorder(Link& link, Host& host, FileDialogSetup& saveDialog,
   }
 
   const bool identRead = ReadCraneIdentRecord(link, buffers.craneIdent);
-  if (identRead) {
-    view.SetStatusColour(StatusColour::Silver);
-    view.SetStatusText(kIdentReadText);
-  } else {
-    view.SetStatusColour(StatusColour::ButtonFace);
-    const std::string text = IdentFailureText(kIdentNotReadText, link);
-    ShowPlain(host, text);
-    view.SetStatusText(text);
-  }
-  view.Repaint();
+  ShowIdentOutcome(view, host, link, identRead, kIdentReadText, kIdentNotReadText);
 
   const CraneIdentBuffer beforeDialog = buffers.craneIdent;
   dialog.Run(buffers.craneIdent, buffers.trailer);
@@ -189,18 +196,9 @@ ReadoutResult ReadRecorder(Link& link, Host& host, FileDialogSetup& saveDialog,
 
   // A record that was not read from this unit is not written to it: it would replace the
   // unit's own record with an earlier unit's, or with zeros.
-  if (identRead) {
-    if (WriteCraneIdentRecord(link, buffers.craneIdent)) {
-      view.SetStatusColour(StatusColour::Silver);
-      view.SetStatusText(kIdentWrittenText);
-    } else {
-      view.SetStatusColour(StatusColour::ButtonFace);
-      const std::string text = IdentFailureText(kIdentNotWrittenText, link);
-      ShowPlain(host, text);
-      view.SetStatusText(text);
-    }
-    view.Repaint();
-  }
+  if (identRead)
+    ShowIdentOutcome(view, host, link, WriteCraneIdentRecord(link, buffers.craneIdent),
+                     kIdentWrittenText, kIdentNotWrittenText);
 
   // A stop shows what a unit that stopped answering at that request shows: no bytes arrived.
   const std::string silentCode = Signed(kReplyReadFailed);
