@@ -153,9 +153,10 @@ TEST_F(ReadingDiffTest, NewRecordsAreFoundByContentsNotBySlot) {
   // The page names each field of a record by its table row, with the row's unit.
   for (const NewItemRow& row : NewItemRows(d)) {
     if (row.kind == "Запись перегрузки") {
-      EXPECT_THAT(row.fields, ::testing::MatchesRegex("Вылет [0-9]+[,.][0-9]+ м; Грузоподъемность "
-                                                      "[0-9]+[,.][0-9]+ т; Процент загрузки [0-9]+ %; "
-                                                      "Дата перегрузки [0-9.]+; Режим работы [0-9]+"));
+      EXPECT_THAT(row.fields,
+                  ::testing::MatchesRegex("Вылет [0-9]+[,.][0-9]+ м; Грузоподъемность "
+                                          "[0-9]+[,.][0-9]+ т; Процент загрузки [0-9]+ %; "
+                                          "Дата перегрузки [0-9.]+; Режим работы [0-9]+"));
     } else if (row.kind == "Запись КДС") {
       EXPECT_THAT(row.fields, ::testing::StartsWith("Значение параметра "));
     }

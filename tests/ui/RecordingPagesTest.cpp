@@ -92,12 +92,12 @@ class RecordingPagesTest : public QObject {
     DumpBuilder b;
     Frames(b, 0, 10, 10);
     std::filesystem::remove(t_->Open(b));
-    for (const auto& [sheet, name] : {std::pair{"TabSheet_Days", "Grid_Days"},
-                                      std::pair{"TabSheet_Audit", "Grid_Audit"}}) {
+    for (const auto& [sheet, name] :
+         {std::pair{"TabSheet_Days", "Grid_Days"}, std::pair{"TabSheet_Audit", "Grid_Audit"}}) {
       t_->host.messages.clear();
       t_->ShowSheet(sheet);
-      QCOMPARE(t_->host.messages, (std::vector<vertal::Message>{
-                                      {vertal::MessageKind::Error, "\n Файл не удалось открыть!"}}));
+      QCOMPARE(t_->host.messages, (std::vector<vertal::Message>{{vertal::MessageKind::Error,
+                                                                 "\n Файл не удалось открыть!"}}));
       QCOMPARE(Grid(sheet, name)->rowCount(), 0);
     }
   }

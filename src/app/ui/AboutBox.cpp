@@ -54,7 +54,7 @@ AboutBox::AboutBox(QWidget* parent) : QDialog(parent) {
                                       "грузоподъемности VERTAL."));
   purpose_->setWordWrap(true);
   maker_ = MakeLabel(panel, "Copyright",
-                        QStringLiteral("Разработка: служба сервиса VERTAL\nВсе права защищены"));
+                     QStringLiteral("Разработка: служба сервиса VERTAL\nВсе права защищены"));
   maker_->setWordWrap(true);
 
   auto* grid = new QGridLayout(panel);

@@ -79,9 +79,9 @@ ExportDialog::ExportDialog(Host& host, QWidget* parent)
   });
 
   writeButton_ = ui::MakeGlyphButton(this, "Button_Write", QStringLiteral("&Записать…"),
-                            QStyle::SP_DialogSaveButton);
-  cancelButton_ =
-      ui::MakeGlyphButton(this, "Button_Cancel", QStringLiteral("Отмена"), QStyle::SP_DialogCancelButton);
+                                     QStyle::SP_DialogSaveButton);
+  cancelButton_ = ui::MakeGlyphButton(this, "Button_Cancel", QStringLiteral("Отмена"),
+                                      QStyle::SP_DialogCancelButton);
   // Enter anywhere in the dialog writes; Esc and the frame's close button reject, as "Отмена".
   writeButton_->setDefault(true);
   connect(writeButton_, &QPushButton::clicked, this, [this] { OnWrite(); });

@@ -120,26 +120,27 @@ PageTree::PageTree(QWidget* parent, ui::PageWindow& window, DumpDocument& docume
 
   framePage_ = new frames::FrameTablePage(frameSheet_, window, graphsMenu_);
   overloadPage_ = new events::OverloadPage(overloadSheet_, window);
-  kdsPage_ = new events::KdsPage(kdsSheet_, window,
-                                 [&document] { return document.RecorderVersion(); });
+  kdsPage_ =
+      new events::KdsPage(kdsSheet_, window, [&document] { return document.RecorderVersion(); });
   overloadPage_->searched = [&document](const std::string& file, const auto& result) {
     document.OverloadSearchRan(file, result);
   };
   kdsPage_->searched = [&document](const std::string& file, const auto& result) {
     document.KdsSearchRan(file, result);
   };
-  const graphs::MainPages pages{this, graphsSheet_, cyclicSheet_, cyclicPages_,
-                                frameSheet_, framePage_->ScrollBar()};
-  graphPages_ = new graphs::GraphPages(this, paramGraphSheet_, relayGraphSheet_, pages,
-                                       [&window] { return window.CurrentFile(); }, window.host());
+  const graphs::MainPages pages{this,         graphsSheet_, cyclicSheet_,
+                                cyclicPages_, frameSheet_,  framePage_->ScrollBar()};
+  graphPages_ = new graphs::GraphPages(
+      this, paramGraphSheet_, relayGraphSheet_, pages, [&window] { return window.CurrentFile(); },
+      window.host());
   // Both pages analyse the whole file when first shown for it.
-  daysPage_ = new recording::DayJournalPage(daysSheet_, window, [this](std::int64_t frame) {
-    graphPages_->ShowFrameInGraphsToo(frame);
-  });
-  auditPage_ = new recording::AuditPage(auditSheet_, window,
-                                        [this](std::int64_t frame) { graphPages_->ShowFrame(frame); });
+  daysPage_ = new recording::DayJournalPage(
+      daysSheet_, window, [this](std::int64_t frame) { graphPages_->ShowFrameInGraphsToo(frame); });
+  auditPage_ = new recording::AuditPage(
+      auditSheet_, window, [this](std::int64_t frame) { graphPages_->ShowFrame(frame); });
   comparePage_ = new compare::ComparePage(compareSheet_);
-  ui::ConnectCommand(showGraphsAction_, &QAction::triggered, graphPages_, window.host(), &graphs::GraphPages::OnShowGraphs);
+  ui::ConnectCommand(showGraphsAction_, &QAction::triggered, graphPages_, window.host(),
+                     &graphs::GraphPages::OnShowGraphs);
 
   // The two pages of PageControl2 are kept the same size; the panels are placed on them.
   serviceSheet_->installEventFilter(this);
@@ -196,7 +197,8 @@ void PageTree::FillKdsParameterList() {
 
 void PageTree::CentreLoadPanel() {
   const QSize page = loadSheet_->size();
-  loadPanel_->move((page.width() - loadPanel_->width()) / 2, (page.height() - loadPanel_->height()) / 2);
+  loadPanel_->move((page.width() - loadPanel_->width()) / 2,
+                   (page.height() - loadPanel_->height()) / 2);
 }
 
 bool PageTree::eventFilter(QObject* watched, QEvent* event) {

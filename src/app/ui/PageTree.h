@@ -1,10 +1,10 @@
 #pragma once
 // The tree of tab pages `PageControl_Main` and the pages on it: "Основная" with the service
 // and load spectrum pages, "Циклическая" with the frame, overload and KDS pages, the journal by
-// day, the audit of the recording and the comparison with another reading, "Графики" with the two graphs, and the pop-up menu with
-// "Показать графики". The tree shows what opening a file computed (the journal and the audit
-// are computed when first shown), empties every page for a reset, and keeps the load spectrum
-// panel centred.
+// day, the audit of the recording and the comparison with another reading, "Графики" with the two
+// graphs, and the pop-up menu with "Показать графики". The tree shows what opening a file computed
+// (the journal and the audit are computed when first shown), empties every page for a reset, and
+// keeps the load spectrum panel centred.
 //
 // Design names (Qt object names) of the members:
 //   TabSheet_Const    mainSheet_ ("Основная")     PageControl2      mainPages_

@@ -67,10 +67,10 @@ ComparePage::ComparePage(QWidget* sheet) : QWidget(sheet) {
       MakeText(this, "Label_NormativeDate", QStringLiteral("Достижение нормативного числа"));
   ui::StyleAsValue(lifeUsed_);
   ui::StyleAsValue(normativeDate_);
-  newItemsGrid_ = MakeGrid("Grid_NewItems", QStringLiteral("Новое во втором считывании"),
-                           {QStringLiteral("Список"), QStringLiteral("Элемент"),
-                            QStringLiteral("Содержание записи")},
-                           kFieldsColumn);
+  newItemsGrid_ = MakeGrid(
+      "Grid_NewItems", QStringLiteral("Новое во втором считывании"),
+      {QStringLiteral("Список"), QStringLiteral("Элемент"), QStringLiteral("Содержание записи")},
+      kFieldsColumn);
   column->addWidget(filesLabel_);
   column->addWidget(notice_);
   column->addWidget(countersGrid_, kCounterStretch);
@@ -126,7 +126,8 @@ void ComparePage::ShowNewItems(const ReadingDiff& diff) {
   newItemsGrid_->setRowCount(static_cast<int>(rows.size()));
   for (std::size_t i = 0; i < rows.size(); ++i)
     SetRow(newItemsGrid_, static_cast<int>(i),
-           {ToQString(rows[i].kind), ToQString(rows[i].item), ToQString(rows[i].fields)}, kNoNumbers);
+           {ToQString(rows[i].kind), ToQString(rows[i].item), ToQString(rows[i].fields)},
+           kNoNumbers);
 }
 
 }  // namespace vertal::compare

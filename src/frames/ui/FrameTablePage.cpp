@@ -146,15 +146,16 @@ QWidget* FrameTablePage::BuildPeriodPanel() {
   ui::BoldTitle(period);
   column->addWidget(period);
 
-  column->addWidget(BuildEpisodeGroup("GroupBox6", kOverloadEpisodesTitle.data(), overloadEpisodeCount_,
-                                      overloadEpisodes_, "ComboBox_Cikl_M", 0));
-  column->addWidget(BuildEpisodeGroup("GroupBox4", kTuningEpisodesTitle.data(),
-                                      tuningEpisodeCount_, tuningEpisodes_,
-                                      "ComboBox_Cikl_NASTROYKA", 0));
+  column->addWidget(BuildEpisodeGroup("GroupBox6", kOverloadEpisodesTitle.data(),
+                                      overloadEpisodeCount_, overloadEpisodes_, "ComboBox_Cikl_M",
+                                      0));
+  column->addWidget(BuildEpisodeGroup("GroupBox4", kTuningEpisodesTitle.data(), tuningEpisodeCount_,
+                                      tuningEpisodes_, "ComboBox_Cikl_NASTROYKA", 0));
   column->addWidget(BuildEpisodeGroup("GroupBox2", kMzonEpisodesTitle.data(), mzonEpisodeCount_,
                                       mzonEpisodes_, "ComboBox_Cikl_MZON", kTypedListLength));
-  column->addWidget(BuildEpisodeGroup("GroupBox17", kSwitchOnEpisodesTitle.data(), switchOnEpisodeCount_,
-                                      switchOnEpisodes_, "ComboBox_ON", kTypedListLength));
+  column->addWidget(BuildEpisodeGroup("GroupBox17", kSwitchOnEpisodesTitle.data(),
+                                      switchOnEpisodeCount_, switchOnEpisodes_, "ComboBox_ON",
+                                      kTypedListLength));
   column->addStretch(1);
   return panel;
 }
@@ -218,14 +219,22 @@ QGroupBox* FrameTablePage::BuildSearchGroup() {
 }
 
 void FrameTablePage::ConnectHandlers() {
-  ui::ConnectCommand(scrollBar_, &QScrollBar::valueChanged, this, window_.host(), &FrameTablePage::OnTableScrolled);
-  ui::ConnectCommand(mzonEpisodes_, &JumpListCombo::Chosen, this, window_.host(), &FrameTablePage::OnMzonEpisodeChosen);
-  ui::ConnectCommand(tuningEpisodes_, &JumpListCombo::Chosen, this, window_.host(), &FrameTablePage::OnTuningEpisodeChosen);
-  ui::ConnectCommand(overloadEpisodes_, &JumpListCombo::Chosen, this, window_.host(), &FrameTablePage::OnOverloadEpisodeChosen);
-  ui::ConnectCommand(switchOnEpisodes_, &JumpListCombo::Chosen, this, window_.host(), &FrameTablePage::OnSwitchOnEpisodeChosen);
-  ui::ConnectCommand(foundFrames_, &JumpListCombo::Chosen, this, window_.host(), &FrameTablePage::OnFoundFrameChosen);
-  ui::ConnectCommand(grid_, &RecordGrid::CellSelected, this, window_.host(), &FrameTablePage::OnCellSelected);
-  ui::ConnectCommand(frameSearchButton_, &QPushButton::clicked, this, window_.host(), &FrameTablePage::OnFrameSearch);
+  ui::ConnectCommand(scrollBar_, &QScrollBar::valueChanged, this, window_.host(),
+                     &FrameTablePage::OnTableScrolled);
+  ui::ConnectCommand(mzonEpisodes_, &JumpListCombo::Chosen, this, window_.host(),
+                     &FrameTablePage::OnMzonEpisodeChosen);
+  ui::ConnectCommand(tuningEpisodes_, &JumpListCombo::Chosen, this, window_.host(),
+                     &FrameTablePage::OnTuningEpisodeChosen);
+  ui::ConnectCommand(overloadEpisodes_, &JumpListCombo::Chosen, this, window_.host(),
+                     &FrameTablePage::OnOverloadEpisodeChosen);
+  ui::ConnectCommand(switchOnEpisodes_, &JumpListCombo::Chosen, this, window_.host(),
+                     &FrameTablePage::OnSwitchOnEpisodeChosen);
+  ui::ConnectCommand(foundFrames_, &JumpListCombo::Chosen, this, window_.host(),
+                     &FrameTablePage::OnFoundFrameChosen);
+  ui::ConnectCommand(grid_, &RecordGrid::CellSelected, this, window_.host(),
+                     &FrameTablePage::OnCellSelected);
+  ui::ConnectCommand(frameSearchButton_, &QPushButton::clicked, this, window_.host(),
+                     &FrameTablePage::OnFrameSearch);
 }
 
 // --- Handlers ---
@@ -259,8 +268,8 @@ void FrameTablePage::OnCellSelected(int column, int row) {
 void FrameTablePage::OnFrameSearch() {
   const std::string path = window_.CurrentFile();
   if (path.empty()) return;
-  const FrameSearchFields typed{loadThreshold_->text().toStdString(), limitTriggeredBox_->isChecked(),
-                                faultCodesBox_->isChecked()};
+  const FrameSearchFields typed{loadThreshold_->text().toStdString(),
+                                limitTriggeredBox_->isChecked(), faultCodesBox_->isChecked()};
   const PassDisplay display{kSearchRunningText, kSearchDoneText, kSearchProgressMaximum, {}, false};
   ui::ShownPass pass(window_, display);
   // The list empties as the search begins and stays empty when the file cannot be read.

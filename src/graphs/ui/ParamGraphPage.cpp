@@ -76,8 +76,10 @@ ParamGraphPage::ParamGraphPage(GraphLinks links, QWidget* sheet)
     : GraphPage(Setup(), std::move(links), sheet) {
   BuildKeyPanel();
   BuildAzimuthAxis();
-  ui::ConnectCommand(ScrollBar(), &QScrollBar::valueChanged, this, host(), &ParamGraphPage::OnScrolled);
-  ui::ConnectCommand(Chart(), &QCustomPlot::plottableClick, this, host(), &ParamGraphPage::OnPointClicked);
+  ui::ConnectCommand(ScrollBar(), &QScrollBar::valueChanged, this, host(),
+                     &ParamGraphPage::OnScrolled);
+  ui::ConnectCommand(Chart(), &QCustomPlot::plottableClick, this, host(),
+                     &ParamGraphPage::OnPointClicked);
   Restyle();
 }
 
@@ -114,23 +116,25 @@ void ParamGraphPage::BuildKeyPanel() {
   Colour(limitLineKey_, kRed);
   loadBox_ = box("CheckBox_GrParQ", "-------- Q(t)", kBlue, true, kWindowStyles[kLoad]);
   radiusBox_ = box("CheckBox_GrParR", "-------- R(t)", kMaroon, false, kWindowStyles[kRadius]);
-  azimuthBox_ =
-      box("CheckBox_GrParGA", "-------- Ga(t)", kTeal, false, kWindowStyles[kAzimuth]);
+  azimuthBox_ = box("CheckBox_GrParGA", "-------- Ga(t)", kTeal, false, kWindowStyles[kAzimuth]);
   boomLengthBox_ = box("CheckBox_GrParL", "-------- Lt(t)", kBlack, false, kWindowStyles[kLength]);
 
   auto* row = new QHBoxLayout(KeyPanel());
   row->setSpacing(kKeySpacing);
   for (QWidget* key : std::initializer_list<QWidget*>{momentBox_, limitLineKey_, loadBox_,
-                                                      radiusBox_, azimuthBox_,
-                                                      boomLengthBox_})
+                                                      radiusBox_, azimuthBox_, boomLengthBox_})
     row->addWidget(key);
   row->addStretch(1);
 
-  ui::ConnectCommand(momentBox_, &QCheckBox::toggled, this, host(), &ParamGraphPage::OnMomentToggled);
+  ui::ConnectCommand(momentBox_, &QCheckBox::toggled, this, host(),
+                     &ParamGraphPage::OnMomentToggled);
   ui::ConnectCommand(loadBox_, &QCheckBox::toggled, this, host(), &ParamGraphPage::OnLoadToggled);
-  ui::ConnectCommand(radiusBox_, &QCheckBox::toggled, this, host(), &ParamGraphPage::OnRadiusToggled);
-  ui::ConnectCommand(azimuthBox_, &QCheckBox::toggled, this, host(), &ParamGraphPage::OnAzimuthToggled);
-  ui::ConnectCommand(boomLengthBox_, &QCheckBox::toggled, this, host(), &ParamGraphPage::OnBoomLengthToggled);
+  ui::ConnectCommand(radiusBox_, &QCheckBox::toggled, this, host(),
+                     &ParamGraphPage::OnRadiusToggled);
+  ui::ConnectCommand(azimuthBox_, &QCheckBox::toggled, this, host(),
+                     &ParamGraphPage::OnAzimuthToggled);
+  ui::ConnectCommand(boomLengthBox_, &QCheckBox::toggled, this, host(),
+                     &ParamGraphPage::OnBoomLengthToggled);
 }
 
 void ParamGraphPage::OnScrolled() {
@@ -160,7 +164,7 @@ void ParamGraphPage::ShowChecked() {
 
 void ParamGraphPage::Restyle() {
   const std::pair<const char*, QCheckBox*> shownBy[] = {
-      {"Series1", momentBox_}, {"Series2", momentBox_}, {"Series3", loadBox_},
+      {"Series1", momentBox_}, {"Series2", momentBox_},     {"Series3", loadBox_},
       {"Series4", radiusBox_}, {"Series5", boomLengthBox_}, {"Series16", azimuthBox_}};
   for (const auto& [name, box] : shownBy) Series(name)->setVisible(box->isChecked());
 

@@ -51,7 +51,8 @@ GraphPageSetup Setup() {
 RelayGraphPage::RelayGraphPage(GraphLinks links, QWidget* sheet)
     : GraphPage(Setup(), std::move(links), sheet) {
   limitKey_ = new QLabel(
-      QStringLiteral("1 - ПОТОЛОК     2 - СТЕНА        3 - ПОВОРОТ ВПРАВО     4 - ПОВРОТ ВЛЕВО"), KeyPanel());
+      QStringLiteral("1 - ПОТОЛОК     2 - СТЕНА        3 - ПОВОРОТ ВПРАВО     4 - ПОВРОТ ВЛЕВО"),
+      KeyPanel());
   limitKey_->setObjectName(QStringLiteral("Label1"));
   QFont font = limitKey_->font();
   font.setPixelSize(kKeyPixels);
@@ -69,7 +70,8 @@ RelayGraphPage::RelayGraphPage(GraphLinks links, QWidget* sheet)
   Chart()->yAxis->setTicker(ticker);
   Chart()->yAxis->setRange(kRelayValueAxis.min, kRelayValueAxis.max);
 
-  ui::ConnectCommand(ScrollBar(), &QScrollBar::valueChanged, this, host(), &RelayGraphPage::OnScrolled);
+  ui::ConnectCommand(ScrollBar(), &QScrollBar::valueChanged, this, host(),
+                     &RelayGraphPage::OnScrolled);
 }
 
 void RelayGraphPage::OnScrolled() {

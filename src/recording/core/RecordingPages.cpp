@@ -25,8 +25,8 @@ GridColumns DayColumns(const std::vector<DayRow>& days) {
   GridColumns columns(kDayColumnCaptions.size());
   for (const DayRow& day : days) {
     DayTexts t = TextsOf(day);
-    std::string* cells[] = {&t.date,     &t.first,     &t.last,    &t.hours,         &t.lifts,
-                            &t.maxMoment, &t.maxMomentAt, &t.overloads, &t.tuning,   &t.mzon,
+    std::string* cells[] = {&t.date,      &t.first,         &t.last,      &t.hours,  &t.lifts,
+                            &t.maxMoment, &t.maxMomentAt,   &t.overloads, &t.tuning, &t.mzon,
                             &t.switchOns, &t.limitTriggers, &t.faultCodes};
     static_assert(std::size(cells) == kDayColumnCaptions.size());
     for (std::size_t c = 0; c < columns.size(); ++c) columns[c].push_back(std::move(*cells[c]));
@@ -52,8 +52,9 @@ GridColumns FindingColumns(const std::vector<Finding>& findings) {
 
 PassResult<AuditModel> RunRecordingAudit(const std::string& path, Host& host,
                                          const PassHooks& hooks) {
-  return RunWholeFilePass<AuditModel>(
-      host, hooks, [&path](const ProgressSink& progress) { return AuditRecording(path, progress); });
+  return RunWholeFilePass<AuditModel>(host, hooks, [&path](const ProgressSink& progress) {
+    return AuditRecording(path, progress);
+  });
 }
 
 }  // namespace vertal::recording

@@ -16,11 +16,13 @@
 namespace vertal::recording {
 
 // The journal's column captions, left to right.
+// clang-format off
 inline constexpr std::array<std::string_view, 13> kDayColumnCaptions = {
     "Дата",          "Время первого\nкадра", "Время послед-\nнего кадра", "Часы\nработы",
     "Подъёмы",       "Наиб.\nмомент, %",     "Время\nмомента",            "Пере-\nгрузки",
     "Наст-\nройка",  "МЗОН",                 "Вклю-\nчения",              "Срабат.\nограничений",
     "Коды\nотказов"};
+// clang-format on
 
 struct DayJournalModel {
   std::vector<DayRow> days;  // in date order

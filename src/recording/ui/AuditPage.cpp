@@ -4,10 +4,10 @@
 #include <QStyle>
 #include <QVBoxLayout>
 
-#include "recording/core/RecordingPages.h"
 #include "common/ui/ModelWidgets.h"
 #include "common/ui/PageStyle.h"
 #include "common/ui/UiText.h"
+#include "recording/core/RecordingPages.h"
 
 namespace vertal::recording {
 namespace {

@@ -4,12 +4,12 @@
 #include <QVBoxLayout>
 
 #include "common/core/Bcd.h"
-#include "recording/core/JournalTexts.h"
-#include "recording/core/RecordingPages.h"
-#include "recording/ui/DayChart.h"
 #include "common/ui/ModelWidgets.h"
 #include "common/ui/PageStyle.h"
 #include "common/ui/UiText.h"
+#include "recording/core/JournalTexts.h"
+#include "recording/core/RecordingPages.h"
+#include "recording/ui/DayChart.h"
 
 namespace vertal::recording {
 namespace {

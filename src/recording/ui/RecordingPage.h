@@ -35,7 +35,8 @@ class RecordingPage : public QWidget {
   // A read-only table for the page: whole rows chosen, reached by Tab, chosen by Enter or a
   // double click (which call `chosen` with the row).
   QTableWidget* MakeGrid(const char* name, const QString& accessibleName,
-                         std::span<const std::string_view> captions, std::function<void(int)> chosen);
+                         std::span<const std::string_view> captions,
+                         std::function<void(int)> chosen);
   void GoTo(std::int64_t frame) const { goTo_(frame); }
   ui::PageWindow& Window() const { return window_; }
 

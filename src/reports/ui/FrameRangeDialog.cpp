@@ -26,7 +26,8 @@ FrameRangeDialog::FrameRangeDialog(Host& host, QWidget* parent)
   firstFrame_ = ui::MakeFrameField(this, "E_Home", kFirstFrameText);
   lastFrame_ = ui::MakeFrameField(this, "E_End", kLastFrameText);
   okButton_ = ui::MakeGlyphButton(this, "BitBtn1", QStringLiteral("Ok"), QStyle::SP_DialogOkButton);
-  cancelButton_ = ui::MakeGlyphButton(this, "BitBtn2", QStringLiteral("Отмена"), QStyle::SP_DialogCancelButton);
+  cancelButton_ =
+      ui::MakeGlyphButton(this, "BitBtn2", QStringLiteral("Отмена"), QStyle::SP_DialogCancelButton);
   // Enter anywhere in the dialog is "Ok"; Esc and the frame's close button reject, as "Отмена".
   okButton_->setDefault(true);
   connect(okButton_, &QPushButton::clicked, this, [this] { OnOk(); });
