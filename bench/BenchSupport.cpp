@@ -5,7 +5,9 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <cstdlib>
 #include <filesystem>
+#include <string_view>
 #include <vector>
 
 #include "dump/core/Checksum.h"
@@ -104,7 +106,18 @@ Timing Summarise(std::vector<double> times) {
   return {at(kHalf), at(kThirdQuartile) - at(kFirstQuartile)};
 }
 
+bool SmokeRun() {
+  static const bool smoke = [] {
+    const char* value = std::getenv("VERTAL_BENCH_SMOKE");
+    return value != nullptr && std::string_view(value) == "1";
+  }();
+  return smoke;
+}
+
+int IterationCount(int iterations) { return SmokeRun() ? 1 : iterations; }
+
 Timing MedianMs(const std::function<void()>& work, int runs) {
+  if (SmokeRun()) runs = 1;
   work();
   std::vector<double> times;
   for (int i = 0; i < runs; ++i) {

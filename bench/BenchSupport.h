@@ -63,10 +63,16 @@ struct Timing {
   double spreadMs = 0;  // from the first to the third quartile
 };
 
+// A smoke run (VERTAL_BENCH_SMOKE=1 in the environment) only checks that every benchmark
+// runs: one iteration of each and one timed run of each floor.
+bool SmokeRun();
+// `iterations`, or one in a smoke run.
+int IterationCount(int iterations);
+
 // The median and spread of `times` (milliseconds); zeros when there are none.
 Timing Summarise(std::vector<double> times);
 
-// Times `work` over `runs` runs (after one warm-up run).
+// Times `work` over `runs` runs (after one warm-up run); one run in a smoke run.
 Timing MedianMs(const std::function<void()>& work, int runs = 15);
 
 // Floor: what a pass over the same bytes cannot go below. Opens the file, reads `size` bytes

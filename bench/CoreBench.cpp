@@ -33,10 +33,10 @@ void OpenDump(benchmark::State& state, const std::string& path) {
 }
 
 void BM_OpenDemo(benchmark::State& state) { OpenDump(state, DemoDump()); }
-BENCHMARK(BM_OpenDemo)->Unit(benchmark::kMillisecond)->Iterations(20);
+BENCHMARK(BM_OpenDemo)->Unit(benchmark::kMillisecond)->Iterations(IterationCount(20));
 
 void BM_OpenManyEpisodes(benchmark::State& state) { OpenDump(state, ManyEpisodesDump()); }
-BENCHMARK(BM_OpenManyEpisodes)->Unit(benchmark::kMillisecond)->Iterations(5);
+BENCHMARK(BM_OpenManyEpisodes)->Unit(benchmark::kMillisecond)->Iterations(IterationCount(5));
 
 void BM_ScanRecordingPeriod(benchmark::State& state) {
   const std::string& path = DemoDump();
@@ -47,7 +47,7 @@ void BM_ScanRecordingPeriod(benchmark::State& state) {
     report.Stop();
   }
 }
-BENCHMARK(BM_ScanRecordingPeriod)->Unit(benchmark::kMillisecond)->Iterations(100);
+BENCHMARK(BM_ScanRecordingPeriod)->Unit(benchmark::kMillisecond)->Iterations(IterationCount(100));
 
 void BM_ScanManyEpisodes(benchmark::State& state) {
   const std::string& path = ManyEpisodesDump();
@@ -58,7 +58,7 @@ void BM_ScanManyEpisodes(benchmark::State& state) {
     report.Stop();
   }
 }
-BENCHMARK(BM_ScanManyEpisodes)->Unit(benchmark::kMillisecond)->Iterations(10);
+BENCHMARK(BM_ScanManyEpisodes)->Unit(benchmark::kMillisecond)->Iterations(IterationCount(10));
 
 void BM_SearchFrames(benchmark::State& state) {
   const std::string& path = DemoDump();
@@ -69,7 +69,7 @@ void BM_SearchFrames(benchmark::State& state) {
     report.Stop();
   }
 }
-BENCHMARK(BM_SearchFrames)->Unit(benchmark::kMillisecond)->Iterations(100);
+BENCHMARK(BM_SearchFrames)->Unit(benchmark::kMillisecond)->Iterations(IterationCount(100));
 
 // The family's records as the search reads them, against reading and checking the same bytes.
 template <typename Search>
@@ -88,14 +88,14 @@ void BM_SearchOverloads(benchmark::State& state) {
     return events::SearchOverloads(path, {100, {0x01, 0x01, 0x00}, {0x31, 0x12, 0x37}});
   });
 }
-BENCHMARK(BM_SearchOverloads)->Unit(benchmark::kMicrosecond)->Iterations(200);
+BENCHMARK(BM_SearchOverloads)->Unit(benchmark::kMicrosecond)->Iterations(IterationCount(200));
 
 void BM_SearchKds(benchmark::State& state) {
   SearchFamily(state, dump::kKdsRecords, [](const std::string& path) {
     return events::SearchKds(path, {3, {0x01, 0x01, 0x00}, {0x31, 0x12, 0x37}});
   });
 }
-BENCHMARK(BM_SearchKds)->Unit(benchmark::kMicrosecond)->Iterations(200);
+BENCHMARK(BM_SearchKds)->Unit(benchmark::kMicrosecond)->Iterations(IterationCount(200));
 
 void BM_FramePageTurn(benchmark::State& state) {
   const std::string& path = DemoDump();
@@ -110,7 +110,7 @@ void BM_FramePageTurn(benchmark::State& state) {
     position = (position + 7919) % layout.MaxPosition();
   }
 }
-BENCHMARK(BM_FramePageTurn)->Unit(benchmark::kMicrosecond)->Iterations(2000);
+BENCHMARK(BM_FramePageTurn)->Unit(benchmark::kMicrosecond)->Iterations(IterationCount(2000));
 
 }  // namespace
 }  // namespace vertal::bench

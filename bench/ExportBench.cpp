@@ -37,12 +37,12 @@ void ExportAllFrames(benchmark::State& state, const CsvDialect& dialect) {
 }
 
 void BM_ExportAllFramesCsv(benchmark::State& state) { ExportAllFrames(state, MachineDialect()); }
-BENCHMARK(BM_ExportAllFramesCsv)->Unit(benchmark::kMillisecond)->Iterations(5);
+BENCHMARK(BM_ExportAllFramesCsv)->Unit(benchmark::kMillisecond)->Iterations(IterationCount(5));
 
 void BM_ExportAllFramesSpreadsheet(benchmark::State& state) {
   ExportAllFrames(state, SpreadsheetDialect(","));
 }
-BENCHMARK(BM_ExportAllFramesSpreadsheet)->Unit(benchmark::kMillisecond)->Iterations(5);
+BENCHMARK(BM_ExportAllFramesSpreadsheet)->Unit(benchmark::kMillisecond)->Iterations(IterationCount(5));
 
 }  // namespace
 }  // namespace vertal::bench

@@ -103,7 +103,7 @@ BENCHMARK(BM_Fleet)
     ->Args({kFleetSize, 1})
     ->Args({kFleetSize, 2})
     ->Unit(benchmark::kMillisecond)
-    ->Iterations(3);
+    ->Iterations(IterationCount(3));
 
 }  // namespace
 }  // namespace vertal::bench

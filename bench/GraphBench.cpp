@@ -60,12 +60,12 @@ void ScrollStep(benchmark::State& state) {
 void BM_ParamGraphScrollStep(benchmark::State& state) {
   ScrollStep<graphs::ParamGraphPage>(state);
 }
-BENCHMARK(BM_ParamGraphScrollStep)->Unit(benchmark::kMillisecond)->Iterations(200);
+BENCHMARK(BM_ParamGraphScrollStep)->Unit(benchmark::kMillisecond)->Iterations(IterationCount(200));
 
 void BM_RelayGraphScrollStep(benchmark::State& state) {
   ScrollStep<graphs::RelayGraphPage>(state);
 }
-BENCHMARK(BM_RelayGraphScrollStep)->Unit(benchmark::kMillisecond)->Iterations(200);
+BENCHMARK(BM_RelayGraphScrollStep)->Unit(benchmark::kMillisecond)->Iterations(IterationCount(200));
 
 }  // namespace
 }  // namespace vertal::bench

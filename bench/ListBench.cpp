@@ -46,12 +46,12 @@ void FirstOpenInNewWindow(benchmark::State& state, const std::string& path) {
 }
 
 void BM_FirstOpenAllLists(benchmark::State& state) { FirstOpenInNewWindow(state, AllListsDump()); }
-BENCHMARK(BM_FirstOpenAllLists)->Unit(benchmark::kMillisecond)->Iterations(5);
+BENCHMARK(BM_FirstOpenAllLists)->Unit(benchmark::kMillisecond)->Iterations(IterationCount(5));
 
 void BM_FirstOpenManyEpisodes(benchmark::State& state) {
   FirstOpenInNewWindow(state, ManyEpisodesDump());
 }
-BENCHMARK(BM_FirstOpenManyEpisodes)->Unit(benchmark::kMillisecond)->Iterations(5);
+BENCHMARK(BM_FirstOpenManyEpisodes)->Unit(benchmark::kMillisecond)->Iterations(IterationCount(5));
 
 // Runs `vertal-cli scan FILE` with its output thrown away; the child's peak memory in MiB, or
 // nothing when it did not run or failed.
@@ -87,7 +87,7 @@ void BM_CliScanAllLists(benchmark::State& state) {
   }
   state.counters["peak_rss_MiB"] = peak;
 }
-BENCHMARK(BM_CliScanAllLists)->Unit(benchmark::kMillisecond)->Iterations(5);
+BENCHMARK(BM_CliScanAllLists)->Unit(benchmark::kMillisecond)->Iterations(IterationCount(5));
 
 }  // namespace
 }  // namespace vertal::bench

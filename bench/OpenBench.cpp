@@ -128,17 +128,17 @@ void FirstOpenInNewWindow(benchmark::State& state, const std::string& path) {
 }
 
 void BM_ReopenDemoInWindow(benchmark::State& state) { ReopenInWindow(state, DemoDump()); }
-BENCHMARK(BM_ReopenDemoInWindow)->Unit(benchmark::kMillisecond)->Iterations(30);
+BENCHMARK(BM_ReopenDemoInWindow)->Unit(benchmark::kMillisecond)->Iterations(IterationCount(30));
 
 void BM_FirstOpenDemoInNewWindow(benchmark::State& state) {
   FirstOpenInNewWindow(state, DemoDump());
 }
-BENCHMARK(BM_FirstOpenDemoInNewWindow)->Unit(benchmark::kMillisecond)->Iterations(15);
+BENCHMARK(BM_FirstOpenDemoInNewWindow)->Unit(benchmark::kMillisecond)->Iterations(IterationCount(15));
 
 void BM_ReopenManyEpisodesInWindow(benchmark::State& state) {
   ReopenInWindow(state, ManyEpisodesDump());
 }
-BENCHMARK(BM_ReopenManyEpisodesInWindow)->Unit(benchmark::kMillisecond)->Iterations(5);
+BENCHMARK(BM_ReopenManyEpisodesInWindow)->Unit(benchmark::kMillisecond)->Iterations(IterationCount(5));
 
 // Brings the tab page that holds `control` to the front, with every tab page above it.
 void ShowPageOf(QWidget* control) {
@@ -188,17 +188,17 @@ void PageTurn(benchmark::State& state, const records::TableLayout& table, const 
 void BM_FrameTablePageTurnPainted(benchmark::State& state) {
   PageTurn(state, frames::FrameTableLayout(), "ScrollBar_Cikl");
 }
-BENCHMARK(BM_FrameTablePageTurnPainted)->Unit(benchmark::kMicrosecond)->Iterations(500);
+BENCHMARK(BM_FrameTablePageTurnPainted)->Unit(benchmark::kMicrosecond)->Iterations(IterationCount(500));
 
 void BM_OverloadTablePageTurnPainted(benchmark::State& state) {
   PageTurn(state, events::OverloadTableLayout(), "ScrollBar_Per");
 }
-BENCHMARK(BM_OverloadTablePageTurnPainted)->Unit(benchmark::kMicrosecond)->Iterations(500);
+BENCHMARK(BM_OverloadTablePageTurnPainted)->Unit(benchmark::kMicrosecond)->Iterations(IterationCount(500));
 
 void BM_KdsTablePageTurnPainted(benchmark::State& state) {
   PageTurn(state, events::KdsTableLayout(), "ScrollBar_KDS");
 }
-BENCHMARK(BM_KdsTablePageTurnPainted)->Unit(benchmark::kMicrosecond)->Iterations(500);
+BENCHMARK(BM_KdsTablePageTurnPainted)->Unit(benchmark::kMicrosecond)->Iterations(IterationCount(500));
 
 }  // namespace
 }  // namespace vertal::bench

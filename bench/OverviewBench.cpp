@@ -47,7 +47,7 @@ void BM_OverviewAtOpening(benchmark::State& state) {
     report.Stop();
   }
 }
-BENCHMARK(BM_OverviewAtOpening)->Unit(benchmark::kMillisecond)->Iterations(50);
+BENCHMARK(BM_OverviewAtOpening)->Unit(benchmark::kMillisecond)->Iterations(IterationCount(50));
 
 // The strip drawn anew from its columns, as after opening a file or a change of size.
 void BM_OverviewRedraw(benchmark::State& state) {
@@ -64,7 +64,7 @@ void BM_OverviewRedraw(benchmark::State& state) {
     report.Stop();
   }
 }
-BENCHMARK(BM_OverviewRedraw)->Unit(benchmark::kMillisecond)->Iterations(100);
+BENCHMARK(BM_OverviewRedraw)->Unit(benchmark::kMillisecond)->Iterations(IterationCount(100));
 
 // A click in the strip: the scroll bar moves, the window is read and replotted, and the chart
 // and the strip are painted.
@@ -93,7 +93,7 @@ void BM_OverviewMoveWindow(benchmark::State& state) {
   }
   state.counters["position"] = page.ScrollBar()->value();
 }
-BENCHMARK(BM_OverviewMoveWindow)->Unit(benchmark::kMillisecond)->Iterations(100);
+BENCHMARK(BM_OverviewMoveWindow)->Unit(benchmark::kMillisecond)->Iterations(IterationCount(100));
 
 }  // namespace
 }  // namespace vertal::bench

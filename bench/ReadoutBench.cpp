@@ -52,7 +52,7 @@ void BM_ReadoutFromSimulatedUnit(benchmark::State& state) {
   std::filesystem::remove(out);
   if (failures > 0) state.SkipWithError("the readout did not write a whole dump");
 }
-BENCHMARK(BM_ReadoutFromSimulatedUnit)->Unit(benchmark::kMillisecond)->Iterations(5);
+BENCHMARK(BM_ReadoutFromSimulatedUnit)->Unit(benchmark::kMillisecond)->Iterations(IterationCount(5));
 
 }  // namespace
 }  // namespace vertal::bench

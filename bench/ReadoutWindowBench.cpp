@@ -112,7 +112,7 @@ void BM_WindowAnswersDuringSlowReadout(benchmark::State& state) {
   state.counters["readout_s"] = seconds;
   std::filesystem::remove(OutPath());
 }
-BENCHMARK(BM_WindowAnswersDuringSlowReadout)->Unit(benchmark::kMillisecond)->Iterations(1);
+BENCHMARK(BM_WindowAnswersDuringSlowReadout)->Unit(benchmark::kMillisecond)->Iterations(IterationCount(1));
 
 // Floor: the core readout from the same unit without the window.
 Timing CoreReadoutMs() {
@@ -145,7 +145,7 @@ void BM_WholeReadoutInWindow(benchmark::State& state) {
   }
   std::filesystem::remove(OutPath());
 }
-BENCHMARK(BM_WholeReadoutInWindow)->Unit(benchmark::kMillisecond)->Iterations(5);
+BENCHMARK(BM_WholeReadoutInWindow)->Unit(benchmark::kMillisecond)->Iterations(IterationCount(5));
 
 }  // namespace
 }  // namespace vertal::bench

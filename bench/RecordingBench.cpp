@@ -22,12 +22,12 @@ void Measure(benchmark::State& state, Analysis&& analysis) {
 void BM_AuditDemo(benchmark::State& state) {
   Measure(state, [](const std::string& path) { return recording::AuditRecording(path); });
 }
-BENCHMARK(BM_AuditDemo)->Unit(benchmark::kMillisecond)->Iterations(20);
+BENCHMARK(BM_AuditDemo)->Unit(benchmark::kMillisecond)->Iterations(IterationCount(20));
 
 void BM_DayJournalDemo(benchmark::State& state) {
   Measure(state, [](const std::string& path) { return recording::DayJournal(path); });
 }
-BENCHMARK(BM_DayJournalDemo)->Unit(benchmark::kMillisecond)->Iterations(20);
+BENCHMARK(BM_DayJournalDemo)->Unit(benchmark::kMillisecond)->Iterations(IterationCount(20));
 
 }  // namespace
 }  // namespace vertal::bench

@@ -72,7 +72,7 @@ void BM_PreviewCard(benchmark::State& state) {
   OpenPreview(state, [card] { return reports::BuildCard(card); },
               ReadAndCheckMs(DemoDump(), 0, dump::kFrames.Offset(0)));
 }
-BENCHMARK(BM_PreviewCard)->Unit(benchmark::kMillisecond)->Iterations(5);
+BENCHMARK(BM_PreviewCard)->Unit(benchmark::kMillisecond)->Iterations(IterationCount(5));
 
 void BM_PreviewOperative200(benchmark::State& state) {
   BenchHost host;
@@ -82,7 +82,7 @@ void BM_PreviewOperative200(benchmark::State& state) {
               ReadAndCheckMs(DemoDump(), dump::kFrames.Offset(0),
                            (kProposedLastFrame + 1) * dump::kFrameSize));
 }
-BENCHMARK(BM_PreviewOperative200)->Unit(benchmark::kMillisecond)->Iterations(5);
+BENCHMARK(BM_PreviewOperative200)->Unit(benchmark::kMillisecond)->Iterations(IterationCount(5));
 
 void BM_PreviewOverloads2600(benchmark::State& state) {
   BenchHost host;
@@ -93,7 +93,7 @@ void BM_PreviewOverloads2600(benchmark::State& state) {
               ReadAndCheckMs(DemoDump(), dump::kOverloadRecords.Offset(0),
                            kOverloadLines * dump::kOverloadRecords.size));
 }
-BENCHMARK(BM_PreviewOverloads2600)->Unit(benchmark::kMillisecond)->Iterations(5);
+BENCHMARK(BM_PreviewOverloads2600)->Unit(benchmark::kMillisecond)->Iterations(IterationCount(5));
 
 // Every frame slot holds a valid frame, so every one of them is a line: one day of recording
 // (one frame every six seconds) and the whole recording.
@@ -129,12 +129,12 @@ void WriteOperativePdf(benchmark::State& state, std::int64_t frames) {
 void BM_OperativeReportPdfOneDay(benchmark::State& state) {
   WriteOperativePdf(state, kFramesPerDay);
 }
-BENCHMARK(BM_OperativeReportPdfOneDay)->Unit(benchmark::kMillisecond)->Iterations(3);
+BENCHMARK(BM_OperativeReportPdfOneDay)->Unit(benchmark::kMillisecond)->Iterations(IterationCount(3));
 
 void BM_OperativeReportPdfAllFrames(benchmark::State& state) {
   WriteOperativePdf(state, dump::kFrameCount);
 }
-BENCHMARK(BM_OperativeReportPdfAllFrames)->Unit(benchmark::kSecond)->Iterations(1);
+BENCHMARK(BM_OperativeReportPdfAllFrames)->Unit(benchmark::kSecond)->Iterations(IterationCount(1));
 
 // The preview of every frame: the time until it shows, and the process's memory after
 // paging through it (the benchmark's own peak covers the PDF's too, so the resident memory
@@ -163,7 +163,7 @@ void BM_PreviewOperativeAllFrames(benchmark::State& state) {
   }
   state.counters["peak_rss_MiB"] = PeakRssMiB();
 }
-BENCHMARK(BM_PreviewOperativeAllFrames)->Unit(benchmark::kMillisecond)->Iterations(1);
+BENCHMARK(BM_PreviewOperativeAllFrames)->Unit(benchmark::kMillisecond)->Iterations(IterationCount(1));
 
 }  // namespace
 }  // namespace vertal::bench

@@ -58,7 +58,7 @@ void BM_PagesOverEmulatedChip(benchmark::State& state) {
 BENCHMARK(BM_PagesOverEmulatedChip)
     ->ArgNames({"baud", "latency_ms"})
     ->ArgsProduct({{115'200, 921'600}, {16, 2, 1}})
-    ->Iterations(1)
+    ->Iterations(IterationCount(1))
     ->Unit(benchmark::kMillisecond);
 
 }  // namespace

@@ -8,6 +8,12 @@ function(vertal_core_library name)
   add_library(${name} STATIC ${ARG_SOURCES})
   target_include_directories(${name} PUBLIC ${PROJECT_SOURCE_DIR}/src)
   target_link_libraries(${name} PUBLIC ${ARG_DEPS})
+  if(VERTAL_BUILD_FUZZ)
+    # The fuzzers are guided by the coverage of the core code, which decodes what a dump file
+    # holds. The tests of the same build link these libraries too: without the fuzzer driver
+    # the coverage hooks are the sanitizer runtime's empty ones.
+    target_compile_options(${name} PRIVATE -fsanitize=fuzzer-no-link)
+  endif()
   set_property(GLOBAL APPEND PROPERTY VERTAL_CORE_TARGETS ${name})
 endfunction()
 
@@ -40,11 +46,22 @@ function(vertal_check_core_has_no_qt)
   endforeach()
 endfunction()
 
-# A GoogleTest executable registered with CTest.
+# A GoogleTest executable registered with CTest: vertal_gtest(NAME SOURCES... DEPS...
+# [OWN_PCH]). The suite reuses the precompiled GoogleTest headers shared by the core suites;
+# OWN_PCH gives it a header of its own, for a suite whose compile settings differ from theirs
+# (one that links the window toolkit).
 function(vertal_gtest name)
-  cmake_parse_arguments(ARG "" "" "SOURCES;DEPS" ${ARGN})
+  cmake_parse_arguments(ARG "OWN_PCH" "" "SOURCES;DEPS" ${ARGN})
   add_executable(${name} ${ARG_SOURCES})
   target_link_libraries(${name} PRIVATE ${ARG_DEPS} GTest::gtest GTest::gtest_main GTest::gmock)
+  if(ARG_OWN_PCH)
+    target_precompile_headers(${name} PRIVATE ${VERTAL_GTEST_PCH_HEADERS})
+    vertal_pch_options(${name})
+  else()
+    vertal_pch_holder(vertal_gtest_pch HEADERS ${VERTAL_GTEST_PCH_HEADERS}
+      LIBS GTest::gtest GTest::gmock)
+    target_precompile_headers(${name} REUSE_FROM vertal_gtest_pch)
+  endif()
   include(GoogleTest)
   gtest_discover_tests(${name} DISCOVERY_TIMEOUT 60 PROPERTIES TIMEOUT 120)
 endfunction()
@@ -59,6 +76,19 @@ set(VERTAL_QT_PCH_HEADERS
   <QToolButton> <QVBoxLayout> <QWidget>
   <cstdint> <functional> <memory> <optional> <string> <string_view> <vector>)
 
+# The GoogleTest headers and the standard headers that the core suites include.
+set(VERTAL_GTEST_PCH_HEADERS <gmock/gmock.h> <gtest/gtest.h>
+  <algorithm> <array> <cstdint> <cstring> <filesystem> <fstream> <functional> <map> <memory>
+  <optional> <set> <sstream> <string> <string_view> <tuple> <utility> <vector>)
+
+# The compiler cache can reuse a precompiled header made by clang only when the header holds
+# no time stamps (clang checks them against the files it was made from).
+function(vertal_pch_options target)
+  if(CMAKE_CXX_COMPILER_ID MATCHES "Clang")
+    target_compile_options(${target} PRIVATE "SHELL:-Xclang -fno-pch-timestamp")
+  endif()
+endfunction()
+
 # The holder target `holder` of one shared precompiled header: compiled with the settings of
 # the libraries `libs`, which the users of the header must share (a header made with other
 # macros is rejected by the compiler, and the build stops on that warning).
@@ -72,6 +102,7 @@ function(vertal_pch_holder holder)
   add_library(${holder} OBJECT ${PROJECT_BINARY_DIR}/pch/${holder}.cpp)
   target_link_libraries(${holder} PRIVATE ${ARG_LIBS})
   target_precompile_headers(${holder} PRIVATE ${ARG_HEADERS})
+  vertal_pch_options(${holder})
 endfunction()
 
 # Gives a window target the precompiled Qt headers: vertal_qt_pch(TARGET [EXTRA headers...]).
@@ -81,6 +112,7 @@ function(vertal_qt_pch target)
   cmake_parse_arguments(ARG "" "" "EXTRA" ${ARGN})
   if(ARG_EXTRA)
     target_precompile_headers(${target} PRIVATE ${VERTAL_QT_PCH_HEADERS} ${ARG_EXTRA})
+    vertal_pch_options(${target})
   else()
     vertal_pch_holder(vertal_qt_pch HEADERS ${VERTAL_QT_PCH_HEADERS} LIBS Qt6::Widgets)
     target_precompile_headers(${target} REUSE_FROM vertal_qt_pch)

@@ -1,14 +1,18 @@
 #!/usr/bin/env bash
-# Builds and runs every test of the analyser:
-#   1. build/       the normal build and its tests;
-#   2. the Debian package made of build/'s binaries, installed, tried as installed and purged
-#      (needs root or sudo; VERTAL_SKIP_PACKAGE=1 leaves it out);
-#   3. build-asan/  the tests again under AddressSanitizer and UndefinedBehaviorSanitizer;
-#   4. build-fuzz/  each libFuzzer target for a short while (clang).
-# Ends with the line "N passed, N failed": the test results of both builds summed, and the
-# package step as one test (a build, the package step or a fuzz target that fails counts as
-# one failure). Exits non-zero when anything failed.
-# Extra CMake arguments for the first two builds can be given in VERTAL_CMAKE_ARGS, e.g.
+# Builds and runs every test of the analyser, each once:
+#   1. build-asan/  clang with AddressSanitizer and UndefinedBehaviorSanitizer: every test
+#                   suite, and the libFuzzer targets, which link the same libraries (clang is
+#                   the compiler that has libFuzzer); then each fuzz target for a short while;
+#   2. build/       the normal build (GCC) of what is not tested under the sanitizers: the
+#                   programs the Debian package ships and the benchmarks, run once as a smoke
+#                   test (VERTAL_BENCH_SMOKE=1: one iteration of each);
+#   3. the Debian package made of build/'s binaries, installed, tried as installed and purged
+#      (needs root or sudo; VERTAL_SKIP_PACKAGE=1 leaves it out).
+# Both compilers build with warnings as errors, so a warning of either stops the run.
+# Ends with the line "N passed, N failed": the test results summed, the package step and the
+# benchmarks' smoke run as one test each (a build, the package step, the smoke run or a fuzz
+# target that fails counts as one failure). Exits non-zero when anything failed.
+# Extra CMake arguments for both builds can be given in VERTAL_CMAKE_ARGS, e.g.
 # VERTAL_CMAKE_ARGS=-DVERTAL_BUILD_UI=OFF to leave the window out.
 set -uo pipefail
 cd "$(dirname "${BASH_SOURCE[0]}")/.."
@@ -80,6 +84,23 @@ build() {
     failure "building ${dir} failed"
     return 1
   fi
+}
+
+# The benchmarks' smoke run: every benchmark of build/ once (one iteration, one timed run of
+# its floor), so that a benchmark that crashes or no longer finds what it measures is noticed.
+# The figures of such a run mean nothing. False at the first program that fails.
+bench_smoke() {
+  local program log
+  for program in build/bench/vertal-bench build/bench/vertal-bench-usb build/bench/vertal-bench-ui; do
+    [ -x "${program}" ] || continue
+    log="${program}.smoke.log"
+    echo "running ${program##*/}"
+    if ! VERTAL_BENCH_SMOKE=1 QT_QPA_PLATFORM=offscreen "${program}" >"${log}" 2>&1; then
+      tail -n 40 "${log}"
+      echo "test: ${program} failed (log: ${log})" >&2
+      return 1
+    fi
+  done
 }
 
 # The package step: builds the .deb from build/ (scripts/package.sh also runs lintian and the
@@ -168,34 +189,6 @@ if ! bash scripts/setup.sh; then
 fi
 end_phase
 
-begin_phase "build (build/)"
-build_ok=0
-build build -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVERTAL_BUILD_TESTS=ON -DVERTAL_BUILD_UI=ON \
-  -DVERTAL_BUILD_BENCH=ON -DVERTAL_BUILD_FUZZ=OFF -DVERTAL_SANITIZE=OFF "${extra_args[@]}" &&
-  build_ok=1
-end_phase
-if [ "${build_ok}" -eq 1 ]; then
-  begin_phase "tests (build/)"
-  run_ctest build
-  end_phase
-fi
-
-if [ "${VERTAL_SKIP_PACKAGE:-0}" = 1 ]; then
-  echo
-  echo "=== package: left out (VERTAL_SKIP_PACKAGE=1)"
-elif [[ " ${extra_args[*]} " == *" -DVERTAL_BUILD_UI=OFF "* ]]; then
-  echo
-  echo "=== package: left out (the package holds the window, which this build leaves out)"
-elif [ "${build_ok}" -eq 1 ]; then
-  begin_phase "package (install, try, purge)"
-  if package_step; then
-    passed=$((passed + 1))
-  else
-    failure "the package step failed"
-  fi
-  end_phase
-fi
-
 # Sanitizers: leaks are reported except inside the system libraries under the toolkit.
 export ASAN_OPTIONS="detect_leaks=1:strict_string_checks=1:detect_stack_use_after_return=1"
 export LSAN_OPTIONS="suppressions=${root}/scripts/lsan.supp:print_suppressions=0"
@@ -203,34 +196,28 @@ export UBSAN_OPTIONS="print_stacktrace=1:halt_on_error=1"
 
 begin_phase "sanitizer build (build-asan/)"
 build_ok=0
-build build-asan -DCMAKE_BUILD_TYPE=Debug -DCMAKE_CXX_FLAGS_DEBUG="-O1 -g" \
-  -DVERTAL_SANITIZE=ON -DVERTAL_BUILD_TESTS=ON -DVERTAL_BUILD_UI=ON -DVERTAL_BUILD_BENCH=OFF \
-  -DVERTAL_BUILD_FUZZ=OFF "${extra_args[@]}" && build_ok=1
+build build-asan -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_BUILD_TYPE=Debug \
+  -DCMAKE_CXX_FLAGS_DEBUG="-O1 -g" -DVERTAL_SANITIZE=ON -DVERTAL_BUILD_TESTS=ON \
+  -DVERTAL_BUILD_UI=ON -DVERTAL_BUILD_BENCH=OFF -DVERTAL_BUILD_FUZZ=ON "${extra_args[@]}" &&
+  build_ok=1
 end_phase
 if [ "${build_ok}" -eq 1 ]; then
-  begin_phase "sanitizer tests (build-asan/)"
+  begin_phase "tests (build-asan/)"
   run_ctest build-asan
   end_phase
 fi
 
-begin_phase "fuzz build (build-fuzz/)"
-build_ok=0
-build build-fuzz -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_BUILD_TYPE=RelWithDebInfo \
-  -DVERTAL_BUILD_FUZZ=ON -DVERTAL_BUILD_UI=OFF -DVERTAL_BUILD_TESTS=OFF \
-  -DVERTAL_BUILD_BENCH=OFF -DVERTAL_SANITIZE=OFF && build_ok=1
-end_phase
-
 if [ "${build_ok}" -eq 1 ]; then
   begin_phase "fuzzing"
   # Seeds: the sound records of the demo dump, so that the fuzzers start past the checksums.
-  seeds=build-fuzz/seeds
+  seeds=build-asan/seeds
   rm -rf "${seeds}"
-  mkdir -p "${seeds}/fuzz_long_term" "${seeds}/fuzz_frames" build-fuzz/artifacts
-  if build-fuzz/tools/vertal-demo-dump build-fuzz/demo.bin; then
-    head -c 1800 build-fuzz/demo.bin >"${seeds}/fuzz_long_term/head"
-    { head -c 32768 build-fuzz/demo.bin; tail -c 134 build-fuzz/demo.bin; } \
+  mkdir -p "${seeds}/fuzz_long_term" "${seeds}/fuzz_frames" build-asan/artifacts
+  if build-asan/tools/vertal-demo-dump build-asan/demo.bin; then
+    head -c 1800 build-asan/demo.bin >"${seeds}/fuzz_long_term/head"
+    { head -c 32768 build-asan/demo.bin; tail -c 134 build-asan/demo.bin; } \
       >"${seeds}/fuzz_long_term/area-and-trailer"
-    tail -c +32769 build-fuzz/demo.bin | head -c 64 >"${seeds}/fuzz_frames/two-frames"
+    tail -c +32769 build-asan/demo.bin | head -c 64 >"${seeds}/fuzz_frames/two-frames"
   fi
   printf '10.09.08' >"${seeds}/fuzz_frames/date"
   # fuzz_open patches a demo dump of its own: version 30, lengthened, cut, empty, records rewritten.
@@ -246,7 +233,7 @@ if [ "${build_ok}" -eq 1 ]; then
   printf '\x04\x00\x00\x00\x00\x00\x00\x00\x00\x80\x7f\x05\xfb' >"${seeds}/fuzz_transact/error-reply"
   printf '\x01\x00\x40\x20\x01\x00\x00\x00\x00\x01\x01\x01' >"${seeds}/fuzz_transact/full-block"
 
-  mapfile -t targets < <(find build-fuzz/fuzz -maxdepth 1 -type f -name 'fuzz_*' -perm -u+x | sort)
+  mapfile -t targets < <(find build-asan/fuzz -maxdepth 1 -type f -name 'fuzz_*' -perm -u+x | sort)
   if [ "${#targets[@]}" -eq 0 ]; then
     failure "no fuzz targets were built"
   else
@@ -254,19 +241,53 @@ if [ "${build_ok}" -eq 1 ]; then
     [ "${seconds}" -ge 10 ] || seconds=10
     for target in "${targets[@]}"; do
       name=$(basename "${target}")
-      corpus="build-fuzz/corpus/${name}"
+      corpus="build-asan/corpus/${name}"
       mkdir -p "${corpus}" "${seeds}/${name}"
-      log="build-fuzz/${name}.log"
+      log="build-asan/${name}.log"
       echo "fuzzing ${name} for ${seconds} s"
       if "${target}" -max_total_time="${seconds}" -print_final_stats=1 \
-        -artifact_prefix="build-fuzz/artifacts/${name}-" "${corpus}" "${seeds}/${name}" \
+        -artifact_prefix="build-asan/artifacts/${name}-" "${corpus}" "${seeds}/${name}" \
         >"${log}" 2>&1; then
         grep -E '^(stat::number_of_executed_units|Done)' "${log}" | tail -n 1
       else
         tail -n 60 "${log}"
-        failure "fuzz target ${name} failed (input kept in build-fuzz/artifacts/)"
+        failure "fuzz target ${name} failed (input kept in build-asan/artifacts/)"
       fi
     done
+  fi
+  end_phase
+fi
+
+unset ASAN_OPTIONS LSAN_OPTIONS UBSAN_OPTIONS
+
+begin_phase "build (build/)"
+build_ok=0
+build build -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVERTAL_BUILD_TESTS=OFF -DVERTAL_BUILD_UI=ON \
+  -DVERTAL_BUILD_BENCH=ON -DVERTAL_BUILD_FUZZ=OFF -DVERTAL_SANITIZE=OFF "${extra_args[@]}" &&
+  build_ok=1
+end_phase
+if [ "${build_ok}" -eq 1 ]; then
+  begin_phase "benchmarks, smoke run (build/)"
+  if bench_smoke; then
+    passed=$((passed + 1))
+  else
+    failure "the benchmarks' smoke run failed"
+  fi
+  end_phase
+fi
+
+if [ "${VERTAL_SKIP_PACKAGE:-0}" = 1 ]; then
+  echo
+  echo "=== package: left out (VERTAL_SKIP_PACKAGE=1)"
+elif [[ " ${extra_args[*]} " == *" -DVERTAL_BUILD_UI=OFF "* ]]; then
+  echo
+  echo "=== package: left out (the package holds the window, which this build leaves out)"
+elif [ "${build_ok}" -eq 1 ]; then
+  begin_phase "package (install, try, purge)"
+  if package_step; then
+    passed=$((passed + 1))
+  else
+    failure "the package step failed"
   fi
   end_phase
 fi
