@@ -63,7 +63,7 @@ CommandResult RunFleet(const FleetOptions& options) {
     run.reading.cardSeparator = DecimalSeparator();
     std::string why;
     cards = MakeFleetCards(options.out, why);
-    if (!cards) return CannotPaint(why);
+    if (!cards) CannotPaint(why);
   }
 #endif
 

@@ -7,7 +7,7 @@
 namespace vertal::cli {
 
 CommandResult RunReport(const ReportOptions&) {
-  return CannotPaint(HandOverToPainting());
+  CannotPaint(HandOverToPainting());
 }
 
 std::unique_ptr<FleetCards> MakeFleetCards(std::string, std::string& why) {

@@ -6,6 +6,7 @@
 #include <cstring>
 #include <filesystem>
 #include <iostream>
+#include <stdexcept>
 #include <system_error>
 #include <vector>
 
@@ -51,11 +52,8 @@ std::string HandOverToPainting() {
   return why;
 }
 
-CommandResult CannotPaint(const std::string& why) {
-  CommandResult result;
-  result.status = ExitStatus::InternalError;
-  result.error = "vertal-cli: cannot start the painting program: " + why;
-  return result;
+void CannotPaint(const std::string& why) {
+  throw std::runtime_error("cannot start the painting program: " + why);
 }
 
 }  // namespace vertal::cli

@@ -34,7 +34,8 @@ void RememberCommandLine(int argc, const char* const* argv);
 // Runs the painting program in place of this process with the remembered command line.
 // Returns only when it cannot be started, with what went wrong.
 std::string HandOverToPainting();
-// The outcome of a painting command whose painting program could not be started.
-CommandResult CannotPaint(const std::string& why);
+// A painting command whose painting program could not be started: a fault of the
+// installation, thrown to end as an internal error (exit status 3, nothing printed).
+[[noreturn]] void CannotPaint(const std::string& why);
 
 }  // namespace vertal::cli
