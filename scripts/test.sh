@@ -156,6 +156,10 @@ package_installed_checks() {
     vertal-cli info "${tmp}/demo.bin" >"${tmp}/info.json" &&
       grep -q '"RecorderVersion": 31' "${tmp}/info.json" ||
       { echo "test: installed vertal-cli info failed on the demo dump" >&2; ok=1; }
+    # The card is painted by the painting program that vertal-cli hands the command to.
+    vertal-cli report "${tmp}/demo.bin" --kind card --pdf "${tmp}/card.pdf" >/dev/null &&
+      [ -s "${tmp}/card.pdf" ] ||
+      { echo "test: installed vertal-cli report did not write the card" >&2; ok=1; }
   else
     echo "test: the installed vertal-demo-dump failed" >&2
     ok=1

@@ -8,6 +8,7 @@
 #include <ostream>
 
 #include "cli/Commands.h"
+#include "cli/Painting.h"
 #include "export/core/TableExport.h"
 #include "frames/core/FrameTable.h"
 #include "graphs/core/GraphWindow.h"
@@ -392,6 +393,7 @@ int Run(int argc, const char* const* argv, std::ostream& out, std::ostream& err,
 
 int RunCli(int argc, const char* const* argv, std::ostream& out, std::ostream& err,
            std::string_view version) {
+  RememberCommandLine(argc, argv);
   try {
     return Run(argc, argv, out, err, version);
   } catch (const std::exception& e) {

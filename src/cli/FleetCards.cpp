@@ -8,7 +8,7 @@
 
 namespace vertal::cli {
 
-std::string FleetCards::Write(const fleet::FleetDump& dump) {
+std::string PaintedFleetCards::Write(const fleet::FleetDump& dump) {
   if (!dump.cardPages) return {};
   // Just opened: no search has filled the two summaries yet.
   const reports::CardInputs inputs{*dump.cardPages, dump.row.recorderVersion, std::string(),
@@ -19,6 +19,10 @@ std::string FleetCards::Write(const fleet::FleetDump& dump) {
   const reports::PdfWritten written = reports::WriteReportPdf(card, pdf.string());
   if (written.error.empty()) ++written_;
   return written.error;
+}
+
+std::unique_ptr<FleetCards> MakeFleetCards(std::string outDir, std::string&) {
+  return std::make_unique<PaintedFleetCards>(std::move(outDir));
 }
 
 }  // namespace vertal::cli

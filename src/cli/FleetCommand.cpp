@@ -5,7 +5,7 @@
 
 #include <algorithm>
 #include <iostream>
-#include <optional>
+#include <memory>
 #include <thread>
 
 #include "cli/Commands.h"
@@ -13,7 +13,7 @@
 #include "fleet/core/DumpFiles.h"
 #include "fleet/core/FleetRun.h"
 #ifdef VERTAL_CLI_REPORTS
-#include "cli/FleetCards.h"
+#include "cli/Painting.h"
 #endif
 
 namespace vertal::cli {
@@ -58,10 +58,12 @@ CommandResult RunFleet(const FleetOptions& options) {
   std::size_t unwritten = 0;
 #ifdef VERTAL_CLI_REPORTS
   // Made before the threads start: the application sets the environment.
-  std::optional<FleetCards> cards;
+  std::unique_ptr<FleetCards> cards;
   if (!options.noPdf) {
     run.reading.cardSeparator = DecimalSeparator();
-    cards.emplace(options.out);
+    std::string why;
+    cards = MakeFleetCards(options.out, why);
+    if (!cards) CannotPaint(why);
   }
 #endif
 

@@ -24,6 +24,8 @@ struct CliRun {
 // Runs a program with `args`; `env` entries ("NAME=value") are added to the environment.
 CliRun RunProgram(const std::string& program, const std::vector<std::string>& args,
                   const std::vector<std::string>& env = {});
+// Where the built vertal-cli is.
+std::string CliPath();
 // Runs vertal-cli.
 CliRun RunCli(const std::vector<std::string>& args, const std::vector<std::string>& env = {});
 // The text of a PDF as poppler lays it out, pages separated by form feeds.

@@ -120,5 +120,23 @@ TEST_F(ReportCommand, AGraphPrintsOnALandscapePage) {
   EXPECT_NE(info.out.find("842 x 595 pts"), std::string::npos) << info.out;
 }
 
+// The analysis commands start without the painting libraries; the painting ones hand over to
+// the painting program, and a copy of vertal-cli without it says so instead of failing quietly.
+TEST_F(ReportCommand, OnlyThePaintingProgramLoadsTheGuiLibraries) {
+  Write(DumpBuilder());
+  const CliRun loaded = RunCli({"info", path}, {"LD_TRACE_LOADED_OBJECTS=1"});
+  ASSERT_NE(loaded.out.find("libstdc++"), std::string::npos) << loaded.out;
+  for (const char* library : {"libQt6Gui", "libQt6Widgets", "libQt6PrintSupport", "QCustomPlot"})
+    EXPECT_EQ(loaded.out.find(library), std::string::npos) << library;
+
+  const std::string alone = dir.File("vertal-cli");
+  std::filesystem::copy_file(CliPath(), alone);
+  const CliRun report = RunProgram(alone, {"report", path, "--kind", "card", "--pdf", pdf});
+  EXPECT_EQ(report.exitCode, 3);
+  EXPECT_NE(report.err.find("cannot start the painting program"), std::string::npos) << report.err;
+  EXPECT_EQ(report.out, "");
+  EXPECT_FALSE(std::filesystem::exists(pdf));
+}
+
 }  // namespace
 }  // namespace vertal::testing

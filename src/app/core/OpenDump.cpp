@@ -31,13 +31,19 @@ std::optional<OpenedDump> OpenDump(const std::string& path, Host& host, std::str
   opened.frameTable = LastPage(path, frames::FrameTableLayout(), separator, host);
   if (hooks.tablesRead) hooks.tablesRead(opened);
 
-  opened.period = frames::RunPeriodScan(path, host, hooks.scan);
+  // One pass over the frames serves the period scan and the overview.
+  graphs::OverviewReader overview;
+  opened.period = frames::RunPeriodScan(
+      path, host, hooks.scan,
+      [&overview](std::int64_t n, frames::FrameBytes record) { overview.Offer(n, record); });
   const graphs::CraneLabels labels = graphs::LabelsOf(opened.service.service);
   opened.param.Open(path, labels, opened.period.model.overloads, host);
   opened.relay.Open(path, labels, {}, host);
   const frames::PeriodPanelModel& period = opened.period.model;
-  opened.overview = graphs::OpenOverview(
-      path, {&period.overloads, &period.tuning, &period.mzon, &period.switchOns});
+  std::optional<graphs::Overview> read;
+  if (opened.period.end == PassEnd::Done) read = overview.Finish();
+  opened.overview = graphs::MarkEpisodes(
+      std::move(read), {&period.overloads, &period.tuning, &period.mzon, &period.switchOns});
   return opened;
 }
 

@@ -47,6 +47,12 @@ void JumpList::Add(std::int64_t number, Bcd3 date) {
   Add(number, date, kNoTime);
 }
 
+void JumpList::Reserve(std::size_t most) {
+  Items& items = Writable();
+  items.numbers.reserve(most);
+  items.moments.reserve(most);
+}
+
 JumpList::Items& JumpList::Writable() {
   if (!items_)
     items_ = std::make_shared<Items>();

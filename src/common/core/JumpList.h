@@ -34,6 +34,9 @@ class JumpList {
   // (seconds, minutes, hours) as recorded; the time is shown only by ItemWording::DateAndTime.
   void Add(std::int64_t number, Bcd3 date, Bcd3 time);
   void Add(std::int64_t number, Bcd3 date);
+  // Room for `most` items, so that a pass adds them without moving the list as it grows. Only
+  // the room the items fill is touched, so an upper bound costs no memory beyond them.
+  void Reserve(std::size_t most);
 
   std::size_t Count() const { return items_ ? items_->numbers.size() : 0; }
   ItemWording Wording() const { return wording_; }

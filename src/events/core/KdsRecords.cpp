@@ -99,7 +99,7 @@ std::variant<KdsConditions, std::string> ReadKdsConditions(const KdsFields& type
 
 std::optional<JumpList> SearchKds(const std::string& path, const KdsConditions& c,
                                   const ProgressSink& progress) {
-  records::ResultCollector items(false, ItemWording::DateAndTime);
+  records::ResultCollector items(false, ItemWording::DateAndTime, KdsRule::kFamily.count);
   const bool opened = records::ForEachValidRecord<KdsRule>(
       path, progress, [&](std::int64_t k, ByteSpan r) {
         const bool matches = frames::DateInRange(DateOf(r), c.from, c.to) && r[kKdsCode] == c.code;

@@ -53,7 +53,7 @@ std::variant<OverloadConditions, std::string> ReadOverloadConditions(const Overl
 
 std::optional<JumpList> SearchOverloads(const std::string& path, const OverloadConditions& c,
                                         const ProgressSink& progress) {
-  records::ResultCollector items(false, ItemWording::Date);
+  records::ResultCollector items(false, ItemWording::Date, OverloadRule::kFamily.count);
   const bool opened = records::ForEachValidRecord<OverloadRule>(
       path, progress, [&](std::int64_t k, ByteSpan r) {
         const bool matches =

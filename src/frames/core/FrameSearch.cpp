@@ -26,7 +26,7 @@ std::variant<FrameConditions, std::string> ReadFrameConditions(const FrameSearch
 
 std::optional<JumpList> SearchFrames(const std::string& path, const FrameConditions& conditions,
                                      const ProgressSink& progress) {
-  records::ResultCollector runs(true, ItemWording::Date);
+  records::ResultCollector runs(true, ItemWording::Date, FrameRule::kFamily.count);
   const bool opened = records::ForEachValidRecord<FrameRule>(
       path, progress, [&](std::int64_t n, FrameBytes record) {
         const FrameRecord f(record);

@@ -1,15 +1,10 @@
 #include "frames/core/PeriodScan.h"
 
-#include <algorithm>
-#include <limits>
-
 #include "common/core/Bcd.h"
 #include "common/core/Bytes.h"
 #include "dump/core/DumpFile.h"
 #include "dump/core/RecordAccess.h"
 #include "frames/core/FrameMoment.h"
-#include "frames/core/FrameRecord.h"
-#include "records/core/RecordPass.h"
 
 namespace vertal::frames {
 namespace {
@@ -31,34 +26,21 @@ Moment6 MomentOf(FrameBytes frame) { return MomentOf(MomentKey(frame)); }
 
 }  // namespace
 
-std::optional<PeriodScanResult> ScanRecordingPeriod(const std::string& path,
-                                                    const ProgressSink& progress) {
-  PeriodScanResult result;
-  records::ResultCollector mzon(true, kMzonWording), tuning(true, kTuningWording),
-      overloads(true, kOverloadWording), switchOns(false, kSwitchOnWording);
-  // Moment numbers use 48 bits: any valid frame lowers `earliest` and leaves it at most `latest`.
-  std::uint64_t earliest = std::numeric_limits<std::uint64_t>::max(), latest = 0;
-  const bool opened = records::ForEachValidRecord<FrameRule>(
-      path, progress, [&](std::int64_t n, FrameBytes record) {
-        const FrameRecord f(record);
-        const std::uint64_t key = MomentKey(record);
-        earliest = std::min(earliest, key);
-        latest = std::max(latest, key);
-        const std::uint8_t lists = MatchedLists(f);
-        mzon.Offer(n, Has(lists, EpisodeList::Mzon), f.Date());
-        tuning.Offer(n, Has(lists, EpisodeList::Tuning), f.Date());
-        overloads.Offer(n, Has(lists, EpisodeList::Overload), f.Date());
-        switchOns.Offer(n, Has(lists, EpisodeList::SwitchOn), f.Date());
-      });
-  if (!opened) return std::nullopt;
-  result.mzon = mzon.Take();
-  result.tuning = tuning.Take();
-  result.overloads = overloads.Take();
-  result.switchOns = switchOns.Take();
+PeriodScanner::PeriodScanner()
+    : mzon_(true, kMzonWording, FrameRule::kFamily.count),
+      tuning_(true, kTuningWording, FrameRule::kFamily.count),
+      overloads_(true, kOverloadWording, FrameRule::kFamily.count),
+      switchOns_(false, kSwitchOnWording, FrameRule::kFamily.count) {}
 
-  if (earliest <= latest) {
-    result.earliest = MomentOf(earliest);
-    result.latest = MomentOf(latest);
+PeriodScanResult PeriodScanner::Finish(const std::string& path) {
+  PeriodScanResult result;
+  result.mzon = mzon_.Take();
+  result.tuning = tuning_.Take();
+  result.overloads = overloads_.Take();
+  result.switchOns = switchOns_.Take();
+  if (earliest_ <= latest_) {
+    result.earliest = MomentOf(earliest_);
+    result.latest = MomentOf(latest_);
   } else {
     // No valid frame: the period shows frame 0 as it stands.
     if (const auto file = dump::DumpFile::Open(path)) {
@@ -86,14 +68,6 @@ PeriodPanelModel PresentPeriodScan(PeriodScanResult r) {
   return m;
 }
 
-PassResult<PeriodPanelModel> RunPeriodScan(const std::string& path, Host& host, const PassHooks& hooks) {
-  hooks.Begin();
-  std::optional<PeriodScanResult> result = ScanRecordingPeriod(path, hooks.progress);
-  if (!result) {
-    dump::ReportUnreadable(host);
-    return {PassEnd::Unreadable, {}};
-  }
-  return {PassEnd::Done, PresentPeriodScan(std::move(*result))};
-}
+void ReportUnreadableScan(Host& host) { dump::ReportUnreadable(host); }
 
 }  // namespace vertal::frames

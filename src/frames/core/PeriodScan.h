@@ -2,16 +2,21 @@
 // The pass over all frames when a dump is opened: the period the recorder covers and the lists
 // of power-line warnings, tuning-mode work, overloads and switch-ons.
 
+#include <algorithm>
 #include <cstdint>
+#include <limits>
 #include <optional>
 #include <string>
 #include <string_view>
+#include <utility>
 
 #include "common/core/Host.h"
 #include "common/core/JumpList.h"
 #include "common/core/ProgressSink.h"
 #include "frames/core/BcdDateTime.h"
+#include "frames/core/FrameMoment.h"
 #include "frames/core/FrameRecord.h"
+#include "records/core/RecordPass.h"
 
 namespace vertal::frames {
 
@@ -63,10 +68,56 @@ struct PeriodScanResult {
   JumpList switchOns;  // fault code 1, every frame
 };
 
+// The scan offered the valid frames of a pass one by one, so that other readers of the frames
+// (the overview) share the pass. Inline: every frame of a pass is offered.
+class PeriodScanner {
+ public:
+  PeriodScanner();
+
+  void Offer(std::int64_t n, FrameBytes record) {
+    const FrameRecord f(record);
+    const std::uint64_t key = MomentKey(record);
+    earliest_ = std::min(earliest_, key);
+    latest_ = std::max(latest_, key);
+    const std::uint8_t lists = MatchedLists(f);
+    if (lists == 0) return;
+    mzon_.Offer(n, Has(lists, EpisodeList::Mzon), f.Date());
+    tuning_.Offer(n, Has(lists, EpisodeList::Tuning), f.Date());
+    overloads_.Offer(n, Has(lists, EpisodeList::Overload), f.Date());
+    switchOns_.Offer(n, Has(lists, EpisodeList::SwitchOn), f.Date());
+  }
+
+  // The result after the pass over `path`; frame 0 is read from it when no frame was valid.
+  PeriodScanResult Finish(const std::string& path);
+
+ private:
+  records::ResultCollector mzon_, tuning_, overloads_, switchOns_;
+  // Moment numbers use 48 bits: any valid frame lowers `earliest_` and leaves it at most
+  // `latest_`.
+  std::uint64_t earliest_ = std::numeric_limits<std::uint64_t>::max(), latest_ = 0;
+};
+
+// Takes no part in a pass.
+struct NoFrameReader {
+  void operator()(std::int64_t, FrameBytes) const {}
+};
+
 // Nothing when the file cannot be opened. The period is that of the valid frames; a file
-// without any valid frame shows frame 0's bytes as both ends.
+// without any valid frame shows frame 0's bytes as both ends. `alongside(n, frame)` is offered
+// every valid frame of the same pass.
+template <typename Alongside = NoFrameReader>
 std::optional<PeriodScanResult> ScanRecordingPeriod(const std::string& path,
-                                                    const ProgressSink& progress = {});
+                                                    const ProgressSink& progress = {},
+                                                    Alongside&& alongside = {}) {
+  PeriodScanner scanner;
+  const bool opened = records::ForEachValidRecord<FrameRule>(
+      path, progress, [&](std::int64_t n, FrameBytes record) {
+        scanner.Offer(n, record);
+        alongside(n, record);
+      });
+  if (!opened) return std::nullopt;
+  return scanner.Finish(path);
+}
 
 // The period labels, the episode counts and the four lists. When the file cannot be read the
 // lists are empty and the labels keep their texts.
@@ -93,9 +144,24 @@ void VisitControls(const PeriodPanelModel& m, Visit&& v) {
 // The lists are handed on, not copied.
 PeriodPanelModel PresentPeriodScan(PeriodScanResult result);
 
-// The scan as opening a file runs it; a file that cannot be opened is reported once.
+// A file that cannot be opened is reported once.
+void ReportUnreadableScan(Host& host);
+
+// The scan as opening a file runs it, with `alongside` offered the same frames; a file that
+// cannot be opened is reported once.
+template <typename Alongside = NoFrameReader>
 PassResult<PeriodPanelModel> RunPeriodScan(const std::string& path, Host& host,
-                                           const PassHooks& hooks = {});
+                                           const PassHooks& hooks = {},
+                                           Alongside&& alongside = {}) {
+  hooks.Begin();
+  std::optional<PeriodScanResult> result =
+      ScanRecordingPeriod(path, hooks.progress, std::forward<Alongside>(alongside));
+  if (!result) {
+    ReportUnreadableScan(host);
+    return {PassEnd::Unreadable, {}};
+  }
+  return {PassEnd::Done, PresentPeriodScan(std::move(*result))};
+}
 
 // Status texts of the pass.
 inline constexpr std::string_view kScanRunningText = " Идет расшифровка файла";

@@ -5,14 +5,18 @@
 // valid frame is a gap), which of the four episode lists of the period scan have an item in it,
 // and the ring's newest frame. The strip maps the columns onto its pixels.
 
+#include <algorithm>
 #include <array>
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "common/core/JumpList.h"
 #include "dump/core/DumpLayout.h"
+#include "frames/core/FrameMoment.h"
+#include "frames/core/FrameRecord.h"
 
 namespace vertal::graphs {
 
@@ -43,11 +47,45 @@ inline bool HasEpisode(const OverviewColumn& column, std::size_t list) {
   return (column.episodes >> list) & 1U;
 }
 
+// The columns and the newest frame, offered the valid frames of a pass one by one, so that
+// it shares the pass of the period scan. Inline: every frame of a pass is offered.
+class OverviewReader {
+ public:
+  OverviewReader() { overview_.columns.resize(static_cast<std::size_t>(kOverviewColumns)); }
+
+  void Offer(std::int64_t n, frames::FrameBytes record) {
+    const frames::FrameRecord frame(record);
+    OverviewColumn& column = overview_.columns[static_cast<std::size_t>(n / kFramesPerColumn)];
+    const std::uint8_t moment = frame.LoadMoment();
+    if (!column.recorded) {
+      column.recorded = true;
+      column.lowMoment = column.highMoment = moment;
+    }
+    column.lowMoment = std::min(column.lowMoment, moment);
+    column.highMoment = std::max(column.highMoment, moment);
+    column.limits |= frame.Limits();
+    newest_.Offer(n, frames::MomentKey(record));
+  }
+
+  Overview Finish() {
+    overview_.newest = newest_.Frame();
+    return std::move(overview_);
+  }
+
+ private:
+  Overview overview_;
+  frames::NewestFrame newest_;
+};
+
 // The columns and the newest frame; nothing when the file cannot be opened.
 std::optional<Overview> ReadOverview(const std::string& path);
 
 // The overview as opening the file shows it, with the frames of the episode lists (overloads,
-// tuning, МЗОН, switch-ons); empty columns when the file cannot be opened.
+// tuning, МЗОН, switch-ons) marked; empty columns when the file could not be read (nothing).
+Overview MarkEpisodes(std::optional<Overview> read,
+                      const std::array<const JumpList*, kEpisodeListCount>& lists);
+
+// The same read from the file: its own pass over the frames.
 Overview OpenOverview(const std::string& path,
                       const std::array<const JumpList*, kEpisodeListCount>& lists);
 

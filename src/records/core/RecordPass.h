@@ -50,7 +50,12 @@ bool ForEachValidRecord(const std::string& path, const ProgressSink& progress, V
 // slots gives one item, for its first record; otherwise every matching record is an item.
 class ResultCollector {
  public:
-  ResultCollector(bool grouped, ItemWording wording) : grouped_(grouped), list_(wording) {}
+  // `records`: how many records the pass visits at most. The most items they can give are
+  // reserved at once: a run gives one item, so a grouped list has at most every other record.
+  ResultCollector(bool grouped, ItemWording wording, std::int64_t records)
+      : grouped_(grouped), list_(wording) {
+    list_.Reserve(static_cast<std::size_t>(grouped ? (records + 1) / 2 : records));
+  }
 
   // Offers record n with the date (and time) bytes its item would show.
   void Offer(std::int64_t n, bool matches, Bcd3 date) {

@@ -1,0 +1,42 @@
+// The floor of a command-line run over a dump file: a process that opens FILE, reads the whole
+// dump in the blocks a pass reads, tests the checksum of every 32-byte record and prints how
+// many hold. A command's whole-process time is compared with this one's, e.g.
+//   /usr/bin/time -f %e vertal-bench-floor demo.bin; /usr/bin/time -f %e vertal-cli info demo.bin
+
+#include <algorithm>
+#include <cstdint>
+#include <iostream>
+#include <vector>
+
+#include "dump/core/Checksum.h"
+#include "dump/core/DumpFile.h"
+#include "dump/core/DumpLayout.h"
+#include "frames/core/FrameRecord.h"
+#include "records/core/RecordPass.h"
+
+int main(int argc, char** argv) {
+  using namespace vertal;
+  if (argc != 2) {
+    std::cerr << "usage: vertal-bench-floor FILE\n";
+    return 2;
+  }
+  const auto file = dump::DumpFile::Open(argv[1]);
+  if (!file) {
+    std::cerr << "vertal-bench-floor: cannot open " << argv[1] << '\n';
+    return 1;
+  }
+  constexpr std::size_t kRecord = frames::kFrameSize;
+  std::vector<std::uint8_t> block(static_cast<std::size_t>(records::kPassBlockRecords) * kRecord);
+  std::int64_t valid = 0;
+  const std::int64_t size = std::min<std::int64_t>(file->Size(), dump::kDumpFileSize);
+  for (std::int64_t at = 0; at < size; at += static_cast<std::int64_t>(block.size())) {
+    const auto n = static_cast<std::size_t>(
+        std::min<std::int64_t>(static_cast<std::int64_t>(block.size()), size - at));
+    file->ReadAt(at, std::span<std::uint8_t>(block.data(), n));
+    const std::span<const std::uint8_t> bytes(block.data(), n / kRecord * kRecord);
+    for (std::size_t i = 0; i < bytes.size(); i += kRecord)
+      valid += ChecksumValid(bytes.subspan(i).first<kRecord>()) ? 1 : 0;
+  }
+  std::cout << valid << '\n';
+  return 0;
+}
