@@ -1,16 +1,11 @@
 #include "events/ui/KdsPage.h"
 
 #include <QComboBox>
-#include <QFrame>
 #include <QGroupBox>
-#include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QScrollBar>
-#include <QVBoxLayout>
 #include <utility>
-#include <variant>
 
 #include "dump/core/DumpLayout.h"
 #include "events/ui/EventPageParts.h"
@@ -20,7 +15,6 @@
 #include "common/ui/ModelWidgets.h"
 #include "common/ui/PageStyle.h"
 #include "records/ui/PagedTableView.h"
-#include "common/ui/ShownPass.h"
 #include "common/ui/UiText.h"
 #include "common/ui/ValueStyle.h"
 
@@ -51,22 +45,8 @@ ui::PagedTableSetup KdsTableSetup() {
 }  // namespace
 
 KdsPage::KdsPage(QWidget* sheet, PageWindow& window, std::function<std::int8_t()> recorderVersion)
-    : QWidget(sheet), window_(window), recorderVersion_(std::move(recorderVersion)) {
-  setObjectName(QStringLiteral("KdsPage"));
-  QVBoxLayout* page = FillSheet(sheet, this);
-
-  auto* area = new QFrame(this);
-  area->setObjectName(QStringLiteral("Panel_KDS"));
-  auto* row = new QHBoxLayout(area);
-  row->setContentsMargins(0, 0, 0, 0);
-  table = new PagedTableView(KdsTableSetup(), window, area);
-  StringGrid_KDS_Otbor = table->Grid();
-  ScrollBar_KDS = table->ScrollBar();
-  Label_KDS_OtbZap = table->Count();
-  row->addWidget(table, 0, Qt::AlignTop);
-  row->addStretch(1);
-  page->addWidget(area);
-
+    : EventTablePage(sheet, window, "KdsPage", "Panel_KDS", KdsTableSetup()),
+      recorderVersion_(std::move(recorderVersion)) {
   table->SetTurn([this](const std::string& path, std::int64_t position) {
     return TurnKdsPage(path, recorderVersion_(), position, window_.DecimalSeparator(),
                        window_.host());
@@ -76,15 +56,10 @@ KdsPage::KdsPage(QWidget* sheet, PageWindow& window, std::function<std::int8_t()
   Label_KDS_Note->setIndent(ui::kPageMargin);
   ui::StyleAsValue(Label_KDS_Note);
   Label_KDS_Note->hide();
-  page->addWidget(Label_KDS_Note);
+  AddPart(Label_KDS_Note);
 
-  page->addWidget(BuildSearchGroup());
-  Label_MaxM2 = MakeSummary(this, "Label_MaxM2");
-  page->addWidget(Label_MaxM2);
-  page->addStretch(1);
-
-  ui::ConnectCommand(ScrollBar_KDS, &QScrollBar::valueChanged, this, window_.host(), &KdsPage::ScrollBar_KDSChange);
-  ui::ConnectCommand(ComboBox_KDS, &JumpListCombo::Chosen, this, window_.host(), &KdsPage::ComboBox_KDSChange);
+  QGroupBox* search = BuildSearchGroup();
+  Finish(search, ComboBox_KDS, "Label_MaxM2");
   ui::ConnectCommand(BitBtn_Find_KDS, &QPushButton::clicked, this, window_.host(), &KdsPage::BitBtn_Find_KDSClick);
 }
 
@@ -111,40 +86,19 @@ void KdsPage::FillParameterList() {
 
 // --- Handlers ---
 
-void KdsPage::ScrollBar_KDSChange() {
-  table->ShowPage();
-}
-
-void KdsPage::ComboBox_KDSChange() {
-  table->JumpTo(*ComboBox_KDS);
-}
-
 KdsFields KdsPage::Typed() const {
   return {ComboBox_KDS_PAR->currentIndex() + 1, Edit_KDS_Data0->text().toStdString(),
           Edit_KDS_Data1->text().toStdString()};
 }
 
 void KdsPage::BitBtn_Find_KDSClick() {
-  const std::string path = window_.CurrentFile();
-  if (path.empty()) return;
-  ui::ShownPass pass(window_, SearchDisplay());
-  const PassResult<KdsSearchModel> result = RunKdsSearch(
-      path, recorderVersion_(), Typed(), window_.host(), pass.Hooks([this] { ClearSearch(); }));
-  ShowSearch(result);
-  if (searched) searched(path, result);
-  pass.End(result.end);
+  RunSearch(SearchDisplay(), [this](const std::string& path, const PassHooks& hooks) {
+    return RunKdsSearch(path, recorderVersion_(), Typed(), window_.host(), hooks);
+  });
 }
 
 ui::PassDisplay KdsPage::SearchDisplay() {
   return {kKdsSearchRunningText, frames::kSearchDoneText, kProgressMaximum, {}, false};
-}
-
-void KdsPage::ClearSearch() {
-  ui::ShowModel(this, KdsSearchModel{});
-}
-
-void KdsPage::ShowSearch(const PassResult<KdsSearchModel>& result) {
-  if (result.end != PassEnd::Refused) ui::ShowModel(this, result.model);
 }
 
 // --- Opening and resetting ---
@@ -157,7 +111,7 @@ void KdsPage::ShowOpened(const KdsPageModel& opened) {
 }
 
 void KdsPage::ResetTable() {
-  table->Clear();
+  EventTableFrame::ResetTable();
   Label_KDS_Note->clear();
   Label_KDS_Note->hide();
 }

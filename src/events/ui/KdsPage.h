@@ -4,39 +4,24 @@
 // last search. Only files of the recorder version that keeps these records are read; for any
 // other the page is empty and says why.
 
-#include <QWidget>
-#include <optional>
-#include <string>
-#include <vector>
 #include <cstdint>
 #include <functional>
 
 #include "events/core/KdsRecords.h"
-#include "events/ui/EventPageParts.h"
-#include "common/ui/PageWindow.h"
-#include "common/ui/ShownPass.h"
+#include "events/ui/EventTablePage.h"
 
 class QComboBox;
 class QGroupBox;
 class QLabel;
 class QLineEdit;
 class QPushButton;
-class QScrollBar;
-
-namespace vertal::ui {
-class JumpListCombo;
-class PagedTableView;
-class RecordGrid;
-}  // namespace vertal::ui
 
 namespace vertal::events {
 
 using ui::JumpListCombo;
-using ui::PagedTableView;
 using ui::PageWindow;
-using ui::RecordGrid;
 
-class KdsPage : public QWidget {
+class KdsPage : public EventTablePage<KdsSearchModel> {
   Q_OBJECT
 
  public:
@@ -44,9 +29,7 @@ class KdsPage : public QWidget {
   KdsPage(QWidget* sheet, PageWindow& window, std::function<std::int8_t()> recorderVersion);
 
   // --- Handlers ---
-  void ScrollBar_KDSChange();
   void BitBtn_Find_KDSClick();
-  void ComboBox_KDSChange();
 
   // The seven parameters in code order, the first chosen.
   void FillParameterList();
@@ -62,32 +45,18 @@ class KdsPage : public QWidget {
   // How a search shows on the page and in the status bar: the page's "Найти" runs it so, and
   // so do the commands that need its records.
   static ui::PassDisplay SearchDisplay();
-  void ClearSearch();
-  void ShowSearch(const PassResult<KdsSearchModel>& result);
-
-  // Told of every search that ran over a file (not of a refused one), with that file.
-  std::function<void(const std::string& file, const PassResult<KdsSearchModel>& result)> searched;
 
  private:
   QGroupBox* BuildSearchGroup();
 
-  // --- KDS table ---
-  PagedTableView* table = nullptr;
-  RecordGrid* StringGrid_KDS_Otbor = nullptr;
-  QScrollBar* ScrollBar_KDS = nullptr;
-  QLabel* Label_KDS_OtbZap = nullptr;
-
-  // --- Search ---
   QLineEdit* Edit_KDS_Data0 = nullptr;
   QLineEdit* Edit_KDS_Data1 = nullptr;
   QComboBox* ComboBox_KDS_PAR = nullptr;
   JumpListCombo* ComboBox_KDS = nullptr;
   QPushButton* BitBtn_Find_KDS = nullptr;
-  QLabel* Label_MaxM2 = nullptr;
 
   QLabel* Label_KDS_Note = nullptr;  // why a file shows no records
 
-  PageWindow& window_;
   std::function<std::int8_t()> recorderVersion_;
 };
 

@@ -1,23 +1,15 @@
 #include "events/ui/OverloadPage.h"
 
-#include <QFrame>
 #include <QGroupBox>
-#include <QHBoxLayout>
-#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QScrollBar>
-#include <QVBoxLayout>
-#include <variant>
 
 #include "dump/core/DumpLayout.h"
 #include "events/ui/EventPageParts.h"
 #include "frames/core/FrameSearch.h"
+#include "records/ui/PagedTableView.h"
 #include "common/ui/GuardedCommand.h"
 #include "common/ui/JumpListCombo.h"
-#include "common/ui/ModelWidgets.h"
-#include "records/ui/PagedTableView.h"
-#include "common/ui/ShownPass.h"
 
 namespace vertal::events {
 
@@ -47,29 +39,10 @@ ui::PagedTableSetup OverloadTableSetup() {
 
 }  // namespace
 
-OverloadPage::OverloadPage(QWidget* sheet, PageWindow& window) : QWidget(sheet), window_(window) {
-  setObjectName(QStringLiteral("OverloadPage"));
-  QVBoxLayout* page = FillSheet(sheet, this);
-
-  auto* area = new QFrame(this);
-  area->setObjectName(QStringLiteral("Panel_Cicl"));
-  auto* row = new QHBoxLayout(area);
-  row->setContentsMargins(0, 0, 0, 0);
-  table = new PagedTableView(OverloadTableSetup(), window, area);
-  StringGrid_Per_Otb = table->Grid();
-  ScrollBar_Per = table->ScrollBar();
-  Label_Per_OtbZap = table->Count();
-  row->addWidget(table, 0, Qt::AlignTop);
-  row->addStretch(1);
-  page->addWidget(area);
-
-  page->addWidget(BuildSearchGroup());
-  Label_MaxM1 = MakeSummary(this, "Label_MaxM1");
-  page->addWidget(Label_MaxM1);
-  page->addStretch(1);
-
-  ui::ConnectCommand(ScrollBar_Per, &QScrollBar::valueChanged, this, window_.host(), &OverloadPage::ScrollBar_PerChange);
-  ui::ConnectCommand(ComboBox_Per, &JumpListCombo::Chosen, this, window_.host(), &OverloadPage::ComboBox_PerChange);
+OverloadPage::OverloadPage(QWidget* sheet, PageWindow& window)
+    : EventTablePage(sheet, window, "OverloadPage", "Panel_Cicl", OverloadTableSetup()) {
+  QGroupBox* search = BuildSearchGroup();
+  Finish(search, ComboBox_Per, "Label_MaxM1");
   ui::ConnectCommand(BitBtn_Find_Per, &QPushButton::clicked, this, window_.host(), &OverloadPage::BitBtn_Find_PerClick);
 }
 
@@ -88,50 +61,19 @@ QGroupBox* OverloadPage::BuildSearchGroup() {
 
 // --- Handlers ---
 
-void OverloadPage::ScrollBar_PerChange() {
-  table->ShowPage();
-}
-
-void OverloadPage::ComboBox_PerChange() {
-  table->JumpTo(*ComboBox_Per);
-}
-
 OverloadFields OverloadPage::Typed() const {
   return {Edit_Per_M->text().toStdString(), Edit_Per_Data0->text().toStdString(),
           Edit_Per_Data1->text().toStdString()};
 }
 
 void OverloadPage::BitBtn_Find_PerClick() {
-  const std::string path = window_.CurrentFile();
-  if (path.empty()) return;
-  ui::ShownPass pass(window_, SearchDisplay());
-  const PassResult<OverloadSearchModel> result =
-      RunOverloadSearch(path, Typed(), window_.host(), pass.Hooks([this] { ClearSearch(); }));
-  ShowSearch(result);
-  if (searched) searched(path, result);
-  pass.End(result.end);
+  RunSearch(SearchDisplay(), [this](const std::string& path, const PassHooks& hooks) {
+    return RunOverloadSearch(path, Typed(), window_.host(), hooks);
+  });
 }
 
 ui::PassDisplay OverloadPage::SearchDisplay() {
   return {frames::kSearchRunningText, frames::kSearchDoneText, kProgressMaximum, {}, false};
-}
-
-void OverloadPage::ClearSearch() {
-  ui::ShowModel(this, OverloadSearchModel{});
-}
-
-void OverloadPage::ShowSearch(const PassResult<OverloadSearchModel>& result) {
-  if (result.end != PassEnd::Refused) ui::ShowModel(this, result.model);
-}
-
-// --- Opening and resetting ---
-
-void OverloadPage::ShowTable(const records::TablePage& page) {
-  table->Show(page);
-}
-
-void OverloadPage::ResetTable() {
-  table->Clear();
 }
 
 }  // namespace vertal::events
