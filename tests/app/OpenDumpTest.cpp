@@ -52,6 +52,10 @@ class TracingHost : public FakeHost {
     FakeHost::ShowMessage(message);
     trace_.push_back(message.text);
   }
+  void ShowMessages(const std::vector<Message>& shown) override {
+    FakeHost::ShowMessages(shown);
+    for (const Message& message : shown) trace_.push_back(message.text);
+  }
 
  private:
   std::vector<std::string>& trace_;

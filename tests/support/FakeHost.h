@@ -12,7 +12,15 @@ namespace vertal::testing {
 
 class FakeHost : public Host {
  public:
-  void ShowMessage(const Message& message) override { messages.push_back(message); }
+  // Every message is recorded on its own; `boxes` counts the boxes they were shown in.
+  void ShowMessage(const Message& message) override {
+    messages.push_back(message);
+    ++boxes;
+  }
+  void ShowMessages(const std::vector<Message>& shown) override {
+    messages.insert(messages.end(), shown.begin(), shown.end());
+    if (!shown.empty()) ++boxes;
+  }
   std::optional<std::string> ChooseOpenFile(const FileDialogSetup& setup) override {
     openDialogs.push_back(setup);
     return Next(openAnswers);
@@ -35,6 +43,7 @@ class FakeHost : public Host {
   std::vector<FileDialogSetup> openDialogs;
   std::vector<FileDialogSetup> saveDialogs;
   int repaints = 0;
+  int boxes = 0;
 
  private:
   static std::optional<std::string> Next(std::deque<std::optional<std::string>>& answers) {

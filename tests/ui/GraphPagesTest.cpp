@@ -356,6 +356,7 @@ class GraphPagesTest : public QObject {
     auto* navigation = FindIn<GraphNavigation>(f_->Sheet("TabSheet19"), "GraphNavigation");
     navigation->ForwardButton()->click();
     QCOMPARE(ParamBar()->value(), position + 2048);
+    QCOMPARE(navigation->FrameField()->text(), QString::number(position + 2048));
     const QPointF inside(10, 10);
     QWheelEvent up(inside, ParamChart()->mapToGlobal(inside), QPoint(), QPoint(0, 120), Qt::NoButton,
                    Qt::NoModifier, Qt::NoScrollPhase, false);
@@ -395,7 +396,12 @@ class GraphPagesTest : public QObject {
     Open(b, "a.bin");
     const QString paramTitle = ParamChart()->Title();
     const QString relayTitle = RelayChart()->Title();
+    auto* navigation = FindIn<GraphNavigation>(f_->Sheet("TabSheet19"), "GraphNavigation");
+    navigation->MomentField()->setText(Q("15.09.08 10:00:00"));
     f_->form->ResetView();
+    // Nothing typed or shown for the file before stays in the navigation fields.
+    QCOMPARE(navigation->FrameField()->text(), QString());
+    QCOMPARE(navigation->MomentField()->text(), QString());
     for (const char* name : kParamSeries)
       QVERIFY2(Param().Series(name)->data()->isEmpty(), name);
     for (SeriesGraph* bars : RelayChart()->Series()) QVERIFY(bars->data()->isEmpty());

@@ -125,7 +125,7 @@ class OpenCommandTest : public QObject {
     QVERIFY(form.OpenDialogSetup().fileName.empty());
   }
 
-  void damagedRecordsAreReportedOnePlainBoxEachInCheckOrder() {
+  void damagedRecordsAreReportedInOnePlainBoxInCheckOrder() {
     DumpBuilder dump;
     dump.RecorderVersion(31)
         .Damage(LongTermRecord::UnitService2)
@@ -139,6 +139,7 @@ class OpenCommandTest : public QObject {
         "Ошибка контольной суммы служебной информации БОИ, cчетчика моточасов нагруженой стрелы!",
     };
     QCOMPARE(f_->host.Texts(), expected);
+    QCOMPARE(f_->host.boxes, 1);
     for (const Message& m : f_->host.messages) QCOMPARE(m.kind, MessageKind::Plain);
   }
 
@@ -150,6 +151,7 @@ class OpenCommandTest : public QObject {
     f_->host.openAnswers.push_back(path.toStdString());
     Button("SpeedButton_OPEN")->click();
     QCOMPARE(f_->host.messages.size(), std::size_t{17});
+    QCOMPARE(f_->host.boxes, 1);
     QCOMPARE(f_->host.messages.front().text,
              std::string("Ошибка контольной суммы идентификации VERTAL в Банке-0!"));
     for (const Message& m : f_->host.messages) QCOMPARE(m.kind, MessageKind::Plain);

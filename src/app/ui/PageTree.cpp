@@ -153,6 +153,10 @@ void PageTree::SelectServicePage() {
 }
 
 void PageTree::ShowRead(const OpenedDump& opened) {
+  // A value the new file does not give shows the start text, not the previous file's.
+  const dump::ServicePages empty = dump::EmptyServicePages();
+  servicePage_->Show(empty.service);
+  loadPage_->Show(empty.load);
   servicePage_->Show(opened.service.service);
   loadPage_->Show(opened.service.load);
   overloadPage_->ShowTable(opened.overloadTable);

@@ -159,6 +159,9 @@ class ReadoutController::BlockingHost final : public Host {
   void ShowMessage(const Message& message) override {
     c_.RunOnWindow([&] { host_.ShowMessage(message); });
   }
+  void ShowMessages(const std::vector<Message>& messages) override {
+    c_.RunOnWindow([&] { host_.ShowMessages(messages); });
+  }
   std::optional<std::string> ChooseOpenFile(const FileDialogSetup& setup) override {
     std::optional<std::string> chosen;
     c_.RunOnWindow([&] { chosen = host_.ChooseOpenFile(setup); });

@@ -13,6 +13,9 @@ namespace vertal {
 class CollectingHost : public Host {
  public:
   void ShowMessage(const Message& message) override { messages_.push_back(message); }
+  void ShowMessages(const std::vector<Message>& messages) override {
+    messages_.insert(messages_.end(), messages.begin(), messages.end());
+  }
   std::optional<std::string> ChooseOpenFile(const FileDialogSetup&) override { return {}; }
   std::optional<std::string> ChooseSaveFile(const FileDialogSetup&) override { return {}; }
   void RepaintNow() override {}

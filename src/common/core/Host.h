@@ -35,11 +35,28 @@ struct FileDialogSetup {
   std::string fileName;  // proposed name
 };
 
+// Several messages as one box: the texts line under line, in order; the error icon when any of
+// them is an error, the box's strongest icon.
+inline Message OneBox(const std::vector<Message>& messages) {
+  Message box;
+  for (const Message& message : messages) {
+    if (!box.text.empty()) box.text += '\n';
+    box.text += message.text;
+    if (message.kind == MessageKind::Error) box.kind = MessageKind::Error;
+  }
+  return box;
+}
+
 class Host {
  public:
   virtual ~Host() = default;
   // Shows a modal message box and returns when the user has closed it.
   virtual void ShowMessage(const Message& message) = 0;
+  // The messages of one action shown together in one modal box, in order (see OneBox); a host
+  // that lists messages keeps them apart. Nothing for no messages.
+  virtual void ShowMessages(const std::vector<Message>& messages) {
+    if (!messages.empty()) ShowMessage(OneBox(messages));
+  }
   // A modal open dialog: the chosen path, or nothing when the user cancelled.
   virtual std::optional<std::string> ChooseOpenFile(const FileDialogSetup& setup) = 0;
   // A modal save dialog: the chosen path, or nothing when the user cancelled.

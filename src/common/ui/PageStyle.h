@@ -7,6 +7,7 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QPalette>
+#include <QScrollArea>
 #include <QVBoxLayout>
 
 namespace vertal::ui {
@@ -28,11 +29,20 @@ inline void FillWith(QWidget* parent, QWidget* child) {
   fill->addWidget(child);
 }
 
+// Lets `page` fill `sheet`, scrolled as a whole where the sheet is smaller than the page needs.
+inline void ScrollWith(QWidget* sheet, QWidget* page) {
+  auto* area = new QScrollArea(sheet);
+  area->setFrameShape(QFrame::NoFrame);
+  area->setWidgetResizable(true);
+  area->setWidget(page);
+  FillWith(sheet, area);
+}
+
 // Lets `page` fill `sheet` and returns the page's column of parts, top to bottom. The page does
-// not hold the window at its size: a smaller window cuts it off.
+// not hold the window at its size: where the sheet is smaller than the page needs, the page
+// scrolls as a whole and its parts keep their sizes and places.
 inline QVBoxLayout* FillSheet(QWidget* sheet, QWidget* page, int spacing) {
-  page->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Ignored);
-  FillWith(sheet, page);
+  ScrollWith(sheet, page);
   auto* column = new QVBoxLayout(page);
   column->setContentsMargins(kPageMargin, kPageMargin, kPageMargin, kPageMargin);
   column->setSpacing(spacing);

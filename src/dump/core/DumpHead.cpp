@@ -58,7 +58,11 @@ std::optional<DumpHead> OpenDumpHead(const std::string& path, Host& host) {
     ReportUnreadable(host);
     return std::nullopt;
   }
-  for (auto& text : CheckLongTermArea(head->longTerm)) ShowPlain(host, std::move(text));
+  // The damaged records of one opening are told in one box, not one box each.
+  std::vector<Message> damaged;
+  for (auto& text : CheckLongTermArea(head->longTerm))
+    damaged.push_back({MessageKind::Plain, std::move(text)});
+  host.ShowMessages(damaged);
   return head;
 }
 

@@ -5,6 +5,7 @@
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QResizeEvent>
 #include <QVBoxLayout>
 #include <algorithm>
 #include <span>
@@ -121,8 +122,7 @@ ServicePage::ServicePage(QFrame* panel) : QWidget(panel) {
   const auto addColumn = [&](std::span<const Group> groups, int stretch) {
     auto* column = new QVBoxLayout;
     column->setSpacing(kGroupSpacing);
-    std::vector<QGridLayout*> grids;
-    int captionWidth = 0;
+    Column& placed = columns_.emplace_back();
     for (const Group& group : groups) {
       auto* box = new QGroupBox(QString::fromUtf8(group.title), this);
       auto* grid = new QGridLayout(box);
@@ -139,26 +139,26 @@ ServicePage::ServicePage(QFrame* panel) : QWidget(panel) {
           // A long name breaks between words; a name without blanks is cut at the box's edge
           // rather than push the other column off the page.
           value->setWordWrap(true);
+          names_.push_back(value);
           value->setMinimumWidth(1);
         }
         StyleAsValue(value);
         Caption(caption, value);
         captions_.push_back(caption);
-        captionWidth = std::max(captionWidth, caption->sizeHint().width());
+        placed.captions.push_back(caption);
         grid->addWidget(caption, row, 0);
         grid->addWidget(value, row, 1);
         ++row;
       }
       column->addWidget(box);
-      grids.push_back(grid);
+      placed.grids.push_back(grid);
     }
-    // The values of one column start at the same place in every box.
-    for (QGridLayout* grid : grids) grid->setColumnMinimumWidth(0, captionWidth);
     column->addStretch(1);
     columns->addLayout(column, stretch);
   };
   addColumn(kLeftColumn, 1);
   addColumn(kRightColumn, 0);
+  AlignValues();
 }
 
 void ServicePage::Show(const ServicePageModel& model) {
@@ -167,6 +167,30 @@ void ServicePage::Show(const ServicePageModel& model) {
     for (std::string_view name : kVersion31Rows)
       if (QWidget* row = ui::FindControl(this, name)) row->setVisible(*model.version31RowsShown);
   FollowCaptions();
+  AlignValues();
+  HoldNameHeights();
+}
+
+void ServicePage::resizeEvent(QResizeEvent* event) {
+  QWidget::resizeEvent(event);
+  HoldNameHeights();
+}
+
+void ServicePage::HoldNameHeights() {
+  for (QLabel* name : names_) {
+    const int height = name->heightForWidth(name->width());
+    if (height > 0 && name->minimumHeight() != height) name->setMinimumHeight(height);
+  }
+}
+
+void ServicePage::AlignValues() {
+  // Captions change with the recorder version: the widest is measured each time.
+  for (const Column& column : columns_) {
+    int width = 0;
+    for (const QLabel* caption : column.captions)
+      if (!caption->isHidden()) width = std::max(width, caption->sizeHint().width());
+    for (QGridLayout* grid : column.grids) grid->setColumnMinimumWidth(0, width);
+  }
 }
 
 void ServicePage::FollowCaptions() {

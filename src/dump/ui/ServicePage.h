@@ -10,7 +10,9 @@
 #include "dump/core/ServicePages.h"
 
 class QFrame;
+class QGridLayout;
 class QLabel;
+class QResizeEvent;
 
 namespace vertal::dump {
 
@@ -25,12 +27,28 @@ class ServicePage : public QWidget {
   // asks for.
   void Show(const ServicePageModel& model);
 
+ protected:
+  void resizeEvent(QResizeEvent* event) override;
+
  private:
   // Gives every value its caption's current text as accessible name; captions change with
   // the recorder version of the file opened.
   void FollowCaptions();
 
+  // The values of one column start at the same place in every box, beyond its widest caption.
+  void AlignValues();
+
+  struct Column {
+    std::vector<QGridLayout*> grids;
+    std::vector<QLabel*> captions;
+  };
+  // Each name broken over lines holds the height its lines need at its width, so that the
+  // window's least size keeps every line of it.
+  void HoldNameHeights();
+
   std::vector<QLabel*> captions_;
+  std::vector<QLabel*> names_;
+  std::vector<Column> columns_;
 };
 
 }  // namespace vertal::dump

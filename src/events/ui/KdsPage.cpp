@@ -1,16 +1,11 @@
 #include "events/ui/KdsPage.h"
 
 #include <QComboBox>
-#include <QFrame>
 #include <QGroupBox>
-#include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QScrollBar>
-#include <QVBoxLayout>
 #include <utility>
-#include <variant>
 
 #include "dump/core/DumpLayout.h"
 #include "events/ui/EventPageParts.h"
@@ -20,7 +15,6 @@
 #include "common/ui/ModelWidgets.h"
 #include "common/ui/PageStyle.h"
 #include "records/ui/PagedTableView.h"
-#include "common/ui/ShownPass.h"
 #include "common/ui/UiText.h"
 #include "common/ui/ValueStyle.h"
 
@@ -51,22 +45,8 @@ ui::PagedTableSetup KdsTableSetup() {
 }  // namespace
 
 KdsPage::KdsPage(QWidget* sheet, PageWindow& window, std::function<std::int8_t()> recorderVersion)
-    : QWidget(sheet), window_(window), recorderVersion_(std::move(recorderVersion)) {
-  setObjectName(QStringLiteral("KdsPage"));
-  QVBoxLayout* page = FillSheet(sheet, this);
-
-  auto* area = new QFrame(this);
-  area->setObjectName(QStringLiteral("Panel_KDS"));
-  auto* row = new QHBoxLayout(area);
-  row->setContentsMargins(0, 0, 0, 0);
-  table = new PagedTableView(KdsTableSetup(), window, area);
-  grid_ = table->Grid();
-  scrollBar_ = table->ScrollBar();
-  recordCount_ = table->Count();
-  row->addWidget(table, 0, Qt::AlignTop);
-  row->addStretch(1);
-  page->addWidget(area);
-
+    : EventTablePage(sheet, window, "KdsPage", "Panel_KDS", KdsTableSetup()),
+      recorderVersion_(std::move(recorderVersion)) {
   table->SetTurn([this](const std::string& path, std::int64_t position) {
     return TurnKdsPage(path, recorderVersion_(), position, window_.DecimalSeparator(),
                        window_.host());
@@ -76,15 +56,10 @@ KdsPage::KdsPage(QWidget* sheet, PageWindow& window, std::function<std::int8_t()
   versionNote_->setIndent(ui::kPageMargin);
   ui::StyleAsValue(versionNote_);
   versionNote_->hide();
-  page->addWidget(versionNote_);
+  AddPart(versionNote_);
 
-  page->addWidget(BuildSearchGroup());
-  searchSummary_ = MakeSummary(this, "Label_MaxM2");
-  page->addWidget(searchSummary_);
-  page->addStretch(1);
-
-  ui::ConnectCommand(scrollBar_, &QScrollBar::valueChanged, this, window_.host(), &KdsPage::OnTableScrolled);
-  ui::ConnectCommand(foundRecords_, &JumpListCombo::Chosen, this, window_.host(), &KdsPage::OnFoundRecordChosen);
+  QGroupBox* search = BuildSearchGroup();
+  Finish(search, foundRecords_, "Label_MaxM2");
   ui::ConnectCommand(searchButton_, &QPushButton::clicked, this, window_.host(), &KdsPage::OnKdsSearch);
 }
 
@@ -111,40 +86,19 @@ void KdsPage::FillParameterList() {
 
 // --- Handlers ---
 
-void KdsPage::OnTableScrolled() {
-  table->ShowPage();
-}
-
-void KdsPage::OnFoundRecordChosen() {
-  table->JumpTo(*foundRecords_);
-}
-
 KdsFields KdsPage::Typed() const {
   return {parameterList_->currentIndex() + 1, fromDate_->text().toStdString(),
           toDate_->text().toStdString()};
 }
 
 void KdsPage::OnKdsSearch() {
-  const std::string path = window_.CurrentFile();
-  if (path.empty()) return;
-  ui::ShownPass pass(window_, SearchDisplay());
-  const PassResult<KdsSearchModel> result = RunKdsSearch(
-      path, recorderVersion_(), Typed(), window_.host(), pass.Hooks([this] { ClearSearch(); }));
-  ShowSearch(result);
-  if (searched) searched(path, result);
-  pass.End(result.end);
+  RunSearch(SearchDisplay(), [this](const std::string& path, const PassHooks& hooks) {
+    return RunKdsSearch(path, recorderVersion_(), Typed(), window_.host(), hooks);
+  });
 }
 
 ui::PassDisplay KdsPage::SearchDisplay() {
   return {kKdsSearchRunningText, frames::kSearchDoneText, kProgressMaximum, {}, false};
-}
-
-void KdsPage::ClearSearch() {
-  ui::ShowModel(this, KdsSearchModel{});
-}
-
-void KdsPage::ShowSearch(const PassResult<KdsSearchModel>& result) {
-  if (result.end != PassEnd::Refused) ui::ShowModel(this, result.model);
 }
 
 // --- Opening and resetting ---
@@ -157,7 +111,7 @@ void KdsPage::ShowOpened(const KdsPageModel& opened) {
 }
 
 void KdsPage::ResetTable() {
-  table->Clear();
+  EventTableFrame::ResetTable();
   versionNote_->clear();
   versionNote_->hide();
 }

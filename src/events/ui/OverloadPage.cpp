@@ -1,23 +1,15 @@
 #include "events/ui/OverloadPage.h"
 
-#include <QFrame>
 #include <QGroupBox>
-#include <QHBoxLayout>
-#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QScrollBar>
-#include <QVBoxLayout>
-#include <variant>
 
 #include "dump/core/DumpLayout.h"
 #include "events/ui/EventPageParts.h"
 #include "frames/core/FrameSearch.h"
+#include "records/ui/PagedTableView.h"
 #include "common/ui/GuardedCommand.h"
 #include "common/ui/JumpListCombo.h"
-#include "common/ui/ModelWidgets.h"
-#include "records/ui/PagedTableView.h"
-#include "common/ui/ShownPass.h"
 
 namespace vertal::events {
 
@@ -47,29 +39,10 @@ ui::PagedTableSetup OverloadTableSetup() {
 
 }  // namespace
 
-OverloadPage::OverloadPage(QWidget* sheet, PageWindow& window) : QWidget(sheet), window_(window) {
-  setObjectName(QStringLiteral("OverloadPage"));
-  QVBoxLayout* page = FillSheet(sheet, this);
-
-  auto* area = new QFrame(this);
-  area->setObjectName(QStringLiteral("Panel_Cicl"));
-  auto* row = new QHBoxLayout(area);
-  row->setContentsMargins(0, 0, 0, 0);
-  table = new PagedTableView(OverloadTableSetup(), window, area);
-  grid_ = table->Grid();
-  scrollBar_ = table->ScrollBar();
-  recordCount_ = table->Count();
-  row->addWidget(table, 0, Qt::AlignTop);
-  row->addStretch(1);
-  page->addWidget(area);
-
-  page->addWidget(BuildSearchGroup());
-  searchSummary_ = MakeSummary(this, "Label_MaxM1");
-  page->addWidget(searchSummary_);
-  page->addStretch(1);
-
-  ui::ConnectCommand(scrollBar_, &QScrollBar::valueChanged, this, window_.host(), &OverloadPage::OnTableScrolled);
-  ui::ConnectCommand(foundRecords_, &JumpListCombo::Chosen, this, window_.host(), &OverloadPage::OnFoundRecordChosen);
+OverloadPage::OverloadPage(QWidget* sheet, PageWindow& window)
+    : EventTablePage(sheet, window, "OverloadPage", "Panel_Cicl", OverloadTableSetup()) {
+  QGroupBox* search = BuildSearchGroup();
+  Finish(search, foundRecords_, "Label_MaxM1");
   ui::ConnectCommand(searchButton_, &QPushButton::clicked, this, window_.host(), &OverloadPage::OnOverloadSearch);
 }
 
@@ -88,50 +61,19 @@ QGroupBox* OverloadPage::BuildSearchGroup() {
 
 // --- Handlers ---
 
-void OverloadPage::OnTableScrolled() {
-  table->ShowPage();
-}
-
-void OverloadPage::OnFoundRecordChosen() {
-  table->JumpTo(*foundRecords_);
-}
-
 OverloadFields OverloadPage::Typed() const {
   return {loadThreshold_->text().toStdString(), fromDate_->text().toStdString(),
           toDate_->text().toStdString()};
 }
 
 void OverloadPage::OnOverloadSearch() {
-  const std::string path = window_.CurrentFile();
-  if (path.empty()) return;
-  ui::ShownPass pass(window_, SearchDisplay());
-  const PassResult<OverloadSearchModel> result =
-      RunOverloadSearch(path, Typed(), window_.host(), pass.Hooks([this] { ClearSearch(); }));
-  ShowSearch(result);
-  if (searched) searched(path, result);
-  pass.End(result.end);
+  RunSearch(SearchDisplay(), [this](const std::string& path, const PassHooks& hooks) {
+    return RunOverloadSearch(path, Typed(), window_.host(), hooks);
+  });
 }
 
 ui::PassDisplay OverloadPage::SearchDisplay() {
   return {frames::kSearchRunningText, frames::kSearchDoneText, kProgressMaximum, {}, false};
-}
-
-void OverloadPage::ClearSearch() {
-  ui::ShowModel(this, OverloadSearchModel{});
-}
-
-void OverloadPage::ShowSearch(const PassResult<OverloadSearchModel>& result) {
-  if (result.end != PassEnd::Refused) ui::ShowModel(this, result.model);
-}
-
-// --- Opening and resetting ---
-
-void OverloadPage::ShowTable(const records::TablePage& page) {
-  table->Show(page);
-}
-
-void OverloadPage::ResetTable() {
-  table->Clear();
 }
 
 }  // namespace vertal::events

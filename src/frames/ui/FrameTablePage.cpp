@@ -275,7 +275,11 @@ void FrameTablePage::OnFrameSearch() {
   // The list empties as the search begins and stays empty when the file cannot be read.
   const PassResult<FrameSearchModel> result = RunFrameSearch(
       path, typed, window_.host(), pass.Hooks([this] { ui::ShowModel(this, FrameSearchModel{}); }));
-  if (result.end != PassEnd::Refused) ui::ShowModel(this, result.model);
+  if (result.end != PassEnd::Refused) {
+    ui::ShowModel(this, result.model);
+    // The table goes to the first frame found, as choosing it in the list would.
+    table->JumpTo(*foundFrames_);
+  }
   pass.End(result.end);
 }
 

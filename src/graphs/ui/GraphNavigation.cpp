@@ -64,4 +64,13 @@ GraphNavigation::GraphNavigation(QWidget* parent) : QWidget(parent) {
   connect(moment_, &QLineEdit::returnPressed, this, [this] { emit MomentTyped(moment_->text()); });
 }
 
+void GraphNavigation::ShowWindowStart(std::optional<std::int64_t> firstFrame) {
+  const QString text = firstFrame ? QString::number(*firstFrame) : QString();
+  if (frame_->text() != text) frame_->setText(text);
+}
+
+void GraphNavigation::ClearMoment() {
+  moment_->clear();
+}
+
 }  // namespace vertal::graphs

@@ -5,6 +5,8 @@
 // its scroll bar.
 
 #include <QWidget>
+#include <cstdint>
+#include <optional>
 
 class QLineEdit;
 class QToolButton;
@@ -21,6 +23,11 @@ class GraphNavigation : public QWidget {
   QToolButton* ForwardButton() const { return forward_; }
   QLineEdit* FrameField() const { return frame_; }
   QLineEdit* MomentField() const { return moment_; }
+
+  // "Кадр" shows the first frame of the window the graph shows; empty with no file.
+  void ShowWindowStart(std::optional<std::int64_t> firstFrame);
+  // Empties the date and time typed for another file.
+  void ClearMoment();
 
  signals:
   // -1 for a window back, +1 for a window forward.

@@ -158,6 +158,7 @@ void GraphPage::Fill() {
 void GraphPage::Open(GraphModel opened, graphs::Overview overview) {
   model_ = std::move(opened);
   overview_->SetOverview(std::move(overview));
+  navigation_->ClearMoment();
   {
     // The model has filled the window it ends on; the scroll bar only follows it.
     const QSignalBlocker quiet(scrollBar_);
@@ -170,6 +171,7 @@ void GraphPage::Open(GraphModel opened, graphs::Overview overview) {
 void GraphPage::Reset() {
   model_.Reset();
   overview_->SetOverview({});
+  navigation_->ClearMoment();
   {
     // With no file current the fill would return at once.
     const QSignalBlocker quiet(scrollBar_);
@@ -185,6 +187,8 @@ void GraphPage::Draw() {
     SetPoints(window_[i], turn_[i] ? BreakAtWrap(view.series[i]) : view.series[i]);
   chart_->xAxis->setRange(view.axis.min, view.axis.max);
   overview_->SetWindow(view.position);
+  navigation_->ShowWindowStart(links_.currentFile().empty() ? std::nullopt
+                                                            : std::optional(view.position));
   chart_->xAxis->setLabel(ToQString(view.axisTitle));
   chart_->SetTitle(ToQString(view.title));
   Replot();
