@@ -11,6 +11,7 @@
 #include <QLineEdit>
 #include <QTableWidget>
 #include <QTest>
+#include <algorithm>
 #include <filesystem>
 #include <map>
 #include <random>
@@ -43,6 +44,14 @@ QString Where(const QWidget* widget) {
   return names.join(QLatin1Char('/'));
 }
 
+// The width of the longest word of a label that breaks its text between words.
+int LongestWord(const QLabel* label) {
+  int widest = 0;
+  for (const QString& word : label->text().split(QLatin1Char(' '), Qt::SkipEmptyParts))
+    widest = std::max(widest, label->fontMetrics().horizontalAdvance(word));
+  return widest;
+}
+
 // What is wrong with the page as shown: clipped labels, overlapping siblings of one layout,
 // grid rows beside another caption. Empty when it is right.
 QStringList Faults(const QWidget* window, const QWidget* sheet) {
@@ -51,7 +60,8 @@ QStringList Faults(const QWidget* window, const QWidget* sheet) {
     if (!label->isVisible() || label->text().isEmpty()) continue;
     const QSize needed = label->sizeHint();
     const bool fits = label->wordWrap()
-                          ? label->heightForWidth(label->width()) <= label->height()
+                          ? label->heightForWidth(label->width()) <= label->height() &&
+                                LongestWord(label) <= label->width()
                           : needed.width() <= label->width() && needed.height() <= label->height();
     if (!fits)
       faults << QStringLiteral("clipped %1 \"%2\": %3x%4 in %5x%6")

@@ -1,5 +1,6 @@
 #include "dump/ui/ServicePage.h"
 
+#include <QFontMetrics>
 #include <QFrame>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -136,8 +137,7 @@ ServicePage::ServicePage(QFrame* panel) : QWidget(panel) {
         caption->setAlignment(Qt::AlignLeft | Qt::AlignTop);  // beside the first line of a name
         QLabel* value = MakeLabel(box, field.value, QString());
         if (field.name) {
-          // A long name breaks between words; a name without blanks is cut at the box's edge
-          // rather than push the other column off the page.
+          // A long name breaks between words and is never narrower than its longest word.
           value->setWordWrap(true);
           names_.push_back(value);
           value->setMinimumWidth(1);
@@ -168,7 +168,18 @@ void ServicePage::Show(const ServicePageModel& model) {
       if (QWidget* row = ui::FindControl(this, name)) row->setVisible(*model.version31RowsShown);
   FollowCaptions();
   AlignValues();
+  HoldNameWidths();
   HoldNameHeights();
+}
+
+void ServicePage::HoldNameWidths() {
+  for (QLabel* name : names_) {
+    const QFontMetrics metrics(name->font());
+    int widest = 1;
+    for (const QString& word : name->text().split(QLatin1Char(' '), Qt::SkipEmptyParts))
+      widest = std::max(widest, metrics.horizontalAdvance(word));
+    name->setMinimumWidth(widest);
+  }
 }
 
 void ServicePage::resizeEvent(QResizeEvent* event) {

@@ -44,6 +44,8 @@ class ServicePage : public QWidget {
   };
   // Each name broken over lines holds the height its lines need at its width, so that the
   // window's least size keeps every line of it.
+  // Keeps every name at least as wide as its longest word, so that no word is cut.
+  void HoldNameWidths();
   void HoldNameHeights();
 
   std::vector<QLabel*> captions_;
