@@ -133,6 +133,13 @@ class GraphPagesTest : public QObject {
              Q("График параметров работы стрелового крана ") + crane + Q(" № ") +
                  Text("Label_NKran") + Q(" по данным РП VERTAL № ") + Text("Label_NVERTAL") +
                  Q(" (по кадрам)"));
+    // A chart too narrow for the title breaks it between words instead of cutting both ends.
+    ParamChart()->resize(450, 400);
+    const QFontMetrics titleFont(ParamChart()->TitleElement()->font());
+    const QStringList lines = ParamChart()->TitleElement()->text().split(QLatin1Char('\n'));
+    QVERIFY(lines.size() > 1);
+    for (const QString& line : lines) QVERIFY(titleFont.horizontalAdvance(line) <= 450);
+    QVERIFY(ParamChart()->Title().endsWith(Q(" (по кадрам)")));
     // Only M and Q are shown at start, and no overload marks the limit: the axis ends a round
     // step above the highest load moment.
     QCOMPARE(ParamChart()->yAxis->range(), QCPRange(-2, 92));

@@ -1,5 +1,6 @@
 #include "graphs/ui/GraphChart.h"
 
+#include <QFontMetrics>
 #include <QPainterPath>
 
 namespace vertal::graphs {
@@ -81,9 +82,10 @@ GraphChart::GraphChart(const char* name, const QString& title, QWidget* parent) 
   titleFont.setPixelSize(kTitlePixels);
   titleFont.setWeight(QFont::Normal);
   plotLayout()->insertRow(kTitleRow);
-  title_ = new QCPTextElement(this, title, titleFont);
-  title_->setTextColor(Qt::black);
-  plotLayout()->addElement(kTitleRow, 0, title_);
+  title_ = title;
+  titleElement_ = new QCPTextElement(this, title, titleFont);
+  titleElement_->setTextColor(Qt::black);
+  plotLayout()->addElement(kTitleRow, 0, titleElement_);
 
   // Frame numbers as plain whole numbers, never in exponent form.
   xAxis->setNumberFormat(QStringLiteral("f"));
@@ -110,11 +112,32 @@ SeriesGraph* GraphChart::AddSeries(const SeriesStyle& style) {
 }
 
 QString GraphChart::Title() const {
-  return title_->text();
+  return title_;
 }
 
 void GraphChart::SetTitle(const QString& title) {
-  title_->setText(title);
+  title_ = title;
+  titleElement_->setText(title);
+  FitTitle(width());
+}
+
+void GraphChart::FitTitle(int chartWidth) {
+  const QString title = Title();
+  const int room = chartWidth - 2 * (chartWidth * kMarginPercent / 100);
+  const QFontMetrics metrics(titleElement_->font());
+  QString fitted;
+  QString line;
+  for (const QString& word : title.split(QLatin1Char(' '))) {
+    const QString longer = line.isEmpty() ? word : line + QLatin1Char(' ') + word;
+    if (!line.isEmpty() && metrics.horizontalAdvance(longer) > room) {
+      fitted += line + QLatin1Char('\n');
+      line = word;
+    } else {
+      line = longer;
+    }
+  }
+  fitted += line;
+  if (fitted != titleElement_->text()) titleElement_->setText(fitted);
 }
 
 void GraphChart::ShowLegend(bool shown) {
@@ -137,6 +160,7 @@ void GraphChart::FitMargins(QSize size) {
 
 void GraphChart::resizeEvent(QResizeEvent* event) {
   FitMargins(event->size());
+  FitTitle(event->size().width());
   QCustomPlot::resizeEvent(event);
 }
 

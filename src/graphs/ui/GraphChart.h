@@ -39,9 +39,12 @@ class GraphChart : public QCustomPlot {
   SeriesGraph* AddSeries(const SeriesStyle& style);
   const std::vector<SeriesGraph*>& Series() const { return series_; }
 
+  // The title as one line, whatever breaks it shows with.
   QString Title() const;
   void SetTitle(const QString& title);
-  QCPTextElement* TitleElement() const { return title_; }
+  // Breaks the title between words into as many lines as a chart this wide needs.
+  void FitTitle(int chartWidth);
+  QCPTextElement* TitleElement() const { return titleElement_; }
 
   // The legend row below the plot, for printing.
   void ShowLegend(bool shown);
@@ -54,7 +57,8 @@ class GraphChart : public QCustomPlot {
   // Margins of a fixed share of the chart's size on every side.
   void FitMargins(QSize size);
 
-  QCPTextElement* title_ = nullptr;
+  QString title_;  // whole, on one line
+  QCPTextElement* titleElement_ = nullptr;
   std::vector<SeriesGraph*> series_;
 };
 

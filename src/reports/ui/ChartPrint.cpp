@@ -39,6 +39,8 @@ void Render(QCustomPlot& chart, QCPPainter& painter, const QRectF& page) {
   painter.setMode(QCPPainter::pmNonCosmetic);
   painter.translate(area.topLeft());
   painter.scale(1 / kLayoutScale, 1 / kLayoutScale);
+  if (auto* graph = qobject_cast<graphs::GraphChart*>(&chart))
+    graph->FitTitle(qRound(area.width() * kLayoutScale));
   chart.toPainter(&painter, qRound(area.width() * kLayoutScale),
                   qRound(area.height() * kLayoutScale));
 }
@@ -63,6 +65,7 @@ bool PrintChart(QCustomPlot& chart, QPrinter& printer) {
   }
 
   ShowLegend(chart, false);
+  if (auto* graph = qobject_cast<graphs::GraphChart*>(&chart)) graph->FitTitle(chart.width());
   chart.replot();  // the layout for the screen again
   printer.setResolution(resolution);
   printer.setPageOrientation(orientation);
