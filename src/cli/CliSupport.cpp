@@ -3,10 +3,34 @@
 #include <ostream>
 #include <utility>
 
+#include <nlohmann/json.hpp>
+
 #include "cli/DecimalSeparator.h"
 #include "cli/JsonStream.h"
 
 namespace vertal::cli {
+
+Document::Document() : tree_(std::make_unique<Json>(Json::object())) {}
+Document::Document(const Document& other) : tree_(std::make_unique<Json>(other.Tree())) {}
+Document::Document(Document&& other) noexcept = default;
+Document& Document::operator=(const Document& other) {
+  if (this != &other) *this = other.Tree();
+  return *this;
+}
+Document& Document::operator=(Document&& other) noexcept = default;
+Document& Document::operator=(Json tree) {
+  // A document moved from holds no tree until it is given one.
+  if (tree_)
+    *tree_ = std::move(tree);
+  else
+    tree_ = std::make_unique<Json>(std::move(tree));
+  return *this;
+}
+Document::~Document() = default;
+
+Json& Document::operator[](const std::string& key) {
+  return (*tree_)[key];
+}
 
 CommandResult BadUsage(std::string explanation) {
   CommandResult result;
@@ -88,9 +112,9 @@ void WriteDocument(std::ostream& out, const Json& document) {
 
 void WriteDocument(std::ostream& out, const CommandResult& result) {
   if (result.controls)
-    WriteStreamedDocument(out, result.document, *result.controls);
+    WriteStreamedDocument(out, result.document.Tree(), *result.controls);
   else
-    WriteDocument(out, result.document);
+    WriteDocument(out, result.document.Tree());
 }
 
 }  // namespace vertal::cli

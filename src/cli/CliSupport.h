@@ -5,12 +5,13 @@
 
 #include <cstdint>
 #include <iosfwd>
+#include <memory>
 #include <optional>
 #include <string>
 #include <variant>
 #include <vector>
 
-#include <nlohmann/json.hpp>
+#include <nlohmann/json_fwd.hpp>
 
 #include "app/core/DumpDocument.h"
 #include "common/core/CollectingHost.h"
@@ -33,10 +34,31 @@ enum class ExitStatus : int {
   InternalError = 3,  // a fault of the tool itself
 };
 
+// A command's JSON document. The tree is held apart, so that this header needs only the
+// declaration of Json: the library's whole header is included by the files that build a tree.
+class Document {
+ public:
+  Document();  // an empty object; a document moved from holds none until assigned
+  Document(const Document& other);
+  Document(Document&& other) noexcept;
+  Document& operator=(const Document& other);
+  Document& operator=(Document&& other) noexcept;
+  Document& operator=(Json tree);
+  ~Document();
+
+  Json& Tree() { return *tree_; }
+  const Json& Tree() const { return *tree_; }
+  // The member `key` of the object, added when missing.
+  Json& operator[](const std::string& key);
+
+ private:
+  std::unique_ptr<Json> tree_;
+};
+
 // What a command hands back: the document for standard output and, for a failure, the
 // text for standard error.
 struct CommandResult {
-  Json document = Json::object();
+  Document document;
   // The controls of the document, written item by item in place of its member kControlsKey.
   std::optional<ControlSnapshot> controls;
   ExitStatus status = ExitStatus::Ok;

@@ -1,6 +1,8 @@
 // Two readings of one crane compared: the counters' changes, the wear forecast and what the
 // later reading holds that the earlier one does not.
 
+#include <nlohmann/json.hpp>
+
 #include "cli/Commands.h"
 #include "cli/DecimalSeparator.h"
 #include "compare/core/ReadingDiff.h"
@@ -86,7 +88,7 @@ CommandResult RunDiff(const DiffOptions& options) {
     result.error = host.Messages().back().text;
     return result;
   }
-  Json& d = result.document;
+  Json& d = result.document.Tree();
   d["old"] = ReadingJson(diff->oldFile, diff->oldDate);
   d["new"] = ReadingJson(diff->newFile, diff->newDate);
   d["refused"] = OptionalText(diff->refusal);

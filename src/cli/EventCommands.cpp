@@ -2,6 +2,8 @@
 // after opening FILE as the window does. A file that keeps no KDS records shows an empty KDS
 // page, and the note the page shows is printed among the messages.
 
+#include <nlohmann/json.hpp>
+
 #include "cli/Commands.h"
 
 namespace vertal::cli {

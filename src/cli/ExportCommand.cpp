@@ -1,6 +1,8 @@
 // export FILE --what KIND --csv OUT.csv: a table of the window after opening FILE, written as
 // CSV; the searches run first with the given fields, as "Найти" runs them.
 
+#include <nlohmann/json.hpp>
+
 #include "app/core/TableInputs.h"
 #include "cli/Commands.h"
 #include "cli/DecimalSeparator.h"

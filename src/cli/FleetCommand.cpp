@@ -8,6 +8,8 @@
 #include <memory>
 #include <thread>
 
+#include <nlohmann/json.hpp>
+
 #include "cli/Commands.h"
 #include "cli/DecimalSeparator.h"
 #include "fleet/core/DumpFiles.h"

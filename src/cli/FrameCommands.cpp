@@ -1,6 +1,8 @@
 // The frame commands: the frame table at a position, the code decoder, the recording-period
 // scan and the frame search, each after opening FILE as the window does.
 
+#include <nlohmann/json.hpp>
+
 #include "cli/Commands.h"
 #include "frames/core/CodeDecoder.h"
 #include "frames/core/FrameTable.h"

@@ -1,6 +1,8 @@
 // graph FILE --kind param|relay --at P: the points of one window of a graph, after opening
 // FILE as the window does.
 
+#include <nlohmann/json.hpp>
+
 #include "cli/Commands.h"
 
 namespace vertal::cli {

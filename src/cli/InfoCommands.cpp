@@ -1,6 +1,8 @@
 // check FILE and info FILE: the checksum pass, and the service and load spectrum pages as
 // opening the file fills them, with the controls the file's version hides.
 
+#include <nlohmann/json.hpp>
+
 #include "cli/Commands.h"
 
 namespace vertal::cli {

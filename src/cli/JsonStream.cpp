@@ -5,6 +5,8 @@
 #include <string>
 #include <type_traits>
 
+#include <nlohmann/json.hpp>
+
 namespace vertal::cli {
 namespace {
 

@@ -9,6 +9,8 @@
 #include <system_error>
 #include <vector>
 
+#include <nlohmann/json.hpp>
+
 #include "app/core/DumpDocument.h"
 #include "cli/Commands.h"
 #include "cli/DecimalSeparator.h"

@@ -1,6 +1,8 @@
 // The analyses of a whole recording: the integrity audit and the journal by day, each after
 // opening FILE as the window does.
 
+#include <nlohmann/json.hpp>
+
 #include "cli/Commands.h"
 #include "recording/core/RecordingPages.h"
 

@@ -4,6 +4,8 @@
 #include <QWidget>
 #include <memory>
 
+#include <nlohmann/json.hpp>
+
 #include "app/core/TableInputs.h"
 #include "cli/Commands.h"
 #include "cli/PaintingApplication.h"
