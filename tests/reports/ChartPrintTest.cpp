@@ -9,10 +9,12 @@
 #include <QTest>
 #include <cmath>
 
+#include "graphs/core/GraphWindow.h"
 #include "graphs/ui/GraphChart.h"
 #include "reports/ui/ChartPrint.h"
 
 using vertal::graphs::GraphChart;
+using vertal::graphs::SeriesPoints;
 using vertal::graphs::SeriesStyle;
 
 namespace {
@@ -48,18 +50,17 @@ QSizeF PageSize(const QString& pdf) {
 class Chart : public GraphChart {
  public:
   Chart() : GraphChart("Chart_Param", QStringLiteral("Параметры крана")) {
-    QVector<double> keys, load, radius;
+    SeriesPoints load, radius;
     for (int i = 0; i < kPoints; ++i) {
-      keys << i;
-      load << 60 + 40 * std::sin(i / 100.0);
-      radius << 20 + 5 * std::cos(i / 70.0);
+      load.Add(i, 60 + 40 * std::sin(i / 100.0));
+      radius.Add(i, 20 + 5 * std::cos(i / 70.0));
     }
-    AddSeries(kLoad)->setData(keys, load, true);
-    AddSeries(kRadius)->setData(keys, radius, true);
-    rescaleAxes();
+    SetPoints(AddSeries(kLoad), load);
+    SetPoints(AddSeries(kRadius), radius);
+    SetFrameRange(0, kPoints);
     resize(900, 500);
     show();  // lays the chart out as on screen
-    replot();
+    Replot();
   }
 };
 
@@ -81,7 +82,7 @@ class ChartPrintTest : public QObject {
     QTemporaryDir dir;
     const QString pdf = dir.filePath(QStringLiteral("chart.pdf"));
     Chart chart;
-    const int rows = chart.plotLayout()->rowCount();
+    const QRect area = chart.PlotArea();
     QPrinter printer(QPrinter::HighResolution);
     PortraitPdf(printer, pdf);
     QWidget* asked = nullptr;
@@ -101,8 +102,8 @@ class ChartPrintTest : public QObject {
     QVERIFY(Info(pdf).contains(QStringLiteral("Chart_Param")));
 
     QCOMPARE(printer.pageLayout().orientation(), QPageLayout::Portrait);
-    QVERIFY(!chart.legend->visible());
-    QCOMPARE(chart.plotLayout()->rowCount(), rows);
+    QVERIFY(!chart.LegendShown());
+    QCOMPARE(chart.PlotArea(), area);  // the legend's row is gone from the layout again
   }
 
   void cancelledPrintsNothing() {
@@ -114,7 +115,7 @@ class ChartPrintTest : public QObject {
     QVERIFY(!vertal::reports::PrintChartWithDialog(chart, nullptr, printer,
                                                    [](QPrinter&, QWidget*) { return false; }));
     QVERIFY(!QFile::exists(pdf));
-    QVERIFY(!chart.legend->visible());
+    QVERIFY(!chart.LegendShown());
   }
 
   void writesAPdfOrSaysWhyNot() {
@@ -131,7 +132,7 @@ class ChartPrintTest : public QObject {
     const auto refused = vertal::reports::WriteChartPdf(chart, bad);
     QVERIFY(std::holds_alternative<std::string>(refused));
     QVERIFY(std::get<std::string>(refused).find(bad) != std::string::npos);
-    QVERIFY(!chart.legend->visible());
+    QVERIFY(!chart.LegendShown());
   }
 };
 

@@ -17,12 +17,14 @@
 #include <cmath>
 
 #include "MainWindowFixture.h"
+#include "graphs/ui/ChartPlot.h"
 #include "graphs/ui/GraphChart.h"
 #include "graphs/ui/GraphNavigation.h"
 #include "graphs/ui/OverviewStrip.h"
 #include "graphs/ui/ParamGraphPage.h"
 #include "graphs/ui/RelayGraphPage.h"
 
+using vertal::graphs::ChartPlot;
 using vertal::graphs::GraphChart;
 using vertal::graphs::GraphNavigation;
 using vertal::graphs::OverviewStrip;
@@ -263,7 +265,7 @@ class GraphPagesTest : public QObject {
     ParamBar()->setValue(4000);
 
     // A real click on the peak of the load moment at frame 5,000.
-    GraphChart* chart = ParamChart();
+    ChartPlot* chart = ParamChart();
     chart->replot();
     QCoreApplication::processEvents();
     const QPoint peak(static_cast<int>(chart->xAxis->coordToPixel(5000)),
@@ -384,7 +386,7 @@ class GraphPagesTest : public QObject {
   }
 
   void legendIsShownBelowThePlotOnlyWhenAsked() {
-    GraphChart* chart = ParamChart();
+    ChartPlot* chart = ParamChart();
     QCOMPARE(chart->plotLayout()->rowCount(), 2);  // title and plot
     chart->ShowLegend(true);
     QVERIFY(chart->legend->visible());
@@ -412,7 +414,7 @@ class GraphPagesTest : public QObject {
     for (const char* name : kParamSeries)
       QVERIFY2(Param().Series(name)->data()->isEmpty(), name);
     for (SeriesGraph* bars : RelayChart()->Series()) QVERIFY(bars->data()->isEmpty());
-    for (GraphChart* chart : {ParamChart(), RelayChart()}) {
+    for (ChartPlot* chart : {ParamChart(), RelayChart()}) {
       QCOMPARE(chart->xAxis->range(), QCPRange(0, 1));
       QCOMPARE(chart->xAxis->label(), Q("Кадры"));
     }
@@ -425,8 +427,9 @@ class GraphPagesTest : public QObject {
  private:
   ParamGraphPage& Param() { return *FindIn<ParamGraphPage>(f_->Sheet("TabSheet19"), nullptr); }
   RelayGraphPage& Relay() { return *FindIn<RelayGraphPage>(f_->Sheet("TabSheet20"), nullptr); }
-  GraphChart* ParamChart() { return FindIn<GraphChart>(f_->Sheet("TabSheet19"), "Chart_Param"); }
-  GraphChart* RelayChart() { return FindIn<GraphChart>(f_->Sheet("TabSheet20"), "Chart_Rele"); }
+  // The plots inside the charts, which the graph pages fill.
+  ChartPlot* ParamChart() { return FindIn<GraphChart>(f_->Sheet("TabSheet19"), "Chart_Param")->Plot(); }
+  ChartPlot* RelayChart() { return FindIn<GraphChart>(f_->Sheet("TabSheet20"), "Chart_Rele")->Plot(); }
   QScrollBar* ParamBar() { return FindIn<QScrollBar>(f_->Sheet("TabSheet19"), "ScrollBarGPar"); }
   QScrollBar* RelayBar() { return FindIn<QScrollBar>(f_->Sheet("TabSheet20"), "ScrollBarGKZ"); }
   // A check box of the parameter graph's key.

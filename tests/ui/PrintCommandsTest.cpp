@@ -45,7 +45,7 @@ class PrintCommandsTest : public QObject {
     viewer_ = std::make_unique<RecordingViewer>();
     printing().viewer = viewer_.get();
     printing().askFrameRange = [this] { return range_; };
-    printing().printChart = [this](QCustomPlot& chart) { printed_.push_back(chart.objectName()); };
+    printing().printChart = [this](vertal::graphs::GraphChart& chart) { printed_.push_back(chart.objectName()); };
     range_ = vertal::reports::FrameRange{0, 200};
     printed_.clear();
   }

@@ -25,7 +25,7 @@ PrintCommands::PrintCommands(QWidget* window, const TableCommandInputs& inputs, 
       printer_(std::make_unique<QPrinter>(QPrinter::HighResolution)) {
   viewer = preview_.get();
   askFrameRange = [this] { return reports::AskFrameRange(window_, inputs_.Window().host()); };
-  printChart = [this](QCustomPlot& chart) {
+  printChart = [this](graphs::GraphChart& chart) {
     reports::PrintChartWithDialog(chart, window_, *printer_);
   };
 }

@@ -14,9 +14,12 @@
 #include "reports/core/ReportSequence.h"
 #include "app/ui/TableCommandInputs.h"
 
-class QCustomPlot;
 class QPrinter;
 class QWidget;
+
+namespace vertal::graphs {
+class GraphChart;
+}  // namespace vertal::graphs
 
 namespace vertal::app {
 
@@ -42,7 +45,7 @@ class PrintCommands : public QObject {
   // The frame-range dialog: the accepted range, or nothing when it was cancelled.
   std::function<std::optional<reports::FrameRange>()> askFrameRange;
   // Prints a chart after the print dialog; tests print without the dialog.
-  std::function<void(QCustomPlot& chart)> printChart;
+  std::function<void(graphs::GraphChart& chart)> printChart;
 
  private:
   // The report sequence over the window as it shows now.

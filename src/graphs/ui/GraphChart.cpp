@@ -1,176 +1,112 @@
 #include "graphs/ui/GraphChart.h"
 
-#include <QFontMetrics>
-#include <QPainterPath>
+#include <QMarginsF>
+#include <QPrinter>
+#include <QRectF>
+#include <QVBoxLayout>
+
+#include "graphs/core/GraphWindow.h"
+#include "graphs/ui/ChartPlot.h"
 
 namespace vertal::graphs {
 
 namespace {
 
-constexpr int kTitleRow = 0;
-constexpr int kLegendRow = 2;  // below the plot in row 1
-constexpr int kLegendColumns = 4;
-constexpr int kTitlePixels = 13;
-constexpr int kMarginPercent = 1;  // on every side of the chart
-constexpr double kCircleSize = 6;
-// QCustomPlot scales a custom scatter path by size / 6: at 6 the path is in pixels.
-constexpr double kPathInPixels = 6;
-constexpr QSizeF kBarSize(1, 15);
+constexpr double kMarginShare = 0.02;  // of the page, on each of the four sides
+// The chart is laid out on a canvas this much larger than the printed area and drawn scaled
+// down, so its text and lines print proportionally finer than on screen.
+constexpr double kLayoutScale = 1.7;
 
-QCPScatterStyle ScatterOf(const SeriesStyle& style) {
-  const QColor colour(style.pointColour);
-  switch (style.marker) {
-    case Marker::None:
-      return QCPScatterStyle(QCPScatterStyle::ssNone);
-    case Marker::Circle:
-      return QCPScatterStyle(QCPScatterStyle::ssCircle, colour, colour, kCircleSize);
-    case Marker::Bar: {
-      // A vertical line one pixel wide: the same pixels as a filled 1 x 15 rectangle, drawn by
-      // the painter's fast path for thin lines.
-      QPainterPath bar;
-      bar.moveTo(0, -kBarSize.height() / 2);
-      bar.lineTo(0, kBarSize.height() / 2);
-      QPen pen(colour);
-      pen.setWidthF(kBarSize.width());
-      return QCPScatterStyle(bar, pen, Qt::NoBrush, kPathInPixels);
-    }
-  }
-  return QCPScatterStyle(QCPScatterStyle::ssNone);
+QList<double> ToList(const std::vector<double>& values) {
+  return QList<double>(values.begin(), values.end());
+}
+
+void Render(ChartPlot& plot, QCPPainter& painter, const QRectF& page) {
+  const QRectF area =
+      page.marginsRemoved(QMarginsF(page.width() * kMarginShare, page.height() * kMarginShare,
+                                    page.width() * kMarginShare, page.height() * kMarginShare));
+  painter.setMode(QCPPainter::pmVectorized);
+  painter.setMode(QCPPainter::pmNoCaching);
+  // Hairlines would print at the printer's thinnest dot; give them the canvas's pixel width.
+  painter.setMode(QCPPainter::pmNonCosmetic);
+  painter.translate(area.topLeft());
+  painter.scale(1 / kLayoutScale, 1 / kLayoutScale);
+  plot.FitTitle(qRound(area.width() * kLayoutScale));
+  plot.toPainter(&painter, qRound(area.width() * kLayoutScale),
+                 qRound(area.height() * kLayoutScale));
 }
 
 }  // namespace
 
-SeriesGraph::SeriesGraph(QCPAxis* keyAxis, QCPAxis* valueAxis, const SeriesStyle& style)
-    : QCPGraph(keyAxis, valueAxis), legendColour_(style.legendColour), crosshair_(style.crosshair) {
-  setObjectName(QString::fromLatin1(style.name));
-  setName(QString::fromUtf8(style.title));
-  QPen pen(QColor(style.pointColour));
-  pen.setWidth(style.lineWidth);
-  setPen(pen);
-  setLineStyle(style.line ? lsLine : lsNone);
-  setScatterStyle(ScatterOf(style));
-  // Bars of neighbouring frames must meet without blurring into each other.
-  setAntialiasedScatters(style.marker != Marker::Bar);
-  // Sampling several points into one pixel column would join the line across its gap points.
-  if (style.turnAxis) setAdaptiveSampling(false);
-}
-
-void SeriesGraph::drawLegendIcon(QCPPainter* painter, const QRectF& rect) const {
-  QPen pen = this->pen();
-  pen.setColor(legendColour_);
-  if (lineStyle() != lsNone) {
-    applyDefaultAntialiasingHint(painter);
-    painter->setPen(pen);
-    const double y = rect.center().y();
-    painter->drawLine(QLineF(rect.left(), y, rect.right(), y));
-  }
-  if (!scatterStyle().isNone()) {
-    applyScattersAntialiasingHint(painter);
-    QCPScatterStyle scatter = scatterStyle();
-    if (scatter.pen().style() != Qt::NoPen) scatter.setPen(pen);
-    if (scatter.brush().style() != Qt::NoBrush) scatter.setBrush(legendColour_);
-    scatter.applyTo(painter, pen);
-    scatter.drawShape(painter, rect.center());
-  }
-}
-
-GraphChart::GraphChart(const char* name, const QString& title, QWidget* parent) : QCustomPlot(parent) {
+GraphChart::GraphChart(const char* name, const QString& title, QWidget* parent)
+    : QWidget(parent), plot_(new ChartPlot(title, this)) {
   setObjectName(QString::fromLatin1(name));
-  setBackground(Qt::white);
-
-  QFont titleFont(QStringLiteral("Arial"));
-  titleFont.setPixelSize(kTitlePixels);
-  titleFont.setWeight(QFont::Normal);
-  plotLayout()->insertRow(kTitleRow);
-  title_ = title;
-  titleElement_ = new QCPTextElement(this, title, titleFont);
-  titleElement_->setTextColor(Qt::black);
-  plotLayout()->addElement(kTitleRow, 0, titleElement_);
-
-  // Frame numbers as plain whole numbers, never in exponent form.
-  xAxis->setNumberFormat(QStringLiteral("f"));
-  xAxis->setNumberPrecision(0);
-
-  // The legend goes to a row of its own below the plot when it is shown; hidden, it is in no
-  // layout, since a hidden element would still hold its row open.
-  axisRect()->insetLayout()->take(legend);
-  legend->setFillOrder(QCPLegend::foColumnsFirst);
-  legend->setWrap(kLegendColumns);
-  legend->setVisible(false);
-
-  // A chart that was never shown (a page not yet opened, a print from the command line) keeps
-  // its margins too.
-  FitMargins(size());
-  setMouseTracking(true);
+  auto* fill = new QVBoxLayout(this);
+  fill->setContentsMargins(0, 0, 0, 0);
+  fill->addWidget(plot_);
 }
 
 SeriesGraph* GraphChart::AddSeries(const SeriesStyle& style) {
-  auto* graph = new SeriesGraph(xAxis, style.turnAxis ? yAxis2 : yAxis, style);
-  if (!style.inLegend) graph->removeFromLegend();
-  series_.push_back(graph);
-  return graph;
+  return plot_->AddSeries(style);
+}
+
+void GraphChart::SetPoints(SeriesGraph* series, const SeriesPoints& points) {
+  series->setData(ToList(points.x), ToList(points.y), true);
+}
+
+void GraphChart::SetFrameRange(double first, double last) {
+  plot_->xAxis->setRange(first, last);
+}
+
+void GraphChart::Replot() {
+  plot_->replot();
 }
 
 QString GraphChart::Title() const {
-  return title_;
+  return plot_->Title();
 }
 
 void GraphChart::SetTitle(const QString& title) {
-  title_ = title;
-  titleElement_->setText(title);
-  FitTitle(width());
+  plot_->SetTitle(title);
 }
 
-void GraphChart::FitTitle(int chartWidth) {
-  const QString title = Title();
-  const int room = chartWidth - 2 * (chartWidth * kMarginPercent / 100);
-  const QFontMetrics metrics(titleElement_->font());
-  QString fitted;
-  QString line;
-  for (const QString& word : title.split(QLatin1Char(' '))) {
-    const QString longer = line.isEmpty() ? word : line + QLatin1Char(' ') + word;
-    if (!line.isEmpty() && metrics.horizontalAdvance(longer) > room) {
-      fitted += line + QLatin1Char('\n');
-      line = word;
-    } else {
-      line = longer;
-    }
+bool GraphChart::Print(QPrinter& printer) {
+  const QPageLayout::Orientation orientation = printer.pageLayout().orientation();
+  const int resolution = printer.resolution();
+  printer.setPageOrientation(QPageLayout::Landscape);
+  // Fonts given in points take their size from the device: at the screen's resolution they
+  // print as large as the chart measured them when it laid itself out.
+  printer.setResolution(plot_->logicalDpiY());
+  printer.setDocName(objectName());
+  plot_->ShowLegend(true);
+
+  bool printed = false;
+  QCPPainter painter;
+  if (painter.begin(&printer)) {
+    Render(*plot_, painter, QRectF(0, 0, printer.width(), printer.height()));
+    printed = painter.end();
   }
-  fitted += line;
-  if (fitted != titleElement_->text()) titleElement_->setText(fitted);
+
+  plot_->ShowLegend(false);
+  plot_->FitTitle(plot_->width());
+  plot_->replot();  // the layout for the screen again
+  printer.setResolution(resolution);
+  printer.setPageOrientation(orientation);
+  return printed;
 }
 
-void GraphChart::ShowLegend(bool shown) {
-  if (shown == legend->visible()) return;
-  legend->setVisible(shown);
-  if (shown) {
-    plotLayout()->addElement(kLegendRow, 0, legend);
-    plotLayout()->setRowStretchFactor(kLegendRow, 0.001);
-  } else {
-    plotLayout()->take(legend);
-    plotLayout()->simplify();
-  }
+bool GraphChart::LegendShown() const {
+  return plot_->legend->visible();
 }
 
-void GraphChart::FitMargins(QSize size) {
-  const int across = size.width() * kMarginPercent / 100;
-  const int down = size.height() * kMarginPercent / 100;
-  plotLayout()->setMargins(QMargins(across, down, across, down));
+QRect GraphChart::PlotArea() const {
+  return plot_->axisRect()->rect().translated(plot_->pos());
 }
 
-void GraphChart::resizeEvent(QResizeEvent* event) {
-  FitMargins(event->size());
-  FitTitle(event->size().width());
-  QCustomPlot::resizeEvent(event);
-}
-
-void GraphChart::mouseMoveEvent(QMouseEvent* event) {
-  QCustomPlot::mouseMoveEvent(event);
-  const auto* over = dynamic_cast<SeriesGraph*>(plottableAt(event->position()));
-  if (over && over->visible() && over->Crosshair())
-    setCursor(Qt::CrossCursor);
-  else
-    unsetCursor();
+int GraphChart::PointCount() const {
+  int points = 0;
+  for (int i = 0; i < plot_->graphCount(); ++i) points += plot_->graph(i)->dataCount();
+  return points;
 }
 
 }  // namespace vertal::graphs

@@ -1,65 +1,58 @@
 #pragma once
 // The chart of a graph page: a title line over a plot with a frame-number bottom axis, the
 // series in the order they are drawn, and a legend below that stays hidden on screen (it is
-// shown only while the chart is printed). Each series draws its points and line in its point
-// colour; its legend icon may carry a different series colour. The mouse cursor becomes a
-// crosshair over the points of the series that ask for it.
+// shown only while the chart is printed). The plot itself (ChartPlot) is known only to the
+// graph library's sources; other areas see the chart as a widget that prints itself.
 
-#include <QColor>
 #include <QString>
-#include <vector>
-
-#include <qcustomplot.h>
+#include <QWidget>
 
 #include "graphs/ui/SeriesStyle.h"
 
+class QPrinter;
+
 namespace vertal::graphs {
 
-// A series whose legend icon is drawn in its series colour rather than its point colour.
-class SeriesGraph : public QCPGraph {
- public:
-  SeriesGraph(QCPAxis* keyAxis, QCPAxis* valueAxis, const SeriesStyle& style);
-  bool Crosshair() const { return crosshair_; }
+class ChartPlot;
+class SeriesGraph;
+struct SeriesPoints;
 
- protected:
-  void drawLegendIcon(QCPPainter* painter, const QRectF& rect) const override;
-
- private:
-  QColor legendColour_;
-  bool crosshair_;
-};
-
-class GraphChart : public QCustomPlot {
+class GraphChart : public QWidget {
   Q_OBJECT
 
  public:
   GraphChart(const char* name, const QString& title, QWidget* parent = nullptr);
 
+  // The plot that the graph pages fill and restyle.
+  ChartPlot* Plot() const { return plot_; }
+
   // Adds a series; series are drawn in the order they are added.
   SeriesGraph* AddSeries(const SeriesStyle& style);
-  const std::vector<SeriesGraph*>& Series() const { return series_; }
+  // Gives `series` the points, which are in ascending X.
+  static void SetPoints(SeriesGraph* series, const SeriesPoints& points);
+  // The bottom axis from `first` to `last`.
+  void SetFrameRange(double first, double last);
+  // Redraws the plot now.
+  void Replot();
 
   // The title as one line, whatever breaks it shows with.
   QString Title() const;
   void SetTitle(const QString& title);
-  // Breaks the title between words into as many lines as a chart this wide needs.
-  void FitTitle(int chartWidth);
-  QCPTextElement* TitleElement() const { return titleElement_; }
 
-  // The legend row below the plot, for printing.
-  void ShowLegend(bool shown);
-
- protected:
-  void resizeEvent(QResizeEvent* event) override;
-  void mouseMoveEvent(QMouseEvent* event) override;
+  // Prints the chart on one landscape page of `printer`, which is opened and finished here:
+  // the legend shown, the chart laid out larger than the page so that its text and lines print
+  // finer; the print job bears the chart's object name. The printer's orientation and
+  // resolution, the hidden legend and the screen's layout come back afterwards. False when the
+  // printer could not be opened.
+  bool Print(QPrinter& printer);
+  bool LegendShown() const;
+  // Where the axes' rectangle lies in the chart, in the chart's pixels.
+  QRect PlotArea() const;
+  // How many points the series hold together.
+  int PointCount() const;
 
  private:
-  // Margins of a fixed share of the chart's size on every side.
-  void FitMargins(QSize size);
-
-  QString title_;  // whole, on one line
-  QCPTextElement* titleElement_ = nullptr;
-  std::vector<SeriesGraph*> series_;
+  ChartPlot* plot_ = nullptr;
 };
 
 }  // namespace vertal::graphs

@@ -12,6 +12,7 @@
 #include "graphs/core/AzimuthAxis.h"
 #include "graphs/core/GraphDescription.h"
 #include "graphs/core/GraphJump.h"
+#include "graphs/ui/ChartPlot.h"
 #include "graphs/ui/GraphChart.h"
 #include "graphs/ui/GraphNavigation.h"
 #include "graphs/ui/OverviewStrip.h"
@@ -31,15 +32,6 @@ constexpr int kWheelNotch = 120;
 constexpr std::int64_t kWheelStepsPerWindow = 10;
 constexpr std::int64_t kWheelStepFrames = kWindowFrames / kWheelStepsPerWindow;
 
-QList<double> ToList(const std::vector<double>& values) {
-  return QList<double>(values.begin(), values.end());
-}
-
-void SetPoints(QCPGraph* graph, const SeriesPoints& points) {
-  // The model's points are in ascending X already.
-  graph->setData(ToList(points.x), ToList(points.y), true);
-}
-
 }  // namespace
 
 GraphPage::GraphPage(const GraphPageSetup& setup, GraphLinks links, QWidget* sheet)
@@ -55,7 +47,7 @@ GraphPage::GraphPage(const GraphPageSetup& setup, GraphLinks links, QWidget* she
       }
   }
   Q_ASSERT(window_.size() == model_.SeriesNames().size());
-  chart_->xAxis->setRange(model_.View().axis.min, model_.View().axis.max);
+  chart_->SetFrameRange(model_.View().axis.min, model_.View().axis.max);
 
   scrollBar_ = new QScrollBar(Qt::Horizontal, this);
   scrollBar_->setObjectName(QString::fromLatin1(setup.scrollBar));
@@ -101,7 +93,7 @@ void GraphPage::BuildNavigation() {
   ui::ConnectCommand(navigation_, &GraphNavigation::WindowStep, this, h, &GraphPage::StepWindow);
   ui::ConnectCommand(navigation_, &GraphNavigation::FrameTyped, this, h, &GraphPage::GoToFrame);
   ui::ConnectCommand(navigation_, &GraphNavigation::MomentTyped, this, h, &GraphPage::GoToMoment);
-  ui::ConnectCommand(chart_, &QCustomPlot::mouseWheel, this, h, &GraphPage::Wheel);
+  ui::ConnectCommand(chart_->Plot(), &QCustomPlot::mouseWheel, this, h, &GraphPage::Wheel);
 }
 
 void GraphPage::MoveTo(std::int64_t position) {
@@ -134,7 +126,7 @@ void GraphPage::Wheel(QWheelEvent* event) {
 }
 
 SeriesGraph* GraphPage::Series(std::string_view name) const {
-  for (SeriesGraph* graph : chart_->Series())
+  for (SeriesGraph* graph : chart_->Plot()->Series())
     if (graph->objectName() == ToQString(name)) return graph;
   return nullptr;
 }
@@ -184,23 +176,23 @@ void GraphPage::Reset() {
 void GraphPage::Draw() {
   const GraphView& view = model_.View();
   for (std::size_t i = 0; i < window_.size(); ++i)
-    SetPoints(window_[i], turn_[i] ? BreakAtWrap(view.series[i]) : view.series[i]);
-  chart_->xAxis->setRange(view.axis.min, view.axis.max);
+    GraphChart::SetPoints(window_[i], turn_[i] ? BreakAtWrap(view.series[i]) : view.series[i]);
+  chart_->SetFrameRange(view.axis.min, view.axis.max);
   overview_->SetWindow(view.position);
   navigation_->ShowWindowStart(links_.currentFile().empty() ? std::nullopt
                                                             : std::optional(view.position));
-  chart_->xAxis->setLabel(ToQString(view.axisTitle));
+  chart_->Plot()->xAxis->setLabel(ToQString(view.axisTitle));
   chart_->SetTitle(ToQString(view.title));
   Replot();
 }
 
 void GraphPage::DrawLimit() {
-  if (limit_) SetPoints(limit_, model_.View().limit);
+  if (limit_) GraphChart::SetPoints(limit_, model_.View().limit);
 }
 
 void GraphPage::Replot() {
   Restyle();
-  chart_->replot();
+  chart_->Replot();
   Describe();
 }
 

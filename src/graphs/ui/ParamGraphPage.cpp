@@ -9,6 +9,7 @@
 
 #include "graphs/core/AxisScale.h"
 #include "graphs/core/AzimuthAxis.h"
+#include "graphs/ui/ChartPlot.h"
 #include "graphs/ui/GraphChart.h"
 #include "common/ui/GuardedCommand.h"
 
@@ -78,13 +79,13 @@ ParamGraphPage::ParamGraphPage(GraphLinks links, QWidget* sheet)
   BuildAzimuthAxis();
   ui::ConnectCommand(ScrollBar(), &QScrollBar::valueChanged, this, host(),
                      &ParamGraphPage::OnScrolled);
-  ui::ConnectCommand(Chart(), &QCustomPlot::plottableClick, this, host(),
+  ui::ConnectCommand(Chart()->Plot(), &QCustomPlot::plottableClick, this, host(),
                      &ParamGraphPage::OnPointClicked);
   Restyle();
 }
 
 void ParamGraphPage::BuildAzimuthAxis() {
-  QCPAxis* axis = Chart()->yAxis2;
+  QCPAxis* axis = Chart()->Plot()->yAxis2;
   axis->setRange(kAzimuthAxis.min, kAzimuthAxis.max);
   auto ticker = QSharedPointer<QCPAxisTickerFixed>::create();
   ticker->setTickStep(kAzimuthTickStep);
@@ -169,8 +170,8 @@ void ParamGraphPage::Restyle() {
   for (const auto& [name, box] : shownBy) Series(name)->setVisible(box->isChecked());
 
   // The zero line is always shown; the azimuth has its own axis, shown with it.
-  Chart()->yAxis->setRange(kParamAxisBottom, ParamAxisTop(ShownPoints()));
-  Chart()->yAxis2->setVisible(azimuthBox_->isChecked());
+  Chart()->Plot()->yAxis->setRange(kParamAxisBottom, ParamAxisTop(ShownPoints()));
+  Chart()->Plot()->yAxis2->setVisible(azimuthBox_->isChecked());
 }
 
 void ParamGraphPage::OnPointClicked(QCPAbstractPlottable* series, int index) {

@@ -6,6 +6,7 @@
 #include <QScrollBar>
 
 #include "graphs/core/AxisScale.h"
+#include "graphs/ui/ChartPlot.h"
 #include "graphs/ui/GraphChart.h"
 #include "common/ui/GuardedCommand.h"
 
@@ -67,8 +68,8 @@ RelayGraphPage::RelayGraphPage(GraphLinks links, QWidget* sheet)
 
   auto ticker = QSharedPointer<QCPAxisTickerFixed>::create();
   ticker->setTickStep(kLevelStep);
-  Chart()->yAxis->setTicker(ticker);
-  Chart()->yAxis->setRange(kRelayValueAxis.min, kRelayValueAxis.max);
+  Chart()->Plot()->yAxis->setTicker(ticker);
+  Chart()->Plot()->yAxis->setRange(kRelayValueAxis.min, kRelayValueAxis.max);
 
   ui::ConnectCommand(ScrollBar(), &QScrollBar::valueChanged, this, host(),
                      &RelayGraphPage::OnScrolled);
