@@ -137,7 +137,8 @@ void AddFleetCommand(CommandTable& table) {
 #ifdef VERTAL_CLI_REPORTS
   constexpr const char* kCards =
       " Each read dump's information card is written beside them as STEM-SHA8.pdf unless "
-      "--no-pdf.";
+      "--no-pdf. With --report, fleet.pdf too: the cranes by design life used, then each "
+      "crane's history chart and readings.";
 #else
   constexpr const char* kCards = " This build has no window: it writes no PDF cards.";
 #endif
@@ -148,8 +149,8 @@ void AddFleetCommand(CommandTable& table) {
                   "error column) and events.csv (one row per episode of the period scan, per "
                   "overload record and per KDS record, joined to cranes.csv by sha256).") +
           kCards +
-          " Prints {\"files\", \"failed\", \"events\", \"pdfs\", \"out\"}; exit status 1 "
-          "when a file could not be read.",
+          " Prints {\"files\", \"failed\", \"events\", \"pdfs\", \"out\", \"report\"}; "
+          "exit status 1 when a file could not be read.",
       [fleet] { return RunFleet(*fleet); });
   command->add_option("PATH", fleet->paths,
                       "dump files (taken whatever their name) and folders (searched through for "
@@ -160,6 +161,10 @@ void AddFleetCommand(CommandTable& table) {
   command->add_option("--jobs", fleet->jobs, "files read at a time; default one per core")
       ->check(CLI::PositiveNumber);
   command->add_flag("--no-pdf", fleet->noPdf, "write no information cards");
+#ifdef VERTAL_CLI_REPORTS
+  command->add_flag("--report", fleet->report,
+                    "also write the fleet report fleet.pdf from the cranes' histories");
+#endif
 }
 
 void AddExportCommand(CommandTable& table) {

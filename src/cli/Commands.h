@@ -90,6 +90,7 @@ struct FleetOptions {
   std::string out;                 // the folder of the tables and cards
   unsigned jobs = 0;               // 0: one per processor core
   bool noPdf = false;
+  bool report = false;  // fleet.pdf; only in a build with the window
 };
 
 CommandResult RunCheck(const std::string& file);

@@ -1,5 +1,6 @@
 // fleet PATH... --out DIR: every dump file under the paths read into two tables (cranes.csv,
-// events.csv) and, in a build with the window, each dump's information card as a PDF.
+// events.csv) and, in a build with the window, each dump's information card as a PDF and, with
+// --report, the fleet report from the cranes' histories.
 
 #include <unistd.h>
 
@@ -58,6 +59,12 @@ CommandResult RunFleet(const FleetOptions& options) {
   std::size_t unwritten = 0;
 #ifdef VERTAL_CLI_REPORTS
   // Made before the threads start: the application sets the environment.
+  std::unique_ptr<FleetReport> report;
+  if (options.report) {
+    std::string why;
+    report = MakeFleetReport(options.out, why);
+    if (!report) CannotPaint(why);
+  }
   std::unique_ptr<FleetCards> cards;
   if (!options.noPdf) {
     run.reading.cardSeparator = DecimalSeparator();
@@ -99,6 +106,18 @@ CommandResult RunFleet(const FleetOptions& options) {
 #endif
   result.document["pdfs"] = pdfs;
   result.document["out"] = options.out;
+  result.document["report"] = nullptr;
+#ifdef VERTAL_CLI_REPORTS
+  if (report) {
+    const std::string error = report->Write(run.files, run.jobs);
+    if (error.empty()) {
+      result.document["report"] = {{"file", report->Path()}, {"pages", report->Pages()}};
+    } else {
+      line.Say(report->Path(), error);
+      ++unwritten;
+    }
+  }
+#endif
   if (outcome.failed > 0 || unwritten > 0) result.status = ExitStatus::CannotOpen;
   return result;
 }
