@@ -19,15 +19,19 @@ constexpr double kDateLabelWidth = 18.0;
 // The bars' panel takes this part of the height under the legend; a gap parts the panels.
 constexpr double kBarPanelShare = 0.3;
 constexpr double kPanelGap = 3.0;
-constexpr double kBarWidth = 2.6;
+constexpr double kBarWidth = 4.5;
+constexpr double kBarGap = 1.5;  // between the bars of one period
 constexpr double kBarTextHeight = 3.2;
-constexpr double kBarTextWidth = 16.0;
+constexpr double kBarTextWidth = 12.0;
 constexpr double kMarkerSize = 1.6;
 constexpr double kLegendSwatch = 7.0;
+constexpr double kSwatchSide = 2.6;
 constexpr double kLegendGap = 2.0;
 constexpr double kLegendEntryGap = 6.0;
-// A rough width of a character of the legend's font, as a part of its size.
-constexpr double kCharWidthShare = 0.5;
+// A generous width of a character of the legend's font, as a part of its size; a label's box
+// is wider still, so that no label is cut.
+constexpr double kCharWidthShare = 0.6;
+constexpr double kLabelBoxShare = 1.25;
 
 constexpr Font kTickFont{10, false, false};
 constexpr Font kLegendFont{10, false, false};
@@ -162,7 +166,7 @@ class ChartPainter {
     double highest = 0;
     for (const ChartBar& bar : series.bars) highest = std::max(highest, bar.value);
     const auto count = static_cast<double>(chart_.bars.size());
-    const double offset = (static_cast<double>(index) - (count - 1) / 2) * kBarWidth;
+    const double offset = (static_cast<double>(index) - (count - 1) / 2) * (kBarWidth + kBarGap);
     const double room = bars_.Height() - kBarTextHeight;
     for (const ChartBar& bar : series.bars) {
       const double centre = X(bar.day) + offset;
@@ -194,7 +198,7 @@ class ChartPainter {
     };
     const auto label = [&](std::string_view name) {
       const double width = TextWidth(name, kLegendFont);
-      Text(x + kLegendSwatch + kLegendGap, top, width + kLegendGap, kLegendRowHeight,
+      Text(x + kLegendSwatch + kLegendGap, top, width * kLabelBoxShare, kLegendRowHeight,
            std::string(name), kLegendFont, Align::Left);
       x += kLegendSwatch + kLegendGap + width + kLegendEntryGap;
     };
@@ -208,8 +212,8 @@ class ChartPainter {
     }
     for (const ChartBars& series : chart_.bars) {
       if (!entry(series.name)) continue;
-      band_.fills.push_back({x + (kLegendSwatch - kBarWidth) / 2, middle - kBarWidth / 2, kBarWidth,
-                             kBarWidth, series.colour});
+      band_.fills.push_back({x + (kLegendSwatch - kSwatchSide) / 2, middle - kSwatchSide / 2,
+                             kSwatchSide, kSwatchSide, series.colour});
       label(series.name);
     }
   }

@@ -27,8 +27,8 @@ constexpr double kTextLineHeight = 5.0;
 constexpr double kHeadingPadding = 1.5;
 constexpr double kHeadingRulePx = 1.0;
 constexpr int kMostHeadingLines = 3;
-// A rough width of a character of the heading font, as a part of its size.
-constexpr double kCharWidthShare = 0.55;
+// A generous width of a character of the (bold) heading font, as a part of its size.
+constexpr double kCharWidthShare = 0.66;
 // Keeps the rows counted for a page clear of the paginator's rounding.
 constexpr double kRowSlack = 0.01;
 constexpr double kChartHeight = 100.0;
