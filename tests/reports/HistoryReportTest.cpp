@@ -1,4 +1,4 @@
-// The fleet report's chart and order, from crane histories made by hand.
+// The fleet report's chart, from crane histories made by hand.
 
 #include <gtest/gtest.h>
 
@@ -9,7 +9,6 @@
 
 #include "history/core/HistoryTexts.h"
 #include "reports/core/HistoryChart.h"
-#include "reports/core/HistoryReport.h"
 
 namespace vertal::reports {
 namespace {
@@ -85,20 +84,6 @@ TEST(HistoryChart, TheDateAxisReachesANearForecastOnly) {
     // The readings' 60 days take at least a fifth of the axis.
     EXPECT_GE(60 / (chart.days.to - chart.days.from), 0.2) << c.name;
   }
-}
-
-TEST(HistoryReport, CranesGoByLifeUsedUnknownLast) {
-  history::FleetHistory fleet;
-  for (const std::optional<double> share : {std::optional<double>{}, std::optional(12.5),
-                                            std::optional(80.0), std::optional<double>{},
-                                            std::optional(40.0)}) {
-    history::CraneHistory& crane = fleet.cranes.emplace_back();
-    crane.lifeUsedPercent = share;
-    crane.craneSerial = std::to_string(fleet.cranes.size());
-  }
-  std::vector<std::string> order;
-  for (const history::CraneHistory* crane : ByLifeUsed(fleet)) order.push_back(crane->craneSerial);
-  EXPECT_EQ(order, (std::vector<std::string>{"3", "5", "2", "1", "4"}));
 }
 
 }  // namespace

@@ -171,24 +171,13 @@ void AddForecastLine(const history::CraneHistory& crane, HistoryChart& chart) {
                          false});
 }
 
-// The tonnes lifted since the reading before, within one fit segment.
-std::optional<double> LiftedInPeriod(const history::CraneHistory& crane, std::size_t i) {
-  if (i == 0) return std::nullopt;
-  const history::HistoryReading& r = crane.readings[i];
-  const history::HistoryReading& before = crane.readings[i - 1];
-  if (r.segment != before.segment) return std::nullopt;
-  return r.liftedWeight - before.liftedWeight;
-}
-
-void AddBars(const history::CraneHistory& crane, std::string_view separator, HistoryChart& chart) {
+void AddBars(const history::CraneHistory& crane, HistoryChart& chart) {
   ChartBars weight{history::kWeightSeries, kWeightColour, {}};
   ChartBars overloads{history::kOverloadSeries, kOverloadColour, {}};
-  for (std::size_t i = 0; i < crane.readings.size(); ++i) {
-    const history::HistoryReading& r = crane.readings[i];
+  for (const history::HistoryReading& r : crane.readings) {
     if (!r.day) continue;
     const double day = DayNumber(*r.day);
-    if (const std::optional<double> lifted = LiftedInPeriod(crane, i))
-      weight.bars.push_back({day, *lifted, FormatFloat(kWholeNumbers, *lifted, separator)});
+    if (r.liftedInPeriod) weight.bars.push_back({day, *r.liftedInPeriod, r.liftedInPeriodText});
     if (r.overloadsAbove125) {
       const auto count = static_cast<double>(*r.overloadsAbove125);
       overloads.bars.push_back({day, count, std::to_string(*r.overloadsAbove125)});
@@ -218,7 +207,7 @@ HistoryChart DescribeHistoryChart(const history::CraneHistory& crane, std::strin
                            false});
   }
   AddForecastLine(crane, chart);
-  AddBars(crane, separator, chart);
+  AddBars(crane, chart);
   return chart;
 }
 

@@ -159,7 +159,7 @@ std::size_t RowsThatFit(double height) {
 void AddCraneList(const history::FleetHistory& fleet, Report& report) {
   const Table table = MakeTable(history::kCraneColumnTitles, kCraneWidths);
   Rows rows;
-  for (const history::CraneHistory* crane : ByLifeUsed(fleet)) rows.push_back(history::CraneCells(*crane));
+  for (const history::CraneHistory* crane : history::ByLifeUsed(fleet.cranes)) rows.push_back(history::CraneCells(*crane));
   std::size_t next = 0;
   bool first = true;
   do {
@@ -265,23 +265,13 @@ Report EmptyReport(std::string title) {
 
 }  // namespace
 
-std::vector<const history::CraneHistory*> ByLifeUsed(const history::FleetHistory& fleet) {
-  std::vector<const history::CraneHistory*> cranes;
-  for (const history::CraneHistory& crane : fleet.cranes) cranes.push_back(&crane);
-  std::stable_sort(cranes.begin(), cranes.end(), [](const auto* a, const auto* b) {
-    if (!a->lifeUsedPercent || !b->lifeUsedPercent) return a->lifeUsedPercent.has_value() && !b->lifeUsedPercent;
-    return *a->lifeUsedPercent > *b->lifeUsedPercent;
-  });
-  return cranes;
-}
-
 ReportBuilder FleetHistoryReport(std::shared_ptr<const history::FleetHistory> fleet,
                                  std::string separator) {
   return [fleet = std::move(fleet), separator = std::move(separator)] {
     Report report = EmptyReport(std::string(kFleetTitle));
     AddCraneList(*fleet, report);
     AddFailedFiles(*fleet, report);
-    for (const history::CraneHistory* crane : ByLifeUsed(*fleet)) AddCranePages(*crane, separator, report);
+    for (const history::CraneHistory* crane : history::ByLifeUsed(fleet->cranes)) AddCranePages(*crane, separator, report);
     return report;
   };
 }

@@ -5,16 +5,11 @@
 
 #include <memory>
 #include <string>
-#include <vector>
 
 #include "history/core/CraneHistory.h"
 #include "reports/core/ReportLayout.h"
 
 namespace vertal::reports {
-
-// The cranes in the order of the list: the most life used first; cranes whose share is not
-// known last, in the order they come.
-std::vector<const history::CraneHistory*> ByLifeUsed(const history::FleetHistory& fleet);
 
 // The whole report. `separator` is the decimal separator of the chart's scales (the history's
 // own texts come with theirs).
