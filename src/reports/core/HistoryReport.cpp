@@ -47,17 +47,13 @@ constexpr std::string_view kOwnerWords = ". Владелец: ";
 constexpr std::string_view kGroupWords = ". Нормативная группа: ";
 constexpr std::string_view kNormativeWords = ", нормативное характеристическое число: ";
 constexpr std::string_view kLifeUsedWords = "Израсходовано ресурса: ";
-constexpr std::string_view kBasisWords = "Прогноз по ";
-constexpr std::string_view kOneReading = " считыванию";
-constexpr std::string_view kReadings = " считываниям";
-constexpr std::string_view kSpanWords = " за ";
 constexpr std::string_view kFindingsTitle = "Находки";
 constexpr std::string_view kSentenceEnd = ".";
 constexpr std::string_view kSentenceGap = ". ";
 
 // 277 mm across.
 constexpr std::array<double, static_cast<std::size_t>(history::CraneColumn::Count)> kCraneWidths = {
-    28, 20, 18, 36, 20, 20, 34, 26, 75};
+    28, 20, 18, 32, 20, 24, 34, 26, 75};
 constexpr std::array<double, static_cast<std::size_t>(history::ReadingColumn::Count)> kReadingWidths = {
     22, 88, 30, 34, 26, 30, 47};
 
@@ -204,14 +200,6 @@ std::string CraneName(const history::CraneHistory& crane) {
   return crane.crane + std::string(kNumberSign) + crane.craneSerial;
 }
 
-std::string Basis(const history::Forecast& forecast) {
-  if (forecast.readings == 0) return {};
-  const bool one = forecast.readings % 10 == 1 && forecast.readings % 100 != 11;
-  return std::string(kBasisWords) + std::to_string(forecast.readings) +
-         std::string(one ? kOneReading : kReadings) + std::string(kSpanWords) + forecast.spanText +
-         std::string(kSentenceEnd);
-}
-
 Band CraneHead(const history::CraneHistory& crane) {
   const double width = kSheet.InnerWidth();
   Band band;
@@ -227,7 +215,6 @@ Band CraneHead(const history::CraneHistory& crane) {
        std::to_string(crane.normativeNumber) + std::string(kSentenceEnd));
   line(std::string(kLifeUsedWords) + crane.lifeUsed.value.value_or(crane.lifeUsed.text) +
        std::string(kSentenceGap) + crane.forecast.date.text + std::string(kSentenceEnd));
-  line(Basis(crane.forecast));
   band.height = y + kHeadingPadding;
   return band;
 }
