@@ -135,6 +135,12 @@ void AddReportCommand(CommandTable& table) {
 }
 #endif
 
+// The dump files and folders of a command over many files, and the threads that read them.
+void AddFileRunOptions(CLI::App* command, std::vector<std::string>& paths, unsigned& jobs) {
+  command->add_option("PATH", paths, kPathsHelp)->required();
+  command->add_option("--jobs", jobs, kJobsHelp)->check(CLI::PositiveNumber);
+}
+
 void AddFleetCommand(CommandTable& table) {
   auto fleet = std::make_shared<FleetOptions>();
 #ifdef VERTAL_CLI_REPORTS
@@ -155,13 +161,9 @@ void AddFleetCommand(CommandTable& table) {
           " Prints {\"files\", \"failed\", \"events\", \"pdfs\", \"out\", \"report\"}; "
           "exit status 1 when a file could not be read.",
       [fleet] { return RunFleet(*fleet); });
-  command->add_option("PATH", fleet->paths,
-                      kPathsHelp)
-      ->required();
+  AddFileRunOptions(command, fleet->paths, fleet->jobs);
   command->add_option("--out", fleet->out, "the folder to write into (made when missing)")
       ->required();
-  command->add_option("--jobs", fleet->jobs, kJobsHelp)
-      ->check(CLI::PositiveNumber);
   command->add_flag("--no-pdf", fleet->noPdf, "write no information cards");
 #ifdef VERTAL_CLI_REPORTS
   command->add_flag("--report", fleet->report,
@@ -182,11 +184,7 @@ void AddHistoryCommand(CommandTable& table) {
       "last reset. Prints {\"messages\", \"files\", \"cranes\": [...], \"failed\": "
       "[{\"file\", \"error\"}...]}; exit status 1 when a file could not be read.",
       [history] { return RunHistory(*history); });
-  command->add_option("PATH", history->paths,
-                      kPathsHelp)
-      ->required();
-  command->add_option("--jobs", history->jobs, kJobsHelp)
-      ->check(CLI::PositiveNumber);
+  AddFileRunOptions(command, history->paths, history->jobs);
 }
 
 void AddExportCommand(CommandTable& table) {

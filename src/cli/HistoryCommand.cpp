@@ -3,22 +3,12 @@
 #include "cli/Commands.h"
 #include "cli/DecimalSeparator.h"
 #include "cli/FileRun.h"
+#include "cli/JsonForms.h"
 #include "fleet/core/DumpFiles.h"
 #include "history/core/CraneHistory.h"
 
 namespace vertal::cli {
 namespace {
-
-Json OptionalText(const std::optional<std::string>& text) {
-  return text ? Json(*text) : Json(nullptr);
-}
-
-Json EstimateJson(const history::Estimate& e) {
-  Json out = Json::object();
-  out["value"] = OptionalText(e.value);
-  out["text"] = e.text;
-  return out;
-}
 
 Json ReadingJson(const history::HistoryReading& r) {
   Json out = Json::object();
