@@ -8,6 +8,8 @@
 #include <QTest>
 
 #include "MainWindowFixture.h"
+#include "app/ui/HistoryCommand.h"
+#include "support/RecordedReports.h"
 #include "tools/demo/DemoRecording.h"
 
 using vertal::testing::Column;
@@ -55,6 +57,13 @@ class HistoryCommandTest : public QObject {
     QCOMPARE(Column(grid, kDateColumn).first(), Q("22.09.08"));
     QVERIFY(Page<QLabel>("Label_HistoryForecast")->text().size() > 0);
     QVERIFY(t_->host.messages.empty());
+
+    // The print shows the crane's pages of the fleet report.
+    vertal::testing::RecordingViewer viewer;
+    t_->form->History().viewer = &viewer;
+    QTest::mouseClick(Page<QPushButton>("Button_HistoryPrint"), Qt::LeftButton);
+    QCOMPARE(viewer.Shown().size(), std::size_t{1});
+    QVERIFY(!viewer.Shown().front().pages.empty());
 
     // Enter on a reading opens it as Open does, and the history stays.
     grid->setCurrentCell(0, kDateColumn);
