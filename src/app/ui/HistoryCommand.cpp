@@ -15,6 +15,10 @@
 
 namespace vertal::app {
 
+namespace {
+constexpr int kSearchingMaximum = 1;
+}  // namespace
+
 HistoryCommand::HistoryCommand(QWidget* window, ui::PageWindow& shown, PageTree& pages,
                                OpenFile openFile)
     : QObject(window),
@@ -46,8 +50,10 @@ void HistoryCommand::OnHistory() {
   if (!folder) return;
   folderDialog_.initialDirectory = *folder;
 
-  const ui::PassDisplay display{history::kHistoryRunningText, history::kHistoryDoneText, 0,
-                                std::nullopt, true};
+  // The bar stays empty while the folder is searched through, and is not left running when
+  // the history cannot be built.
+  const ui::PassDisplay display{history::kHistoryRunningText, history::kHistoryDoneText,
+                                kSearchingMaximum, std::nullopt, true};
   ui::ShownPass pass(shown_, display);
   PassHooks hooks = pass.Hooks();
   // The bar's length is the number of files, known once the folder has been searched through.
@@ -60,6 +66,7 @@ void HistoryCommand::OnHistory() {
   std::optional<history::HistoryPageModel> model = history::CraneHistoryOfFile(
       current, *folder, jobs, host, shown_.DecimalSeparator(), hooks);
   pass.End(model ? PassEnd::Done : PassEnd::Unreadable);
+  shown_.SetProgress(0);
   if (model) pages_.ShowHistory(std::move(*model));
 }
 
