@@ -152,6 +152,8 @@ void HistoryChartView::AddBars(const reports::HistoryChart& chart) {
       text->setPositionAlignment(Qt::AlignBottom | Qt::AlignHCenter);
       text->setPadding(QMargins(std::max(shift, 0), 0, std::max(-shift, 0), 0));
       text->setFont(font);
+      // Over the bars of the other quantities too.
+      text->setLayer(QStringLiteral("axes"));
       text->setText(Text(bar.text));
     }
   }

@@ -8,7 +8,8 @@ namespace {
 std::string CraneText(const CraneHistory& crane) {
   std::string text = crane.identification;
   if (!crane.owner.empty()) text += ", владелец: " + crane.owner;
-  text += ".\nГруппа классификации: " + (crane.normativeGroup.empty() ? "—" : crane.normativeGroup);
+  if (text.empty() || text.back() != '.') text += '.';
+  text += "\nГруппа классификации: " + (crane.normativeGroup.empty() ? "—" : crane.normativeGroup);
   if (crane.normativeNumber > 0)
     text += ", нормативное характеристическое число " + std::to_string(crane.normativeNumber);
   text += ". Считываний: " + std::to_string(crane.readings.size()) + ".";
