@@ -1,6 +1,7 @@
 #include "BenchSupport.h"
 
 #include <sys/resource.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
 #include <algorithm>
@@ -82,6 +83,23 @@ double PeakRssMiB() {
   rusage usage{};
   getrusage(RUSAGE_SELF, &usage);
   return static_cast<double>(usage.ru_maxrss) / kKiBPerMiB;
+}
+
+ChildCost RunInChild(const std::function<bool()>& work) {
+  constexpr double kKiBPerMiB = 1024;
+  constexpr double kMsPerSecond = 1000;
+  constexpr double kUsPerMs = 1000;
+  const auto ms = [&](const timeval& t) {
+    return static_cast<double>(t.tv_sec) * kMsPerSecond + static_cast<double>(t.tv_usec) / kUsPerMs;
+  };
+  const pid_t child = fork();
+  if (child < 0) return {};
+  if (child == 0) _exit(work() ? 0 : 1);
+  int status = 0;
+  rusage usage{};
+  if (wait4(child, &status, 0, &usage) != child || !WIFEXITED(status) || WEXITSTATUS(status) != 0)
+    return {};
+  return {static_cast<double>(usage.ru_maxrss) / kKiBPerMiB, ms(usage.ru_utime) + ms(usage.ru_stime)};
 }
 
 double ResidentMiB() {

@@ -19,6 +19,9 @@ namespace {
 
 constexpr const char* kProgram = "vertal-cli";
 constexpr const char* kFileHelp = "dump file (.bin)";
+constexpr const char* kPathsHelp =
+    "dump files (taken whatever their name) and folders (searched through for *.bin in any case)";
+constexpr const char* kJobsHelp = "files read at a time; default one per core";
 constexpr const char* kDateHelp = "a date typed as dd.mm.yy";
 
 using Action = std::function<CommandResult()>;
@@ -152,14 +155,33 @@ void AddFleetCommand(CommandTable& table) {
           "when a file could not be read.",
       [fleet] { return RunFleet(*fleet); });
   command->add_option("PATH", fleet->paths,
-                      "dump files (taken whatever their name) and folders (searched through for "
-                      "*.bin in any case)")
+                      kPathsHelp)
       ->required();
   command->add_option("--out", fleet->out, "the folder to write into (made when missing)")
       ->required();
-  command->add_option("--jobs", fleet->jobs, "files read at a time; default one per core")
+  command->add_option("--jobs", fleet->jobs, kJobsHelp)
       ->check(CLI::PositiveNumber);
   command->add_flag("--no-pdf", fleet->noPdf, "write no information cards");
+}
+
+void AddHistoryCommand(CommandTable& table) {
+  auto history = std::make_shared<HistoryOptions>();
+  CLI::App* command = table.Add(
+      "history",
+      "Each crane's history over all its readings under the paths (one limiter on one crane: "
+      "the same limiter serial, crane serial and model), in the order of the readout dates: "
+      "every counter and its change per period, the design life used per period, the "
+      "overloads above 125 % recorded per period, findings (counters lower than before, "
+      "readings of one day, clock faults, a changed group) and the day the normative "
+      "characteristic number is reached by a least-squares line over the readings since the "
+      "last reset. Prints {\"messages\", \"files\", \"cranes\": [...], \"failed\": "
+      "[{\"file\", \"error\"}...]}; exit status 1 when a file could not be read.",
+      [history] { return RunHistory(*history); });
+  command->add_option("PATH", history->paths,
+                      kPathsHelp)
+      ->required();
+  command->add_option("--jobs", history->jobs, kJobsHelp)
+      ->check(CLI::PositiveNumber);
 }
 
 void AddExportCommand(CommandTable& table) {
@@ -313,6 +335,7 @@ void AddCommands(CommandTable& table) {
 #endif
   AddExportCommand(table);
   AddFleetCommand(table);
+  AddHistoryCommand(table);
 
   auto read = std::make_shared<ReadOptions>();
   CLI::App* readCommand = table.Add(

@@ -92,6 +92,11 @@ struct FleetOptions {
   bool noPdf = false;
 };
 
+struct HistoryOptions {
+  std::vector<std::string> paths;  // dump files and folders
+  unsigned jobs = 0;               // 0: one per processor core
+};
+
 CommandResult RunCheck(const std::string& file);
 CommandResult RunInfo(const std::string& file);
 CommandResult RunFrames(const TableOptions& options);
@@ -109,6 +114,7 @@ CommandResult RunAudit(const std::string& file);
 CommandResult RunDays(const std::string& file);
 CommandResult RunDiff(const DiffOptions& options);
 CommandResult RunFleet(const FleetOptions& options);
+CommandResult RunHistory(const HistoryOptions& options);
 // Only in a build with the window: the report is drawn with its painter.
 CommandResult RunReport(const ReportOptions& options);
 

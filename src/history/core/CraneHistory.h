@@ -32,11 +32,15 @@ struct HistoryReading {
   std::string dateText;                      // the readout date as the service page shows it
   std::optional<std::chrono::sys_days> day;  // nothing when the file holds no valid date
   double charNumber = 0.0;
-  std::string charNumberText;                // as the service page shows it ("#0.00")
-  double liftedWeight = 0.0;                 // tonnes
+  std::string charNumberText;  // as the service page shows it ("#0.00")
+  double liftedWeight = 0.0;   // tonnes
   std::string liftedWeightText;
+  // The weight lifted since the reading before (tonnes); nothing at the first reading and
+  // after a reset.
+  std::optional<double> liftedInPeriod;
+  std::string liftedInPeriodText;  // whole tonnes as the service page counts them; "" when none
   std::string owner;
-  std::vector<CounterValue> counters;        // in the order of CraneHistory::counterNames
+  std::vector<CounterValue> counters;  // in the order of CraneHistory::counterNames
   // The share of the normative characteristic number used since the reading before; no value
   // at the first reading, after a reset or without a normative group (the text says why).
   Estimate lifeUsed;
@@ -74,19 +78,19 @@ struct FitLine {
 
 struct Forecast {
   std::optional<std::chrono::sys_days> day;  // when the date below is given
-  Estimate date;            // "dd.mm.yyyy" with its sentence, or the sentence why there is none
+  Estimate date;             // "dd.mm.yyyy" with its sentence, or the sentence why there is none
   std::size_t readings = 0;  // how many readings the fit rests on
   std::optional<std::chrono::sys_days> from, to;  // the span of their readout dates
-  std::string spanText;     // "dd.mm.yy – dd.mm.yy"; "" without readings
-  std::optional<FitLine> line;  // nothing with fewer than two dated readings
+  std::string spanText;                           // "dd.mm.yy – dd.mm.yy"; "" without readings
+  std::optional<FitLine> line;                    // nothing with fewer than two dated readings
 };
 
 struct CraneHistory {
   // The identification as the last reading's service page shows it.
   std::string limiterSerial, crane, craneSerial, owner;
   std::string identification;  // "ограничитель зав. № 0412, кран КС-4571-Н № 1187"
-  std::string normativeGroup;  // as the last reading shows it
-  std::int32_t normativeNumber = 0;  // 0 when the group is not one of A1..A8
+  std::string normativeGroup;             // as the last reading shows it
+  std::int32_t normativeNumber = 0;       // 0 when the group is not one of A1..A8
   std::vector<std::string> counterNames;  // the captions of the counters, once per crane
   std::vector<HistoryReading> readings;   // by readout date
   std::vector<HistoryFinding> findings;
@@ -107,10 +111,18 @@ struct FleetHistory {
   std::vector<FailedFile> failed;    // in the order of the files
 };
 
+// The cranes, the most worn first: by the design life used, falling; cranes without a
+// normative number last, in the order given.
+std::vector<const CraneHistory*> ByLifeUsed(const std::vector<CraneHistory>& cranes);
+
+// What is said when the paths hold no dump file.
+inline constexpr std::string_view kNoDumpFilesText =
+    "По указанным путям нет файлов считываний (.bin)";
+
 struct HistoryRun {
   std::vector<std::string> files;  // see fleet::CollectDumpFiles
   unsigned jobs = 1;
-  std::string separator = ".";     // of the numbers' texts
+  std::string separator = ".";  // of the numbers' texts
 };
 
 // Reads every file on `jobs` threads and builds the history of each crane. Only a summary of

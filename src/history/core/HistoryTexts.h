@@ -24,9 +24,19 @@ enum class ReadingColumn : std::size_t {
   Count
 };
 inline constexpr std::array<std::string_view, static_cast<std::size_t>(ReadingColumn::Count)>
-    kReadingColumnTitles = {"Дата считывания", "Файл", "Характеристическое число",
-                            "Израсходовано за период", "Поднятый груз, т",
-                            "Перегрузки выше 125 % за период", "Находки"};
+    kReadingColumnTitles = {"Дата считывания",
+                            "Файл",
+                            "Характеристическое число",
+                            "Израсходовано за период",
+                            "Поднятый груз, т",
+                            "Перегрузки выше 125 % за период",
+                            "Находки"};
+
+// A cell whose value cannot be given.
+inline constexpr std::string_view kNoValue = "—";
+
+// A finding's kind as a cell names it: "Счётчики ниже", "Тот же день", "Часы", "Группа".
+std::string_view FindingLabel(FindingKind kind);
 
 // The cells of reading `index` of `crane`, in the order of the columns.
 std::vector<std::string> ReadingCells(const CraneHistory& crane, std::size_t index);
@@ -53,10 +63,15 @@ enum class CraneColumn : std::size_t {
   Count
 };
 inline constexpr std::array<std::string_view, static_cast<std::size_t>(CraneColumn::Count)>
-    kCraneColumnTitles = {"Кран", "Зав. № ограничителя", "Зав. № крана", "Владелец",
-                          "Последнее считывание", "Израсходовано ресурса",
+    kCraneColumnTitles = {"Кран",
+                          "Зав. № ограничителя",
+                          "Зав. № крана",
+                          "Владелец",
+                          "Последнее считывание",
+                          "Израсходовано ресурса",
                           "Нормативное число будет достигнуто",
-                          "Перегрузки выше 125 % за последний период", "Находки"};
+                          "Перегрузки выше 125 % за последний период",
+                          "Находки"};
 
 // The cells of `crane` in the order of the columns.
 std::vector<std::string> CraneCells(const CraneHistory& crane);
