@@ -24,6 +24,8 @@ constexpr int kLeastHeight = 300;
 constexpr double kMarkerSize = 6;
 constexpr int kLineWidth = 2;
 constexpr int kBarFontPixels = 10;
+constexpr int kBarTextGap = 2;     // pixels between the values of one period
+constexpr int kTextDarker = 170;   // a bar's value in its bar's colour, darker
 
 QColor ColourOf(reports::Colour colour) {
   return QColor(static_cast<QRgb>(colour));
@@ -141,16 +143,19 @@ void HistoryChartView::AddBars(const reports::HistoryChart& chart) {
     bars->setPen(QPen(ColourOf(series.colour).darker()));
     bars->setBrush(ColourOf(series.colour));
     bars->setBarsGroup(barGroup_);
-    // The value over its bar, moved sideways as the group moves the bar.
-    const int shift = (2 * index - (count - 1)) * (kBarPixels + kBarGapPixels);
+    // The value over its bar: the values of the bars left of a period's middle end there, those
+    // right of it begin there, so that the values of one period stand side by side.
+    const int side = 2 * index - (count - 1);
+    const Qt::Alignment across = side < 0 ? Qt::AlignRight : side > 0 ? Qt::AlignLeft : Qt::AlignHCenter;
     for (const reports::ChartBar& bar : series.bars) {
       bars->addData(bar.day, std::max(bar.value, 0.0));
       auto* text = new QCPItemText(plot_);
       text->setClipAxisRect(bars_);
       text->position->setAxes(bars_->axis(QCPAxis::atBottom), scale);
       text->position->setCoords(bar.day, std::max(bar.value, 0.0));
-      text->setPositionAlignment(Qt::AlignBottom | Qt::AlignHCenter);
-      text->setPadding(QMargins(std::max(shift, 0), 0, std::max(-shift, 0), 0));
+      text->setPositionAlignment(Qt::AlignBottom | across);
+      text->setPadding(QMargins(kBarTextGap, 0, kBarTextGap, 0));
+      text->setColor(ColourOf(series.colour).darker(kTextDarker));
       text->setFont(font);
       // Over the bars of the other quantities too.
       text->setLayer(QStringLiteral("axes"));

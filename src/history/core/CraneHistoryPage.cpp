@@ -16,12 +16,9 @@ std::string CraneText(const CraneHistory& crane) {
   return text;
 }
 
+// The forecast's sentence names the readings and the dates it rests on.
 std::string ForecastText(const CraneHistory& crane) {
-  std::string text = crane.lifeUsed.text + "\n" + crane.forecast.date.text;
-  if (crane.forecast.readings > 0)
-    text += " Считываний в расчёте: " + std::to_string(crane.forecast.readings) +
-            (crane.forecast.spanText.empty() ? "" : " (" + crane.forecast.spanText + ")") + ".";
-  return text;
+  return crane.lifeUsed.text + "\n" + crane.forecast.date.text;
 }
 
 std::string FindingsText(const CraneHistory& crane, const std::vector<FailedFile>& failed) {
