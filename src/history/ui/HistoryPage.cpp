@@ -27,23 +27,13 @@ constexpr int kChartStretch = 3;
 constexpr int kGridStretch = 2;
 constexpr auto kStretchedColumn = static_cast<int>(ReadingColumn::File);
 
-QLabel* MakeText(QWidget* parent, const char* name, const QString& accessibleName) {
-  auto* label = new QLabel(parent);
-  label->setObjectName(QString::fromLatin1(name));
-  label->setAccessibleName(accessibleName);
-  label->setWordWrap(true);
-  label->setTextFormat(Qt::PlainText);
-  label->setTextInteractionFlags(Qt::TextSelectableByMouse);
-  return label;
-}
-
 }  // namespace
 
 HistoryPage::HistoryPage(QWidget* sheet, ui::PageWindow& window)
     : QWidget(sheet), window_(window) {
   setObjectName(QStringLiteral("Page_History"));
   QVBoxLayout* column = ui::FillSheet(sheet, this, kSpacing);
-  crane_ = MakeText(this, "Label_HistoryCrane", QStringLiteral("Кран"));
+  crane_ = ui::MakePageText(this, "Label_HistoryCrane", QStringLiteral("Кран"));
   ui::StyleAsValue(crane_);
   printButton_ = new QPushButton(QStringLiteral("Печать…"), this);
   printButton_->setObjectName(QStringLiteral("Button_HistoryPrint"));
@@ -52,8 +42,8 @@ HistoryPage::HistoryPage(QWidget* sheet, ui::PageWindow& window)
   top->addWidget(printButton_, 0, Qt::AlignTop);
   chart_ = new graphs::HistoryChartView("Chart_History",
                                          QStringLiteral("Характеристическое число по считываниям"), this);
-  forecast_ = MakeText(this, "Label_HistoryForecast", QStringLiteral("Прогноз"));
-  findings_ = MakeText(this, "Label_HistoryFindings", QStringLiteral("Находки"));
+  forecast_ = ui::MakePageText(this, "Label_HistoryForecast", QStringLiteral("Прогноз"));
+  findings_ = ui::MakePageText(this, "Label_HistoryFindings", QStringLiteral("Находки"));
   QStringList headers;
   for (const std::string_view title : kReadingColumnTitles) headers << ToQString(title);
   grid_ = ui::MakeListGrid(this, "Grid_History", QStringLiteral("Считывания крана"), headers,
