@@ -21,6 +21,7 @@
 #include "app/ui/AboutBox.h"
 #include "app/ui/MainMenu.h"
 #include "app/ui/ExportCommands.h"
+#include "app/ui/HistoryCommand.h"
 #include "app/ui/PrintCommands.h"
 #include "app/ui/PageTree.h"
 #include "app/ui/ReadoutController.h"
@@ -79,6 +80,7 @@ MainWindow::MainWindow(Host& host, link::UnitPort& port, QWidget* parent)
   const TableCommandInputs tableInputs(*this, *pages_, document_);
   printing_ = new PrintCommands(this, tableInputs, *pages_);
   exporting_ = new ExportCommands(this, tableInputs);
+  history_ = new HistoryCommand(this, *this, *pages_, [this](const std::string& path) { OpenFile(path); });
 
   sizeNotice_ = MakeSizeNotice(this);
 
@@ -137,6 +139,7 @@ void MainWindow::ConnectCommands() {
   ui::ConnectCommand(menu_->read, &QAction::triggered, this, host_, &MainWindow::OnReadMenuItem);
   ui::ConnectCommand(menu_->open, &QAction::triggered, this, host_, &MainWindow::OnOpen);
   ui::ConnectCommand(menu_->compare, &QAction::triggered, this, host_, &MainWindow::OnCompare);
+  ui::ConnectCommand(menu_->history, &QAction::triggered, history_, host_, &HistoryCommand::OnHistory);
   ui::ConnectCommand(menu_->exit, &QAction::triggered, this, host_, &MainWindow::OnExit);
   ui::ConnectCommand(menu_->about, &QAction::triggered, this, host_, &MainWindow::OnAbout);
   ui::ConnectCommand(menu_->card, &QAction::triggered, printing_, host_, &PrintCommands::OnPrintCard);

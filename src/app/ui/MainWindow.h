@@ -9,6 +9,7 @@
 //   StatusBar1       statusPanels_            Timer1         reconnectTimer_
 //   SpeedButton_REC  Read (tool button: empties the views first)   N_REC  Read (menu)
 //   SpeedButton_OPEN, N_OPEN  Open            N_COMPARE      Compare
+//   N_HISTORY        history_ (the crane's history)
 //   SpeedButton_EXIT, N_EXIT  Exit            SpeedButton_ABOUT, N_ABOUT  About
 //   N_INSTR_PANEL    the tool panel's check item
 
@@ -34,6 +35,7 @@ namespace vertal::app {
 
 class PageTree;
 class ExportCommands;
+class HistoryCommand;
 class PrintCommands;
 class ReadoutController;
 class StatusPanels;
@@ -83,6 +85,8 @@ class MainWindow : public QMainWindow, public ui::PageWindow {
   PrintCommands& Printing() const { return *printing_; }
   // "Экспорт в CSV…".
   ExportCommands& Exporting() const { return *exporting_; }
+  // "История крана…".
+  HistoryCommand& History() const { return *history_; }
 
   // --- Handlers ---
   // Shows the service page and looks for the unit once; the window calls it as it opens.
@@ -135,6 +139,7 @@ class MainWindow : public QMainWindow, public ui::PageWindow {
   PageTree* pages_ = nullptr;
   PrintCommands* printing_ = nullptr;
   ExportCommands* exporting_ = nullptr;
+  HistoryCommand* history_ = nullptr;
   QLabel* sizeNotice_ = nullptr;  // a file that is not a full readout says so here
   QProgressBar* progressBar_ = nullptr;
   StatusPanels* statusPanels_ = nullptr;
