@@ -195,6 +195,11 @@ void PageTree::Reset() {
   comparePage_->Empty();
 }
 
+void PageTree::ShowUnreadable() {
+  daysPage_->FileUnreadable();
+  auditPage_->FileUnreadable();
+}
+
 void PageTree::FillKdsParameterList() {
   kdsPage_->FillParameterList();
 }
