@@ -1,7 +1,11 @@
 #include "common/core/DumpSource.h"
 
+#include <sys/mman.h>
+
 #include <algorithm>
+#include <cstdlib>
 #include <cstring>
+#include <new>
 
 namespace vertal {
 
@@ -12,6 +16,24 @@ namespace {
 constexpr std::int64_t kBlock = std::int64_t{1} << 17;
 
 std::size_t BlockCount(std::int64_t bytes) { return static_cast<std::size_t>((bytes + kBlock - 1) / kBlock); }
+
+// The held bytes lie in large pages where the system offers them: a dump then costs a handful
+// of page faults instead of two thousand.
+constexpr std::size_t kLargePage = std::size_t{1} << 21;
+
+std::uint8_t* AllocateHeld(std::int64_t size) {
+  const std::size_t rounded = (static_cast<std::size_t>(size) + kLargePage - 1) / kLargePage * kLargePage;
+  void* memory = std::aligned_alloc(kLargePage, rounded);
+  if (!memory) throw std::bad_alloc();
+  ::madvise(memory, rounded, MADV_HUGEPAGE);  // a hint: without large pages it changes nothing
+  return static_cast<std::uint8_t*>(memory);
+}
+
+}  // namespace
+
+void HeldDump::FreeBytes::operator()(std::uint8_t* bytes) const { std::free(bytes); }
+
+namespace {
 
 }  // namespace
 
@@ -30,7 +52,7 @@ bool HeldDump::Reopen(const std::string& path, std::int64_t limit) {
   held_ = std::clamp<std::int64_t>(fileSize_, 0, limit);
   // The memory of the last file is kept: a file opened again costs no new pages.
   if (held_ > capacity_) {
-    bytes_.reset(new std::uint8_t[static_cast<std::size_t>(held_)]);
+    bytes_.reset(AllocateHeld(held_));
     capacity_ = held_;
   }
   blockRead_.assign(BlockCount(held_), false);

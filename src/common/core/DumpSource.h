@@ -40,8 +40,11 @@ class HeldDump {
  private:
   void Ensure(std::int64_t offset, std::int64_t size);
 
+  struct FreeBytes {
+    void operator()(std::uint8_t* bytes) const;
+  };
   std::optional<DumpFile> file_;
-  std::unique_ptr<std::uint8_t[]> bytes_;
+  std::unique_ptr<std::uint8_t, FreeBytes> bytes_;
   std::int64_t capacity_ = 0;
   std::int64_t held_ = 0;  // bytes of the file held: its size up to the limit
   std::int64_t fileSize_ = 0;
