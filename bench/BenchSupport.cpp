@@ -12,7 +12,7 @@
 #include <vector>
 
 #include "dump/core/Checksum.h"
-#include "dump/core/DumpFile.h"
+#include "common/core/DumpFile.h"
 #include "dump/core/DumpLayout.h"
 #include "frames/core/FrameLayout.h"
 #include "records/core/RecordPass.h"
@@ -152,7 +152,7 @@ constexpr int kFloorRuns = 31;
 Timing ReadAndCheckMs(const std::string& path, std::int64_t offset, std::int64_t size) {
   constexpr std::size_t kRecord = frames::kFrameSize;
   return MedianMs([&] {
-    const auto file = dump::DumpFile::Open(path);
+    const auto file = DumpFile::Open(path);
     std::vector<std::uint8_t> block(static_cast<std::size_t>(
         std::min<std::int64_t>(size, records::kPassBlockRecords * dump::kFrameSize)));
     std::int64_t valid = 0;

@@ -156,8 +156,8 @@ void MainWindow::ConnectCommands() {
 
 // --- State offered to the other parts ---
 
-std::string MainWindow::CurrentFile() const {
-  return document_.Path();
+DumpSource MainWindow::CurrentFile() const {
+  return document_.Source();
 }
 
 std::string MainWindow::DecimalSeparator() const {
@@ -237,7 +237,7 @@ void MainWindow::OnOpen() {
 }
 
 void MainWindow::OnCompare() {
-  const std::string current = CurrentFile();
+  const std::string& current = document_.Path();
   if (current.empty()) {
     ShowPlain(host_, std::string(compare::kNothingToCompareText));
     return;
@@ -311,7 +311,7 @@ void MainWindow::OpenFile(const std::string& path) {
 
 void MainWindow::OpenCurrentFile() {
   const ui::PassDisplay scanDisplay{frames::kScanRunningText, frames::kScanDoneText,
-                                    kScanProgressMaximum, QColor(frames::kScanColourRgb), true};
+                                    kScanProgressMaximum, QColor(frames::kScanColourRgb)};
   ui::ShownPass scan(*this, scanDisplay);
   OpenHooks hooks;
   hooks.recordsChecked = [this] { pages_->SelectServicePage(); };
@@ -320,10 +320,12 @@ void MainWindow::OpenCurrentFile() {
     pages_->ShowRead(opened);
   };
   hooks.scan = scan.Hooks([this] { pages_->ClearPeriodLists(); });
-  std::optional<OpenedDump> opened = OpenDump(CurrentFile(), host_, DecimalSeparator(), hooks);
+  std::optional<OpenedDump> opened = OpenDump(document_.ReadCurrentFile(), host_, DecimalSeparator(), hooks);
   if (opened) {
     pages_->ShowScanned(*opened);
     scan.End(opened->period.end);
+  } else {
+    pages_->ShowUnreadable();
   }
   // The graphs have moved on to their pages; the document keeps the rest.
   document_.Opened(std::move(opened));

@@ -53,12 +53,13 @@ class MainWindow : public QMainWindow, public ui::PageWindow {
   ~MainWindow() override;
 
   // --- Offered to the pages ---
-  std::string CurrentFile() const override;
+  DumpSource CurrentFile() const override;
   std::string DecimalSeparator() const override;
-  QString StatusText(int panel) const override;
   void SetStatusText(int panel, const QString& text) override;
-  QColor StatusColor() const override;
   void SetStatusColor(const QColor& color) override;
+  // What the status bar shows, for the tests that watch it.
+  QString StatusText(int panel) const;
+  QColor StatusColor() const;
   QColor ButtonFaceColor() const override;
   void SetProgress(int position) override;
   void SetProgressMaximum(int maximum) override;

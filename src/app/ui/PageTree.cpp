@@ -205,6 +205,11 @@ void PageTree::Reset() {
   historyPage_->Empty();
 }
 
+void PageTree::ShowUnreadable() {
+  daysPage_->FileUnreadable();
+  auditPage_->FileUnreadable();
+}
+
 void PageTree::FillKdsParameterList() {
   kdsPage_->FillParameterList();
 }

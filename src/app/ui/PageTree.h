@@ -89,6 +89,8 @@ class PageTree : public QTabWidget {
   // classification, overload table, KDS table, frame table, graphs, journal, audit,
   // comparison and history.
   void Reset();
+  // The current file could not be read: the pages that analyse it on their own are emptied.
+  void ShowUnreadable();
   // The seven KDS parameters in the list, the first chosen.
   void FillKdsParameterList();
 
