@@ -1,6 +1,7 @@
 #include "BenchSupport.h"
 
 #include <sys/resource.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
 #include <algorithm>
@@ -11,7 +12,7 @@
 #include <vector>
 
 #include "dump/core/Checksum.h"
-#include "dump/core/DumpFile.h"
+#include "common/core/DumpFile.h"
 #include "dump/core/DumpLayout.h"
 #include "frames/core/FrameLayout.h"
 #include "records/core/RecordPass.h"
@@ -84,6 +85,23 @@ double PeakRssMiB() {
   return static_cast<double>(usage.ru_maxrss) / kKiBPerMiB;
 }
 
+ChildCost RunInChild(const std::function<bool()>& work) {
+  constexpr double kKiBPerMiB = 1024;
+  constexpr double kMsPerSecond = 1000;
+  constexpr double kUsPerMs = 1000;
+  const auto ms = [&](const timeval& t) {
+    return static_cast<double>(t.tv_sec) * kMsPerSecond + static_cast<double>(t.tv_usec) / kUsPerMs;
+  };
+  const pid_t child = fork();
+  if (child < 0) return {};
+  if (child == 0) _exit(work() ? 0 : 1);
+  int status = 0;
+  rusage usage{};
+  if (wait4(child, &status, 0, &usage) != child || !WIFEXITED(status) || WEXITSTATUS(status) != 0)
+    return {};
+  return {static_cast<double>(usage.ru_maxrss) / kKiBPerMiB, ms(usage.ru_utime) + ms(usage.ru_stime)};
+}
+
 double ResidentMiB() {
   constexpr double kBytesPerMiB = 1024.0 * 1024.0;
   long pages = 0;
@@ -134,7 +152,7 @@ constexpr int kFloorRuns = 31;
 Timing ReadAndCheckMs(const std::string& path, std::int64_t offset, std::int64_t size) {
   constexpr std::size_t kRecord = frames::kFrameSize;
   return MedianMs([&] {
-    const auto file = dump::DumpFile::Open(path);
+    const auto file = DumpFile::Open(path);
     std::vector<std::uint8_t> block(static_cast<std::size_t>(
         std::min<std::int64_t>(size, records::kPassBlockRecords * dump::kFrameSize)));
     std::int64_t valid = 0;

@@ -69,6 +69,15 @@ bool SmokeRun();
 // `iterations`, or one in a smoke run.
 int IterationCount(int iterations);
 
+// What a run in a child process cost: its own peak memory, not this process's.
+struct ChildCost {
+  double peakMiB = -1;  // negative when the run failed
+  double cpuMs = 0;     // user and system time of all its threads
+};
+
+// Runs `work` in a child process; it fails when `work` returns false.
+ChildCost RunInChild(const std::function<bool()>& work);
+
 // The median and spread of `times` (milliseconds); zeros when there are none.
 Timing Summarise(std::vector<double> times);
 

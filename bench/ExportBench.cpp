@@ -18,7 +18,7 @@ void ExportAllFrames(benchmark::State& state, const CsvDialect& dialect) {
   const std::string& dump = ManyEpisodesDump();
   const std::string target = (std::filesystem::temp_directory_path() / "vertal-bench-frames.csv").string();
   exporting::TableSources sources;
-  sources.path = dump;
+  sources.file = dump;
   sources.range = {0, dump::kFrameCount - 1};
   FloorReport report(state, ReadAndCheckMs(dump, dump::kFrames.Offset(0),
                                            dump::kFrameCount * dump::kFrameSize));

@@ -2,10 +2,6 @@
 // threads, against reading and checking the same bytes on one thread. Each run is a child
 // process, so that its peak memory is its own: it must not grow with the number of dumps.
 
-#include <sys/resource.h>
-#include <sys/wait.h>
-#include <unistd.h>
-
 #include <cstdint>
 #include <string>
 #include <vector>
@@ -20,9 +16,7 @@ namespace vertal::bench {
 namespace {
 
 constexpr int kFleetSize = 200;
-constexpr double kKiBPerMiB = 1024;
 constexpr double kMsPerSecond = 1000;
-constexpr double kUsPerMs = 1000;
 
 // The dumps, written once per run: crane i with seed i.
 const std::vector<std::string>& FleetDumps() {
@@ -40,29 +34,13 @@ const std::vector<std::string>& FleetDumps() {
   return files;
 }
 
-struct ChildCost {
-  double peakMiB = -1;  // negative when the run failed
-  double cpuMs = 0;     // user and system time of all its threads
-};
-
-double Ms(const timeval& t) {
-  return static_cast<double>(t.tv_sec) * kMsPerSecond + static_cast<double>(t.tv_usec) / kUsPerMs;
-}
-
 // Runs the fleet in a child process.
 ChildCost RunChild(const std::vector<std::string>& files, unsigned jobs, const std::string& out) {
-  const pid_t child = fork();
-  if (child < 0) return {};
-  if (child == 0) {
+  return RunInChild([&] {
     fleet::FleetRun run{files, out, jobs, {}};
     const fleet::FleetOutcome outcome = fleet::RunFleet(run);
-    _exit(outcome.error.empty() && outcome.failed == 0 ? 0 : 1);
-  }
-  int status = 0;
-  rusage usage{};
-  if (wait4(child, &status, 0, &usage) != child || !WIFEXITED(status) || WEXITSTATUS(status) != 0)
-    return {};
-  return {static_cast<double>(usage.ru_maxrss) / kKiBPerMiB, Ms(usage.ru_utime) + Ms(usage.ru_stime)};
+    return outcome.error.empty() && outcome.failed == 0;
+  });
 }
 
 void BM_Fleet(benchmark::State& state) {

@@ -9,7 +9,7 @@
 #include <vector>
 
 #include "dump/core/Checksum.h"
-#include "dump/core/DumpFile.h"
+#include "common/core/DumpFile.h"
 #include "dump/core/DumpLayout.h"
 #include "frames/core/FrameRecord.h"
 #include "records/core/RecordPass.h"
@@ -20,7 +20,7 @@ int main(int argc, char** argv) {
     std::cerr << "usage: vertal-bench-floor FILE\n";
     return 2;
   }
-  const auto file = dump::DumpFile::Open(argv[1]);
+  const auto file = DumpFile::Open(argv[1]);
   if (!file) {
     std::cerr << "vertal-bench-floor: cannot open " << argv[1] << '\n';
     return 1;

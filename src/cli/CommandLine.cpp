@@ -19,6 +19,9 @@ namespace {
 
 constexpr const char* kProgram = "vertal-cli";
 constexpr const char* kFileHelp = "dump file (.bin)";
+constexpr const char* kPathsHelp =
+    "dump files (taken whatever their name) and folders (searched through for *.bin in any case)";
+constexpr const char* kJobsHelp = "files read at a time; default one per core";
 constexpr const char* kDateHelp = "a date typed as dd.mm.yy";
 
 using Action = std::function<CommandResult()>;
@@ -132,12 +135,19 @@ void AddReportCommand(CommandTable& table) {
 }
 #endif
 
+// The dump files and folders of a command over many files, and the threads that read them.
+void AddFileRunOptions(CLI::App* command, std::vector<std::string>& paths, unsigned& jobs) {
+  command->add_option("PATH", paths, kPathsHelp)->required();
+  command->add_option("--jobs", jobs, kJobsHelp)->check(CLI::PositiveNumber);
+}
+
 void AddFleetCommand(CommandTable& table) {
   auto fleet = std::make_shared<FleetOptions>();
 #ifdef VERTAL_CLI_REPORTS
   constexpr const char* kCards =
       " Each read dump's information card is written beside them as STEM-SHA8.pdf unless "
-      "--no-pdf.";
+      "--no-pdf. With --report, fleet.pdf too: the cranes by design life used, then each "
+      "crane's history chart and readings.";
 #else
   constexpr const char* kCards = " This build has no window: it writes no PDF cards.";
 #endif
@@ -148,18 +158,33 @@ void AddFleetCommand(CommandTable& table) {
                   "error column) and events.csv (one row per episode of the period scan, per "
                   "overload record and per KDS record, joined to cranes.csv by sha256).") +
           kCards +
-          " Prints {\"files\", \"failed\", \"events\", \"pdfs\", \"out\"}; exit status 1 "
-          "when a file could not be read.",
+          " Prints {\"files\", \"failed\", \"events\", \"pdfs\", \"out\", \"report\"}; "
+          "exit status 1 when a file could not be read.",
       [fleet] { return RunFleet(*fleet); });
-  command->add_option("PATH", fleet->paths,
-                      "dump files (taken whatever their name) and folders (searched through for "
-                      "*.bin in any case)")
-      ->required();
+  AddFileRunOptions(command, fleet->paths, fleet->jobs);
   command->add_option("--out", fleet->out, "the folder to write into (made when missing)")
       ->required();
-  command->add_option("--jobs", fleet->jobs, "files read at a time; default one per core")
-      ->check(CLI::PositiveNumber);
   command->add_flag("--no-pdf", fleet->noPdf, "write no information cards");
+#ifdef VERTAL_CLI_REPORTS
+  command->add_flag("--report", fleet->report,
+                    "also write the fleet report fleet.pdf from the cranes' histories");
+#endif
+}
+
+void AddHistoryCommand(CommandTable& table) {
+  auto history = std::make_shared<HistoryOptions>();
+  CLI::App* command = table.Add(
+      "history",
+      "Each crane's history over all its readings under the paths (one limiter on one crane: "
+      "the same limiter serial, crane serial and model), in the order of the readout dates: "
+      "every counter and its change per period, the design life used per period, the "
+      "overloads above 125 % recorded per period, findings (counters lower than before, "
+      "readings of one day, clock faults, a changed group) and the day the normative "
+      "characteristic number is reached by a least-squares line over the readings since the "
+      "last reset. Prints {\"messages\", \"files\", \"cranes\": [...], \"failed\": "
+      "[{\"file\", \"error\"}...]}; exit status 1 when a file could not be read.",
+      [history] { return RunHistory(*history); });
+  AddFileRunOptions(command, history->paths, history->jobs);
 }
 
 void AddExportCommand(CommandTable& table) {
@@ -313,6 +338,7 @@ void AddCommands(CommandTable& table) {
 #endif
   AddExportCommand(table);
   AddFleetCommand(table);
+  AddHistoryCommand(table);
 
   auto read = std::make_shared<ReadOptions>();
   CLI::App* readCommand = table.Add(

@@ -90,6 +90,12 @@ struct FleetOptions {
   std::string out;                 // the folder of the tables and cards
   unsigned jobs = 0;               // 0: one per processor core
   bool noPdf = false;
+  bool report = false;  // fleet.pdf; only in a build with the window
+};
+
+struct HistoryOptions {
+  std::vector<std::string> paths;  // dump files and folders
+  unsigned jobs = 0;               // 0: one per processor core
 };
 
 CommandResult RunCheck(const std::string& file);
@@ -109,6 +115,7 @@ CommandResult RunAudit(const std::string& file);
 CommandResult RunDays(const std::string& file);
 CommandResult RunDiff(const DiffOptions& options);
 CommandResult RunFleet(const FleetOptions& options);
+CommandResult RunHistory(const HistoryOptions& options);
 // Only in a build with the window: the report is drawn with its painter.
 CommandResult RunReport(const ReportOptions& options);
 

@@ -5,6 +5,7 @@
 
 #include "cli/Commands.h"
 #include "cli/DecimalSeparator.h"
+#include "cli/JsonForms.h"
 #include "compare/core/ReadingDiff.h"
 
 namespace vertal::cli {
@@ -17,10 +18,6 @@ Json ReadingJson(const std::string& file, const std::string& date) {
   return out;
 }
 
-Json OptionalText(const std::optional<std::string>& text) {
-  return text ? Json(*text) : Json(nullptr);
-}
-
 Json CountersJson(const std::vector<compare::CounterChange>& counters) {
   Json out = Json::array();
   for (const compare::CounterChange& c : counters) {
@@ -31,13 +28,6 @@ Json CountersJson(const std::vector<compare::CounterChange>& counters) {
     row["change"] = c.change;
     out.push_back(std::move(row));
   }
-  return out;
-}
-
-Json EstimateJson(const compare::Estimate& e) {
-  Json out = Json::object();
-  out["value"] = OptionalText(e.value);
-  out["text"] = e.text;
   return out;
 }
 

@@ -1,17 +1,14 @@
 // fleet PATH... --out DIR: every dump file under the paths read into two tables (cranes.csv,
-// events.csv) and, in a build with the window, each dump's information card as a PDF.
+// events.csv) and, in a build with the window, each dump's information card as a PDF and, with
+// --report, the fleet report from the cranes' histories.
 
-#include <unistd.h>
-
-#include <algorithm>
-#include <iostream>
 #include <memory>
-#include <thread>
 
 #include <nlohmann/json.hpp>
 
 #include "cli/Commands.h"
 #include "cli/DecimalSeparator.h"
+#include "cli/FileRun.h"
 #include "fleet/core/DumpFiles.h"
 #include "fleet/core/FleetRun.h"
 #ifdef VERTAL_CLI_REPORTS
@@ -22,33 +19,6 @@ namespace vertal::cli {
 namespace {
 
 constexpr std::string_view kProgram = "vertal-cli";
-// Clears a progress line that a message takes the place of.
-constexpr std::string_view kClearLine = "\r\x1b[K";
-
-// "12/200 files" kept on one line of a terminal.
-class ProgressLine {
- public:
-  ProgressLine() : shown_(isatty(STDERR_FILENO) == 1) {}
-  ~ProgressLine() {
-    if (shown_ && drawn_) std::cerr << '\n';
-  }
-  ProgressLine(const ProgressLine&) = delete;
-  ProgressLine& operator=(const ProgressLine&) = delete;
-
-  void Show(std::int64_t done, std::int64_t total) {
-    if (!shown_) return;
-    std::cerr << kClearLine << done << '/' << total << " files" << std::flush;
-    drawn_ = true;
-  }
-  void Say(std::string_view file, std::string_view text) {
-    if (shown_) std::cerr << kClearLine;
-    std::cerr << kProgram << ": " << file << ": " << text << '\n';
-  }
-
- private:
-  bool shown_;
-  bool drawn_ = false;
-};
 
 }  // namespace
 
@@ -56,10 +26,16 @@ CommandResult RunFleet(const FleetOptions& options) {
   fleet::FleetRun run;
   run.files = fleet::CollectDumpFiles(options.paths);
   run.outDir = options.out;
-  run.jobs = options.jobs > 0 ? options.jobs : std::max(1U, std::thread::hardware_concurrency());
+  run.jobs = JobCount(options.jobs);
   std::size_t unwritten = 0;
 #ifdef VERTAL_CLI_REPORTS
   // Made before the threads start: the application sets the environment.
+  std::unique_ptr<FleetReport> report;
+  if (options.report) {
+    std::string why;
+    report = MakeFleetReport(options.out, why);
+    if (!report) CannotPaint(why);
+  }
   std::unique_ptr<FleetCards> cards;
   if (!options.noPdf) {
     run.reading.cardSeparator = DecimalSeparator();
@@ -101,6 +77,18 @@ CommandResult RunFleet(const FleetOptions& options) {
 #endif
   result.document["pdfs"] = pdfs;
   result.document["out"] = options.out;
+  result.document["report"] = nullptr;
+#ifdef VERTAL_CLI_REPORTS
+  if (report) {
+    const std::string error = report->Write(run.files, run.jobs);
+    if (error.empty()) {
+      result.document["report"] = {{"file", report->Path()}, {"pages", report->Pages()}};
+    } else {
+      line.Say(report->Path(), error);
+      ++unwritten;
+    }
+  }
+#endif
   if (outcome.failed > 0 || unwritten > 0) result.status = ExitStatus::CannotOpen;
   return result;
 }

@@ -15,4 +15,9 @@ std::unique_ptr<FleetCards> MakeFleetCards(std::string, std::string& why) {
   return nullptr;
 }
 
+std::unique_ptr<FleetReport> MakeFleetReport(std::string, std::string& why) {
+  why = HandOverToPainting();
+  return nullptr;
+}
+
 }  // namespace vertal::cli

@@ -6,6 +6,7 @@
 
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "cli/CliSupport.h"
 #include "fleet/core/FleetDump.h"
@@ -28,6 +29,20 @@ class FleetCards {
 // In the painting program: the cards. In vertal-cli: runs the painting program in place of
 // this process and gives nothing, with `why`, only when it cannot be started.
 std::unique_ptr<FleetCards> MakeFleetCards(std::string outDir, std::string& why);
+
+// The fleet report, fleet.pdf, written after the tables from the histories of the run's files.
+class FleetReport {
+ public:
+  virtual ~FleetReport() = default;
+  // Reads the cranes' histories from `files` on `jobs` threads and writes the report; what went
+  // wrong, or "" when it was written.
+  virtual std::string Write(const std::vector<std::string>& files, unsigned jobs) = 0;
+  virtual int Pages() const = 0;
+  virtual const std::string& Path() const = 0;
+};
+
+// As MakeFleetCards: the report in the painting program; vertal-cli hands over instead.
+std::unique_ptr<FleetReport> MakeFleetReport(std::string outDir, std::string& why);
 
 // Kept by RunCli: the command line that a painting command hands over.
 void RememberCommandLine(int argc, const char* const* argv);

@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <string>
 #include <vector>
 
@@ -61,7 +62,7 @@ TEST(DumpDocument, AnUnreadableFileStaysCurrentAndTableCommandsSaySo) {
   FakeHost host;
   DumpDocument document;
   document.Choose(dir.File("missing.bin"));
-  document.Opened(OpenDump(document.Path(), host, "."));
+  document.Opened(OpenDump(document.ReadCurrentFile(), host, "."));
   EXPECT_EQ(document.Path(), dir.File("missing.bin"));
   EXPECT_FALSE(document.Opened());
   host.messages.clear();
@@ -81,7 +82,7 @@ TEST(DumpDocument, TableCommandsSearchOnlyWhenTheLastSearchBelongsToAnotherFile)
   DumpDocument document;
   const auto open = [&](const std::string& path) {
     document.Choose(path);
-    document.Opened(OpenDump(path, host, "."));
+    document.Opened(OpenDump(document.ReadCurrentFile(), host, "."));
   };
   open(first);
   const TableNeeds overloads{true, false};
@@ -105,6 +106,14 @@ TEST(DumpDocument, TableCommandsSearchOnlyWhenTheLastSearchBelongsToAnotherFile)
   bad.overloads.threshold = "x";
   open(first);
   EXPECT_FALSE(GatherTableInputs(overloads, document, bad, host));
+
+  // The commands read the bytes opening read, not the file as it is on disk now.
+  std::filesystem::remove(first);
+  host.messages.clear();
+  inputs = GatherTableInputs(overloads, document, {}, host);
+  ASSERT_TRUE(inputs);
+  EXPECT_EQ(inputs->overloadRecords, std::vector<std::int64_t>{7});
+  EXPECT_TRUE(host.messages.empty());
 }
 
 }  // namespace

@@ -176,7 +176,7 @@ TEST_F(TableExport, SpectrumAndServiceShowThePages) {
 
 TEST_F(TableExport, TheCommandReplacesTheTargetOnlyWithACompleteTable) {
   TableSources sources;
-  sources.path = path;
+  sources.file = path;
   sources.range = {0, 200};
   sources.shown.recorderVersion = Opened().recorderVersion;
   const std::string target = dir.File("t.csv");
@@ -188,7 +188,7 @@ TEST_F(TableExport, TheCommandReplacesTheTargetOnlyWithACompleteTable) {
   EXPECT_FALSE(std::filesystem::exists(part));
 
   // A dump that cannot be read leaves the earlier table as it was.
-  sources.path = dir.File("missing.bin");
+  sources.file = dir.File("missing.bin");
   const std::string before = testing::ReadWholeFile(target);
   EXPECT_EQ(ExportTable(TableKind::Frames, sources, MachineDialect(), target, host).end,
             ExportEnd::Unreadable);

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <optional>
 #include <string>
 #include <utility>
 #include <vector>
@@ -112,6 +113,7 @@ TEST(Paginate, FixedBandsGoWhereTheyFit) {
     const char* name;
     std::vector<double> heights;
     std::vector<std::pair<std::size_t, double>> placed;  // each band's page and top
+    std::optional<std::size_t> ownPage = {};  // the band that asks for a page of its own
   };
   const std::vector<Case> cases = {
       {"nothing in the body: one page", {}, {}},
@@ -120,11 +122,16 @@ TEST(Paginate, FixedBandsGoWhereTheyFit) {
       {"taller than a page is cut, the next starts a page",
        {300, 10},
        {{1, kBodyTop}, {2, kBodyTop}}},
+      {"one of its own page after one that leaves room", {100, 10}, {{1, kBodyTop}, {2, kBodyTop}}, 1},
+      {"one of its own page on an empty page stays there", {10, 10}, {{1, kBodyTop}, {1, 40}}, 0},
   };
   for (const Case& c : cases) {
     Report report = Frame();
-    for (std::size_t i = 0; i < c.heights.size(); ++i)
-      report.body.emplace_back(Fixed(c.heights[i], "band" + std::to_string(i)));
+    for (std::size_t i = 0; i < c.heights.size(); ++i) {
+      Band band = Fixed(c.heights[i], "band" + std::to_string(i));
+      band.newPage = c.ownPage == i;
+      report.body.emplace_back(std::move(band));
+    }
     const std::vector<Page> pages = Layout(report);
     ASSERT_EQ(pages.size(), c.placed.empty() ? 1 : c.placed.back().first) << c.name;
     for (std::size_t i = 0; i < c.placed.size(); ++i) {
@@ -245,16 +252,26 @@ std::vector<std::string> Described(const Page& page) {
   for (const RuleItem& rule : page.rules) {
     lines.push_back("rule " + std::to_string(rule.x1) + "," + std::to_string(rule.y1) + " " +
                     std::to_string(rule.x2) + "," + std::to_string(rule.y2) + " " +
-                    std::to_string(rule.widthPx));
+                    std::to_string(rule.widthPx) + " " + std::to_string(rule.colour) +
+                    (rule.dashed ? " dashed" : ""));
+  }
+  for (const FillItem& fill : page.fills) {
+    lines.push_back("fill " + std::to_string(fill.x) + "," + std::to_string(fill.y) + " " +
+                    std::to_string(fill.width) + "x" + std::to_string(fill.height) + " " +
+                    std::to_string(fill.colour));
   }
   return lines;
 }
 
 // The preview keeps the pages as it laid them out and gives back any of them: long texts,
-// an empty one, the page number and the lines that continue on later pages.
+// an empty one, the page number, a chart's coloured lines and bars, and the lines that
+// continue on later pages.
 TEST(PageStore, GivesBackEveryPageAsLaidOut) {
   Report report = Frame();
-  report.body.emplace_back(Fixed(20, std::string(300, 'w')));
+  Band chart = Fixed(20, std::string(300, 'w'));
+  chart.rules.push_back({1, 2, 30, 4, 1.5, 0x1f5fbf, true});
+  chart.fills = {{5, 6, 2.5, 9, 0xe0782a}, {9, 6, 2.5, 3, 0x8fb3e0}};
+  report.body.emplace_back(std::move(chart));
   report.body.emplace_back(Fixed(20, ""));
   int pulled = 0;
   report.body.emplace_back(Lines(200, &pulled, 3));

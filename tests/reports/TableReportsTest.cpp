@@ -30,7 +30,7 @@ class ReportTables : public ::testing::Test {
  protected:
   TableSource Source(const std::string& file = "d.bin") {
     TableSource s;
-    s.path = dir_.File(file);
+    s.file = dir_.File(file);
     s.separator = ",";
     s.shown.crane = "КС-55713";
     s.shown.craneSerial = "77";

@@ -29,6 +29,10 @@ class FakeHost : public Host {
     saveDialogs.push_back(setup);
     return Next(saveAnswers);
   }
+  std::optional<std::string> ChooseFolder(const FileDialogSetup& setup) override {
+    folderDialogs.push_back(setup);
+    return Next(folderAnswers);
+  }
   void RepaintNow() override { ++repaints; }
 
   std::vector<std::string> Texts() const {
@@ -40,8 +44,10 @@ class FakeHost : public Host {
   std::vector<Message> messages;
   std::deque<std::optional<std::string>> openAnswers;  // nothing = cancel
   std::deque<std::optional<std::string>> saveAnswers;
+  std::deque<std::optional<std::string>> folderAnswers;
   std::vector<FileDialogSetup> openDialogs;
   std::vector<FileDialogSetup> saveDialogs;
+  std::vector<FileDialogSetup> folderDialogs;
   int repaints = 0;
   int boxes = 0;
 

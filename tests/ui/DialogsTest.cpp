@@ -149,6 +149,20 @@ class DialogsTest : public QObject {
     QVERIFY(!dialog.testOption(QFileDialog::DontConfirmOverwrite));
     QCOMPARE(dialog.nameFilters().size(), 2);
   }
+
+  void folderDialogChoosesAFolderFromTheGivenOne() {
+    QTemporaryDir dir;
+    QVERIFY(dir.isValid());
+    FileDialogSetup setup;
+    setup.title = "Папка";
+    setup.initialDirectory = dir.path().toStdString();
+    QFileDialog dialog;
+    vertal::app::ConfigureFolderDialog(dialog, setup);
+    QCOMPARE(dialog.fileMode(), QFileDialog::Directory);
+    QVERIFY(dialog.testOption(QFileDialog::ShowDirsOnly));
+    QCOMPARE(dialog.windowTitle(), Q("Папка"));
+    QCOMPARE(dialog.directory().absolutePath(), QDir(dir.path()).absolutePath());
+  }
 };
 
 QTEST_MAIN(DialogsTest)

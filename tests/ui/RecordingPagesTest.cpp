@@ -102,6 +102,19 @@ class RecordingPagesTest : public QObject {
     }
   }
 
+  void anUnreadableFileOpenedWithThePageInViewIsReportedByOpenAlone() {
+    DumpBuilder b;
+    Frames(b, 0, 10, 10);
+    t_->Open(b);
+    t_->ShowSheet("TabSheet_Days");
+    QCOMPARE(Grid("TabSheet_Days", "Grid_Days")->rowCount(), 1);
+    t_->host.messages.clear();
+    t_->form->OpenFile(t_->dir.File("missing.bin"));
+    QCOMPARE(t_->host.messages.size(), std::size_t{1});
+    // The days of the file before are not shown as those of the current file.
+    QCOMPARE(Grid("TabSheet_Days", "Grid_Days")->rowCount(), 0);
+  }
+
  private:
   QTableWidget* Grid(const char* sheet, const char* name) const {
     return FindIn<QTableWidget>(t_->Sheet(sheet), name);

@@ -28,8 +28,8 @@ namespace {
 // Every page of the window that shows values.
 constexpr const char* kSheets[] = {"TabSheet_Ident", "TabSheet3",       "TabSheet_Osn",
                                    "TabSheet_Per",   "TabSheet_KDS",    "TabSheet_Days",
-                                   "TabSheet_Audit", "TabSheet_Compare", "TabSheet19",
-                                   "TabSheet20"};
+                                   "TabSheet_Audit", "TabSheet_Compare", "TabSheet_History",
+                                   "TabSheet19",     "TabSheet20"};
 
 DumpBuilder Demo() {
   DumpBuilder b;

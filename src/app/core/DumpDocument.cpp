@@ -2,6 +2,8 @@
 
 #include <utility>
 
+#include "dump/core/DumpLayout.h"
+
 namespace vertal::app {
 
 namespace {
@@ -26,7 +28,22 @@ const std::optional<std::vector<std::int64_t>>& RecordsOf(const KeptSearch& kept
 
 void DumpDocument::Choose(std::string path) {
   path_ = std::move(path);
+  holding_ = false;
   opened_.reset();
+}
+
+DumpSource DumpDocument::Source() const {
+  if (holding_) return DumpSource(path_, held_);
+  return DumpSource(path_);
+}
+
+DumpSource DumpDocument::ReadCurrentFile() {
+  opened_.reset();
+  if (held_ && held_.use_count() == 1)
+    holding_ = held_->Reopen(path_, dump::kDumpFileSize);
+  else
+    holding_ = (held_ = HeldDump::Open(path_, dump::kDumpFileSize)) != nullptr;
+  return Source();
 }
 
 void DumpDocument::Forget() {
@@ -56,6 +73,7 @@ bool DumpDocument::ReadoutEnded(const link::ReadoutResult& result) {
 
 void DumpDocument::Opened(std::optional<OpenedDump> opened) {
   opened_ = std::move(opened);
+  if (holding_) held_->Complete();
   if (!opened_) return;
   recorderVersion_ = opened_->recorderVersion;
   overloads_.records.reset();

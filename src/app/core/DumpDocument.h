@@ -1,6 +1,6 @@
 #pragma once
-// The dump file the user has open: its path, what opening it found and the last search of each
-// kind. The main window owns one; its pages and commands read it, and the status bar only shows
+// The dump file the user has open: its path, its bytes as opening read them, what opening it
+// found and the last search of each kind. The main window owns one; its pages and commands read it, and the status bar only shows
 // its path. Which file is current follows the commands that change it:
 // - Open makes the chosen file current before reading it, so a file that cannot be read stays
 //   current (and says so whenever a command reads it);
@@ -10,11 +10,13 @@
 //   readout makes the file it wrote current.
 
 #include <cstdint>
+#include <memory>
 #include <optional>
 #include <string>
 #include <vector>
 
 #include "app/core/OpenDump.h"
+#include "common/core/DumpSource.h"
 #include "common/core/ProgressSink.h"
 #include "events/core/KdsRecords.h"
 #include "events/core/OverloadRecords.h"
@@ -35,6 +37,9 @@ class DumpDocument {
   // "" while no file is current.
   const std::string& Path() const { return path_; }
   bool HasFile() const { return !path_.empty(); }
+  // Where every reader of the current file takes its bytes from: the bytes read by the last
+  // opening, or the path alone while the file could not be read (each reader then says so).
+  DumpSource Source() const;
   // What opening the current file found; nothing before it is opened or when it cannot be read.
   const std::optional<OpenedDump>& Opened() const { return opened_; }
   // The layout variant of the last file opened: kept when a later file cannot be read.
@@ -48,8 +53,12 @@ class DumpDocument {
   void Forget();
   // The end of a readout; true when a file is now current and is to be opened.
   bool ReadoutEnded(const link::ReadoutResult& result);
-  // What opening the current file found (nothing when it could not be read). A file opened
-  // anew makes the records of earlier searches stale.
+  // The start of an opening: the current file's bytes are read from here on (each region
+  // once, as the opening first needs it); the source to open it from.
+  DumpSource ReadCurrentFile();
+  // What opening the current file found (nothing when it could not be read); the bytes no
+  // reader has asked for are read now and the file is let go. A file opened anew makes the
+  // records of earlier searches stale.
   void Opened(std::optional<OpenedDump> opened);
 
   // --- The searches ---
@@ -63,6 +72,8 @@ class DumpDocument {
 
  private:
   std::string path_;
+  std::shared_ptr<HeldDump> held_;  // its memory is kept from one opening to the next
+  bool holding_ = false;            // whether held_ holds the current file's bytes
   std::optional<OpenedDump> opened_;
   std::int8_t recorderVersion_ = 0;
   KeptSearch overloads_;

@@ -10,6 +10,7 @@
 #include <string>
 #include <string_view>
 
+#include "common/core/DumpSource.h"
 #include "common/core/Host.h"
 #include "common/core/ProgressSink.h"
 #include "dump/core/ServicePages.h"
@@ -45,7 +46,7 @@ struct OpenHooks {
 };
 
 // Nothing when the file cannot be opened; that is reported once.
-std::optional<OpenedDump> OpenDump(const std::string& path, Host& host, std::string_view separator,
+std::optional<OpenedDump> OpenDump(const DumpSource& source, Host& host, std::string_view separator,
                                    const OpenHooks& hooks = {});
 
 }  // namespace vertal::app

@@ -52,18 +52,19 @@ std::optional<TableInputs> GatherTableInputs(const TableNeeds& needs, DumpDocume
     dump::ReportUnreadable(host);
     return std::nullopt;
   }
-  const std::string path = document.Path();
+  const DumpSource file = document.Source();
+  const std::string& path = document.Path();
   const std::int8_t version = document.Opened()->recorderVersion;
 
   TableInputs inputs;
-  inputs.path = path;
+  inputs.file = file;
   inputs.range = fields.range;
   inputs.overloadFields = fields.overloads;
   if (needs.overloadRecords) {
     auto records = Searched(
         SearchKind::Overloads, show,
         [&](const PassHooks& hooks) {
-          return events::RunOverloadSearch(path, fields.overloads, host, hooks);
+          return events::RunOverloadSearch(file, fields.overloads, host, hooks);
         },
         [&](const auto& result) { document.OverloadSearchRan(path, result); },
         [&]() -> const auto& { return document.OverloadRecords(); });
@@ -74,7 +75,7 @@ std::optional<TableInputs> GatherTableInputs(const TableNeeds& needs, DumpDocume
     auto records = Searched(
         SearchKind::Kds, show,
         [&](const PassHooks& hooks) {
-          return events::RunKdsSearch(path, version, fields.kds, host, hooks);
+          return events::RunKdsSearch(file, version, fields.kds, host, hooks);
         },
         [&](const auto& result) { document.KdsSearchRan(path, result); },
         [&]() -> const auto& { return document.KdsRecords(); });
@@ -91,7 +92,7 @@ std::optional<TableInputs> GatherTableInputs(const TableNeeds& needs, DumpDocume
 
 reports::ReportInputs ReportInputsOf(TableInputs inputs, std::string separator) {
   reports::ReportInputs report;
-  report.table = {inputs.path, std::move(separator), inputs.card.shown.service};
+  report.table = {std::move(inputs.file), std::move(separator), inputs.card.shown.service};
   report.card = std::move(inputs.card);
   report.range = inputs.range;
   report.overloadRecords = std::move(inputs.overloadRecords);
@@ -102,7 +103,7 @@ reports::ReportInputs ReportInputsOf(TableInputs inputs, std::string separator) 
 
 exporting::TableSources ExportSourcesOf(TableInputs inputs) {
   exporting::TableSources sources;
-  sources.path = std::move(inputs.path);
+  sources.file = std::move(inputs.file);
   sources.range = inputs.range;
   sources.overloadRecords = std::move(inputs.overloadRecords);
   sources.kdsRecords = std::move(inputs.kdsRecords);

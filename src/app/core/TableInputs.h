@@ -52,7 +52,7 @@ class SearchShow {
 
 // Where the rows of a table command come from.
 struct TableInputs {
-  std::string path;
+  DumpSource file;
   reports::CardInputs card;  // the service pages, the version and both search summaries
   reports::FrameRange range;
   events::OverloadFields overloadFields;

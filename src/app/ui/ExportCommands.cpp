@@ -44,7 +44,7 @@ void ExportCommands::OnExport() {
   const exporting::TableSources sources = ExportSourcesOf(std::move(*inputs));
   ui::PageWindow& window = inputs_.Window();
   const std::optional<std::string> target =
-      window.host().ChooseSaveFile(SaveDialog(sources.path, choice->kind));
+      window.host().ChooseSaveFile(SaveDialog(sources.file.Path(), choice->kind));
   if (!target) return;
   exporting::ExportTable(choice->kind, sources, SpreadsheetDialect(window.DecimalSeparator()),
                          *target, window.host());

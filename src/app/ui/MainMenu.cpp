@@ -33,6 +33,7 @@ MainMenu BuildMainMenu(QMenuBar* bar) {
   m.open =
       AddItem(m.file, "N_OPEN", QStringLiteral("&Открыть..."), QKeySequence(Qt::CTRL | Qt::Key_O));
   m.compare = AddItem(m.file, "N_COMPARE", QStringLiteral("&Сравнить с файлом…"));
+  m.history = AddItem(m.file, "N_HISTORY", QStringLiteral("&История крана…"));
   m.print = m.file->addMenu(QStringLiteral("&Печать"));
   m.print->setObjectName(QStringLiteral("N_PRINT"));
   m.card = AddItem(m.print, "M_IK", QStringLiteral("Информационная карта"));

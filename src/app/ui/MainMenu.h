@@ -13,6 +13,7 @@ struct MainMenu {
   QAction* read = nullptr;
   QAction* open = nullptr;
   QAction* compare = nullptr;  // another reading of the crane compared with the current file
+  QAction* history = nullptr;  // N_HISTORY: the current file's crane over a folder of readings
   QMenu* print = nullptr;  // N_PRINT: the reports, built by the report commands
   QAction* card = nullptr;        // M_IK
   QAction* paramGraph = nullptr;  // M_Grf

@@ -21,6 +21,7 @@
 #include "app/ui/AboutBox.h"
 #include "app/ui/MainMenu.h"
 #include "app/ui/ExportCommands.h"
+#include "app/ui/HistoryCommand.h"
 #include "app/ui/PrintCommands.h"
 #include "app/ui/PageTree.h"
 #include "app/ui/ReadoutController.h"
@@ -79,6 +80,7 @@ MainWindow::MainWindow(Host& host, link::UnitPort& port, QWidget* parent)
   const TableCommandInputs tableInputs(*this, *pages_, document_);
   printing_ = new PrintCommands(this, tableInputs, *pages_);
   exporting_ = new ExportCommands(this, tableInputs);
+  history_ = new HistoryCommand(this, *this, *pages_, [this](const std::string& path) { OpenFile(path); });
 
   sizeNotice_ = MakeSizeNotice(this);
 
@@ -137,6 +139,7 @@ void MainWindow::ConnectCommands() {
   ui::ConnectCommand(menu_->read, &QAction::triggered, this, host_, &MainWindow::OnReadMenuItem);
   ui::ConnectCommand(menu_->open, &QAction::triggered, this, host_, &MainWindow::OnOpen);
   ui::ConnectCommand(menu_->compare, &QAction::triggered, this, host_, &MainWindow::OnCompare);
+  ui::ConnectCommand(menu_->history, &QAction::triggered, history_, host_, &HistoryCommand::OnHistory);
   ui::ConnectCommand(menu_->exit, &QAction::triggered, this, host_, &MainWindow::OnExit);
   ui::ConnectCommand(menu_->about, &QAction::triggered, this, host_, &MainWindow::OnAbout);
   ui::ConnectCommand(menu_->card, &QAction::triggered, printing_, host_, &PrintCommands::OnPrintCard);
@@ -153,8 +156,8 @@ void MainWindow::ConnectCommands() {
 
 // --- State offered to the other parts ---
 
-std::string MainWindow::CurrentFile() const {
-  return document_.Path();
+DumpSource MainWindow::CurrentFile() const {
+  return document_.Source();
 }
 
 std::string MainWindow::DecimalSeparator() const {
@@ -234,7 +237,7 @@ void MainWindow::OnOpen() {
 }
 
 void MainWindow::OnCompare() {
-  const std::string current = CurrentFile();
+  const std::string& current = document_.Path();
   if (current.empty()) {
     ShowPlain(host_, std::string(compare::kNothingToCompareText));
     return;
@@ -308,7 +311,7 @@ void MainWindow::OpenFile(const std::string& path) {
 
 void MainWindow::OpenCurrentFile() {
   const ui::PassDisplay scanDisplay{frames::kScanRunningText, frames::kScanDoneText,
-                                    kScanProgressMaximum, QColor(frames::kScanColourRgb), true};
+                                    kScanProgressMaximum, QColor(frames::kScanColourRgb)};
   ui::ShownPass scan(*this, scanDisplay);
   OpenHooks hooks;
   hooks.recordsChecked = [this] { pages_->SelectServicePage(); };
@@ -317,10 +320,12 @@ void MainWindow::OpenCurrentFile() {
     pages_->ShowRead(opened);
   };
   hooks.scan = scan.Hooks([this] { pages_->ClearPeriodLists(); });
-  std::optional<OpenedDump> opened = OpenDump(CurrentFile(), host_, DecimalSeparator(), hooks);
+  std::optional<OpenedDump> opened = OpenDump(document_.ReadCurrentFile(), host_, DecimalSeparator(), hooks);
   if (opened) {
     pages_->ShowScanned(*opened);
     scan.End(opened->period.end);
+  } else {
+    pages_->ShowUnreadable();
   }
   // The graphs have moved on to their pages; the document keeps the rest.
   document_.Opened(std::move(opened));

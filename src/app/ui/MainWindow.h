@@ -9,6 +9,7 @@
 //   StatusBar1       statusPanels_            Timer1         reconnectTimer_
 //   SpeedButton_REC  Read (tool button: empties the views first)   N_REC  Read (menu)
 //   SpeedButton_OPEN, N_OPEN  Open            N_COMPARE      Compare
+//   N_HISTORY        history_ (the crane's history)
 //   SpeedButton_EXIT, N_EXIT  Exit            SpeedButton_ABOUT, N_ABOUT  About
 //   N_INSTR_PANEL    the tool panel's check item
 
@@ -34,6 +35,7 @@ namespace vertal::app {
 
 class PageTree;
 class ExportCommands;
+class HistoryCommand;
 class PrintCommands;
 class ReadoutController;
 class StatusPanels;
@@ -51,12 +53,13 @@ class MainWindow : public QMainWindow, public ui::PageWindow {
   ~MainWindow() override;
 
   // --- Offered to the pages ---
-  std::string CurrentFile() const override;
+  DumpSource CurrentFile() const override;
   std::string DecimalSeparator() const override;
-  QString StatusText(int panel) const override;
   void SetStatusText(int panel, const QString& text) override;
-  QColor StatusColor() const override;
   void SetStatusColor(const QColor& color) override;
+  // What the status bar shows, for the tests that watch it.
+  QString StatusText(int panel) const;
+  QColor StatusColor() const;
   QColor ButtonFaceColor() const override;
   void SetProgress(int position) override;
   void SetProgressMaximum(int maximum) override;
@@ -83,6 +86,8 @@ class MainWindow : public QMainWindow, public ui::PageWindow {
   PrintCommands& Printing() const { return *printing_; }
   // "Экспорт в CSV…".
   ExportCommands& Exporting() const { return *exporting_; }
+  // "История крана…".
+  HistoryCommand& History() const { return *history_; }
 
   // --- Handlers ---
   // Shows the service page and looks for the unit once; the window calls it as it opens.
@@ -135,6 +140,7 @@ class MainWindow : public QMainWindow, public ui::PageWindow {
   PageTree* pages_ = nullptr;
   PrintCommands* printing_ = nullptr;
   ExportCommands* exporting_ = nullptr;
+  HistoryCommand* history_ = nullptr;
   QLabel* sizeNotice_ = nullptr;  // a file that is not a full readout says so here
   QProgressBar* progressBar_ = nullptr;
   StatusPanels* statusPanels_ = nullptr;

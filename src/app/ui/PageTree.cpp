@@ -17,6 +17,7 @@
 #include "events/ui/OverloadPage.h"
 #include "frames/ui/FrameTablePage.h"
 #include "graphs/ui/GraphPages.h"
+#include "history/ui/HistoryPage.h"
 #include "recording/ui/AuditPage.h"
 #include "recording/ui/DayJournalPage.h"
 #include "common/ui/GuardedCommand.h"
@@ -103,6 +104,7 @@ PageTree::PageTree(QWidget* parent, ui::PageWindow& window, DumpDocument& docume
   daysSheet_ = AddPage(cyclicPages_, "TabSheet_Days", QStringLiteral("Журнал по дням"));
   auditSheet_ = AddPage(cyclicPages_, "TabSheet_Audit", QStringLiteral("Проверка записи"));
   compareSheet_ = AddPage(cyclicPages_, "TabSheet_Compare", QStringLiteral("Сравнение"));
+  historySheet_ = AddPage(cyclicPages_, "TabSheet_History", QStringLiteral("История крана"));
 
   graphsSheet_ = AddPage(this, "TabSheet_Grafik", QStringLiteral("Графики"));
   graphTabs_ = AddNestedControl(graphsSheet_, "PageControl8");
@@ -139,6 +141,7 @@ PageTree::PageTree(QWidget* parent, ui::PageWindow& window, DumpDocument& docume
   auditPage_ = new recording::AuditPage(
       auditSheet_, window, [this](std::int64_t frame) { graphPages_->ShowFrame(frame); });
   comparePage_ = new compare::ComparePage(compareSheet_);
+  historyPage_ = new history::HistoryPage(historySheet_, window);
   ui::ConnectCommand(showGraphsAction_, &QAction::triggered, graphPages_, window.host(),
                      &graphs::GraphPages::OnShowGraphs);
 
@@ -173,6 +176,12 @@ void PageTree::ShowComparison(const compare::ReadingDiff& diff) {
   cyclicPages_->setCurrentWidget(compareSheet_);
 }
 
+void PageTree::ShowHistory(history::HistoryPageModel model) {
+  historyPage_->Show(std::move(model));
+  setCurrentWidget(cyclicSheet_);
+  cyclicPages_->setCurrentWidget(historySheet_);
+}
+
 void PageTree::ClearPeriodLists() {
   framePage_->ClearPeriodLists();
 }
@@ -193,6 +202,12 @@ void PageTree::Reset() {
   daysPage_->FileChanged();
   auditPage_->FileChanged();
   comparePage_->Empty();
+  historyPage_->Empty();
+}
+
+void PageTree::ShowUnreadable() {
+  daysPage_->FileUnreadable();
+  auditPage_->FileUnreadable();
 }
 
 void PageTree::FillKdsParameterList() {

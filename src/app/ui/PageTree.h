@@ -1,7 +1,7 @@
 #pragma once
 // The tree of tab pages `PageControl_Main` and the pages on it: "Основная" with the service
 // and load spectrum pages, "Циклическая" with the frame, overload and KDS pages, the journal by
-// day, the audit of the recording and the comparison with another reading, "Графики" with the two
+// day, the audit of the recording, the comparison with another reading and the crane's history, "Графики" with the two
 // graphs, and the pop-up menu with "Показать графики". The tree shows what opening a file computed
 // (the journal and the audit are computed when first shown), empties every page for a reset, and
 // keeps the load spectrum panel centred.
@@ -14,6 +14,7 @@
 //   TabSheet_Osn      frameSheet_                 TabSheet_Per      overloadSheet_
 //   TabSheet_KDS      kdsSheet_                   TabSheet_Days     daysSheet_
 //   TabSheet_Audit    auditSheet_                 TabSheet_Compare  compareSheet_
+//   TabSheet_History  historySheet_
 //   TabSheet_Grafik   graphsSheet_ ("Графики")    PageControl8      graphTabs_
 //   TabSheet19        paramGraphSheet_            TabSheet20        relayGraphSheet_
 //   PopupMenu_GRAFIKI graphsMenu_                 Go_KZ             showGraphsAction_
@@ -33,6 +34,11 @@ namespace vertal::compare {
 class ComparePage;
 struct ReadingDiff;
 }  // namespace vertal::compare
+
+namespace vertal::history {
+class HistoryPage;
+struct HistoryPageModel;
+}  // namespace vertal::history
 
 namespace vertal::dump {
 class LoadDistributionPage;
@@ -72,21 +78,26 @@ class PageTree : public QTabWidget {
   void ShowRead(const OpenedDump& opened);
   // Shows a comparison of two readings and brings its page to the front.
   void ShowComparison(const compare::ReadingDiff& diff);
+  // Shows a crane's history and brings its page to the front.
+  void ShowHistory(history::HistoryPageModel model);
 
   // Empties the episode lists as the recording-period scan begins.
   void ClearPeriodLists();
   // The period scan and both graphs.
   void ShowScanned(OpenedDump& opened);
   // Empties every page, in the order service labels, load fields, times and totals, bars and
-  // classification, overload table, KDS table, frame table, graphs, journal, audit and
-  // comparison.
+  // classification, overload table, KDS table, frame table, graphs, journal, audit,
+  // comparison and history.
   void Reset();
+  // The current file could not be read: the pages that analyse it on their own are emptied.
+  void ShowUnreadable();
   // The seven KDS parameters in the list, the first chosen.
   void FillKdsParameterList();
 
   events::OverloadPage& Overloads() const { return *overloadPage_; }
   events::KdsPage& Kds() const { return *kdsPage_; }
   graphs::GraphPages& Graphs() const { return *graphPages_; }
+  history::HistoryPage& History() const { return *historyPage_; }
 
   // Keeps the load spectrum panel centred on its page.
   void CentreLoadPanel();
@@ -109,6 +120,7 @@ class PageTree : public QTabWidget {
   QWidget* daysSheet_ = nullptr;
   QWidget* auditSheet_ = nullptr;
   QWidget* compareSheet_ = nullptr;
+  QWidget* historySheet_ = nullptr;
   QWidget* graphsSheet_ = nullptr;
   QTabWidget* graphTabs_ = nullptr;
   QWidget* paramGraphSheet_ = nullptr;
@@ -125,6 +137,7 @@ class PageTree : public QTabWidget {
   recording::DayJournalPage* daysPage_ = nullptr;
   recording::AuditPage* auditPage_ = nullptr;
   compare::ComparePage* comparePage_ = nullptr;
+  history::HistoryPage* historyPage_ = nullptr;
 };
 
 }  // namespace vertal::app

@@ -12,15 +12,19 @@ using ui::ToStdString;
 
 namespace {
 
+std::optional<std::string> Chosen(QFileDialog& dialog) {
+  if (dialog.exec() != QDialog::Accepted) return std::nullopt;
+  const QStringList chosen = dialog.selectedFiles();
+  if (chosen.isEmpty()) return std::nullopt;
+  return ToStdString(chosen.front());
+}
+
 std::optional<std::string> RunFileDialog(QWidget* parent, const FileDialogSetup& setup,
                                          QFileDialog::AcceptMode mode) {
   QFileDialog dialog(parent);
   dialog.setAcceptMode(mode);
   ConfigureFileDialog(dialog, setup);
-  if (dialog.exec() != QDialog::Accepted) return std::nullopt;
-  const QStringList chosen = dialog.selectedFiles();
-  if (chosen.isEmpty()) return std::nullopt;
-  return ToStdString(chosen.front());
+  return Chosen(dialog);
 }
 
 }  // namespace
@@ -70,6 +74,14 @@ void ConfigureFileDialog(QFileDialog& dialog, const FileDialogSetup& setup) {
   if (!setup.fileName.empty()) dialog.selectFile(ToQString(setup.fileName));
 }
 
+void ConfigureFolderDialog(QFileDialog& dialog, const FileDialogSetup& setup) {
+  dialog.setOption(QFileDialog::DontUseNativeDialog);
+  dialog.setFileMode(QFileDialog::Directory);
+  dialog.setOption(QFileDialog::ShowDirsOnly);
+  if (!setup.title.empty()) dialog.setWindowTitle(ToQString(setup.title));
+  if (!setup.initialDirectory.empty()) dialog.setDirectory(ToQString(setup.initialDirectory));
+}
+
 void QtHost::ShowMessage(const Message& message) {
   QMessageBox box(window_);
   ConfigureMessageBox(box, message);
@@ -82,6 +94,12 @@ std::optional<std::string> QtHost::ChooseOpenFile(const FileDialogSetup& setup) 
 
 std::optional<std::string> QtHost::ChooseSaveFile(const FileDialogSetup& setup) {
   return RunFileDialog(window_, setup, QFileDialog::AcceptSave);
+}
+
+std::optional<std::string> QtHost::ChooseFolder(const FileDialogSetup& setup) {
+  QFileDialog dialog(window_);
+  ConfigureFolderDialog(dialog, setup);
+  return Chosen(dialog);
 }
 
 void QtHost::SetRepainted(const std::vector<QWidget*>& widgets) {

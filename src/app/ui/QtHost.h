@@ -26,6 +26,7 @@ class QtHost final : public Host {
   void ShowMessage(const Message& message) override;
   std::optional<std::string> ChooseOpenFile(const FileDialogSetup& setup) override;
   std::optional<std::string> ChooseSaveFile(const FileDialogSetup& setup) override;
+  std::optional<std::string> ChooseFolder(const FileDialogSetup& setup) override;
   void RepaintNow() override;
 
  private:
@@ -37,6 +38,7 @@ class QtHost final : public Host {
 // modal loop.
 void ConfigureMessageBox(QMessageBox& box, const Message& message);
 void ConfigureFileDialog(QFileDialog& dialog, const FileDialogSetup& setup);
+void ConfigureFolderDialog(QFileDialog& dialog, const FileDialogSetup& setup);
 // The dialog's filter strings, one per filter: the description as written, matching by the
 // filter's pattern ("*.*" matches every file, with or without a dot).
 QStringList NameFilters(const FileDialogSetup& setup);

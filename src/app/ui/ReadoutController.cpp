@@ -48,7 +48,8 @@ class ReadoutController::ShownView final : public link::ReadoutView {
   void SetStatusColour(link::StatusColour colour) override {
     const QColor color = Color(colour);
     // The pages repeat their colour at every page.
-    if (color == window_.StatusColor()) return;
+    if (color == colour_) return;
+    colour_ = color;
     window_.SetStatusColor(color);
     changed_ = true;
   }
@@ -81,6 +82,7 @@ class ReadoutController::ShownView final : public link::ReadoutView {
   ReadoutController& controller_;
   ui::PageWindow& window_;
   bool changed_ = false;
+  std::optional<QColor> colour_;  // the colour this readout last gave the status bar
   std::optional<Clock::time_point> lastRepaint_;
 };
 
@@ -241,6 +243,8 @@ void ReadoutController::Start(link::Link& link, FileDialogSetup& saveDialog,
   stop_ = false;
   done_ = false;
   finished_ = std::move(finished);
+  // A new view for each readout: its colour state starts from nothing.
+  view_ = std::make_unique<ShownView>(*this, shown_);
   HoldCommands(true);
   progress_->setFormat(QString());
   progress_->setTextVisible(true);

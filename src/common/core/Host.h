@@ -61,6 +61,10 @@ class Host {
   virtual std::optional<std::string> ChooseOpenFile(const FileDialogSetup& setup) = 0;
   // A modal save dialog: the chosen path, or nothing when the user cancelled.
   virtual std::optional<std::string> ChooseSaveFile(const FileDialogSetup& setup) = 0;
+  // A modal dialog that chooses a folder (the setup's title and initial directory; it has no
+  // filters): the chosen folder, or nothing when the user cancelled. A host without such a
+  // dialog answers as a cancel.
+  virtual std::optional<std::string> ChooseFolder(const FileDialogSetup&) { return std::nullopt; }
   // Repaints the window now; long operations call it between their steps.
   virtual void RepaintNow() = 0;
 };

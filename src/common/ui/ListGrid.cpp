@@ -1,6 +1,7 @@
 #include "common/ui/ListGrid.h"
 
 #include <QHeaderView>
+#include <QLabel>
 
 namespace vertal::ui {
 
@@ -18,6 +19,16 @@ QTableWidget* MakeListGrid(QWidget* parent, const char* name, const QString& acc
   grid->verticalHeader()->setDefaultSectionSize(grid->fontMetrics().height() + rowPadding);
   grid->setAlternatingRowColors(true);
   return grid;
+}
+
+QLabel* MakePageText(QWidget* parent, const char* name, const QString& accessibleName) {
+  auto* label = new QLabel(parent);
+  label->setObjectName(QString::fromLatin1(name));
+  label->setAccessibleName(accessibleName);
+  label->setWordWrap(true);
+  label->setTextFormat(Qt::PlainText);
+  label->setTextInteractionFlags(Qt::TextSelectableByMouse);
+  return label;
 }
 
 }  // namespace vertal::ui

@@ -7,6 +7,7 @@
 #include <QString>
 #include <string>
 
+#include "common/core/DumpSource.h"
 #include "common/core/Host.h"
 
 namespace vertal::ui {
@@ -18,15 +19,15 @@ class PageWindow {
 
   virtual ~PageWindow() = default;
 
-  // The path of the current file (the open document); empty while no file is current.
-  virtual std::string CurrentFile() const = 0;
+  // The current file (the open document) as its readers take it; its path is empty while no
+  // file is current.
+  virtual DumpSource CurrentFile() const = 0;
   // The decimal separator of the user's regional settings.
   virtual std::string DecimalSeparator() const = 0;
   virtual Host& host() = 0;
 
-  virtual QString StatusText(int panel) const = 0;
+  // The status bar is only written: what it shows is never read back to learn a state.
   virtual void SetStatusText(int panel, const QString& text) = 0;
-  virtual QColor StatusColor() const = 0;
   virtual void SetStatusColor(const QColor& color) = 0;
   // The system's button-face colour, the status bar's colour at rest.
   virtual QColor ButtonFaceColor() const = 0;

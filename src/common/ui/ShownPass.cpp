@@ -19,8 +19,6 @@ PassHooks ShownPass::Hooks(std::function<void()> atBegin) {
 
 void ShownPass::Begin() {
   begun_ = true;
-  textBefore_ = window_.StatusText(kStatus);
-  colourBefore_ = window_.StatusColor();
   if (display_.colour) window_.SetStatusColor(*display_.colour);
   window_.SetStatusText(kStatus, ToQString(display_.runningText));
   window_.SetProgressMaximum(display_.progressMaximum);
@@ -39,15 +37,10 @@ void ShownPass::Progress(std::int64_t done) {
 }
 
 void ShownPass::End(PassEnd end) {
-  if (!begun_) return;
-  if (end == PassEnd::Done) {
-    window_.SetProgress(0);
-    window_.SetStatusText(kStatus, ToQString(display_.doneText));
-    if (display_.colour) window_.SetStatusColor(window_.ButtonFaceColor());
-  } else if (display_.restoreOnFailure) {
-    window_.SetStatusColor(colourBefore_);
-    window_.SetStatusText(kStatus, textBefore_);
-  }
+  if (!begun_ || end != PassEnd::Done) return;
+  window_.SetProgress(0);
+  window_.SetStatusText(kStatus, ToQString(display_.doneText));
+  if (display_.colour) window_.SetStatusColor(window_.ButtonFaceColor());
 }
 
 }  // namespace vertal::ui

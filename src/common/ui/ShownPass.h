@@ -23,9 +23,6 @@ struct PassDisplay {
   int progressMaximum = 0;
   // The status bar's colour while the pass runs; it returns to the button face after it.
   std::optional<QColor> colour;
-  // When the file cannot be opened: put the status text and colour back as they were before
-  // the pass, rather than leave them at their running state.
-  bool restoreOnFailure = false;
 };
 
 class ShownPass {
@@ -37,7 +34,8 @@ class ShownPass {
   // What to hand to the core action; valid while this object lives. `atBegin` runs as the
   // pass begins, before the running status shows (a page empties its result list there).
   PassHooks Hooks(std::function<void()> atBegin = {});
-  // The closing status for how the pass ended; nothing when it never began.
+  // The closing status when the pass went through; a pass that could not read the file leaves
+  // its running status, as the file's message box has said why.
   void End(PassEnd end);
 
  private:
@@ -47,8 +45,6 @@ class ShownPass {
   PageWindow& window_;
   PassDisplay display_;
   bool begun_ = false;
-  QString textBefore_;
-  QColor colourBefore_;
   std::optional<std::chrono::steady_clock::time_point> lastRepaint_;
 };
 

@@ -61,7 +61,7 @@ std::int64_t Sum(const std::array<std::uint32_t, dump::kLoadBinCount>& counters)
   return std::accumulate(counters.begin(), counters.end(), std::int64_t{0});
 }
 
-void LoadRanges(const Reading& o, const Reading& n, Rows& rows) {
+void LoadRanges(const CounterSource& o, const CounterSource& n, Rows& rows) {
   const auto captions = RangeCaptions(n.pages.load);
   for (std::size_t k = 0; k < dump::kLoadBinCount; ++k)
     rows.Count(std::string(kWorkCyclePrefix) + captions[k], o.pages.load.workCycles[k],
@@ -75,7 +75,7 @@ void LoadRanges(const Reading& o, const Reading& n, Rows& rows) {
              n.pages.load.loadCycleTotal, Sum(o.info.loadCycles), Sum(n.info.loadCycles));
 }
 
-void Times(const Reading& o, const Reading& n, Rows& rows) {
+void Times(const CounterSource& o, const CounterSource& n, Rows& rows) {
   const dump::ServicePageModel &os = o.pages.service, &ns = n.pages.service;
   const auto& om = o.info.mechanismSeconds;
   const auto& nm = n.info.mechanismSeconds;
@@ -92,7 +92,7 @@ void Times(const Reading& o, const Reading& n, Rows& rows) {
 }
 
 // The overload counts as the service page counts them from its texts.
-void Overloads(const Reading& o, const Reading& n, Rows& rows) {
+void Overloads(const CounterSource& o, const CounterSource& n, Rows& rows) {
   const dump::ServicePageModel &os = o.pages.service, &ns = n.pages.service;
   const auto count = [](const std::string& text) { return dump::CountFromText(text); };
   rows.Count(Name(dump::kOverloadTripsCaption), os.overloadTrips, ns.overloadTrips,
@@ -106,7 +106,13 @@ void Overloads(const Reading& o, const Reading& n, Rows& rows) {
 
 }  // namespace
 
-std::vector<CounterChange> CounterChanges(const Reading& o, const Reading& n,
+std::vector<CounterChange> CounterChanges(const Reading& older, const Reading& newer,
+                                          std::string_view separator) {
+  return CounterChanges(CounterSource{older.pages, older.info}, CounterSource{newer.pages, newer.info},
+                        separator);
+}
+
+std::vector<CounterChange> CounterChanges(const CounterSource& o, const CounterSource& n,
                                           std::string_view separator) {
   std::vector<CounterChange> out;
   Rows rows(out);

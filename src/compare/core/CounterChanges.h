@@ -16,4 +16,12 @@ namespace vertal::compare {
 std::vector<CounterChange> CounterChanges(const Reading& older, const Reading& newer,
                                           std::string_view separator);
 
+// What a reading's counters are read from: its pages as shown and its decoded counters.
+struct CounterSource {
+  const dump::ServicePages& pages;
+  const dump::LongTermInfo& info;
+};
+std::vector<CounterChange> CounterChanges(const CounterSource& older, const CounterSource& newer,
+                                          std::string_view separator);
+
 }  // namespace vertal::compare

@@ -18,14 +18,17 @@ std::optional<Reading> LoadReading(const std::string& path, std::string_view sep
   return r;
 }
 
-std::string IdentificationText(const Reading& r) {
-  const dump::ServicePageModel& s = r.pages.service;
+std::string IdentificationText(const Reading& r) { return IdentificationText(r.pages.service); }
+
+std::string IdentificationText(const dump::ServicePageModel& s) {
   return "ограничитель зав. № " + s.limiterSerial + ", кран " + s.crane + " № " + s.craneSerial;
 }
 
-bool SameCrane(const Reading& a, const Reading& b) {
-  return a.info.limiterSerial == b.info.limiterSerial && a.info.craneSerial == b.info.craneSerial &&
-         a.info.craneModel == b.info.craneModel;
+bool SameCrane(const dump::LongTermInfo& a, const dump::LongTermInfo& b) {
+  return a.limiterSerial == b.limiterSerial && a.craneSerial == b.craneSerial &&
+         a.craneModel == b.craneModel;
 }
+
+bool SameCrane(const Reading& a, const Reading& b) { return SameCrane(a.info, b.info); }
 
 }  // namespace vertal::compare

@@ -26,8 +26,11 @@ std::optional<Reading> LoadReading(const std::string& path, std::string_view sep
 
 // The crane's identification as a sentence part: "ограничитель зав. № 0412, кран КС-4571-Н № 1187".
 std::string IdentificationText(const Reading& r);
+std::string IdentificationText(const dump::ServicePageModel& shown);
 
-// Whether both readings come from the same limiter on the same crane.
+// Whether both readings come from the same limiter on the same crane: the limiter serial, the
+// crane serial and the crane model alike.
+bool SameCrane(const dump::LongTermInfo& a, const dump::LongTermInfo& b);
 bool SameCrane(const Reading& a, const Reading& b);
 
 }  // namespace vertal::compare

@@ -27,14 +27,6 @@ unsigned FromBcd(std::uint8_t byte) {
   return (byte >> kNibbleBits) * kBcdTens + (byte & kNibbleMask);
 }
 
-// "dd.mm.yyyy": a forecast may lie beyond the century of the two-digit years.
-std::string DayText(sys_days day) {
-  const std::chrono::year_month_day ymd(day);
-  const auto two = [](unsigned v) { return std::string(v < kBcdTens ? "0" : "") + std::to_string(v); };
-  return two(static_cast<unsigned>(ymd.day())) + "." + two(static_cast<unsigned>(ymd.month())) + "." +
-         std::to_string(static_cast<int>(ymd.year()));
-}
-
 std::int32_t Normative(const Reading& r) {
   return dump::NormativeNumber(r.pages.service.normativeGroup);
 }
@@ -47,10 +39,18 @@ std::optional<sys_days> ReadoutDayOf(const Reading& r) {
   return ReadoutDay(dump::ReadOperatorTrailer(r.head.trailer).date);
 }
 
-constexpr std::string_view kNoNormative =
-    "Нормативное характеристическое число не задано (нормативная группа крана не из A1..A8)";
-
 }  // namespace
+
+std::string ShareText(double percent, std::string_view separator) {
+  return FormatFloat(kSharePattern, percent, separator) + " %";
+}
+
+std::string DayText(sys_days day) {
+  const std::chrono::year_month_day ymd(day);
+  const auto two = [](unsigned v) { return std::string(v < kBcdTens ? "0" : "") + std::to_string(v); };
+  return two(static_cast<unsigned>(ymd.day())) + "." + two(static_cast<unsigned>(ymd.month())) + "." +
+         std::to_string(static_cast<int>(ymd.year()));
+}
 
 std::optional<sys_days> ReadoutDay(Bcd3 date) {
   const std::chrono::year_month_day ymd{std::chrono::year(kCentury + static_cast<int>(FromBcd(date[2]))),
@@ -61,21 +61,45 @@ std::optional<sys_days> ReadoutDay(Bcd3 date) {
 }
 
 Estimate LifeUsed(const Reading& older, const Reading& newer, std::string_view separator) {
-  const std::int32_t normative = Normative(newer);
-  if (normative <= 0) return {std::nullopt, std::string(kNoNormative)};
-  const std::string share =
-      FormatFloat(kSharePattern, Growth(older, newer) / normative * kPercent, separator) + " %";
+  return LifeUsed(older.info.charNumber, newer.info.charNumber, Normative(newer), separator);
+}
+
+Estimate LifeUsed(double older, double newer, std::int32_t normative, std::string_view separator) {
+  if (normative <= 0) return {std::nullopt, std::string(kNoNormativeText)};
+  const std::string share = ShareText((newer - older) / normative * kPercent, separator);
   return {share, "Между считываниями израсходовано " + share +
                      " нормативного характеристического числа (" + std::to_string(normative) + ")"};
 }
 
+std::optional<Estimate> NoForecast(double current, std::int32_t normative) {
+  if (normative <= 0) return Estimate{std::nullopt, std::string(kNoNormativeText)};
+  if (current >= normative)
+    return Estimate{std::nullopt, "Нормативное характеристическое число (" +
+                                      std::to_string(normative) + ") уже достигнуто"};
+  return std::nullopt;
+}
+
+ReachDay ReachedAtRate(sys_days from, double current, double perDay, std::int32_t normative,
+                       std::string_view separator) {
+  const std::string rateText = FormatFloat(kRatePattern, perDay, separator);
+  const double remaining = std::ceil((normative - current) / perDay);
+  if (remaining > static_cast<double>(kForecastLimit.count()))
+    return {{std::nullopt, "При темпе " + rateText + " в сутки нормативное характеристическое "
+                           "число (" + std::to_string(normative) +
+                               ") будет достигнуто не ранее чем через " +
+                               std::to_string(kForecastYears) + " лет"},
+            std::nullopt};
+  const sys_days day = from + days(static_cast<std::int64_t>(remaining));
+  const std::string date = DayText(day);
+  return {{date, "При темпе " + rateText + " в сутки нормативное характеристическое число (" +
+                     std::to_string(normative) + ") будет достигнуто " + date},
+          day};
+}
+
 Estimate NormativeDate(const Reading& older, const Reading& newer, std::string_view separator) {
   const std::int32_t normative = Normative(newer);
-  if (normative <= 0) return {std::nullopt, std::string(kNoNormative)};
   const double current = static_cast<double>(newer.info.charNumber);
-  if (current >= normative)
-    return {std::nullopt, "Нормативное характеристическое число (" + std::to_string(normative) +
-                              ") уже достигнуто"};
+  if (std::optional<Estimate> none = NoForecast(current, normative)) return *none;
   const auto from = ReadoutDayOf(older), to = ReadoutDayOf(newer);
   if (!from || !to)
     return {std::nullopt, "Дата считывания не прочитана: темп роста характеристического числа "
@@ -88,17 +112,8 @@ Estimate NormativeDate(const Reading& older, const Reading& newer, std::string_v
   if (growth <= 0)
     return {std::nullopt, "Характеристическое число между считываниями не выросло: при таком "
                           "темпе нормативное значение не будет достигнуто"};
-  const double rate = growth / static_cast<double>(elapsed);
-  const std::string rateText = FormatFloat(kRatePattern, rate, separator);
-  const double remaining = std::ceil((normative - current) / rate);
-  if (remaining > static_cast<double>(kForecastLimit.count()))
-    return {std::nullopt, "При темпе " + rateText + " в сутки нормативное характеристическое "
-                          "число (" + std::to_string(normative) +
-                              ") будет достигнуто не ранее чем через " +
-                              std::to_string(kForecastYears) + " лет"};
-  const std::string date = DayText(*to + days(static_cast<std::int64_t>(remaining)));
-  return {date, "При темпе " + rateText + " в сутки нормативное характеристическое число (" +
-                    std::to_string(normative) + ") будет достигнуто " + date};
+  return ReachedAtRate(*to, current, growth / static_cast<double>(elapsed), normative, separator)
+      .estimate;
 }
 
 }  // namespace vertal::compare

@@ -26,16 +26,6 @@ constexpr int kFieldsColumn = 2;
 constexpr int kNoNumbers = 3;
 constexpr QRgb kNoticeColour = 0xC00000;  // dark red: a refusal or a warning
 
-QLabel* MakeText(QWidget* parent, const char* name, const QString& accessibleName) {
-  auto* label = new QLabel(parent);
-  label->setObjectName(QString::fromLatin1(name));
-  label->setAccessibleName(accessibleName);
-  label->setWordWrap(true);
-  label->setTextFormat(Qt::PlainText);
-  label->setTextInteractionFlags(Qt::TextSelectableByMouse);
-  return label;
-}
-
 // Cells from column `numbersFrom` on hold numbers and stand right-aligned.
 void SetRow(QTableWidget* grid, int row, const QStringList& texts, int numbersFrom) {
   for (int column = 0; column < texts.size(); ++column) {
@@ -50,8 +40,8 @@ void SetRow(QTableWidget* grid, int row, const QStringList& texts, int numbersFr
 ComparePage::ComparePage(QWidget* sheet) : QWidget(sheet) {
   setObjectName(QStringLiteral("ComparePage"));
   QVBoxLayout* column = ui::FillSheet(sheet, this, kSpacing);
-  filesLabel_ = MakeText(this, "Label_CompareFiles", QStringLiteral("Сравниваемые файлы"));
-  notice_ = MakeText(this, "Label_CompareNotice", QStringLiteral("Предупреждение"));
+  filesLabel_ = ui::MakePageText(this, "Label_CompareFiles", QStringLiteral("Сравниваемые файлы"));
+  notice_ = ui::MakePageText(this, "Label_CompareNotice", QStringLiteral("Предупреждение"));
   QPalette notice = notice_->palette();
   notice.setColor(QPalette::WindowText, QColor(kNoticeColour));
   notice_->setPalette(notice);
@@ -62,9 +52,9 @@ ComparePage::ComparePage(QWidget* sheet) : QWidget(sheet) {
                            {QStringLiteral("Показатель"), QStringLiteral("Было"),
                             QStringLiteral("Стало"), QStringLiteral("Изменение")},
                            kNameColumn);
-  lifeUsed_ = MakeText(this, "Label_LifeUsed", QStringLiteral("Израсходованный ресурс"));
+  lifeUsed_ = ui::MakePageText(this, "Label_LifeUsed", QStringLiteral("Израсходованный ресурс"));
   normativeDate_ =
-      MakeText(this, "Label_NormativeDate", QStringLiteral("Достижение нормативного числа"));
+      ui::MakePageText(this, "Label_NormativeDate", QStringLiteral("Достижение нормативного числа"));
   ui::StyleAsValue(lifeUsed_);
   ui::StyleAsValue(normativeDate_);
   newItemsGrid_ = MakeGrid(

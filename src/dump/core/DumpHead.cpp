@@ -1,7 +1,6 @@
 #include "dump/core/DumpHead.h"
 
 #include "common/core/Bytes.h"
-#include "dump/core/DumpFile.h"
 #include "dump/core/LongTermLayout.h"
 #include "dump/core/LongTermRecords.h"
 #include "dump/core/RecordAccess.h"
@@ -12,8 +11,8 @@ std::int8_t DumpHead::RecorderVersion() const {
   return i8(longTerm[static_cast<std::size_t>(kRecorderVersionOffset)]);
 }
 
-std::optional<DumpHead> ReadDumpHead(const std::string& path) {
-  const auto file = DumpFile::Open(path);
+std::optional<DumpHead> ReadDumpHead(const DumpSource& source) {
+  const auto file = source.Open();
   if (!file) return std::nullopt;
   DumpHead head;
   file->ReadAt(kLongTermAreaOffset, head.longTerm);
@@ -52,8 +51,8 @@ std::string FileSizeNotice(std::int64_t fileSize) {
   return {};
 }
 
-std::optional<DumpHead> OpenDumpHead(const std::string& path, Host& host) {
-  std::optional<DumpHead> head = ReadDumpHead(path);
+std::optional<DumpHead> OpenDumpHead(const DumpSource& source, Host& host) {
+  std::optional<DumpHead> head = ReadDumpHead(source);
   if (!head) {
     ReportUnreadable(host);
     return std::nullopt;

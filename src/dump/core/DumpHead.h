@@ -7,6 +7,7 @@
 #include <optional>
 #include <string>
 
+#include "common/core/DumpSource.h"
 #include "common/core/Host.h"
 #include "dump/core/DumpLayout.h"
 #include "dump/core/OperatorTrailer.h"
@@ -23,7 +24,7 @@ struct DumpHead {
 };
 
 // Nothing when the file cannot be opened.
-std::optional<DumpHead> ReadDumpHead(const std::string& path);
+std::optional<DumpHead> ReadDumpHead(const DumpSource& source);
 
 // What the window says of a file whose size is not that of a full readout: how large it is and
 // what follows for its records; "" for a file of the full size.
@@ -31,6 +32,6 @@ std::string FileSizeNotice(std::int64_t fileSize);
 
 // Reads the head and shows what opening shows before any page is filled: the open failure,
 // or one plain message per damaged long-term record, in the order they are checked.
-std::optional<DumpHead> OpenDumpHead(const std::string& path, Host& host);
+std::optional<DumpHead> OpenDumpHead(const DumpSource& source, Host& host);
 
 }  // namespace vertal::dump

@@ -3,7 +3,6 @@
 #include <algorithm>
 
 #include "dump/core/Checksum.h"
-#include "dump/core/DumpFile.h"
 
 namespace vertal::dump {
 
@@ -28,9 +27,9 @@ bool RecordRun::ChecksumOk(std::int64_t i) const {
   return Complete(i) && ChecksumValid(Record(i));
 }
 
-std::optional<RecordRun> ReadRecords(const std::string& path, const RecordFamily& family,
+std::optional<RecordRun> ReadRecords(const DumpSource& source, const RecordFamily& family,
                                      std::int64_t first, std::int64_t count) {
-  const auto file = DumpFile::Open(path);
+  const auto file = source.Open();
   if (!file) return std::nullopt;
   count = std::max<std::int64_t>(count, 0);
   std::vector<std::uint8_t> bytes(static_cast<std::size_t>(count * family.size));
@@ -38,9 +37,9 @@ std::optional<RecordRun> ReadRecords(const std::string& path, const RecordFamily
   return RecordRun(std::move(bytes), first, family.size, present);
 }
 
-RecordStatus ReadRecord(const std::string& path, std::span<std::uint8_t> buffer, std::int64_t n,
+RecordStatus ReadRecord(const DumpSource& source, std::span<std::uint8_t> buffer, std::int64_t n,
                         const RecordFamily& family) {
-  const auto run = ReadRecords(path, family, n, 1);
+  const auto run = ReadRecords(source, family, n, 1);
   if (!run) return RecordStatus::Unreadable;
   const auto record = run->Record(0);
   std::copy_n(record.begin(), std::min(record.size(), buffer.size()), buffer.begin());

@@ -9,6 +9,7 @@
 #include <string_view>
 #include <vector>
 
+#include "common/core/DumpSource.h"
 #include "common/core/Host.h"
 #include "dump/core/DumpLayout.h"
 
@@ -26,7 +27,7 @@ enum class RecordStatus {
 };
 
 // Reads record n of a family into `buffer` (family.size bytes).
-RecordStatus ReadRecord(const std::string& path, std::span<std::uint8_t> buffer, std::int64_t n,
+RecordStatus ReadRecord(const DumpSource& source, std::span<std::uint8_t> buffer, std::int64_t n,
                         const RecordFamily& family);
 
 // Consecutive records first .. first + count - 1 of one family, read in one piece.
@@ -52,7 +53,7 @@ class RecordRun {
 };
 
 // Reads `count` records from number `first`; nothing when the file cannot be opened.
-std::optional<RecordRun> ReadRecords(const std::string& path, const RecordFamily& family,
+std::optional<RecordRun> ReadRecords(const DumpSource& source, const RecordFamily& family,
                                      std::int64_t first, std::int64_t count);
 
 }  // namespace vertal::dump

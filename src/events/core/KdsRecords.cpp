@@ -97,11 +97,11 @@ std::variant<KdsConditions, std::string> ReadKdsConditions(const KdsFields& type
   return KdsConditions{typed.parameter, *from, *to};
 }
 
-std::optional<JumpList> SearchKds(const std::string& path, const KdsConditions& c,
+std::optional<JumpList> SearchKds(const DumpSource& source, const KdsConditions& c,
                                   const ProgressSink& progress) {
   records::ResultCollector items(false, ItemWording::DateAndTime, KdsRule::kFamily.count);
   const bool opened = records::ForEachValidRecord<KdsRule>(
-      path, progress, [&](std::int64_t k, ByteSpan r) {
+      source, progress, [&](std::int64_t k, ByteSpan r) {
         const bool matches = frames::DateInRange(DateOf(r), c.from, c.to) && r[kKdsCode] == c.code;
         items.Offer(k, matches, DateOf(r), TimeOf(r));
       });
@@ -131,22 +131,22 @@ KdsSearchModel EmptyKdsSearch() {
   return {JumpList{}, std::string(kCountDesignText), std::string()};
 }
 
-records::TablePage TurnKdsPage(const std::string& path, std::int8_t recorderVersion,
+records::TablePage TurnKdsPage(const DumpSource& source, std::int8_t recorderVersion,
                               std::int64_t position, std::string_view separator, Host& host) {
   if (!KdsRecordsKept(recorderVersion)) return records::EmptyTablePage(KdsTableLayout(), position);
-  return records::TurnPage(path, KdsTableLayout(), position, separator, host);
+  return records::TurnPage(source, KdsTableLayout(), position, separator, host);
 }
 
-KdsPageModel OpenKdsPage(const std::string& path, std::int8_t version, std::string_view separator,
+KdsPageModel OpenKdsPage(const DumpSource& source, std::int8_t version, std::string_view separator,
                          Host& host) {
   KdsPageModel page;
-  page.table = TurnKdsPage(path, version, KdsTableLayout().MaxPosition(), separator, host);
+  page.table = TurnKdsPage(source, version, KdsTableLayout().MaxPosition(), separator, host);
   if (!KdsRecordsKept(version)) page.search = EmptyKdsSearch();
   page.note = KdsNote(version);
   return page;
 }
 
-PassResult<KdsSearchModel> RunKdsSearch(const std::string& path, std::int8_t recorderVersion,
+PassResult<KdsSearchModel> RunKdsSearch(const DumpSource& source, std::int8_t recorderVersion,
                                         const KdsFields& typed, Host& host, const PassHooks& hooks) {
   const auto read = ReadKdsConditions(typed);
   // Dates that cannot be read are refused first, whatever the file keeps.
@@ -154,8 +154,8 @@ PassResult<KdsSearchModel> RunKdsSearch(const std::string& path, std::int8_t rec
     return {PassEnd::Refused, EmptyKdsSearch()};
   return records::RunSearchCommand<KdsSearchModel>(
       read, host, hooks,
-      [&path](const KdsConditions& c, const ProgressSink& progress) {
-        return SearchKds(path, c, progress);
+      [&source](const KdsConditions& c, const ProgressSink& progress) {
+        return SearchKds(source, c, progress);
       },
       [&typed](JumpList found) {
         const bool listed = typed.parameter >= 1 && typed.parameter <= kKdsParameterCount;

@@ -9,6 +9,7 @@
 #include <string_view>
 #include <variant>
 
+#include "common/core/DumpSource.h"
 #include "common/core/Host.h"
 #include "common/core/JumpList.h"
 #include "common/core/ProgressSink.h"
@@ -81,7 +82,7 @@ struct KdsFields {
 // the first date that cannot be read.
 std::variant<KdsConditions, std::string> ReadKdsConditions(const KdsFields& typed);
 
-std::optional<JumpList> SearchKds(const std::string& path, const KdsConditions& conditions,
+std::optional<JumpList> SearchKds(const DumpSource& source, const KdsConditions& conditions,
                                   const ProgressSink& progress = {});
 
 std::string KdsSummary(std::string_view parameterName, std::string_view fromText,
@@ -113,13 +114,13 @@ std::string KdsNote(std::int8_t recorderVersion);
 KdsSearchModel EmptyKdsSearch();
 
 // The page-turn command: a file that keeps no KDS records shows an empty page and reads nothing.
-records::TablePage TurnKdsPage(const std::string& path, std::int8_t recorderVersion,
+records::TablePage TurnKdsPage(const DumpSource& source, std::int8_t recorderVersion,
                               std::int64_t position, std::string_view separator, Host& host);
 
 // The search command. Dates that cannot be read are refused with an error box; a file that
 // keeps no KDS records is not searched (refused, the page as EmptyKdsSearch); a file that
 // cannot be opened is reported once and leaves the list empty.
-PassResult<KdsSearchModel> RunKdsSearch(const std::string& path, std::int8_t recorderVersion,
+PassResult<KdsSearchModel> RunKdsSearch(const DumpSource& source, std::int8_t recorderVersion,
                                         const KdsFields& typed, Host& host,
                                         const PassHooks& hooks = {});
 
@@ -139,7 +140,7 @@ void VisitControls(const KdsPageModel& m, Visit&& v) {
 }
 
 // The page on its last table page, as opening the file shows it.
-KdsPageModel OpenKdsPage(const std::string& path, std::int8_t recorderVersion,
+KdsPageModel OpenKdsPage(const DumpSource& source, std::int8_t recorderVersion,
                          std::string_view separator, Host& host);
 
 inline constexpr std::string_view kKdsSearchRunningText = "Идет поиск параметров";

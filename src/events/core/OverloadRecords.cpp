@@ -51,11 +51,11 @@ std::variant<OverloadConditions, std::string> ReadOverloadConditions(const Overl
   return OverloadConditions{*threshold, *from, *to};
 }
 
-std::optional<JumpList> SearchOverloads(const std::string& path, const OverloadConditions& c,
+std::optional<JumpList> SearchOverloads(const DumpSource& source, const OverloadConditions& c,
                                         const ProgressSink& progress) {
   records::ResultCollector items(false, ItemWording::Date, OverloadRule::kFamily.count);
   const bool opened = records::ForEachValidRecord<OverloadRule>(
-      path, progress, [&](std::int64_t k, ByteSpan r) {
+      source, progress, [&](std::int64_t k, ByteSpan r) {
         const bool matches =
             frames::DateInRange(DateOf(r), c.from, c.to) && r[kOverloadPercent] >= c.threshold;
         items.Offer(k, matches, DateOf(r));
@@ -71,12 +71,12 @@ std::string OverloadSummary(std::string_view thresholdText, std::string_view fro
          std::to_string(count);
 }
 
-PassResult<OverloadSearchModel> RunOverloadSearch(const std::string& path, const OverloadFields& typed,
+PassResult<OverloadSearchModel> RunOverloadSearch(const DumpSource& source, const OverloadFields& typed,
                                                   Host& host, const PassHooks& hooks) {
   return records::RunSearchCommand<OverloadSearchModel>(
       ReadOverloadConditions(typed), host, hooks,
-      [&path](const OverloadConditions& c, const ProgressSink& progress) {
-        return SearchOverloads(path, c, progress);
+      [&source](const OverloadConditions& c, const ProgressSink& progress) {
+        return SearchOverloads(source, c, progress);
       },
       [&typed](JumpList found) {
         OverloadSearchModel model;

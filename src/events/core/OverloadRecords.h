@@ -8,6 +8,7 @@
 #include <string_view>
 #include <variant>
 
+#include "common/core/DumpSource.h"
 #include "common/core/Host.h"
 #include "common/core/JumpList.h"
 #include "common/core/ProgressSink.h"
@@ -71,7 +72,7 @@ struct OverloadFields {
 std::variant<OverloadConditions, std::string> ReadOverloadConditions(const OverloadFields& typed);
 
 // Matching records, one item each; nothing when the file cannot be opened.
-std::optional<JumpList> SearchOverloads(const std::string& path, const OverloadConditions& conditions,
+std::optional<JumpList> SearchOverloads(const DumpSource& source, const OverloadConditions& conditions,
                                         const ProgressSink& progress = {});
 
 // The summary sentence under the page, from the field texts as typed.
@@ -95,7 +96,7 @@ void VisitControls(const OverloadSearchModel& m, Visit&& v) {
 
 // The search command: a field that cannot be read is refused with an error box; a file that
 // cannot be opened is reported once and leaves the list empty.
-PassResult<OverloadSearchModel> RunOverloadSearch(const std::string& path, const OverloadFields& typed,
+PassResult<OverloadSearchModel> RunOverloadSearch(const DumpSource& source, const OverloadFields& typed,
                                                   Host& host, const PassHooks& hooks = {});
 
 }  // namespace vertal::events

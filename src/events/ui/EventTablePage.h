@@ -72,15 +72,15 @@ class EventTablePage : public EventTableFrame {
  protected:
   using EventTableFrame::EventTableFrame;
 
-  // Runs the page's search, `run(path, hooks)`, over the current file; nothing without one.
+  // Runs the page's search, `run(file, hooks)`, over the current file; nothing without one.
   template <class Run>
   void RunSearch(const ui::PassDisplay& display, Run run) {
-    const std::string path = window_.CurrentFile();
-    if (path.empty()) return;
+    const DumpSource file = window_.CurrentFile();
+    if (file.Empty()) return;
     ui::ShownPass pass(window_, display);
-    const SearchResult result = run(path, pass.Hooks([this] { ClearSearch(); }));
+    const SearchResult result = run(file, pass.Hooks([this] { ClearSearch(); }));
     ShowSearch(result);
-    if (searched) searched(path, result);
+    if (searched) searched(file.Path(), result);
     pass.End(result.end);
   }
 };

@@ -47,8 +47,8 @@ ui::PagedTableSetup KdsTableSetup() {
 KdsPage::KdsPage(QWidget* sheet, PageWindow& window, std::function<std::int8_t()> recorderVersion)
     : EventTablePage(sheet, window, "KdsPage", "Panel_KDS", KdsTableSetup()),
       recorderVersion_(std::move(recorderVersion)) {
-  table->SetTurn([this](const std::string& path, std::int64_t position) {
-    return TurnKdsPage(path, recorderVersion_(), position, window_.DecimalSeparator(),
+  table->SetTurn([this](const DumpSource& file, std::int64_t position) {
+    return TurnKdsPage(file, recorderVersion_(), position, window_.DecimalSeparator(),
                        window_.host());
   });
   versionNote_ = ui::MakeLabel(this, "Label_KDS_Note", QString());
@@ -92,13 +92,13 @@ KdsFields KdsPage::Typed() const {
 }
 
 void KdsPage::OnKdsSearch() {
-  RunSearch(SearchDisplay(), [this](const std::string& path, const PassHooks& hooks) {
-    return RunKdsSearch(path, recorderVersion_(), Typed(), window_.host(), hooks);
+  RunSearch(SearchDisplay(), [this](const DumpSource& file, const PassHooks& hooks) {
+    return RunKdsSearch(file, recorderVersion_(), Typed(), window_.host(), hooks);
   });
 }
 
 ui::PassDisplay KdsPage::SearchDisplay() {
-  return {kKdsSearchRunningText, frames::kSearchDoneText, kProgressMaximum, {}, false};
+  return {kKdsSearchRunningText, frames::kSearchDoneText, kProgressMaximum, {}};
 }
 
 // --- Opening and resetting ---

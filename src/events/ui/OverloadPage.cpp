@@ -67,13 +67,13 @@ OverloadFields OverloadPage::Typed() const {
 }
 
 void OverloadPage::OnOverloadSearch() {
-  RunSearch(SearchDisplay(), [this](const std::string& path, const PassHooks& hooks) {
-    return RunOverloadSearch(path, Typed(), window_.host(), hooks);
+  RunSearch(SearchDisplay(), [this](const DumpSource& file, const PassHooks& hooks) {
+    return RunOverloadSearch(file, Typed(), window_.host(), hooks);
   });
 }
 
 ui::PassDisplay OverloadPage::SearchDisplay() {
-  return {frames::kSearchRunningText, frames::kSearchDoneText, kProgressMaximum, {}, false};
+  return {frames::kSearchRunningText, frames::kSearchDoneText, kProgressMaximum, {}};
 }
 
 }  // namespace vertal::events

@@ -33,12 +33,12 @@ struct EventTable {
       forMachines;
 };
 
-bool WriteEvents(CsvWriter& csv, const EventTable& table, const std::string& path,
+bool WriteEvents(CsvWriter& csv, const EventTable& table, const DumpSource& source,
                  const std::vector<std::int64_t>& records, Host& host) {
   csv.Header(table.columns);
   if (records.empty()) return true;
   const dump::RecordFamily& family = table.layout.family;
-  const auto run = dump::ReadRecords(path, family, 0, family.count);
+  const auto run = dump::ReadRecords(source, family, 0, family.count);
   if (!run) {
     dump::ReportUnreadable(host);
     return false;
@@ -68,15 +68,15 @@ bool WriteEvents(CsvWriter& csv, const EventTable& table, const std::string& pat
 
 }  // namespace
 
-bool WriteOverloads(CsvWriter& csv, const std::string& path,
+bool WriteOverloads(CsvWriter& csv, const DumpSource& source,
                     const std::vector<std::int64_t>& records, Host& host) {
   const EventTable table{events::OverloadTableLayout(),
                          GridColumns(kOverloadNames, events::kOverloadRowCaptions),
                          kOverloadDateField, {}};
-  return WriteEvents(csv, table, path, records, host);
+  return WriteEvents(csv, table, source, records, host);
 }
 
-bool WriteKds(CsvWriter& csv, const std::string& path, const std::vector<std::int64_t>& records,
+bool WriteKds(CsvWriter& csv, const DumpSource& source, const std::vector<std::int64_t>& records,
               Host& host) {
   const EventTable table{
       events::KdsTableLayout(), GridColumns(kKdsNames, events::kKdsRowCaptions), kKdsDateField,
@@ -84,7 +84,7 @@ bool WriteKds(CsvWriter& csv, const std::string& path, const std::vector<std::in
         fields[kKdsValueField] =
             events::FormatKdsNumber(r[events::kKdsCode], lei16(&r[events::kKdsValue]), sep);
       }};
-  return WriteEvents(csv, table, path, records, host);
+  return WriteEvents(csv, table, source, records, host);
 }
 
 }  // namespace vertal::exporting

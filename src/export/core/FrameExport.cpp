@@ -40,7 +40,7 @@ constexpr std::array<CsvColumn, reports::kOperativeColumnCount> kFrameColumns = 
 
 }  // namespace
 
-bool WriteFrames(CsvWriter& csv, const std::string& path, reports::FrameRange range, Host& host) {
+bool WriteFrames(CsvWriter& csv, const DumpSource& source, reports::FrameRange range, Host& host) {
   const reports::FrameRange clamped = reports::ClampToRecording(range);
   csv.Header(kFrameColumns);
   const std::string_view separator = csv.Dialect().decimalSeparator;
@@ -52,7 +52,7 @@ bool WriteFrames(CsvWriter& csv, const std::string& path, reports::FrameRange ra
   };
   for (std::int64_t first = clamped.first; first <= clamped.last; first += kFramesPerRead) {
     const std::int64_t count = std::min(kFramesPerRead, clamped.last - first + 1);
-    const auto block = dump::ReadRecords(path, dump::kFrames, first, count);
+    const auto block = dump::ReadRecords(source, dump::kFrames, first, count);
     if (!block) {
       dump::ReportUnreadable(host);
       return false;

@@ -41,7 +41,7 @@ std::string_view WithoutColon(std::string_view title) {
 
 }  // namespace
 
-bool WriteEpisodes(CsvWriter& csv, const std::string& path, const frames::PeriodPanelModel& lists,
+bool WriteEpisodes(CsvWriter& csv, const DumpSource& source, const frames::PeriodPanelModel& lists,
                    Host& host) {
   // The lists in the order of the page.
   const std::array<NamedList, 4> named = {{
@@ -55,7 +55,7 @@ bool WriteEpisodes(CsvWriter& csv, const std::string& path, const frames::Period
   for (const NamedList& n : named) items += n.list.Count();
   if (items == 0) return true;
   // The lists keep only dates: the times are read from the frames, all in one piece.
-  const auto run = dump::ReadRecords(path, dump::kFrames, 0, dump::kFrameCount);
+  const auto run = dump::ReadRecords(source, dump::kFrames, 0, dump::kFrameCount);
   if (!run) {
     dump::ReportUnreadable(host);
     return false;

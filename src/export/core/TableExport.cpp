@@ -10,10 +10,10 @@ std::optional<TableKind> TableKindNamed(std::string_view name) {
 
 bool WriteTable(TableKind kind, const TableSources& sources, CsvWriter& csv, Host& host) {
   switch (kind) {
-    case TableKind::Frames: return WriteFrames(csv, sources.path, sources.range, host);
-    case TableKind::Overloads: return WriteOverloads(csv, sources.path, sources.overloadRecords, host);
-    case TableKind::Kds: return WriteKds(csv, sources.path, sources.kdsRecords, host);
-    case TableKind::Episodes: return WriteEpisodes(csv, sources.path, sources.episodes, host);
+    case TableKind::Frames: return WriteFrames(csv, sources.file, sources.range, host);
+    case TableKind::Overloads: return WriteOverloads(csv, sources.file, sources.overloadRecords, host);
+    case TableKind::Kds: return WriteKds(csv, sources.file, sources.kdsRecords, host);
+    case TableKind::Episodes: return WriteEpisodes(csv, sources.file, sources.episodes, host);
     case TableKind::Spectrum:
       WriteSpectrum(csv, sources.shown.shown.load, sources.shown.recorderVersion);
       return true;

@@ -12,6 +12,7 @@
 #include <string_view>
 #include <vector>
 
+#include "common/core/DumpSource.h"
 #include "common/core/CsvWriter.h"
 #include "common/core/Host.h"
 #include "dump/core/ServicePages.h"
@@ -31,7 +32,7 @@ std::optional<TableKind> TableKindNamed(std::string_view name);
 
 // Each kind reads its part: the file and what the window shows of it.
 struct TableSources {
-  std::string path;
+  DumpSource file;
   reports::FrameRange range;                  // frames: the range as typed, not yet clamped
   std::vector<std::int64_t> overloadRecords;  // the records found by the overload search
   std::vector<std::int64_t> kdsRecords;       // the records found by the KDS search
@@ -41,12 +42,12 @@ struct TableSources {
 
 // The tables one by one. Those that read the file return false when it cannot be read, which
 // is reported once through `host`; the rows written so far are then not to be kept.
-bool WriteFrames(CsvWriter& csv, const std::string& path, reports::FrameRange range, Host& host);
-bool WriteOverloads(CsvWriter& csv, const std::string& path,
+bool WriteFrames(CsvWriter& csv, const DumpSource& source, reports::FrameRange range, Host& host);
+bool WriteOverloads(CsvWriter& csv, const DumpSource& source,
                     const std::vector<std::int64_t>& records, Host& host);
-bool WriteKds(CsvWriter& csv, const std::string& path, const std::vector<std::int64_t>& records,
+bool WriteKds(CsvWriter& csv, const DumpSource& source, const std::vector<std::int64_t>& records,
               Host& host);
-bool WriteEpisodes(CsvWriter& csv, const std::string& path, const frames::PeriodPanelModel& lists,
+bool WriteEpisodes(CsvWriter& csv, const DumpSource& source, const frames::PeriodPanelModel& lists,
                    Host& host);
 void WriteSpectrum(CsvWriter& csv, const dump::LoadPageModel& load, std::int8_t recorderVersion);
 void WriteService(CsvWriter& csv, const reports::CardInputs& shown);

@@ -114,32 +114,46 @@ void AddKdsRecords(const std::string& path, CraneRow& row, EventTable& events) {
 
 }  // namespace
 
+OpenedFleetDump OpenFleetDump(const std::string& path, recording::Digest digest) {
+  OpenedFleetDump opened;
+  CollectingHost host;
+  opened.head = dump::OpenDumpHead(path, host);
+  if (!opened.head) {
+    opened.error = host.Messages().empty() ? OneLine(dump::kOpenFailedText)
+                                           : OneLine(host.Messages().front().text);
+    return opened;
+  }
+  opened.damagedLongTermRecords = host.Messages().size();
+  opened.indexed = recording::ReadIndexed(path, digest);
+  if (!opened.indexed) {
+    opened.error = OneLine(dump::kOpenFailedText);
+    return opened;
+  }
+  // A file without a byte holds no recording: it is told as the window tells a short file.
+  if (opened.indexed->image.fileSize == 0)
+    opened.error = OneLine(dump::FileSizeNotice(opened.indexed->image.fileSize));
+  return opened;
+}
+
 FleetDump ReadFleetDump(const std::string& path, const FleetReading& reading) {
   FleetDump result;
   CraneRow& row = result.row;
   row.file = path;
   const auto unreadable = [&row] { row.error = OneLine(dump::kOpenFailedText); };
 
-  CollectingHost host;
-  const std::optional<dump::DumpHead> head = dump::OpenDumpHead(path, host);
-  if (!head) {
-    row.error = host.Messages().empty() ? OneLine(dump::kOpenFailedText)
-                                        : OneLine(host.Messages().front().text);
+  const OpenedFleetDump opened = OpenFleetDump(path, recording::Digest::Compute);
+  if (!opened.indexed) {
+    row.error = opened.error;
     return result;
   }
-  const std::optional<recording::IndexedRecording> indexed =
-      recording::ReadIndexed(path, recording::Digest::Compute);
-  if (!indexed) {
-    unreadable();
-    return result;
-  }
-  const recording::RecordingImage& image = indexed->image;
+  const dump::DumpHead& head = *opened.head;
+  const recording::IndexedRecording& indexed = *opened.indexed;
+  const recording::RecordingImage& image = indexed.image;
   row.sha256 = recording::DigestHex(*image.digest);
   row.sizeBytes = image.fileSize;
   row.complete = image.fileSize == dump::kDumpFileSize;
-  // A file without a byte holds no recording: it is told as the window tells a short file.
-  if (image.fileSize == 0) {
-    row.error = OneLine(dump::FileSizeNotice(image.fileSize));
+  if (!opened.Read()) {
+    row.error = opened.error;
     return result;
   }
 
@@ -148,21 +162,21 @@ FleetDump ReadFleetDump(const std::string& path, const FleetReading& reading) {
     unreadable();
     return result;
   }
-  row.damagedLongTermRecords = host.Messages().size();
-  row.recorderVersion = head->RecorderVersion();
-  const dump::ServicePages pages = dump::PresentServicePages(*head, kDecimalPoint);
+  row.damagedLongTermRecords = opened.damagedLongTermRecords;
+  row.recorderVersion = head.RecorderVersion();
+  const dump::ServicePages pages = dump::PresentServicePages(head, kDecimalPoint);
   row.shown = pages.service;
   row.loadCycleTotal = pages.load.loadCycleTotal;
   row.workCycleTotal = pages.load.workCycleTotal;
   // The loaded time is read where the service page shows it.
-  row.info = dump::ReadLongTermInfo(head->longTerm, row.shown.loadedTime.has_value());
+  row.info = dump::ReadLongTermInfo(head.longTerm, row.shown.loadedTime.has_value());
   row.classification =
       dump::Classify(row.info.loadCycles, row.info.charNumber, row.shown.normativeGroup);
-  row.readoutDate = dump::ReadOperatorTrailer(head->trailer).date;
+  row.readoutDate = dump::ReadOperatorTrailer(head.trailer).date;
   row.first = period->earliest;
   row.last = period->latest;
   row.invalidFrames = static_cast<std::size_t>(std::count(
-      indexed->index.kinds.begin(), indexed->index.kinds.end(), recording::SlotKind::Damaged));
+      indexed.index.kinds.begin(), indexed.index.kinds.end(), recording::SlotKind::Damaged));
 
   EventTable events(row);
   AddEpisodes(*period, image, row, events);
@@ -171,7 +185,7 @@ FleetDump ReadFleetDump(const std::string& path, const FleetReading& reading) {
   result.eventCount = events.Count();
   result.events = events.Take();
 
-  if (reading.cardSeparator) result.cardPages = dump::PresentServicePages(*head, *reading.cardSeparator);
+  if (reading.cardSeparator) result.cardPages = dump::PresentServicePages(head, *reading.cardSeparator);
   return result;
 }
 

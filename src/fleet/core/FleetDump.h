@@ -10,9 +10,11 @@
 #include <string>
 
 #include "dump/core/Classification.h"
+#include "dump/core/DumpHead.h"
 #include "dump/core/LongTermRecords.h"
 #include "dump/core/ServicePages.h"
 #include "frames/core/PeriodScan.h"
+#include "recording/core/FrameIndex.h"
 
 namespace vertal::fleet {
 
@@ -56,6 +58,19 @@ struct FleetReading {
   // The decimal separator of the card's texts; no card pages when nothing.
   std::optional<std::string> cardSeparator;
 };
+
+// A dump file opened as a fleet run opens it: its head and its recording read and indexed.
+struct OpenedFleetDump {
+  std::optional<dump::DumpHead> head;
+  std::optional<recording::IndexedRecording> indexed;  // also for a file without a byte
+  std::size_t damagedLongTermRecords = 0;
+  // The message the window would give for a file that cannot be read (one that cannot be
+  // opened, or holds no byte), on one line; "" when it was read.
+  std::string error;
+
+  bool Read() const { return error.empty(); }
+};
+OpenedFleetDump OpenFleetDump(const std::string& path, recording::Digest digest);
 
 // Reads one file. A file that cannot be opened, or holds no byte, gives a row with its error.
 FleetDump ReadFleetDump(const std::string& path, const FleetReading& reading = {});

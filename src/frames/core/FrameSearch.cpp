@@ -24,11 +24,11 @@ std::variant<FrameConditions, std::string> ReadFrameConditions(const FrameSearch
   return FrameConditions{*threshold, typed.limits, typed.faults};
 }
 
-std::optional<JumpList> SearchFrames(const std::string& path, const FrameConditions& conditions,
+std::optional<JumpList> SearchFrames(const DumpSource& source, const FrameConditions& conditions,
                                      const ProgressSink& progress) {
   records::ResultCollector runs(true, ItemWording::Date, FrameRule::kFamily.count);
   const bool opened = records::ForEachValidRecord<FrameRule>(
-      path, progress, [&](std::int64_t n, FrameBytes record) {
+      source, progress, [&](std::int64_t n, FrameBytes record) {
         const FrameRecord f(record);
         const bool selected = f.LoadMoment() >= conditions.threshold ||
                               (conditions.limits && LimitTriggered(f.Limits())) ||
@@ -39,12 +39,12 @@ std::optional<JumpList> SearchFrames(const std::string& path, const FrameConditi
   return runs.Take();
 }
 
-PassResult<FrameSearchModel> RunFrameSearch(const std::string& path, const FrameSearchFields& typed,
+PassResult<FrameSearchModel> RunFrameSearch(const DumpSource& source, const FrameSearchFields& typed,
                                             Host& host, const PassHooks& hooks) {
   return records::RunSearchCommand<FrameSearchModel>(
       ReadFrameConditions(typed), host, hooks,
-      [&path](const FrameConditions& c, const ProgressSink& progress) {
-        return SearchFrames(path, c, progress);
+      [&source](const FrameConditions& c, const ProgressSink& progress) {
+        return SearchFrames(source, c, progress);
       },
       [](JumpList found) {
         FrameSearchModel model;

@@ -7,6 +7,7 @@
 #include <string_view>
 #include <variant>
 
+#include "common/core/DumpSource.h"
 #include "common/core/Host.h"
 #include "common/core/JumpList.h"
 #include "common/core/ProgressSink.h"
@@ -31,7 +32,7 @@ std::variant<FrameConditions, std::string> ReadFrameConditions(const FrameSearch
 
 // Runs of selected frames, one item per run for its first frame; nothing when the file
 // cannot be opened.
-std::optional<JumpList> SearchFrames(const std::string& path, const FrameConditions& conditions,
+std::optional<JumpList> SearchFrames(const DumpSource& source, const FrameConditions& conditions,
                                      const ProgressSink& progress = {});
 
 // The result list and its count; the count stays as it was when the file could not be read.
@@ -48,7 +49,7 @@ void VisitControls(const FrameSearchModel& m, Visit&& v) {
 
 // The search command: a refused threshold is shown as an error and searches nothing; a file
 // that cannot be opened is reported once and leaves the list empty.
-PassResult<FrameSearchModel> RunFrameSearch(const std::string& path, const FrameSearchFields& typed,
+PassResult<FrameSearchModel> RunFrameSearch(const DumpSource& source, const FrameSearchFields& typed,
                                             Host& host, const PassHooks& hooks = {});
 
 inline constexpr std::string_view kSearchRunningText = " Идет поиск перегрузок";

@@ -2,7 +2,6 @@
 
 #include "common/core/Bcd.h"
 #include "common/core/Bytes.h"
-#include "dump/core/DumpFile.h"
 #include "dump/core/RecordAccess.h"
 #include "frames/core/FrameMoment.h"
 
@@ -32,7 +31,7 @@ PeriodScanner::PeriodScanner()
       overloads_(true, kOverloadWording, FrameRule::kFamily.count),
       switchOns_(false, kSwitchOnWording, FrameRule::kFamily.count) {}
 
-PeriodScanResult PeriodScanner::Finish(const std::string& path) {
+PeriodScanResult PeriodScanner::Finish(const DumpSource& source) {
   PeriodScanResult result;
   result.mzon = mzon_.Take();
   result.tuning = tuning_.Take();
@@ -43,7 +42,7 @@ PeriodScanResult PeriodScanner::Finish(const std::string& path) {
     result.latest = MomentOf(latest_);
   } else {
     // No valid frame: the period shows frame 0 as it stands.
-    if (const auto file = dump::DumpFile::Open(path)) {
+    if (const auto file = source.Open()) {
       std::array<std::uint8_t, kFrameSize> frame{};
       file->ReadAt(dump::kFrames.Offset(0), frame);
       result.earliest = result.latest = MomentOf(FrameBytes(frame));

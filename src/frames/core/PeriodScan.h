@@ -87,8 +87,8 @@ class PeriodScanner {
     switchOns_.Offer(n, Has(lists, EpisodeList::SwitchOn), f.Date());
   }
 
-  // The result after the pass over `path`; frame 0 is read from it when no frame was valid.
-  PeriodScanResult Finish(const std::string& path);
+  // The result after the pass over `source`; frame 0 is read from it when no frame was valid.
+  PeriodScanResult Finish(const DumpSource& source);
 
  private:
   records::ResultCollector mzon_, tuning_, overloads_, switchOns_;
@@ -106,17 +106,17 @@ struct NoFrameReader {
 // without any valid frame shows frame 0's bytes as both ends. `alongside(n, frame)` is offered
 // every valid frame of the same pass.
 template <typename Alongside = NoFrameReader>
-std::optional<PeriodScanResult> ScanRecordingPeriod(const std::string& path,
+std::optional<PeriodScanResult> ScanRecordingPeriod(const DumpSource& source,
                                                     const ProgressSink& progress = {},
                                                     Alongside&& alongside = {}) {
   PeriodScanner scanner;
   const bool opened = records::ForEachValidRecord<FrameRule>(
-      path, progress, [&](std::int64_t n, FrameBytes record) {
+      source, progress, [&](std::int64_t n, FrameBytes record) {
         scanner.Offer(n, record);
         alongside(n, record);
       });
   if (!opened) return std::nullopt;
-  return scanner.Finish(path);
+  return scanner.Finish(source);
 }
 
 // The period labels, the episode counts and the four lists. When the file cannot be read the
@@ -150,12 +150,12 @@ void ReportUnreadableScan(Host& host);
 // The scan as opening a file runs it, with `alongside` offered the same frames; a file that
 // cannot be opened is reported once.
 template <typename Alongside = NoFrameReader>
-PassResult<PeriodPanelModel> RunPeriodScan(const std::string& path, Host& host,
+PassResult<PeriodPanelModel> RunPeriodScan(const DumpSource& source, Host& host,
                                            const PassHooks& hooks = {},
                                            Alongside&& alongside = {}) {
   hooks.Begin();
   std::optional<PeriodScanResult> result =
-      ScanRecordingPeriod(path, hooks.progress, std::forward<Alongside>(alongside));
+      ScanRecordingPeriod(source, hooks.progress, std::forward<Alongside>(alongside));
   if (!result) {
     ReportUnreadableScan(host);
     return {PassEnd::Unreadable, {}};

@@ -266,15 +266,15 @@ void FrameTablePage::OnCellSelected(int column, int row) {
 }
 
 void FrameTablePage::OnFrameSearch() {
-  const std::string path = window_.CurrentFile();
-  if (path.empty()) return;
+  const DumpSource file = window_.CurrentFile();
+  if (file.Empty()) return;
   const FrameSearchFields typed{loadThreshold_->text().toStdString(),
                                 limitTriggeredBox_->isChecked(), faultCodesBox_->isChecked()};
-  const PassDisplay display{kSearchRunningText, kSearchDoneText, kSearchProgressMaximum, {}, false};
+  const PassDisplay display{kSearchRunningText, kSearchDoneText, kSearchProgressMaximum, {}};
   ui::ShownPass pass(window_, display);
   // The list empties as the search begins and stays empty when the file cannot be read.
   const PassResult<FrameSearchModel> result = RunFrameSearch(
-      path, typed, window_.host(), pass.Hooks([this] { ui::ShowModel(this, FrameSearchModel{}); }));
+      file, typed, window_.host(), pass.Hooks([this] { ui::ShowModel(this, FrameSearchModel{}); }));
   if (result.end != PassEnd::Refused) {
     ui::ShowModel(this, result.model);
     // The table goes to the first frame found, as choosing it in the list would.

@@ -77,14 +77,14 @@ std::optional<TypedMoment> ParseMoment(std::string_view text) {
   return moment;
 }
 
-MomentSearch FindFrameAtOrAfter(const std::string& path, const TypedMoment& moment) {
+MomentSearch FindFrameAtOrAfter(const DumpSource& source, const TypedMoment& moment) {
   const std::uint64_t wanted = MomentKey(moment.date, moment.time);
   NewestFrame newest;
   std::optional<std::uint64_t> best;
   std::vector<std::int64_t> atBest;  // the frames of the best moment, in slot order
   MomentSearch search;
   const bool read = records::ForEachValidRecord<frames::FrameRule>(
-      path, {}, [&](std::int64_t n, frames::FrameBytes record) {
+      source, {}, [&](std::int64_t n, frames::FrameBytes record) {
         const frames::FrameRecord frame(record);
         const std::uint64_t key = MomentKey(frame.Date(), frame.Time());
         newest.Offer(n, key);
@@ -118,14 +118,14 @@ std::optional<std::int64_t> TypedFrame(std::string_view text, Host& host) {
   return *frame;
 }
 
-std::optional<std::int64_t> TypedMomentFrame(const std::string& path, std::string_view text,
+std::optional<std::int64_t> TypedMomentFrame(const DumpSource& source, std::string_view text,
                                              Host& host) {
   const std::optional<TypedMoment> moment = ParseMoment(text);
   if (!moment) {
     ShowError(host, NotMomentMessage(text));
     return std::nullopt;
   }
-  const MomentSearch search = FindFrameAtOrAfter(path, *moment);
+  const MomentSearch search = FindFrameAtOrAfter(source, *moment);
   if (search.unreadable) {
     dump::ReportUnreadable(host);
     return std::nullopt;

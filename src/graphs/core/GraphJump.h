@@ -8,6 +8,7 @@
 #include <string>
 #include <string_view>
 
+#include "common/core/DumpSource.h"
 #include "common/core/Host.h"
 #include "frames/core/BcdDateTime.h"
 
@@ -36,14 +37,14 @@ struct MomentSearch {
 // The first valid frame whose moment is the given one or later: the frame with the earliest
 // such moment, and among frames of that same moment the first in ring order, which begins
 // after the newest frame.
-MomentSearch FindFrameAtOrAfter(const std::string& path, const TypedMoment& moment);
+MomentSearch FindFrameAtOrAfter(const DumpSource& source, const TypedMoment& moment);
 
 // The frame typed into the field "Кадр"; a message when it is not a frame number.
 std::optional<std::int64_t> TypedFrame(std::string_view text, Host& host);
 
 // The frame that the typed date and time lead to; a message when the text is not a date and
 // time, when the file cannot be opened, or when no frame was recorded at or after it.
-std::optional<std::int64_t> TypedMomentFrame(const std::string& path, std::string_view text,
+std::optional<std::int64_t> TypedMomentFrame(const DumpSource& source, std::string_view text,
                                              Host& host);
 
 }  // namespace vertal::graphs

@@ -16,8 +16,8 @@ GraphModel::GraphModel(GraphKind kind) : kind_(kind) {
   view_.series.resize(names_.size());
 }
 
-GraphWindow GraphModel::Read(const std::string& path, std::int64_t position) const {
-  return kind_ == GraphKind::Param ? ReadParamWindow(path, position) : ReadRelayWindow(path, position);
+GraphWindow GraphModel::Read(const DumpSource& source, std::int64_t position) const {
+  return kind_ == GraphKind::Param ? ReadParamWindow(source, position) : ReadRelayWindow(source, position);
 }
 
 std::string GraphModel::Title(bool atOpening) const {
@@ -36,25 +36,25 @@ void GraphModel::Show(const GraphWindow& window, bool atOpening) {
   }
 }
 
-void GraphModel::Open(const std::string& path, const CraneLabels& labels, const JumpList& overloads,
+void GraphModel::Open(const DumpSource& source, const CraneLabels& labels, const JumpList& overloads,
                       Host& host) {
   labels_ = labels;
-  const GraphWindow first = Read(path, 0);
+  const GraphWindow first = Read(source, 0);
   if (first.unreadable) {
     dump::ReportUnreadable(host);
     return;
   }
   Show(first, true);
   view_.limit = kind_ == GraphKind::Param ? LimitSeries(overloads) : SeriesPoints{};
-  MoveTo(path, kOpeningPosition, host);
+  MoveTo(source, kOpeningPosition, host);
 }
 
-void GraphModel::MoveTo(const std::string& path, std::int64_t position, Host& host) {
-  if (!Fill(path, position)) dump::ReportUnreadable(host);
+void GraphModel::MoveTo(const DumpSource& source, std::int64_t position, Host& host) {
+  if (!Fill(source, position)) dump::ReportUnreadable(host);
 }
 
-bool GraphModel::Fill(const std::string& path, std::int64_t position) {
-  const GraphWindow window = Read(path, position);
+bool GraphModel::Fill(const DumpSource& source, std::int64_t position) {
+  const GraphWindow window = Read(source, position);
   if (window.unreadable) {
     view_.position = window.position;
     view_.axis = WindowAxis(window.position);

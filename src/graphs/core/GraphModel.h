@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "common/core/DumpSource.h"
 #include "common/core/Host.h"
 #include "common/core/JumpList.h"
 #include "dump/core/ServicePages.h"
@@ -37,11 +38,11 @@ class GraphModel {
   // The fill when a file is opened: the first window (for the limit line and the opening title)
   // then the last window. The crane's labels name it in the titles until the next opening. A
   // file that cannot be opened is reported once.
-  void Open(const std::string& path, const CraneLabels& labels, const JumpList& overloads, Host& host);
+  void Open(const DumpSource& source, const CraneLabels& labels, const JumpList& overloads, Host& host);
 
   // The graph-move command: the window fill for a new scroll position. A file that cannot be
   // opened is reported once and leaves the window empty.
-  void MoveTo(const std::string& path, std::int64_t position, Host& host);
+  void MoveTo(const DumpSource& source, std::int64_t position, Host& host);
 
   // Every point removed, position 0, the axis 0 .. 1; titles stay.
   void Reset();
@@ -52,8 +53,8 @@ class GraphModel {
   const std::vector<std::string>& SeriesNames() const { return names_; }
 
  private:
-  GraphWindow Read(const std::string& path, std::int64_t position) const;
-  bool Fill(const std::string& path, std::int64_t position);
+  GraphWindow Read(const DumpSource& source, std::int64_t position) const;
+  bool Fill(const DumpSource& source, std::int64_t position);
   std::string Title(bool atOpening) const;
   void Show(const GraphWindow& window, bool atOpening);
 

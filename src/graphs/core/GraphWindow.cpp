@@ -23,12 +23,12 @@ constexpr int kLimitLevels = 4;  // heights 1..4: ceiling, wall, slew right, sle
 
 // Calls visit(n, frame) for every valid frame of the window.
 template <typename Visit>
-GraphWindow ReadWindow(const std::string& path, std::int64_t position, std::size_t seriesCount,
+GraphWindow ReadWindow(const DumpSource& source, std::int64_t position, std::size_t seriesCount,
                        Visit visit) {
   GraphWindow window;
   window.position = ClampGraphPosition(position);
   window.series.resize(seriesCount);
-  const auto run = dump::ReadRecords(path, dump::kFrames, window.position, kWindowFrames);
+  const auto run = dump::ReadRecords(source, dump::kFrames, window.position, kWindowFrames);
   if (!run) {
     window.unreadable = true;
     return window;
@@ -60,8 +60,8 @@ std::int64_t ClampGraphPosition(std::int64_t position) {
   return std::clamp<std::int64_t>(position, 0, kMaxPosition);
 }
 
-GraphWindow ReadParamWindow(const std::string& path, std::int64_t position) {
-  return ReadWindow(path, position, kParamSeriesCount,
+GraphWindow ReadParamWindow(const DumpSource& source, std::int64_t position) {
+  return ReadWindow(source, position, kParamSeriesCount,
                     [](double x, const frames::FrameRecord& f, std::vector<SeriesPoints>& s) {
                       s[0].Add(x, f.LoadMoment());
                       s[1].Add(x, f.Load() / kHundred);
@@ -72,8 +72,8 @@ GraphWindow ReadParamWindow(const std::string& path, std::int64_t position) {
                     });
 }
 
-GraphWindow ReadRelayWindow(const std::string& path, std::int64_t position) {
-  return ReadWindow(path, position, kRelaySeriesCount,
+GraphWindow ReadRelayWindow(const DumpSource& source, std::int64_t position) {
+  return ReadWindow(source, position, kRelaySeriesCount,
                     [](double x, const frames::FrameRecord& f, std::vector<SeriesPoints>& s) {
                       for (int k = 0; k < 2 * kLimitLevels; ++k)
                         if (f.Limits() & (0x80u >> k))

@@ -9,6 +9,7 @@
 #include <string_view>
 #include <vector>
 
+#include "common/core/DumpSource.h"
 #include "common/core/JumpList.h"
 #include "dump/core/DumpLayout.h"
 
@@ -61,8 +62,8 @@ struct GraphWindow {
 
 // The points of the frames position .. position + 2047 that pass the frame tests, read in one
 // piece.
-GraphWindow ReadParamWindow(const std::string& path, std::int64_t position);
-GraphWindow ReadRelayWindow(const std::string& path, std::int64_t position);
+GraphWindow ReadParamWindow(const DumpSource& source, std::int64_t position);
+GraphWindow ReadRelayWindow(const DumpSource& source, std::int64_t position);
 
 // The limit line of the parameter graph: one point (first frame of the episode, 110) for every
 // overload episode of the period scan, in frame order; no episode, no point.

@@ -4,10 +4,10 @@
 
 namespace vertal::graphs {
 
-std::optional<Overview> ReadOverview(const std::string& path) {
+std::optional<Overview> ReadOverview(const DumpSource& source) {
   OverviewReader reader;
   const bool read = records::ForEachValidRecord<frames::FrameRule>(
-      path, {}, [&reader](std::int64_t n, frames::FrameBytes record) { reader.Offer(n, record); });
+      source, {}, [&reader](std::int64_t n, frames::FrameBytes record) { reader.Offer(n, record); });
   if (!read) return std::nullopt;
   return reader.Finish();
 }
@@ -27,9 +27,9 @@ Overview MarkEpisodes(std::optional<Overview> read,
   return overview;
 }
 
-Overview OpenOverview(const std::string& path,
+Overview OpenOverview(const DumpSource& source,
                       const std::array<const JumpList*, kEpisodeListCount>& lists) {
-  return MarkEpisodes(ReadOverview(path), lists);
+  return MarkEpisodes(ReadOverview(source), lists);
 }
 
 }  // namespace vertal::graphs

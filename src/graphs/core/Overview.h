@@ -13,6 +13,7 @@
 #include <utility>
 #include <vector>
 
+#include "common/core/DumpSource.h"
 #include "common/core/JumpList.h"
 #include "dump/core/DumpLayout.h"
 #include "frames/core/FrameMoment.h"
@@ -78,7 +79,7 @@ class OverviewReader {
 };
 
 // The columns and the newest frame; nothing when the file cannot be opened.
-std::optional<Overview> ReadOverview(const std::string& path);
+std::optional<Overview> ReadOverview(const DumpSource& source);
 
 // The overview as opening the file shows it, with the frames of the episode lists (overloads,
 // tuning, МЗОН, switch-ons) marked; empty columns when the file could not be read (nothing).
@@ -86,7 +87,7 @@ Overview MarkEpisodes(std::optional<Overview> read,
                       const std::array<const JumpList*, kEpisodeListCount>& lists);
 
 // The same read from the file: its own pass over the frames.
-Overview OpenOverview(const std::string& path,
+Overview OpenOverview(const DumpSource& source,
                       const std::array<const JumpList*, kEpisodeListCount>& lists);
 
 }  // namespace vertal::graphs

@@ -110,9 +110,9 @@ void GraphPage::GoToFrame(const QString& text) {
 }
 
 void GraphPage::GoToMoment(const QString& text) {
-  const std::string path = links_.currentFile();
-  if (path.empty()) return;
-  const auto frame = TypedMomentFrame(path, ui::ToStdString(text), *links_.host);
+  const DumpSource file = links_.currentFile();
+  if (file.Empty()) return;
+  const auto frame = TypedMomentFrame(file, ui::ToStdString(text), *links_.host);
   if (frame) MoveTo(*frame);
 }
 
@@ -141,9 +141,9 @@ std::vector<const SeriesPoints*> GraphPage::ShownPoints() const {
 }
 
 void GraphPage::Fill() {
-  const std::string path = links_.currentFile();
-  if (path.empty()) return;
-  model_.MoveTo(path, scrollBar_->value(), *links_.host);
+  const DumpSource file = links_.currentFile();
+  if (file.Empty()) return;
+  model_.MoveTo(file, scrollBar_->value(), *links_.host);
   Draw();
 }
 
@@ -179,7 +179,7 @@ void GraphPage::Draw() {
     GraphChart::SetPoints(window_[i], turn_[i] ? BreakAtWrap(view.series[i]) : view.series[i]);
   chart_->SetFrameRange(view.axis.min, view.axis.max);
   overview_->SetWindow(view.position);
-  navigation_->ShowWindowStart(links_.currentFile().empty() ? std::nullopt
+  navigation_->ShowWindowStart(links_.currentFile().Empty() ? std::nullopt
                                                             : std::optional(view.position));
   chart_->Plot()->xAxis->setLabel(ToQString(view.axisTitle));
   chart_->SetTitle(ToQString(view.title));

@@ -13,6 +13,7 @@
 #include <string>
 #include <vector>
 
+#include "common/core/DumpSource.h"
 #include "common/core/Host.h"
 #include "graphs/core/GraphModel.h"
 #include "graphs/core/Overview.h"
@@ -35,7 +36,7 @@ namespace vertal::graphs {
 // What a graph page takes from the main window.
 struct GraphLinks {
   // The path of the current file (the open document); empty while no file is current.
-  std::function<std::string()> currentFile;
+  std::function<DumpSource()> currentFile;
   Host* host = nullptr;
 };
 

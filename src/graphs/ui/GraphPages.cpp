@@ -10,7 +10,7 @@
 namespace vertal::graphs {
 
 GraphPages::GraphPages(QObject* owner, QWidget* paramSheet, QWidget* relaySheet,
-                       const MainPages& pages, std::function<std::string()> currentFile, Host& host)
+                       const MainPages& pages, std::function<DumpSource()> currentFile, Host& host)
     : QObject(owner), pages_(pages), host_(&host), currentFile_(std::move(currentFile)) {
   setObjectName(QStringLiteral("GraphPages"));
   const GraphLinks links{currentFile_, &host};
@@ -30,7 +30,7 @@ void GraphPages::Reset() {
 }
 
 void GraphPages::OnShowGraphs() {
-  if (currentFile_().empty()) return;
+  if (currentFile_().Empty()) return;
   pages_.main->setCurrentWidget(pages_.graphs);
   FollowFrameTable();
 }

@@ -7,6 +7,7 @@
 #include <cstdint>
 #include <string>
 
+#include "common/core/DumpSource.h"
 #include "common/core/Host.h"
 #include "graphs/core/GraphModel.h"
 #include "graphs/core/Overview.h"
@@ -35,9 +36,9 @@ class GraphPages : public QObject {
 
  public:
   // Builds the parameter page in `paramSheet` and the relay page in `relaySheet`;
-  // `currentFile` gives the path of the current file.
+  // `currentFile` gives the current file as its readers take it.
   GraphPages(QObject* owner, QWidget* paramSheet, QWidget* relaySheet, const MainPages& pages,
-             std::function<std::string()> currentFile, Host& host);
+             std::function<DumpSource()> currentFile, Host& host);
 
   ParamGraphPage* Param() const { return param_; }
   RelayGraphPage* Relay() const { return relay_; }
@@ -62,7 +63,7 @@ class GraphPages : public QObject {
 
   MainPages pages_;
   Host* host_;
-  std::function<std::string()> currentFile_;
+  std::function<DumpSource()> currentFile_;
   ParamGraphPage* param_ = nullptr;
   RelayGraphPage* relay_ = nullptr;
 };

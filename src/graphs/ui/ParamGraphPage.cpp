@@ -53,15 +53,8 @@ QString KeyName(const QString& key, const SeriesStyle& series) {
 }
 
 GraphPageSetup Setup() {
-  GraphPageSetup setup;
-  setup.kind = GraphKind::Param;
-  setup.chart = "Chart_Param";
-  setup.scrollBar = "ScrollBarGPar";
-  setup.keyPanel = "Panel6";
-  setup.keyPanelHeight = kPanelHeight;
-  setup.series = kWindowStyles;
-  setup.limit = &kLimitStyle;
-  return setup;
+  return {GraphKind::Param, "Chart_Param", "ScrollBarGPar", "Panel6", kPanelHeight, kWindowStyles,
+          &kLimitStyle};
 }
 
 void Colour(QWidget* widget, QRgb colour) {

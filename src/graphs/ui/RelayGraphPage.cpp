@@ -37,14 +37,8 @@ const SeriesStyle kBarStyles[] = {
 };
 
 GraphPageSetup Setup() {
-  GraphPageSetup setup;
-  setup.kind = GraphKind::Relay;
-  setup.chart = "Chart_Rele";
-  setup.scrollBar = "ScrollBarGKZ";
-  setup.keyPanel = "Panel16";
-  setup.keyPanelHeight = kPanelHeight;
-  setup.series = kBarStyles;
-  return setup;
+  return {GraphKind::Relay, "Chart_Rele", "ScrollBarGKZ", "Panel16", kPanelHeight, kBarStyles,
+          nullptr};
 }
 
 }  // namespace

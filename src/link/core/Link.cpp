@@ -91,12 +91,16 @@ ReplyCode Link::RequestVersion() {
   return Transact(kCommandVersion);
 }
 
-ReplyCode Link::ReadLongTermBlock(std::uint16_t address, std::uint16_t length) {
+void Link::BeginRead(std::uint8_t command, std::uint16_t address, std::uint16_t length) {
   BeginRequest(length + 5u);
   Append(kRequestStart);
-  Append(kCommandReadLongTerm);
+  Append(command);
   Append(Low(address));
   Append(High(address));
+}
+
+ReplyCode Link::ReadLongTermBlock(std::uint16_t address, std::uint16_t length) {
+  BeginRead(kCommandReadLongTerm, address, length);
   Append(Low(length));
   Append(High(length));
   CloseRequest();
@@ -105,11 +109,7 @@ ReplyCode Link::ReadLongTermBlock(std::uint16_t address, std::uint16_t length) {
 }
 
 ReplyCode Link::ReadPage(std::uint16_t page, std::uint16_t length) {
-  BeginRequest(length + 5u);
-  Append(kRequestStart);
-  Append(kCommandReadPage);
-  Append(Low(page));
-  Append(High(page));
+  BeginRead(kCommandReadPage, page, length);
   CloseRequest();
   return Transact(kCommandReadPage);
 }

@@ -63,6 +63,8 @@ class Link {
 
   // Building blocks of a request.
   void BeginRequest(std::uint32_t expectedReplyLength);
+  // A read request: its command and an address (or page number), for a reply of `length` bytes.
+  void BeginRead(std::uint8_t command, std::uint16_t address, std::uint16_t length);
   // Bytes beyond the request buffer are dropped; no request of the link is that long.
   void Append(std::uint8_t byte);
   void CloseRequest();

@@ -5,7 +5,7 @@
 #include <utility>
 
 #include "dump/core/Checksum.h"
-#include "dump/core/DumpFile.h"
+#include "common/core/DumpFile.h"
 #include "dump/core/DumpLayout.h"
 #include "dump/core/LongTermLayout.h"
 #include "link/core/Link.h"
@@ -207,7 +207,7 @@ std::optional<SimulatedUnit::Bytes> SimulatedUnit::AnswerPage(std::uint16_t page
 }
 
 void SimulatedUnit::ReadMemory(std::int64_t offset, std::span<std::uint8_t> into) const {
-  if (const auto file = dump::DumpFile::Open(dumpPath_)) {
+  if (const auto file = DumpFile::Open(dumpPath_)) {
     file->ReadAt(offset, into);
   } else {
     std::fill(into.begin(), into.end(), std::uint8_t{0});

@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "dump/core/DumpFile.h"
+#include "common/core/DumpFile.h"
 
 namespace vertal::recording {
 namespace {
@@ -37,7 +37,7 @@ bool RecordingImage::TrailerPresent() const {
 std::optional<RecordingImage> ReadRecording(const std::string& path, Digest digest,
                                             const ProgressSink& progress,
                                             const BlockRead& blockRead) {
-  const auto file = dump::DumpFile::Open(path);
+  const auto file = DumpFile::Open(path);
   if (!file) return std::nullopt;
   RecordingImage image;
   image.fileSize = file->Size();

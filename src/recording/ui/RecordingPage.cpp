@@ -20,13 +20,18 @@ void RecordingPage::FileChanged() {
   if (isVisible()) FillIfStale();
 }
 
+void RecordingPage::FileUnreadable() {
+  Empty();
+  stale_ = true;
+}
+
 void RecordingPage::showEvent(QShowEvent* event) {
   QWidget::showEvent(event);
   FillIfStale();
 }
 
 void RecordingPage::FillIfStale() {
-  const std::string path = window_.CurrentFile();
+  const std::string path = window_.CurrentFile().Path();
   if (!stale_ || path.empty()) return;
   stale_ = false;
   Fill(path);

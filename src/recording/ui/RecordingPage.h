@@ -25,6 +25,9 @@ class RecordingPage : public QWidget {
 
   // Another file is current, or none: the page is emptied and analyses the file when shown.
   void FileChanged();
+  // The current file could not be read: the page is emptied and, as Open has said why, it
+  // tries the file only when next shown.
+  void FileUnreadable();
 
  protected:
   void showEvent(QShowEvent* event) override;

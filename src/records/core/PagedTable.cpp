@@ -15,11 +15,11 @@ bool RecordValid(const TableLayout& layout, ByteSpan record, bool complete) {
   return complete && layout.valid(record);
 }
 
-TablePage ReadTablePage(const std::string& path, const TableLayout& layout, std::int64_t position,
+TablePage ReadTablePage(const DumpSource& source, const TableLayout& layout, std::int64_t position,
                         std::string_view separator) {
   TablePage page;
   page.position = ClampPosition(layout, position);
-  const auto run = dump::ReadRecords(path, layout.family, page.position, layout.columns);
+  const auto run = dump::ReadRecords(source, layout.family, page.position, layout.columns);
   page.unreadable = !run.has_value();
   for (int c = 0; c < layout.columns; ++c) {
     std::vector<std::string> column{std::to_string(page.position + c)};
@@ -39,9 +39,9 @@ TablePage ReadTablePage(const std::string& path, const TableLayout& layout, std:
   return page;
 }
 
-TablePage TurnPage(const std::string& path, const TableLayout& layout, std::int64_t position,
+TablePage TurnPage(const DumpSource& source, const TableLayout& layout, std::int64_t position,
                    std::string_view separator, Host& host) {
-  TablePage page = ReadTablePage(path, layout, position, separator);
+  TablePage page = ReadTablePage(source, layout, position, separator);
   if (page.unreadable) dump::ReportUnreadable(host);
   return page;
 }

@@ -9,6 +9,7 @@
 #include <string_view>
 #include <vector>
 
+#include "common/core/DumpSource.h"
 #include "common/core/Bytes.h"
 #include "common/core/Host.h"
 #include "common/core/PageControls.h"
@@ -49,12 +50,12 @@ struct TablePage {
 };
 
 // The page whose first column shows record `position` (clamped), read in one piece.
-TablePage ReadTablePage(const std::string& path, const TableLayout& layout, std::int64_t position,
+TablePage ReadTablePage(const DumpSource& source, const TableLayout& layout, std::int64_t position,
                         std::string_view separator);
 
 // The page-turn command: the page at `position`, and one open-failure message when the file
 // cannot be opened.
-TablePage TurnPage(const std::string& path, const TableLayout& layout, std::int64_t position,
+TablePage TurnPage(const DumpSource& source, const TableLayout& layout, std::int64_t position,
                    std::string_view separator, Host& host);
 
 // A page with every cell empty at `position` (clamped), as after a reset.

@@ -13,7 +13,7 @@
 #include "common/core/Bytes.h"
 #include "common/core/JumpList.h"
 #include "common/core/ProgressSink.h"
-#include "dump/core/DumpFile.h"
+#include "common/core/DumpSource.h"
 #include "records/core/RecordRule.h"
 
 namespace vertal::records {
@@ -24,17 +24,19 @@ inline constexpr std::int64_t kPassBlockRecords = 4096;
 // Calls visit(n, record) for every valid record of the rule's family, in record order; the
 // record is a span of the rule's fixed size. False when the file cannot be opened.
 template <RecordRule Rule, typename Visit>
-bool ForEachValidRecord(const std::string& path, const ProgressSink& progress, Visit&& visit) {
-  const auto file = dump::DumpFile::Open(path);
+bool ForEachValidRecord(const DumpSource& source, const ProgressSink& progress, Visit&& visit) {
+  const auto file = source.Open();
   if (!file) return false;
   constexpr dump::RecordFamily family = Rule::kFamily;
   constexpr std::size_t size = Rule::kSize;
   std::vector<std::uint8_t> block(static_cast<std::size_t>(kPassBlockRecords) * size);
   for (std::int64_t first = 0; first < family.count; first += kPassBlockRecords) {
     const std::int64_t count = std::min(kPassBlockRecords, family.count - first);
-    const std::span<std::uint8_t> bytes(block.data(), static_cast<std::size_t>(count) * size);
+    std::size_t present = 0;
+    const std::span<const std::uint8_t> bytes = file->Read(
+        family.Offset(first), {block.data(), static_cast<std::size_t>(count) * size}, present);
     // Only records that lie wholly in the file can be valid.
-    const auto complete = static_cast<std::int64_t>(file->ReadAt(family.Offset(first), bytes) / size);
+    const auto complete = static_cast<std::int64_t>(present / size);
     const std::int64_t tested = std::min(count, complete);
     for (std::int64_t i = 0; i < tested; ++i) {
       const std::span<const std::uint8_t, size> record(

@@ -46,8 +46,8 @@ QFrame* MakeBevel(QWidget* parent) {
 PagedTableView::PagedTableView(const PagedTableSetup& setup, PageWindow& window, QWidget* parent)
     : QWidget(parent), setup_(setup), window_(window) {
   Q_ASSERT(static_cast<int>(setup.rows.size()) == setup.layout->rows);
-  turn_ = [this](const std::string& path, std::int64_t position) {
-    return records::TurnPage(path, *setup_.layout, position, window_.DecimalSeparator(),
+  turn_ = [this](const DumpSource& file, std::int64_t position) {
+    return records::TurnPage(file, *setup_.layout, position, window_.DecimalSeparator(),
                             window_.host());
   };
   grid_ = new RecordGrid(setup.layout->columns, setup.layout->rows, setup.cell, setup.framed, this);
@@ -134,9 +134,9 @@ void PagedTableView::SetPopupMenu(QMenu* menu) {
 }
 
 void PagedTableView::ShowPage() {
-  const std::string path = window_.CurrentFile();
-  if (path.empty()) return;
-  shown_ = turn_(path, scrollBar_->value());
+  const DumpSource file = window_.CurrentFile();
+  if (file.Empty()) return;
+  shown_ = turn_(file, scrollBar_->value());
   SetControl(this, setup_.layout->grid, shown_.columns);
 }
 

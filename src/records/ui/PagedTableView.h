@@ -12,6 +12,7 @@
 #include <span>
 #include <string>
 
+#include "common/core/DumpSource.h"
 #include "records/core/PagedTable.h"
 #include "common/ui/PageWindow.h"
 #include "common/ui/RecordGrid.h"
@@ -47,7 +48,7 @@ class PagedTableView : public QWidget {
 
  public:
   // The page-turn command of a table: the page at a position of the current file.
-  using Turn = std::function<records::TablePage(const std::string& path, std::int64_t position)>;
+  using Turn = std::function<records::TablePage(const DumpSource& file, std::int64_t position)>;
 
   PagedTableView(const PagedTableSetup& setup, PageWindow& window, QWidget* parent);
 

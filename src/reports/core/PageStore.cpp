@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstring>
+#include <type_traits>
 
 namespace vertal::reports {
 namespace {
@@ -20,6 +21,16 @@ std::uint64_t TakeNumber(const char*& at) {
     value |= static_cast<std::uint64_t>(byte & kNumberPart) << shift;
     if ((byte & kNumberMore) == 0) return value;
     shift += kNumberBits;
+  }
+}
+
+// Reads what PutItems wrote.
+template <typename Item>
+void TakeItems(const char*& at, std::vector<Item>& items) {
+  items.resize(TakeNumber(at));
+  for (Item& item : items) {
+    std::memcpy(&item, at, sizeof(Item));
+    at += sizeof(Item);
   }
 }
 
@@ -53,12 +64,20 @@ void PageStore::Add(const Page& page) {
     PutNumber(item.text.size());
     bytes_.insert(bytes_.end(), item.text.begin(), item.text.end());
   }
-  PutNumber(page.rules.size());
-  for (const RuleItem& rule : page.rules) {
-    const auto* raw = reinterpret_cast<const char*>(&rule);
-    bytes_.insert(bytes_.end(), raw, raw + sizeof(RuleItem));
-  }
+  PutItems(page.rules);
+  PutItems(page.fills);
   pages_.emplace_back(bytes_);
+}
+
+// Rules and fills are plain values, kept as their bytes.
+template <typename Item>
+void PageStore::PutItems(const std::vector<Item>& items) {
+  static_assert(std::is_trivially_copyable_v<Item>);
+  PutNumber(items.size());
+  for (const Item& item : items) {
+    const auto* raw = reinterpret_cast<const char*>(&item);
+    bytes_.insert(bytes_.end(), raw, raw + sizeof(Item));
+  }
 }
 
 Page PageStore::At(int index) const {
@@ -73,11 +92,8 @@ Page PageStore::At(int index) const {
             box.pageNumber};
     at += length;
   }
-  page.rules.resize(TakeNumber(at));
-  for (RuleItem& rule : page.rules) {
-    std::memcpy(&rule, at, sizeof(RuleItem));
-    at += sizeof(RuleItem);
-  }
+  TakeItems(at, page.rules);
+  TakeItems(at, page.fills);
   return page;
 }
 

@@ -34,6 +34,8 @@ class PageStore {
 
   std::uint32_t BoxIndex(const TextItem& item);
   void PutNumber(std::uint64_t value);
+  template <typename Item>
+  void PutItems(const std::vector<Item>& items);
 
   std::vector<Box> boxes_;
   std::uint32_t nextBox_ = 0;  // the box the next text most likely takes

@@ -31,7 +31,7 @@ class Paginator {
 
   // False once the sink has asked to stop.
   bool Place(const Band& band) {
-    if (!Fits(band.height) && !PageEmpty()) {
+    if ((band.newPage || !Fits(band.height)) && !PageEmpty()) {
       if (!NextPage()) return false;
     }
     AddBand(band, report_.page.margin, cursor_, body_.bottom);
@@ -80,6 +80,7 @@ class Paginator {
     page_.number = number;
     page_.texts.clear();
     page_.rules.clear();
+    page_.fills.clear();
     cursor_ = body_.top;
     AddBand(report_.header, report_.page.margin, report_.page.margin, kNoLimit);
   }
@@ -109,8 +110,17 @@ class Paginator {
     }
     for (const RuleItem& rule : band.rules) {
       if (top + std::max(rule.y1, rule.y2) > bottom + kTolerance) continue;
-      page_.rules.push_back(
-          {rule.x1 + left, rule.y1 + top, rule.x2 + left, rule.y2 + top, rule.widthPx});
+      RuleItem& placed = page_.rules.emplace_back(rule);
+      placed.x1 += left;
+      placed.x2 += left;
+      placed.y1 += top;
+      placed.y2 += top;
+    }
+    for (const FillItem& fill : band.fills) {
+      if (top + fill.y + fill.height > bottom + kTolerance) continue;
+      FillItem& placed = page_.fills.emplace_back(fill);
+      placed.x += left;
+      placed.y += top;
     }
   }
 

@@ -56,10 +56,22 @@ struct TextItem {
   bool pageNumber = false;  // the page's number is written after the text
 };
 
+// A colour as 0xRRGGBB.
+using Colour = std::uint32_t;
+inline constexpr Colour kBlack = 0x000000;
+
 // A straight line.
 struct RuleItem {
   double x1 = 0, y1 = 0, x2 = 0, y2 = 0;  // from the top left of its band
   double widthPx = 1;
+  Colour colour = kBlack;
+  bool dashed = false;
+};
+
+// A filled rectangle without an outline (a bar of a chart, a legend's swatch).
+struct FillItem {
+  double x = 0, y = 0, width = 0, height = 0;  // from the top left of its band
+  Colour colour = kBlack;
 };
 
 // A band of fixed height.
@@ -67,6 +79,8 @@ struct Band {
   double height = 0;
   std::vector<TextItem> texts;
   std::vector<RuleItem> rules;
+  std::vector<FillItem> fills = {};
+  bool newPage = false;  // starts a page of its own, whatever room the page before has left
 };
 
 // Next row of a growing table: fills `cells` (one text per column; it arrives holding one
@@ -107,14 +121,15 @@ struct Page {
   int number = 1;  // from 1
   std::vector<TextItem> texts;  // with the page number already written where asked
   std::vector<RuleItem> rules;
+  std::vector<FillItem> fills;
 };
 
 // Receives each page as soon as it is laid out; returns false to stop.
 using PageSink = std::function<bool(const Page& page)>;
 
 // Lays out the report page by page, in order, handing each page to `sink`. A fixed band that
-// does not fit under what the page already holds starts a new page; one taller than an empty
-// page is cut at the footer. Returns the number of pages handed over. Consumes the row
+// does not fit under what the page already holds starts a new page, as does one that asks for
+// a page of its own; one taller than an empty page is cut at the footer. Returns the number of pages handed over. Consumes the row
 // sources, so a report is laid out once.
 int Paginate(Report& report, const PageSink& sink);
 

@@ -10,7 +10,7 @@
 #include "common/core/Bcd.h"
 #include "common/core/Bytes.h"
 #include "common/core/NumberFormat.h"
-#include "dump/core/DumpFile.h"
+#include "common/core/DumpSource.h"
 #include "dump/core/RecordAccess.h"
 #include "events/core/KdsRecords.h"
 #include "frames/core/FrameRecord.h"
@@ -112,13 +112,13 @@ Row FrameLine(std::int64_t n, frames::FrameBytes bytes, std::string_view sep) {
 // can no longer be read ends the lines.
 class FrameLines {
  public:
-  FrameLines(std::string path, std::string separator, std::int64_t first, std::int64_t last)
-      : path_(std::move(path)), separator_(std::move(separator)), next_(first), last_(last) {}
+  FrameLines(DumpSource file, std::string separator, std::int64_t first, std::int64_t last)
+      : file_(std::move(file)), separator_(std::move(separator)), next_(first), last_(last) {}
 
   bool operator()(std::vector<std::string>& cells) {
     while (next_ <= last_) {
       if (!block_ || next_ >= block_->First() + block_->Count()) {
-        block_ = dump::ReadRecords(path_, dump::kFrames, next_,
+        block_ = dump::ReadRecords(file_, dump::kFrames, next_,
                                    std::min(kFramesPerRead, last_ - next_ + 1));
         if (!block_) return false;
       }
@@ -133,7 +133,7 @@ class FrameLines {
   }
 
  private:
-  std::string path_;
+  DumpSource file_;
   std::string separator_;
   std::int64_t next_;
   std::int64_t last_;
@@ -173,7 +173,7 @@ std::shared_ptr<const Rows> EventLines(const TableSource& source, const dump::Re
                                        Row (*line)(std::int64_t, ByteSpan, std::string_view)) {
   auto rows = std::make_shared<Rows>();
   if (records.empty()) return rows;
-  const auto run = dump::ReadRecords(source.path, family, 0, family.count);
+  const auto run = dump::ReadRecords(source.file, family, 0, family.count);
   if (!run) dump::ReportUnreadable(host);
   for (const std::int64_t k : records) {
     if (run && k >= 0 && k < family.count) {
@@ -241,10 +241,10 @@ ReportBuilder OperativeReport(const TableSource& source, FrameRange range, Host&
   const FrameRange clamped = ClampToRecording(range);
   const std::int64_t first = clamped.first;
   const std::int64_t last = clamped.last;
-  const bool readable = dump::DumpFile::Open(source.path).has_value();
+  const bool readable = source.file.Open().has_value();
   if (!readable) dump::ReportUnreadable(host);
 
-  return [title = std::move(title), path = source.path, separator = source.separator, first, last,
+  return [title = std::move(title), file = source.file, separator = source.separator, first, last,
           readable] {
     Report report;
     report.title = title;
@@ -256,7 +256,7 @@ ReportBuilder OperativeReport(const TableSource& source, FrameRange range, Host&
     body.font = kOperativeLineFont;
     body.columns = LayOutColumns(kOperativeColumns, Align::Center);
     if (readable)
-      body.rows = FrameLines(path, separator, first, last);
+      body.rows = FrameLines(file, separator, first, last);
     else
       body.rows = [](std::vector<std::string>&) { return false; };
     report.body.emplace_back(std::move(body));

@@ -10,6 +10,7 @@
 #include <string_view>
 #include <vector>
 
+#include "common/core/DumpSource.h"
 #include "common/core/Host.h"
 #include "dump/core/ServicePages.h"
 #include "events/core/OverloadRecords.h"
@@ -37,7 +38,7 @@ void ForEachFrameCell(frames::FrameBytes frame, std::string_view separator,
 // What every table report shares: the file, the number format and the crane's labels for
 // the titles.
 struct TableSource {
-  std::string path;
+  DumpSource file;
   std::string separator;
   dump::ServicePageModel shown;  // Label_MKran, Label_NKran, Label_NVERTAL as the window shows them
 };

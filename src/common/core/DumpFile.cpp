@@ -1,4 +1,4 @@
-#include "dump/core/DumpFile.h"
+#include "common/core/DumpFile.h"
 
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -8,7 +8,7 @@
 #include <cerrno>
 #include <utility>
 
-namespace vertal::dump {
+namespace vertal {
 
 std::optional<DumpFile> DumpFile::Open(const std::string& path) {
   if (path.empty()) return std::nullopt;
@@ -54,4 +54,4 @@ std::size_t DumpFile::ReadAt(std::int64_t offset, std::span<std::uint8_t> buffer
   return got;
 }
 
-}  // namespace vertal::dump
+}  // namespace vertal

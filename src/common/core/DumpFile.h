@@ -8,7 +8,7 @@
 #include <span>
 #include <string>
 
-namespace vertal::dump {
+namespace vertal {
 
 class DumpFile {
  public:
@@ -33,4 +33,4 @@ class DumpFile {
   std::int64_t size_ = 0;
 };
 
-}  // namespace vertal::dump
+}  // namespace vertal
