@@ -1,5 +1,7 @@
 // history PATH...: each crane's history over all its readings under the paths.
 
+#include <nlohmann/json.hpp>
+
 #include "cli/Commands.h"
 #include "cli/DecimalSeparator.h"
 #include "cli/FileRun.h"

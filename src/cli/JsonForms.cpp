@@ -1,5 +1,7 @@
 #include "cli/JsonForms.h"
 
+#include <nlohmann/json.hpp>
+
 namespace vertal::cli {
 
 Json OptionalText(const std::optional<std::string>& text) {
