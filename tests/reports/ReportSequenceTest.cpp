@@ -24,7 +24,7 @@ TEST(ReportSequence, FixedOrderAndRequestsCleared) {
   vertal::testing::TempDir dir;
   vertal::testing::DumpBuilder().Write(dir.File("d.bin"));
   ReportInputs in;
-  in.table.path = dir.File("d.bin");
+  in.table.file = dir.File("d.bin");
   const Strings v30 = {"Информационная карта",
                        "Оперативная информация о работе крана  № , записанная в РП VERTAL № ",
                        "Таблица перегрузок крана  №  по данным РП VERTAL № "};

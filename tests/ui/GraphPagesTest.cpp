@@ -329,6 +329,9 @@ class GraphPagesTest : public QObject {
     b.Frame(268300, Frame(60, 0xFF));
     const std::string path = Open(b, "a.bin");
     QVERIFY(QFile::remove(QString::fromStdString(path)));
+    // The open file's bytes are held, so a file gone from disk fails only once it is opened again.
+    f_->form->OpenFile(path);
+    f_->host.messages.clear();
     ParamGraphPage& p = Param();
     ParamBar()->setValue(5);
     QCOMPARE(f_->host.Texts(), (std::vector<std::string>{kOpenFailed.toStdString()}));

@@ -39,7 +39,7 @@ HistoryCommand::~HistoryCommand() = default;
 
 void HistoryCommand::OnHistory() {
   Host& host = shown_.host();
-  const std::string current = shown_.CurrentFile();
+  const std::string current = shown_.CurrentFile().Path();
   if (current.empty()) {
     ShowPlain(host, std::string(history::kNoFileForHistoryText));
     return;
@@ -53,7 +53,7 @@ void HistoryCommand::OnHistory() {
   // The bar stays empty while the folder is searched through, and is not left running when
   // the history cannot be built.
   const ui::PassDisplay display{history::kHistoryRunningText, history::kHistoryDoneText,
-                                kSearchingMaximum, std::nullopt, true};
+                                kSearchingMaximum, std::nullopt};
   ui::ShownPass pass(shown_, display);
   PassHooks hooks = pass.Hooks();
   // The bar's length is the number of files, known once the folder has been searched through.
@@ -67,6 +67,8 @@ void HistoryCommand::OnHistory() {
       current, *folder, jobs, host, shown_.DecimalSeparator(), hooks);
   pass.End(model ? PassEnd::Done : PassEnd::Unreadable);
   shown_.SetProgress(0);
+  // The box has said why; the bar does not go on saying that the readings are being read.
+  if (!model) shown_.SetStatusText(ui::PageWindow::kStatusPanel, QString());
   if (model) pages_.ShowHistory(std::move(*model));
 }
 

@@ -34,7 +34,7 @@ struct HistoryReading {
   double charNumber = 0.0;
   std::string charNumberText;  // as the service page shows it ("#0.00")
   double liftedWeight = 0.0;   // tonnes
-  std::string liftedWeightText;
+  std::string liftedWeightText;  // whole tonnes, without the service page's mark of the bank
   // The weight lifted since the reading before (tonnes); nothing at the first reading and
   // after a reset.
   std::optional<double> liftedInPeriod;

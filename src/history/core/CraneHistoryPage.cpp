@@ -5,8 +5,15 @@
 namespace vertal::history {
 namespace {
 
+// The identification ("ограничитель зав. № …") starts the page's first line: a capital there.
+std::string LineStart(std::string text) {
+  constexpr std::string_view kLower = "о", kCapital = "О";
+  if (text.starts_with(kLower)) text.replace(0, kLower.size(), kCapital);
+  return text;
+}
+
 std::string CraneText(const CraneHistory& crane) {
-  std::string text = crane.identification;
+  std::string text = LineStart(crane.identification);
   if (!crane.owner.empty()) text += ", владелец: " + crane.owner;
   if (text.empty() || text.back() != '.') text += '.';
   text += "\nГруппа классификации: " + (crane.normativeGroup.empty() ? "—" : crane.normativeGroup);

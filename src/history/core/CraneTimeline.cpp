@@ -59,7 +59,7 @@ class Timeline {
     h.charNumber = static_cast<double>(r.info.charNumber);
     h.charNumberText = r.pages.service.charNumber;
     h.liftedWeight = static_cast<double>(r.info.liftedWeight) / dump::kWeightDivisor;
-    h.liftedWeightText = r.pages.service.liftedWeight;
+    h.liftedWeightText = std::to_string(r.info.liftedWeight / dump::kWeightDivisor);
     h.owner = r.pages.service.owner;
     h.clockFindings = r.clockFindings.size();
 
