@@ -114,7 +114,7 @@ class ReportPdfWriter {
     // the width of a character when they lay out the columns.
     const QList<quint32> blank = made.runs.RawFont().glyphIndexesForString(QStringLiteral(" "));
     if (!blank.isEmpty())
-      AddGlyph(made, static_cast<std::uint16_t>(blank.front()), U' ');
+      Number(made, static_cast<std::uint16_t>(blank.front()), U' ');
     return *(current_ = &made);
   }
 
@@ -130,11 +130,15 @@ class ReportPdfWriter {
     return made;
   }
 
-  void AddGlyph(const DeviceFont& font, std::uint16_t glyph, char32_t code) {
-    document_.Font(font.resource)
-        .Add(glyph,
-             font.metrics.horizontalAdvance(QString::fromUcs4(&code, 1)) * kWidthScale / font.size,
-             code);
+  // The glyph's number in the document, given it when the font draws it the first time.
+  std::uint16_t Number(const DeviceFont& font, std::uint16_t glyph, char32_t code) {
+    pdf::PdfFont& pdfFont = document_.Font(font.resource);
+    const std::uint16_t known = pdfFont.Number(glyph);
+    if (known != 0) return known;
+    return pdfFont.Add(
+        glyph,
+        font.metrics.horizontalAdvance(QString::fromUcs4(&code, 1)) * kWidthScale / font.size,
+        code);
   }
 
   // One line in its box: centred vertically, placed by its alignment, cut short with an
@@ -154,18 +158,16 @@ class ReportPdfWriter {
       font.runs.Layout(elided.toStdString(), advance);
     }
     const double start = std::round(AlignedLeft(item.align, left, width, advance));
-    pdf::PdfFont& pdfFont = document_.Font(font.resource);
     const QList<quint32>& glyphs = font.runs.Glyphs();
     const QList<QPointF>& positions = font.runs.Positions();
     glyphs_.clear();
     xs_.clear();
     for (qsizetype i = 0; i < glyphs.size(); ++i) {
-      const auto glyph = static_cast<std::uint16_t>(glyphs[i]);
-      if (!pdfFont.Knows(glyph)) AddGlyph(font, glyph, font.runs.Codes()[static_cast<std::size_t>(i)]);
-      glyphs_.push_back(glyph);
+      glyphs_.push_back(Number(font, static_cast<std::uint16_t>(glyphs[i]),
+                               font.runs.Codes()[static_cast<std::size_t>(i)]));
       xs_.push_back(start + positions[i].x());
     }
-    content_.Glyphs(pdfFont, font.resource, font.size, baseline, glyphs_.data(),
+    content_.Glyphs(document_.Font(font.resource), font.resource, font.size, baseline, glyphs_.data(),
                     xs_.data(), glyphs_.size());
   }
 

@@ -1,5 +1,6 @@
 #include "reports/pdf/core/FontSubset.h"
 
+#include <algorithm>
 #include <array>
 #include <cstddef>
 #include <map>
@@ -30,10 +31,11 @@ constexpr std::uint16_t kMoreComponents = 0x0020;
 constexpr std::uint16_t kHasXYScale = 0x0040;
 constexpr std::uint16_t kHasTwoByTwo = 0x0080;
 
-// The tables a PDF's TrueType font needs (the glyphs are named by number, so no character
-// map), with the hinting programs that keep small text sharp on screen.
-constexpr std::array<const char*, 9> kKeptTables = {"cvt ", "fpgm", "glyf", "head", "hhea",
-                                                    "hmtx", "loca", "maxp", "prep"};
+// The tables a PDF's TrueType font needs: the glyphs are named by number, so no character
+// map, and no hinting programs: PDF viewers scale the outlines themselves, and the glyphs'
+// instructions are most of a small report's fonts.
+constexpr std::array<const char*, 6> kKeptTables = {"glyf", "head", "hhea", "hmtx", "loca", "maxp"};
+constexpr std::uint16_t kHasInstructions = 0x0100;
 
 std::uint16_t U16(std::string_view data, std::size_t at) {
   return static_cast<std::uint16_t>((static_cast<unsigned char>(data[at]) << 8) |
@@ -87,38 +89,106 @@ bool ReadLocations(std::string_view loca, bool longOffsets, std::size_t glyphs, 
   return true;
 }
 
-// Marks the parts of composite glyph `outline`; false when its description runs out.
-bool MarkComponents(std::string_view outline, std::vector<bool>& keep,
-                    std::vector<std::size_t>& pending) {
-  std::size_t at = kGlyphHeader;
-  for (;;) {
-    if (at + 4 > outline.size()) return false;
-    const std::uint16_t flags = U16(outline, at);
-    const std::uint16_t part = U16(outline, at + 2);
-    if (part < keep.size() && !keep[part]) {
-      keep[part] = true;
-      pending.push_back(part);
-    }
-    at += 4 + ((flags & kArgsAreWords) != 0 ? 4 : 2);
-    if ((flags & kHasScale) != 0) at += 2;
-    if ((flags & kHasXYScale) != 0) at += 4;
-    if ((flags & kHasTwoByTwo) != 0) at += 8;
-    if ((flags & kMoreComponents) == 0) return true;
-  }
+void Set16(std::string& out, std::size_t at, std::size_t value) {
+  out[at] = static_cast<char>((value >> 8) & 0xFF);
+  out[at + 1] = static_cast<char>(value & 0xFF);
 }
 
-// Zeroes the advances and side bearings of the glyphs left out: the PDF gives the widths of
-// the glyphs drawn, and zeros pack to nothing.
-void ClearUnusedMetrics(const std::string& hhea, std::string& hmtx, const std::vector<bool>& keep) {
-  if (hhea.size() < kHheaSize) return;
-  const std::size_t longMetrics = U16(hhea, kHheaNumberOfHMetrics);
-  for (std::size_t g = 0; g < keep.size(); ++g) {
-    if (keep[g]) continue;
-    const std::size_t at = g < longMetrics ? g * kLongMetric
-                                           : longMetrics * kLongMetric + (g - longMetrics) * kShortMetric;
-    const std::size_t size = g < longMetrics ? kLongMetric : kShortMetric;
-    if (at + size <= hmtx.size()) hmtx.replace(at, size, size, '\0');
+// The glyphs of the cut font: which glyph of the font each is, and its outline with the
+// parts of a composite glyph renumbered.
+class Renumbering {
+ public:
+  Renumbering(std::string_view glyf, const std::vector<std::size_t>& starts)
+      : glyf_(glyf), starts_(starts), newNumber_(starts.size() - 1, kNone) {}
+
+  // The new number of glyph `g`, given it the first time it is asked for.
+  std::size_t Number(std::size_t g) {
+    if (newNumber_[g] == kNone) {
+      newNumber_[g] = order_.size();
+      order_.push_back(g);
+    }
+    return newNumber_[g];
   }
+
+  // Copies every glyph's outline in the new order; the parts of composite glyphs are added
+  // after the others as they come. False when a composite glyph's description runs out.
+  bool Copy(std::string& out, std::vector<std::size_t>& newStarts) {
+    for (std::size_t n = 0; n < order_.size(); ++n) {  // grows as parts are met
+      const std::size_t g = order_[n];
+      std::string outline(glyf_.substr(starts_[g], starts_[g + 1] - starts_[g]));
+      if (outline.size() >= kGlyphHeader) {
+        const bool composite = static_cast<std::int16_t>(U16(outline, 0)) < 0;
+        if (composite ? !RenumberParts(outline) : !DropInstructions(outline)) return false;
+      }
+      newStarts.push_back(out.size());
+      out += outline;
+      PadTo4(out);
+    }
+    newStarts.push_back(out.size());
+    return true;
+  }
+
+  const std::vector<std::size_t>& Order() const { return order_; }
+
+ private:
+  static constexpr std::size_t kNone = static_cast<std::size_t>(-1);
+
+  // A simple glyph: its contours' ends, its instructions' length, the instructions.
+  static bool DropInstructions(std::string& outline) {
+    const std::size_t lengthAt = kGlyphHeader + 2 * std::size_t{U16(outline, 0)};
+    if (lengthAt + 2 > outline.size()) return false;
+    const std::size_t length = U16(outline, lengthAt);
+    if (lengthAt + 2 + length > outline.size()) return false;
+    outline.erase(lengthAt + 2, length);
+    Set16(outline, lengthAt, 0);
+    return true;
+  }
+
+  // A composite glyph: its parts, each with its flags, then the instructions of the whole.
+  bool RenumberParts(std::string& outline) {
+    std::size_t at = kGlyphHeader;
+    for (;;) {
+      if (at + 4 > outline.size()) return false;
+      const std::uint16_t flags = U16(outline, at);
+      Set16(outline, at, flags & static_cast<std::uint16_t>(~kHasInstructions));
+      const std::uint16_t part = U16(outline, at + 2);
+      if (part >= newNumber_.size()) return false;
+      const std::size_t number = Number(part);
+      outline[at + 2] = static_cast<char>((number >> 8) & 0xFF);
+      outline[at + 3] = static_cast<char>(number & 0xFF);
+      at += 4 + ((flags & kArgsAreWords) != 0 ? 4 : 2);
+      if ((flags & kHasScale) != 0) at += 2;
+      if ((flags & kHasXYScale) != 0) at += 4;
+      if ((flags & kHasTwoByTwo) != 0) at += 8;
+      if ((flags & kMoreComponents) == 0) {
+        if (at > outline.size()) return false;
+        outline.resize(at);
+        return true;
+      }
+    }
+  }
+
+  std::string_view glyf_;
+  const std::vector<std::size_t>& starts_;
+  std::vector<std::size_t> newNumber_;  // by glyph of the font
+  std::vector<std::size_t> order_;      // by new number
+};
+
+// The horizontal metrics of the glyphs in `order`, each with its own advance.
+std::string Metrics(const std::string& hhea, const std::string& hmtx,
+                    const std::vector<std::size_t>& order) {
+  const std::size_t longMetrics = U16(hhea, kHheaNumberOfHMetrics);
+  std::string out;
+  for (const std::size_t g : order) {
+    const std::size_t advanceAt = std::min(g, longMetrics - 1) * kLongMetric;
+    const std::size_t bearingAt = g < longMetrics ? g * kLongMetric + 2
+                                                  : longMetrics * kLongMetric +
+                                                        (g - longMetrics) * kShortMetric;
+    const bool known = advanceAt + 2 <= hmtx.size() && bearingAt + 2 <= hmtx.size();
+    Put16(out, known ? U16(hmtx, advanceAt) : 0U);
+    Put16(out, known ? U16(hmtx, bearingAt) : 0U);
+  }
+  return out;
 }
 
 std::string Assemble(const std::map<std::string, std::string>& tables) {
@@ -155,7 +225,7 @@ std::string Assemble(const std::map<std::string, std::string>& tables) {
 
 }  // namespace
 
-std::string SubsetTrueType(const FontTables& tables, const std::vector<bool>& used) {
+std::string SubsetTrueType(const FontTables& tables, const std::vector<std::uint16_t>& glyphs) {
   std::map<std::string, std::string> kept;
   for (const char* tag : kKeptTables) {
     std::string data = tables(tag);
@@ -164,43 +234,28 @@ std::string SubsetTrueType(const FontTables& tables, const std::vector<bool>& us
   for (const char* needed : {"glyf", "head", "hhea", "hmtx", "loca", "maxp"})
     if (kept.count(needed) == 0) return {};
   std::string& head = kept["head"];
-  const std::string& maxp = kept["maxp"];
-  if (head.size() < kHeadSize || maxp.size() < kMaxpNumGlyphs + 2) return {};
-  const std::size_t glyphs = U16(maxp, kMaxpNumGlyphs);
+  std::string& maxp = kept["maxp"];
+  std::string& hhea = kept["hhea"];
+  if (head.size() < kHeadSize || maxp.size() < kMaxpNumGlyphs + 2 || hhea.size() < kHheaSize ||
+      U16(hhea, kHheaNumberOfHMetrics) == 0)
+    return {};
+  const std::size_t count = U16(maxp, kMaxpNumGlyphs);
   const std::string glyf = std::move(kept["glyf"]);
   std::vector<std::size_t> starts;
-  if (!ReadLocations(kept["loca"], U16(head, kHeadIndexToLocFormat) != 0, glyphs, glyf.size(),
+  if (count == 0 ||
+      !ReadLocations(kept["loca"], U16(head, kHeadIndexToLocFormat) != 0, count, glyf.size(),
                      starts))
     return {};
 
-  std::vector<bool> keep(glyphs, false);
-  std::vector<std::size_t> pending;
-  for (std::size_t g = 0; g < glyphs; ++g) {
-    if ((g == 0 || (g < used.size() && used[g])) && !keep[g]) {
-      keep[g] = true;
-      pending.push_back(g);
-    }
+  Renumbering renumbering(glyf, starts);
+  renumbering.Number(0);
+  for (const std::uint16_t g : glyphs) {
+    if (g >= count) return {};
+    renumbering.Number(g);
   }
-  while (!pending.empty()) {
-    const std::size_t g = pending.back();
-    pending.pop_back();
-    const std::string_view outline =
-        std::string_view(glyf).substr(starts[g], starts[g + 1] - starts[g]);
-    if (outline.size() >= kGlyphHeader && static_cast<std::int16_t>(U16(outline, 0)) < 0 &&
-        !MarkComponents(outline, keep, pending))
-      return {};
-  }
-
   std::string newGlyf;
   std::vector<std::size_t> newStarts;
-  for (std::size_t g = 0; g < glyphs; ++g) {
-    newStarts.push_back(newGlyf.size());
-    if (keep[g]) {
-      newGlyf.append(glyf, starts[g], starts[g + 1] - starts[g]);
-      PadTo4(newGlyf);
-    }
-  }
-  newStarts.push_back(newGlyf.size());
+  if (!renumbering.Copy(newGlyf, newStarts)) return {};
   const bool shortLocations = newGlyf.size() < kShortLocationLimit;
   std::string newLoca;
   for (const std::size_t start : newStarts) {
@@ -209,12 +264,14 @@ std::string SubsetTrueType(const FontTables& tables, const std::vector<bool>& us
     else
       Put32(newLoca, static_cast<std::uint32_t>(start));
   }
+  const std::size_t newCount = renumbering.Order().size();
+  kept["hmtx"] = Metrics(hhea, kept["hmtx"], renumbering.Order());
   kept["glyf"] = std::move(newGlyf);
   kept["loca"] = std::move(newLoca);
-  head[kHeadIndexToLocFormat] = 0;
-  head[kHeadIndexToLocFormat + 1] = shortLocations ? 0 : 1;
+  Set16(maxp, kMaxpNumGlyphs, newCount);
+  Set16(hhea, kHheaNumberOfHMetrics, newCount);
+  Set16(head, kHeadIndexToLocFormat, shortLocations ? 0 : 1);
   Set32(head, kHeadCheckSumAdjustment, 0);
-  ClearUnusedMetrics(kept["hhea"], kept["hmtx"], keep);
   return Assemble(kept);
 }
 

@@ -1,7 +1,7 @@
 #pragma once
-// A TrueType font cut down to the glyphs a document uses, for embedding in a PDF: every other
-// glyph's outline is emptied, so glyph numbers stay as they are and the text can name glyphs
-// by their numbers in the font.
+// A TrueType font cut down to the glyphs a document uses, for embedding in a PDF: the glyphs
+// are numbered afresh in the order the document first drew them, so that the pages can name
+// them by their new numbers while the font is still being cut.
 
 #include <cstdint>
 #include <functional>
@@ -14,9 +14,9 @@ namespace vertal::reports::pdf {
 // The bytes of the font's table with this four-letter tag; empty when the font has none.
 using FontTables = std::function<std::string(std::string_view tag)>;
 
-// The font file holding the outlines of the glyphs marked in `used` (by glyph number), of
-// glyph 0 (drawn for a missing character) and of the parts of composite glyphs; empty when
+// The font file holding glyph 0 (drawn for a missing character) as glyph 0, then `glyphs`
+// (glyphs of the font) as glyphs 1, 2, ..., then the parts of composite glyphs; empty when
 // the font has no TrueType outlines or its tables do not hold together.
-std::string SubsetTrueType(const FontTables& tables, const std::vector<bool>& used);
+std::string SubsetTrueType(const FontTables& tables, const std::vector<std::uint16_t>& glyphs);
 
 }  // namespace vertal::reports::pdf

@@ -30,6 +30,8 @@ constexpr int kStemWidth = 80;
 // A map's list of glyphs may hold at most a hundred entries.
 constexpr std::size_t kMapChunk = 100;
 constexpr int kTagLetters = 6;
+// Glyph numbers are two bytes; 0 is the glyph for a missing character.
+constexpr std::size_t kMostGlyphs = 0xFFFF;
 constexpr char32_t kReplacement = 0xFFFD;
 constexpr char32_t kSurrogateBase = 0x10000;
 constexpr char32_t kHighSurrogate = 0xD800;
@@ -85,23 +87,29 @@ std::u32string DecodeUtf8(std::string_view text) {
 PdfFace::PdfFace(std::string name, FontTables tables)
     : name_(std::move(name)), tables_(std::move(tables)) {}
 
-void PdfFace::Use(std::uint16_t glyph, char32_t code) {
-  if (glyph >= codes_.size()) codes_.resize(glyph + 1U, 0);
-  // A glyph that stands for no character still goes into the file.
-  codes_[glyph] = code != 0 ? code : kReplacement;
+std::uint16_t PdfFace::Use(std::uint16_t glyph, char32_t code) {
+  if (glyph >= numbers_.size()) numbers_.resize(glyph + 1U, 0);
+  if (numbers_[glyph] == 0 && glyphs_.size() < kMostGlyphs) {
+    glyphs_.push_back(glyph);
+    codes_.push_back(code);
+    numbers_[glyph] = static_cast<int>(glyphs_.size());
+  }
+  return static_cast<std::uint16_t>(numbers_[glyph]);
 }
 
-void PdfFont::Add(std::uint16_t glyph, double width, char32_t code) {
-  if (glyph >= widths_.size()) widths_.resize(glyph + 1U, -1);
-  widths_[glyph] = std::max(0.0, Rounded(width));
-  face_->Use(glyph, code);
+std::uint16_t PdfFont::Add(std::uint16_t glyph, double width, char32_t code) {
+  const std::uint16_t number = face_->Use(glyph, code);
+  if (glyph >= numbers_.size()) numbers_.resize(glyph + 1U, 0);
+  numbers_[glyph] = number;
+  if (number >= widths_.size()) widths_.resize(number + 1U, -1);
+  widths_[number] = std::max(0.0, Rounded(width));
+  return number;
 }
 
 // Six capitals that tell this cut of the face from another of the same face.
 std::string PdfFace::SubsetName() const {
   std::size_t hash = std::hash<std::string>{}(name_);
-  for (std::size_t g = 0; g < codes_.size(); ++g)
-    if (codes_[g] != 0) hash = hash * 31 + g;
+  for (const std::uint16_t glyph : glyphs_) hash = hash * 31 + glyph;
   std::string tag;
   for (int i = 0; i < kTagLetters; ++i, hash /= 26) tag += static_cast<char>('A' + hash % 26);
   return tag + "+" + name_;
@@ -158,18 +166,15 @@ std::string PdfFace::ToUnicode() const {
       "/CIDSystemInfo<</Registry(Adobe)/Ordering(UCS)/Supplement 0>>def\n"
       "/CMapName/Adobe-Identity-UCS def\n/CMapType 2 def\n"
       "1 begincodespacerange\n<0000><FFFF>\nendcodespacerange\n";
-  std::vector<std::size_t> mapped;
-  for (std::size_t g = 0; g < codes_.size(); ++g)
-    if (codes_[g] != 0) mapped.push_back(g);
-  for (std::size_t from = 0; from < mapped.size(); from += kMapChunk) {
-    const std::size_t to = std::min(mapped.size(), from + kMapChunk);
+  for (std::size_t from = 0; from < codes_.size(); from += kMapChunk) {
+    const std::size_t to = std::min(codes_.size(), from + kMapChunk);
     AppendInt(out, static_cast<long long>(to - from));
     out += " beginbfchar\n";
     for (std::size_t i = from; i < to; ++i) {
       out += '<';
-      AppendHex16(out, static_cast<unsigned>(mapped[i]));
+      AppendHex16(out, static_cast<unsigned>(i + 1));
       out += "><";
-      AppendUtf16Hex(out, codes_[mapped[i]]);
+      AppendUtf16Hex(out, codes_[i] != 0 ? codes_[i] : kReplacement);
       out += ">\n";
     }
     out += "endbfchar\n";
@@ -179,12 +184,11 @@ std::string PdfFace::ToUnicode() const {
 }
 
 PdfFace::Written PdfFace::Write(PdfFile& file) const {
-  std::vector<bool> used(codes_.size());
-  for (std::size_t g = 0; g < codes_.size(); ++g) used[g] = codes_[g] != 0;
-  const std::string subset = SubsetTrueType(tables_, used);
+  const std::string subset = SubsetTrueType(tables_, glyphs_);
   Written written;
   // A face whose outlines cannot be cut down goes in by name only: the viewer draws the text
-  // with a font of its own.
+  // with a font of its own (and the glyphs' new numbers mean nothing to it, but the text
+  // still reads back).
   int fontFile = 0;
   written.baseName = name_;
   if (!subset.empty()) {

@@ -14,14 +14,15 @@
 namespace vertal::reports::pdf {
 
 // A face of the font (regular, bold, ...) as it goes into the document, once for all its
-// sizes, with only the glyphs drawn.
+// sizes, with only the glyphs drawn, numbered afresh as they are first drawn (from 1; 0 is
+// the font's glyph for a missing character).
 class PdfFace {
  public:
   // `name` is the face's PostScript name; `tables` give its TrueType tables at the end.
   PdfFace(std::string name, FontTables tables);
 
-  // A glyph drawn, standing for character `code`.
-  void Use(std::uint16_t glyph, char32_t code);
+  // A glyph of the font drawn, standing for character `code`: its number in the document.
+  std::uint16_t Use(std::uint16_t glyph, char32_t code);
 
   // What the face's fonts refer to once it is written.
   struct Written {
@@ -39,7 +40,9 @@ class PdfFace {
 
   std::string name_;
   FontTables tables_;
-  std::vector<char32_t> codes_;  // by glyph; 0 for a glyph not drawn
+  std::vector<int> numbers_;             // by glyph of the font; 0 for a glyph not drawn
+  std::vector<std::uint16_t> glyphs_;    // by number in the document, from 1
+  std::vector<char32_t> codes_;          // by number in the document, from 1
 };
 
 // A face at one size, as the pages name it: the glyphs' widths are the advances the layout
@@ -52,12 +55,15 @@ class PdfFont {
   int Number() const { return number_; }
   PdfFace& Face() const { return *face_; }
 
-  bool Knows(std::uint16_t glyph) const { return glyph < widths_.size() && widths_[glyph] >= 0; }
-  // A glyph drawn for the first time: its advance in thousandths of the font size and the
-  // character it stands for.
-  void Add(std::uint16_t glyph, double width, char32_t code);
-  // The advance as the file gives it.
-  double Width(std::uint16_t glyph) const { return widths_[glyph]; }
+  // The number in the document of a glyph of the font drawn at this size before, else 0.
+  std::uint16_t Number(std::uint16_t glyph) const {
+    return glyph < numbers_.size() ? numbers_[glyph] : 0;
+  }
+  // A glyph drawn at this size for the first time, with its advance in thousandths of the font
+  // size and the character it stands for: its number in the document.
+  std::uint16_t Add(std::uint16_t glyph, double width, char32_t code);
+  // The advance of the glyph numbered `number` in the document, as the file gives it.
+  double Width(std::uint16_t number) const { return widths_[number]; }
 
   // Writes the font and its descendant, which refer to its face's objects.
   void Write(PdfFile& file, const PdfFace::Written& face) const;
@@ -67,7 +73,8 @@ class PdfFont {
 
   int number_;
   PdfFace* face_;
-  std::vector<double> widths_;  // by glyph; -1 for a glyph not drawn
+  std::vector<std::uint16_t> numbers_;  // by glyph of the font; 0 for a glyph not drawn
+  std::vector<double> widths_;          // by number in the document; -1 for one not drawn
 };
 
 // Appends `code` as UTF-16 in big-endian hexadecimal digits.
