@@ -78,7 +78,7 @@ class PageDrawer {
     DeviceFont& font = Use(item.font);
     const QPointF topLeft = ToDevice(item.x, item.y);
     const QPointF size = ToDevice(item.width, item.height);
-    const qreal baseline = TextBaseline(font.metrics, topLeft.y(), size.y());
+    const qreal baseline = TextBaseline(font.metrics.height(), font.metrics.ascent(), topLeft.y(), size.y());
     qreal advance = 0;
     if (font.runs && font.runs->Layout(item.text, advance) && advance <= size.x()) {
       AddToLine(font, baseline, AlignedLeft(item.align, topLeft.x(), size.x(), advance));

@@ -59,6 +59,8 @@ struct DeviceFont {
   AsciiRuns runs;
   int resource;
   double size;  // in device units
+  qreal height;
+  qreal ascent;
 };
 
 std::string PostScriptName(const QRawFont& raw) {
@@ -107,9 +109,11 @@ class ReportPdfWriter {
     for (DeviceFont& known : fonts_)
       if (known.font == font) return *(current_ = &known);
     const QFont qfont = DeviceQFont(font, device_);
+    const QFontMetricsF metrics(qfont, &device_);
     DeviceFont& made = fonts_.emplace_back(
-        DeviceFont{font, QFontMetricsF(qfont, &device_), AsciiRuns(qfont, device_, true),
-                   document_.AddFont(FaceOf(font, qfont)), qfont.pointSizeF() / kPointsPerUnit});
+        DeviceFont{font, metrics, AsciiRuns(qfont, device_, true),
+                   document_.AddFont(FaceOf(font, qfont)), qfont.pointSizeF() / kPointsPerUnit,
+                   metrics.height(), metrics.ascent()});
     // A blank is never drawn, but its width in the file is what readers of the text take for
     // the width of a character when they lay out the columns.
     const QList<quint32> blank = made.runs.RawFont().glyphIndexesForString(QStringLiteral(" "));
@@ -149,7 +153,8 @@ class ReportPdfWriter {
     const double left = item.x * kUnitsPerMm;
     const double width = item.width * kUnitsPerMm;
     const double baseline =
-        std::round(TextBaseline(font.metrics, item.y * kUnitsPerMm, item.height * kUnitsPerMm));
+        std::round(TextBaseline(font.height, font.ascent, item.y * kUnitsPerMm,
+                                item.height * kUnitsPerMm));
     qreal advance = 0;
     font.runs.Layout(item.text, advance);
     if (advance > width) {

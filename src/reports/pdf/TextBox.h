@@ -19,9 +19,10 @@ inline constexpr double kMmPerInch = 25.4;
 // The report's font as drawn on `device`.
 QFont DeviceQFont(const Font& font, const QPaintDevice& device);
 
-// The baseline of a line centred vertically in a box from `top`, `height` high.
-inline qreal TextBaseline(const QFontMetricsF& metrics, qreal top, qreal height) {
-  return top + (height - metrics.height()) / 2 + metrics.ascent();
+// The baseline of a line of a font `fontHeight` high with `ascent` above its baseline,
+// centred vertically in a box from `top`, `height` high.
+inline qreal TextBaseline(qreal fontHeight, qreal ascent, qreal top, qreal height) {
+  return top + (height - fontHeight) / 2 + ascent;
 }
 
 // Where a text of width `advance` starts in a box from `left`, `width` wide.

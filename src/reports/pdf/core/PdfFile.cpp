@@ -25,16 +25,31 @@ std::string Number(std::uint64_t value) {
 
 }  // namespace
 
-void Deflate(std::string_view data, std::string& out, PdfFile::Packing packing) {
-  uLongf size = compressBound(static_cast<uLong>(data.size()));
-  out.resize(size);
-  if (compress2(reinterpret_cast<Bytef*>(out.data()), &size,
-                reinterpret_cast<const Bytef*>(data.data()), static_cast<uLong>(data.size()),
-                packing == PdfFile::Packing::Fast ? kFastLevel : kSmallLevel) != Z_OK) {
-    size = 0;
+// `data` deflated into `out` as a zlib stream (what a PDF's FlateDecode reads); false when
+// zlib failed.
+struct PdfFile::Deflater {
+  explicit Deflater(int level) : ok(deflateInit(&stream, level) == Z_OK) {}
+  ~Deflater() {
+    if (ok) deflateEnd(&stream);
   }
-  out.resize(size);
-}
+  Deflater(const Deflater&) = delete;
+  Deflater& operator=(const Deflater&) = delete;
+
+  bool Deflate(std::string_view data, std::string& out) {
+    if (!ok || deflateReset(&stream) != Z_OK) return false;
+    out.resize(deflateBound(&stream, static_cast<uLong>(data.size())));
+    stream.next_in = reinterpret_cast<Bytef*>(const_cast<char*>(data.data()));
+    stream.avail_in = static_cast<uInt>(data.size());
+    stream.next_out = reinterpret_cast<Bytef*>(out.data());
+    stream.avail_out = static_cast<uInt>(out.size());
+    const bool done = deflate(&stream, Z_FINISH) == Z_STREAM_END;
+    out.resize(done ? stream.total_out : 0);
+    return done;
+  }
+
+  z_stream stream{};
+  bool ok;
+};
 
 PdfFile::PdfFile(const std::string& path) : file_(std::fopen(path.c_str(), "wb")) {
   if (file_ == nullptr) return;
@@ -68,7 +83,14 @@ void PdfFile::Write(int number, std::string_view body) {
 
 void PdfFile::WriteStream(int number, std::string_view entries, std::string_view data,
                           Packing packing) {
-  Deflate(data, deflated_, packing);
+  bool deflated = false;
+  if (packing == Packing::Fast) {
+    if (!deflater_) deflater_ = std::make_unique<Deflater>(kFastLevel);
+    deflated = deflater_->Deflate(data, deflated_);
+  } else {
+    deflated = Deflater(kSmallLevel).Deflate(data, deflated_);
+  }
+  if (!deflated) failed_ = true;
   offsets_[static_cast<std::size_t>(number - 1)] = offset_;
   Put(Number(static_cast<std::uint64_t>(number)));
   Put(" 0 obj\n<<");

@@ -5,6 +5,7 @@
 
 #include <cstdint>
 #include <cstdio>
+#include <memory>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -43,9 +44,12 @@ class PdfFile {
   std::uint64_t offset_ = 0;
   std::vector<std::uint64_t> offsets_;  // by object number - 1; 0 until written
   std::string deflated_;                // reused from stream to stream
+  // The deflater of the pages, kept from page to page: made afresh for each, its tables came
+  // from the system and went back to it at every page.
+  struct Deflater;
+  std::unique_ptr<Deflater> deflater_;
 };
 
-// `data` deflated into `out` as a zlib stream (what a PDF's FlateDecode reads).
-void Deflate(std::string_view data, std::string& out, PdfFile::Packing packing);
+
 
 }  // namespace vertal::reports::pdf
