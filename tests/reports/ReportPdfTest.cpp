@@ -7,6 +7,7 @@
 #include <QLineEdit>
 #include <QPrinter>
 #include <QProcess>
+#include <QRegularExpression>
 #include <QTest>
 #include <QTimer>
 #include <string>
@@ -110,6 +111,13 @@ void CheckTwoPagePdf(const std::string& path) {
   QVERIFY(!pages[0].contains(QString::fromUtf8(kLongText)));  // cut at its box
   QVERIFY(!pages[0].contains("line 62"));
   QVERIFY(InOrder(pages[1], {"Заголовок отчёта", "62", "line 62", "70", "line 70", "Страница 2"}));
+  // Each face embedded, cut down to the glyphs drawn, with its map back to the characters.
+  const QStringList fonts = Run(QStringLiteral("pdffonts"), {QString::fromStdString(path)})
+                                .split('\n', Qt::SkipEmptyParts)
+                                .mid(2);
+  QCOMPARE(fonts.size(), 2);  // the regular face and the title's bold italic
+  for (const QString& font : fonts)
+    QVERIFY2(font.contains(QRegularExpression(QStringLiteral(" yes +yes +yes "))), qPrintable(font));
 }
 
 }  // namespace

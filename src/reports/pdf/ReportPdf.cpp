@@ -9,7 +9,6 @@
 #include <cmath>
 #include <cstdint>
 #include <deque>
-#include <optional>
 #include <vector>
 
 #include "common/ui/UiText.h"
@@ -63,13 +62,16 @@ struct DeviceFont {
   qreal ascent;
 };
 
+// The face's name as a PDF name may hold it: Latin letters, digits and hyphens.
 std::string PostScriptName(const QRawFont& raw) {
   std::string name;
-  const QString family = raw.familyName();
-  const QString style = raw.styleName();
-  for (const QChar c : family + QLatin1Char('-') + style)
-    if (c.isLetterOrNumber() || c == QLatin1Char('-')) name += static_cast<char>(c.toLatin1());
-  return name;
+  for (const QChar c : raw.familyName() + QLatin1Char('-') + raw.styleName()) {
+    const char latin = c.toLatin1();
+    if ((latin >= 'A' && latin <= 'Z') || (latin >= 'a' && latin <= 'z') ||
+        (latin >= '0' && latin <= '9') || latin == '-')
+      name += latin;
+  }
+  return name.size() > 1 ? name : "Font";
 }
 
 class ReportPdfWriter {
