@@ -21,7 +21,7 @@ constexpr unsigned kGreenShift = 8;
 constexpr std::uint32_t kChannelMask = 0xFF;
 constexpr char kHexDigits[] = "0123456789ABCDEF";
 
-void AppendColour(std::string& out, std::uint32_t rgb) {
+void AppendColour(std::string& out, Colour rgb) {
   for (const unsigned shift : {kRedShift, kGreenShift, 0U}) {
     AppendNumber(out, ((rgb >> shift) & kChannelMask) / kChannel);
     out += ' ';
@@ -37,10 +37,10 @@ PageContent::PageContent(double pointsPerUnit, double heightPoints)
 
 void PageContent::Clear() {
   out_.clear();
-  fill_ = 0;
-  stroke_ = 0;
+  fill_ = kBlack;
+  stroke_ = kBlack;
   width_ = -1;
-  dash_ = 0;
+  dashed_ = false;
   inText_ = false;
   inString_ = false;
   resource_ = -1;
@@ -53,7 +53,7 @@ void PageContent::Clear() {
   out_ += " cm\n";
 }
 
-void PageContent::FillColour(std::uint32_t rgb) {
+void PageContent::FillColour(Colour rgb) {
   if (rgb == fill_) return;
   fill_ = rgb;
   AppendColour(out_, rgb);
@@ -68,7 +68,7 @@ void PageContent::EndText() {
   resource_ = -1;
 }
 
-void PageContent::Fill(std::uint32_t rgb, double x, double y, double width, double height) {
+void PageContent::Fill(Colour rgb, double x, double y, double width, double height) {
   EndText();
   FillColour(rgb);
   AppendNumber(out_, x);
@@ -82,7 +82,7 @@ void PageContent::Fill(std::uint32_t rgb, double x, double y, double width, doub
 }
 
 void PageContent::Line(double x1, double y1, double x2, double y2, double width,
-                       std::uint32_t rgb, bool dashed) {
+                       Colour rgb, bool dashed) {
   EndText();
   if (rgb != stroke_) {
     stroke_ = rgb;
@@ -94,8 +94,8 @@ void PageContent::Line(double x1, double y1, double x2, double y2, double width,
     AppendNumber(out_, width);
     out_ += " w\n";
   }
-  if (dashed != (dash_ != 0) || (dashed && dashWidth_ != width)) {
-    dash_ = dashed ? 1 : 0;
+  if (dashed != dashed_ || (dashed && dashWidth_ != width)) {
+    dashed_ = dashed;
     dashWidth_ = width;
     if (dashed) {
       out_ += '[';
@@ -121,7 +121,7 @@ void PageContent::Glyphs(const PdfFont& font, int resource, double size, double 
                          const std::uint16_t* glyphs, const double* xs, std::size_t count) {
   if (count == 0) return;
   if (!inText_) {
-    FillColour(0);
+    FillColour(kBlack);
     out_ += "BT\n";
     inText_ = true;
   }

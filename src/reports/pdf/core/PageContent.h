@@ -8,6 +8,7 @@
 #include <cstdint>
 #include <string>
 
+#include "common/core/Colour.h"
 #include "reports/pdf/core/PdfFont.h"
 
 namespace vertal::reports::pdf {
@@ -19,8 +20,8 @@ class PageContent {
 
   // Begins the next page.
   void Clear();
-  void Fill(std::uint32_t rgb, double x, double y, double width, double height);
-  void Line(double x1, double y1, double x2, double y2, double width, std::uint32_t rgb,
+  void Fill(Colour rgb, double x, double y, double width, double height);
+  void Line(double x1, double y1, double x2, double y2, double width, Colour rgb,
             bool dashed);
   // Draws `count` glyphs of `font` (named /F`resource` in the page's resources) of `size`
   // with their origins on `baseline` at `xs`, black.
@@ -31,17 +32,17 @@ class PageContent {
 
  private:
   void EndText();
-  void FillColour(std::uint32_t rgb);
+  void FillColour(Colour rgb);
 
   const double pointsPerUnit_;
   const double heightPoints_;
   std::string out_;
   // What the graphics state holds, so that only changes are written.
-  std::uint32_t fill_ = 0;
-  std::uint32_t stroke_ = 0;
+  Colour fill_ = kBlack;
+  Colour stroke_ = kBlack;
   double width_ = -1;
-  int dash_ = 0;  // 0 solid; else the width the dash pattern was written for
-  double dashWidth_ = 0;
+  bool dashed_ = false;
+  double dashWidth_ = 0;  // the line width the dash pattern was written for
   // The text being written: its font, size and baseline, where it starts and where the last
   // glyph left the pen (in thousandths of the font size from the start).
   bool inText_ = false;
