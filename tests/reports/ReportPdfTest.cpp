@@ -135,6 +135,18 @@ class ReportPdfTest : public QObject {
     CheckTwoPagePdf(dir.File("report.pdf"));
   }
 
+  // A control character read from a dump is neither drawn nor read back.
+  void controlCharactersAreNotDrawn() {
+    TempDir dir;
+    Report report;
+    Band band;
+    band.height = 10;
+    band.texts = {Text(0, 0, 100, 10, "Кран\x01 12\x7F" "3")};
+    report.body.emplace_back(std::move(band));
+    QVERIFY(WriteReportPdf(report, dir.File("control.pdf")).error.empty());
+    QCOMPARE(PdfText(dir.File("control.pdf")).trimmed(), QStringLiteral("Кран 123"));
+  }
+
   void previewSavesAsPdfAndReportsAFailure() {
     TempDir dir;
     FakeHost host;

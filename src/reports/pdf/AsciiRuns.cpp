@@ -10,6 +10,8 @@ namespace vertal::reports {
 namespace {
 
 constexpr double kPointsPerInch = 72.0;
+constexpr char32_t kDelete = 0x7F;
+constexpr char32_t kFirstAfterControls = 0xA0;
 
 }  // namespace
 
@@ -85,9 +87,14 @@ bool AsciiRuns::LayoutAny(std::string_view text, qreal& width) {
   codes_.clear();
   const std::u32string codes = pdf::DecodeUtf8(text);
   qreal x = 0;
-  for (std::size_t i = 0; i < codes.size(); ++i) {
-    const char32_t code = codes[i];
-    if (i > 0) x += OtherKerning(codes[i - 1], code);
+  char32_t previous = 0;
+  for (const char32_t code : codes) {
+    // A control character read from a dump is neither drawn nor given room, as the shaper
+    // does with it.
+    if (code < static_cast<char32_t>(kFirst) || (code >= kDelete && code < kFirstAfterControls))
+      continue;
+    if (previous != 0) x += OtherKerning(previous, code);
+    previous = code;
     if (code != static_cast<char32_t>(kFirst)) {
       indexes_.append(Measure(code).glyph);
       positions_.append(QPointF(x, 0));
