@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "dump/core/Checksum.h"
+#include "dump/core/WideChecksum.h"
 #include "common/core/DumpFile.h"
 #include "dump/core/DumpLayout.h"
 #include "frames/core/FrameLayout.h"
@@ -149,7 +150,8 @@ Timing MedianMs(const std::function<void()>& work, int runs) {
 // The floor is short and every figure is divided by it: more runs steady its median.
 constexpr int kFloorRuns = 31;
 
-Timing ReadAndCheckMs(const std::string& path, std::int64_t offset, std::int64_t size) {
+Timing ReadAndCheckMs(const std::string& path, std::int64_t offset, std::int64_t size,
+                      VectorPath vectors) {
   constexpr std::size_t kRecord = frames::kFrameSize;
   return MedianMs([&] {
     const auto file = DumpFile::Open(path);
@@ -161,8 +163,7 @@ Timing ReadAndCheckMs(const std::string& path, std::int64_t offset, std::int64_t
       const std::span<const std::uint8_t> bytes(block.data(), n);
       file->ReadAt(offset + at, std::span<std::uint8_t>(block.data(), n));
       const std::size_t whole = n / kRecord * kRecord;
-      for (std::size_t i = 0; i < whole; i += kRecord)
-        valid += ChecksumValid(bytes.subspan(i).first<kRecord>()) ? 1 : 0;
+      valid += CountValidChecksums(bytes.first(whole), vectors);
       if (whole < n) valid += ChecksumValid(bytes.subspan(whole)) ? 1 : 0;
     }
     benchmark::DoNotOptimize(valid);

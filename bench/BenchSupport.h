@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "common/core/Host.h"
+#include "common/core/VectorPath.h"
 #include "link/core/Readout.h"
 
 namespace vertal::bench {
@@ -86,9 +87,10 @@ Timing MedianMs(const std::function<void()>& work, int runs = 15);
 
 // Floor: what a pass over the same bytes cannot go below. Opens the file, reads `size` bytes
 // from `offset` in the blocks a pass reads, tests the checksum of every 32-byte record (the
-// same inlined test the frame passes use; a shorter tail is summed whole), counts the valid
-// ones and closes.
-Timing ReadAndCheckMs(const std::string& path, std::int64_t offset, std::int64_t size);
+// same inlined test the frame passes use on the same vector path, by default the fastest the
+// processor runs; a shorter tail is summed whole), counts the valid ones and closes.
+Timing ReadAndCheckMs(const std::string& path, std::int64_t offset, std::int64_t size,
+                      VectorPath vectors = FastestVectorPath());
 
 // Times each iteration of a benchmark and reports the median and its spread as "ms" and
 // "ms_spread", the floor's as "floor_ms" and "floor_spread", and their ratio as "x_floor".

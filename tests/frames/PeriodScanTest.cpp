@@ -8,6 +8,7 @@
 #include "support/FakeHost.h"
 #include "support/ListItems.h"
 #include "support/TempDir.h"
+#include "tools/demo/DemoRecording.h"
 
 namespace vertal::frames {
 namespace {
@@ -158,6 +159,56 @@ TEST_F(PeriodScanFile, TheScanAsOpeningRunsIt) {
   for (const char* list : {"ComboBox_Cikl_M", "ComboBox_Cikl_NASTROYKA", "ComboBox_Cikl_MZON", "ComboBox_ON"}) {
     EXPECT_TRUE(g.Written(list)) << list;
     EXPECT_EQ(g.List(list).Count(), 0u) << list;
+  }
+}
+
+// The AVX2 path gives what the SSE2 path gives, bit for bit: over the demo with frames at the
+// edges of every list's rule, frames invalid by their checksum or their date and time bytes
+// (some of them the earliest or latest moment of the file), and over the same file cut short
+// inside a frame.
+TEST_F(PeriodScanFile, BothVectorPathsGiveTheSameResult) {
+  if (!Runs(VectorPath::Avx2)) GTEST_SKIP() << "this processor has no AVX2";
+  demo::BuildDemo(builder);
+  const std::uint8_t edges[] = {0x00, 0x01, 0x02, 0x08, 0x64, 0x65, 0x69, 0x6A, 0x6D, 0x6E, 0xF7, 0xFF};
+  std::int64_t n = 1000;
+  for (const std::uint8_t e : edges) {
+    FrameFields f = At(0x15, 0x10);
+    f.faultCode = f.loadMoment = f.kos = e;
+    builder.Frame(n++, f);
+  }
+  FrameFields earliest = At(0x01, 0x00);
+  earliest.date = {0x01, 0x01, 0x00};
+  FrameFields latest = At(0x31, 0x23, 0x59);
+  latest.date = {0x31, 0x12, 0x99};
+  builder.Frame(2001, earliest).Frame(3002, latest).Frame(3003, latest).DamageFrame(3003);
+  FrameFields badDay = earliest;  // checksum closed, date out of bounds
+  badDay.date[0] = 0x00;
+  FrameFields badHour = latest;
+  badHour.time[2] = 0x24;
+  builder.Frame(4001, badDay).Frame(4002, badHour);
+  for (std::int64_t d = 5000; d < 5010; ++d) builder.DamageFrame(d);  // whole groups of four
+  const std::string cut = dir.File("cut.bin");
+  builder.Write(path);
+  builder.WriteTruncated(cut, dump::kFrames.Offset(6003) + 17);
+
+  for (const std::string& file : {path, cut}) {
+    const auto scan = [&file](VectorPath vectors, std::vector<std::int64_t>& offered) {
+      return ScanRecordingPeriod(
+          file, {}, [&offered](std::int64_t k, FrameBytes) { offered.push_back(k); }, vectors);
+    };
+    std::vector<std::int64_t> offeredSse2, offeredAvx2;
+    const auto sse2 = scan(VectorPath::Sse2, offeredSse2);
+    const auto avx2 = scan(VectorPath::Avx2, offeredAvx2);
+    ASSERT_TRUE(sse2 && avx2);
+    EXPECT_EQ(offeredAvx2, offeredSse2) << file;
+    EXPECT_EQ(avx2->earliest.date, sse2->earliest.date) << file;
+    EXPECT_EQ(avx2->earliest.time, sse2->earliest.time) << file;
+    EXPECT_EQ(avx2->latest.date, sse2->latest.date) << file;
+    EXPECT_EQ(avx2->latest.time, sse2->latest.time) << file;
+    EXPECT_EQ(avx2->mzon, sse2->mzon) << file;
+    EXPECT_EQ(avx2->tuning, sse2->tuning) << file;
+    EXPECT_EQ(avx2->overloads, sse2->overloads) << file;
+    EXPECT_EQ(avx2->switchOns, sse2->switchOns) << file;
   }
 }
 

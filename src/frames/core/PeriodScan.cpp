@@ -37,9 +37,9 @@ PeriodScanResult PeriodScanner::Finish(const DumpSource& source) {
   result.tuning = tuning_.Take();
   result.overloads = overloads_.Take();
   result.switchOns = switchOns_.Take();
-  if (earliest_ <= latest_) {
-    result.earliest = MomentOf(earliest_);
-    result.latest = MomentOf(latest_);
+  if (period_.earliest <= period_.latest) {
+    result.earliest = MomentOf(period_.earliest);
+    result.latest = MomentOf(period_.latest);
   } else {
     // No valid frame: the period shows frame 0 as it stands.
     if (const auto file = source.Open()) {
