@@ -2,6 +2,7 @@
 
 #include <QFileDialog>
 #include <QMessageBox>
+#include <QRegion>
 
 #include "common/ui/UiText.h"
 
@@ -111,8 +112,16 @@ void QtHost::RepaintNow() {
     if (window_) window_->repaint();
     return;
   }
-  for (const QPointer<QWidget>& widget : repainted_)
-    if (widget) widget->repaint();
+  // One repaint of the window over all of them: each widget's own repaint would paint the
+  // window's waiting changes once more.
+  QWidget* window = nullptr;
+  QRegion region;
+  for (const QPointer<QWidget>& widget : repainted_) {
+    if (!widget || !widget->isVisible()) continue;
+    window = widget->window();
+    region += QRect(widget->mapTo(window, QPoint(0, 0)), widget->size());
+  }
+  if (window) window->repaint(region);
 }
 
 }  // namespace vertal::app
