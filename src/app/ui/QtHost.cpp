@@ -2,7 +2,6 @@
 
 #include <QFileDialog>
 #include <QMessageBox>
-#include <QRegion>
 
 #include "common/ui/UiText.h"
 
@@ -112,16 +111,15 @@ void QtHost::RepaintNow() {
     if (window_) window_->repaint();
     return;
   }
-  // One repaint of the window over all of them: each widget's own repaint would paint the
-  // window's waiting changes once more.
-  QWidget* window = nullptr;
-  QRegion region;
+  // One repaint paints them all: each widget's own repaint would paint the window's waiting
+  // changes once more.
+  QWidget* last = nullptr;
   for (const QPointer<QWidget>& widget : repainted_) {
     if (!widget || !widget->isVisible()) continue;
-    window = widget->window();
-    region += QRect(widget->mapTo(window, QPoint(0, 0)), widget->size());
+    widget->update();
+    last = widget;
   }
-  if (window) window->repaint(region);
+  if (last) last->repaint();
 }
 
 }  // namespace vertal::app
