@@ -7,6 +7,7 @@
 #include <QLineEdit>
 #include <QPrinter>
 #include <QProcess>
+#include <QRegularExpression>
 #include <QTest>
 #include <QTimer>
 #include <string>
@@ -110,6 +111,13 @@ void CheckTwoPagePdf(const std::string& path) {
   QVERIFY(!pages[0].contains(QString::fromUtf8(kLongText)));  // cut at its box
   QVERIFY(!pages[0].contains("line 62"));
   QVERIFY(InOrder(pages[1], {"Заголовок отчёта", "62", "line 62", "70", "line 70", "Страница 2"}));
+  // Each face embedded, cut down to the glyphs drawn, with its map back to the characters.
+  const QStringList fonts = Run(QStringLiteral("pdffonts"), {QString::fromStdString(path)})
+                                .split('\n', Qt::SkipEmptyParts)
+                                .mid(2);
+  QCOMPARE(fonts.size(), 2);  // the regular face and the title's bold italic
+  for (const QString& font : fonts)
+    QVERIFY2(font.contains(QRegularExpression(QStringLiteral(" yes +yes +yes "))), qPrintable(font));
 }
 
 }  // namespace
@@ -125,6 +133,18 @@ class ReportPdfTest : public QObject {
     QVERIFY(written.error.empty());
     QCOMPARE(written.pages, 2);
     CheckTwoPagePdf(dir.File("report.pdf"));
+  }
+
+  // A control character read from a dump is neither drawn nor read back.
+  void controlCharactersAreNotDrawn() {
+    TempDir dir;
+    Report report;
+    Band band;
+    band.height = 10;
+    band.texts = {Text(0, 0, 100, 10, "Кран\x01 12\x7F" "3")};
+    report.body.emplace_back(std::move(band));
+    QVERIFY(WriteReportPdf(report, dir.File("control.pdf")).error.empty());
+    QCOMPARE(PdfText(dir.File("control.pdf")).trimmed(), QStringLiteral("Кран 123"));
   }
 
   void previewSavesAsPdfAndReportsAFailure() {

@@ -18,18 +18,11 @@
 #include <optional>
 
 #include "reports/pdf/AsciiRuns.h"
+#include "reports/pdf/TextBox.h"
 #include "common/ui/UiText.h"
 
 namespace vertal::reports {
 namespace {
-
-constexpr double kMmPerInch = 25.4;
-// Font sizes and rule widths are given in pixels of a 96-dpi screen; a point is 1/72 inch.
-constexpr double kScreenDpi = 96.0;
-constexpr double kPointsPerInch = 72.0;
-constexpr double kPointsPerPx = kPointsPerInch / kScreenDpi;
-// The family that fonts-liberation2 (and every Windows system) resolves to the reports' face.
-const char* const kFontFamily = "Arial";
 
 // A font of the report with its metrics on the device, made once per size and style.
 struct DeviceFont {
@@ -61,16 +54,11 @@ class PageDrawer {
   QPointF ToDevice(double x, double y) const { return {x * unitsPerMmX_, y * unitsPerMmY_}; }
 
   DeviceFont& Use(const Font& font) {
-    if (current_ && SameFont(current_->font, font)) return *current_;
+    if (current_ && current_->font == font) return *current_;
     for (DeviceFont& known : fonts_) {
-      if (SameFont(known.font, font)) return Select(known);
+      if (known.font == font) return Select(known);
     }
-    QFont qfont(QString::fromLatin1(kFontFamily));
-    qfont.setPointSizeF(font.sizePx * kPointsPerPx);
-    qfont.setBold(font.bold);
-    qfont.setItalic(font.italic);
-    qfont.setWordSpacing(font.blankExtra * font.sizePx * kPointsPerPx / kPointsPerInch *
-                         device_.logicalDpiX());
+    const QFont qfont = DeviceQFont(font, device_);
     DeviceFont& made =
         fonts_.emplace_back(DeviceFont{font, qfont, QFontMetricsF(qfont, &device_), std::nullopt});
     if (glyphRuns_) made.runs.emplace(qfont, device_);
@@ -83,11 +71,6 @@ class PageDrawer {
     return font;
   }
 
-  static bool SameFont(const Font& a, const Font& b) {
-    return a.sizePx == b.sizePx && a.bold == b.bold && a.italic == b.italic &&
-           a.blankExtra == b.blankExtra;
-  }
-
   // One line in its box: centred vertically, placed by its alignment, cut short with an
   // ellipsis when wider than the box.
   void DrawText(const TextItem& item) {
@@ -95,11 +78,10 @@ class PageDrawer {
     DeviceFont& font = Use(item.font);
     const QPointF topLeft = ToDevice(item.x, item.y);
     const QPointF size = ToDevice(item.width, item.height);
-    const qreal baseline =
-        topLeft.y() + (size.y() - font.metrics.height()) / 2 + font.metrics.ascent();
+    const qreal baseline = TextBaseline(font.metrics.height(), font.metrics.ascent(), topLeft.y(), size.y());
     qreal advance = 0;
     if (font.runs && font.runs->Layout(item.text, advance) && advance <= size.x()) {
-      AddToLine(font, baseline, Aligned(item.align, topLeft.x(), size.x(), advance));
+      AddToLine(font, baseline, AlignedLeft(item.align, topLeft.x(), size.x(), advance));
       return;
     }
     QString text = ui::ToQString(item.text);
@@ -108,14 +90,7 @@ class PageDrawer {
       text = font.metrics.elidedText(text, Qt::ElideRight, size.x());
       advance = font.metrics.horizontalAdvance(text);
     }
-    painter_.drawText(QPointF(Aligned(item.align, topLeft.x(), size.x(), advance), baseline), text);
-  }
-
-  // Where a text of width `advance` starts in a box from `left`, `width` wide.
-  static qreal Aligned(Align align, qreal left, qreal width, qreal advance) {
-    if (align == Align::Center) return left + (width - advance) / 2;
-    if (align == Align::Right) return left + width - advance;
-    return left;
+    painter_.drawText(QPointF(AlignedLeft(item.align, topLeft.x(), size.x(), advance), baseline), text);
   }
 
   // Gathers the glyphs just laid out by `font` into the line on `baseline`, starting at `left`.

@@ -1,0 +1,14 @@
+#pragma once
+// Numbers as a PDF writes them: integers, and reals with at most three decimals and no
+// trailing zeros.
+
+#include <string>
+
+namespace vertal::reports::pdf {
+
+void AppendInt(std::string& out, long long value);
+void AppendNumber(std::string& out, double value);
+// `value` as AppendNumber writes it.
+double Rounded(double value);
+
+}  // namespace vertal::reports::pdf
