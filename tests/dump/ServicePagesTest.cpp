@@ -42,11 +42,14 @@ ControlSnapshot Snapshot(const ServicePages& pages) {
 
 class ServicePage : public ::testing::Test {
  protected:
-  ControlSnapshot Open(const DumpBuilder& b, std::string_view separator = ".") {
+  ServicePages Present(const DumpBuilder& b, std::string_view separator = ".") {
     b.Write(dir.File("d.bin"));
     const auto head = OpenDumpHead(dir.File("d.bin"), host);
     EXPECT_TRUE(head.has_value());
-    return head ? Snapshot(PresentServicePages(*head, separator)) : ControlSnapshot{};
+    return head ? PresentServicePages(*head, separator) : ServicePages{};
+  }
+  ControlSnapshot Open(const DumpBuilder& b, std::string_view separator = ".") {
+    return Snapshot(Present(b, separator));
   }
   TempDir dir;
   FakeHost host;
@@ -168,6 +171,19 @@ TEST_F(ServicePage, AResetEmptiesEveryValueOpeningWroteAndKeepsTheCaptions) {
   }
   EXPECT_EQ(reset.Values().size(), opened.Values().size() - kept.size());
   EXPECT_TRUE(reset.HiddenNames().empty());
+}
+
+// Opening over an earlier file writes every value a reset would, so that none of it stays.
+TEST_F(ServicePage, OpeningOverAnEarlierFileLeavesNothingOfIt) {
+  const ControlSnapshot reset = Snapshot(EmptyServicePages());
+  for (const std::int8_t version : {std::int8_t{30}, std::int8_t{31}, std::int8_t{32}}) {
+    const ControlSnapshot shown = Snapshot(OverStartTexts(Present(Crane(version))));
+    for (const auto& [name, value] : reset.Values())
+      EXPECT_TRUE(shown.Written(name)) << name << ", version " << int{version};
+    if (version != 31) {
+      EXPECT_EQ(shown.Text("Label_N_N_L"), "");
+    }
+  }
 }
 
 }  // namespace

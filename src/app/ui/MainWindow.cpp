@@ -185,7 +185,11 @@ QColor MainWindow::ButtonFaceColor() const {
 }
 
 void MainWindow::SetProgress(int position) {
+  // The bar would repaint itself at once, and with it every change waiting in the window; it
+  // is painted with them by the host's next repaint or by the event loop instead.
+  progressBar_->setUpdatesEnabled(false);
   progressBar_->setValue(position);
+  progressBar_->setUpdatesEnabled(true);
 }
 
 void MainWindow::SetProgressMaximum(int maximum) {

@@ -156,12 +156,10 @@ void PageTree::SelectServicePage() {
 }
 
 void PageTree::ShowRead(const OpenedDump& opened) {
-  // A value the new file does not give shows the start text, not the previous file's.
-  const dump::ServicePages empty = dump::EmptyServicePages();
-  servicePage_->Show(empty.service);
-  loadPage_->Show(empty.load);
-  servicePage_->Show(opened.service.service);
-  loadPage_->Show(opened.service.load);
+  // Each page is shown once: a value that does not change is not painted again.
+  const dump::ServicePages shown = dump::OverStartTexts(opened.service);
+  servicePage_->Show(shown.service);
+  loadPage_->Show(shown.load);
   overloadPage_->ShowTable(opened.overloadTable);
   kdsPage_->ShowOpened(opened.kds);
   framePage_->ShowTable(opened.frameTable);

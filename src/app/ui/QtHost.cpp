@@ -111,8 +111,15 @@ void QtHost::RepaintNow() {
     if (window_) window_->repaint();
     return;
   }
-  for (const QPointer<QWidget>& widget : repainted_)
-    if (widget) widget->repaint();
+  // One repaint paints them all: each widget's own repaint would paint the window's waiting
+  // changes once more.
+  QWidget* last = nullptr;
+  for (const QPointer<QWidget>& widget : repainted_) {
+    if (!widget || !widget->isVisible()) continue;
+    widget->update();
+    last = widget;
+  }
+  if (last) last->repaint();
 }
 
 }  // namespace vertal::app

@@ -19,8 +19,9 @@ class QtHost final : public Host {
   // The window the boxes belong to and that `RepaintNow` repaints; may be set later.
   explicit QtHost(QWidget* window = nullptr) : window_(window) {}
   void SetWindow(QWidget* window) { window_ = window; }
-  // The widgets a long operation changes while it runs (status and progress bars): once set,
-  // `RepaintNow` repaints only them, together with whatever else already awaits painting.
+  // The widgets of one window that a long operation changes while it runs (status and progress
+  // bars): once set, `RepaintNow` repaints only them, together with whatever else already
+  // awaits painting.
   void SetRepainted(const std::vector<QWidget*>& widgets);
 
   void ShowMessage(const Message& message) override;

@@ -22,6 +22,25 @@ QLabel* MakePanel(QWidget* parent, const char* name, const QString& accessibleNa
   return label;
 }
 
+// Holds a panel at the size the status bar gives the slot. A panel's new text then repaints
+// the panel alone: placed in the bar's layout itself, every text would lay the whole window out
+// again and repaint its pages.
+class PanelSlot final : public QWidget {
+ public:
+  PanelSlot(QWidget* parent, QLabel* panel) : QWidget(parent), panel_(panel) {
+    panel->setParent(this);
+    setMinimumWidth(panel->minimumWidth());
+  }
+  QSize sizeHint() const override { return minimumSizeHint(); }
+  QSize minimumSizeHint() const override { return {minimumWidth(), panel_->minimumSizeHint().height()}; }
+
+ protected:
+  void resizeEvent(QResizeEvent*) override { panel_->setGeometry(rect()); }
+
+ private:
+  QLabel* panel_;
+};
+
 }  // namespace
 
 StatusPanels::StatusPanels(QWidget* parent) : QStatusBar(parent) {
@@ -29,10 +48,11 @@ StatusPanels::StatusPanels(QWidget* parent) : QStatusBar(parent) {
   setFixedHeight(kHeight);
   setAutoFillBackground(true);
   panels_[0] = MakePanel(this, "StatusBar1_Panel0", QStringLiteral("Файл"));
-  panels_[0]->setFixedWidth(kPathPanelWidth);
   panels_[1] = MakePanel(this, "StatusBar1_Panel1", QStringLiteral("Состояние"));
-  addWidget(panels_[0]);
-  addWidget(panels_[1], 1);
+  auto* pathSlot = new PanelSlot(this, panels_[0]);
+  pathSlot->setFixedWidth(kPathPanelWidth);
+  addWidget(pathSlot);
+  addWidget(new PanelSlot(this, panels_[1]), 1);
   SetColor(ButtonFaceColor());
 }
 

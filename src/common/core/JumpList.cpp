@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <charconv>
+#include <cstring>
 #include <string_view>
 
 #include "common/core/Bcd.h"
@@ -34,12 +35,12 @@ constexpr std::size_t kTextRoom = 96;
 }  // namespace
 
 void JumpList::Add(std::int64_t number, Bcd3 date, Bcd3 time) {
-  Items& items = Writable();
-  Moment moment{};
-  std::copy(date.begin(), date.end(), moment.begin());
-  std::copy(time.begin(), time.end(), moment.begin() + kDateBytes);
+  // A pass adds hundreds of thousands of items: the list it alone holds is written directly.
+  Items& items = items_ && items_.use_count() == 1 ? *items_ : Writable();
+  Moment& moment = items.moments.emplace_back();
+  std::memcpy(moment.data(), date.data(), kDateBytes);
+  std::memcpy(moment.data() + kDateBytes, time.data(), kDateBytes);
   items.numbers.push_back(number);
-  items.moments.push_back(moment);
 }
 
 void JumpList::Add(std::int64_t number, Bcd3 date) {

@@ -168,6 +168,12 @@ ServicePages EmptyServicePages() {
   return pages;
 }
 
+ServicePages OverStartTexts(ServicePages opened) {
+  const ServicePages start = EmptyServicePages();
+  if (!opened.service.loadedTime) opened.service.loadedTime = start.service.loadedTime;
+  return opened;
+}
+
 DiagramState ToggleDiagram(const LoadPageModel& shown) {
   return ToggleDiagram(shown.diagramTitle.value_or(std::string()), shown.workCycles, shown.loadCycles);
 }

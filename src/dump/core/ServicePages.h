@@ -67,6 +67,9 @@ ServicePages PresentServicePages(const DumpHead& head, std::string_view separato
 
 // Both pages as a reset leaves them: every value and bar empty, captions and title kept.
 ServicePages EmptyServicePages();
+// Both pages as opening shows them over an earlier file: a value `opened` does not give shows
+// the start text, not the earlier file's; captions and title it does not give stay as shown.
+ServicePages OverStartTexts(ServicePages opened);
 
 // What a click on the diagram title of the page `shown` shows: the other kind of counter.
 DiagramState ToggleDiagram(const LoadPageModel& shown);

@@ -200,7 +200,9 @@ void ServicePage::AlignValues() {
     int width = 0;
     for (const QLabel* caption : column.captions)
       if (!caption->isHidden()) width = std::max(width, caption->sizeHint().width());
-    for (QGridLayout* grid : column.grids) grid->setColumnMinimumWidth(0, width);
+    // Setting even the same width lays the page out and repaints the whole page tree.
+    for (QGridLayout* grid : column.grids)
+      if (grid->columnMinimumWidth(0) != width) grid->setColumnMinimumWidth(0, width);
   }
 }
 

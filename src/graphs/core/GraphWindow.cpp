@@ -82,10 +82,11 @@ GraphWindow ReadRelayWindow(const DumpSource& source, std::int64_t position) {
 }
 
 SeriesPoints LimitSeries(const JumpList& overloads) {
-  std::vector<double> frames(overloads.Numbers().begin(), overloads.Numbers().end());
-  std::sort(frames.begin(), frames.end());
   SeriesPoints limit;
-  for (const double frame : frames) limit.Add(frame, kLimitPercent);
+  limit.x.assign(overloads.Numbers().begin(), overloads.Numbers().end());
+  // A list in ring order is sorted only where it wraps; most are in order already.
+  if (!std::is_sorted(limit.x.begin(), limit.x.end())) std::sort(limit.x.begin(), limit.x.end());
+  limit.y.assign(limit.x.size(), kLimitPercent);
   return limit;
 }
 

@@ -163,6 +163,18 @@ void ChartPlot::resizeEvent(QResizeEvent* event) {
   QCustomPlot::resizeEvent(event);
 }
 
+void ChartPlot::ReplotWhenSeen() {
+  replotWaiting_ = !isVisible();
+  if (!replotWaiting_) replot();
+}
+
+void ChartPlot::showEvent(QShowEvent* event) {
+  QCustomPlot::showEvent(event);
+  if (!replotWaiting_) return;
+  replotWaiting_ = false;
+  replot(rpQueuedRefresh);  // drawn now, painted with the page
+}
+
 void ChartPlot::mouseMoveEvent(QMouseEvent* event) {
   QCustomPlot::mouseMoveEvent(event);
   const auto* over = dynamic_cast<SeriesGraph*>(plottableAt(event->position()));

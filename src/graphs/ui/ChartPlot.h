@@ -52,8 +52,13 @@ class ChartPlot : public QCustomPlot {
   // The legend row below the plot, for printing.
   void ShowLegend(bool shown);
 
+  // Replots now while the plot is on screen, else when it is next shown: a hidden page's chart
+  // is not drawn for each file opened or frame moved to.
+  void ReplotWhenSeen();
+
  protected:
   void resizeEvent(QResizeEvent* event) override;
+  void showEvent(QShowEvent* event) override;
   void mouseMoveEvent(QMouseEvent* event) override;
 
  private:
@@ -63,6 +68,7 @@ class ChartPlot : public QCustomPlot {
   QString title_;  // whole, on one line
   QCPTextElement* titleElement_ = nullptr;
   std::vector<SeriesGraph*> series_;
+  bool replotWaiting_ = false;
 };
 
 }  // namespace vertal::graphs

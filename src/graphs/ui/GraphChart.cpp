@@ -59,7 +59,7 @@ void GraphChart::SetFrameRange(double first, double last) {
 }
 
 void GraphChart::Replot() {
-  plot_->replot();
+  plot_->ReplotWhenSeen();
 }
 
 QString GraphChart::Title() const {

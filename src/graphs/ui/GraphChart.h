@@ -32,7 +32,7 @@ class GraphChart : public QWidget {
   static void SetPoints(SeriesGraph* series, const SeriesPoints& points);
   // The bottom axis from `first` to `last`.
   void SetFrameRange(double first, double last);
-  // Redraws the plot now.
+  // Redraws the plot now, or when it is next shown while it is hidden.
   void Replot();
 
   // The title as one line, whatever breaks it shows with.

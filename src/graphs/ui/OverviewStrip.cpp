@@ -64,7 +64,7 @@ OverviewStrip::OverviewStrip(GraphKind kind, QWidget* parent) : QWidget(parent),
 
 void OverviewStrip::SetOverview(Overview overview) {
   overview_ = std::move(overview);
-  Render();
+  pictureStale_ = true;
   update();
 }
 
@@ -171,6 +171,8 @@ void OverviewStrip::RenderEpisodes(QPainter& painter) {
 }
 
 void OverviewStrip::paintEvent(QPaintEvent*) {
+  if (pictureStale_) Render();
+  pictureStale_ = false;
   QPainter painter(this);
   painter.drawPixmap(0, 0, picture_);
   if (overview_.columns.empty()) return;
@@ -185,7 +187,7 @@ void OverviewStrip::paintEvent(QPaintEvent*) {
 
 void OverviewStrip::resizeEvent(QResizeEvent* event) {
   QWidget::resizeEvent(event);
-  Render();
+  pictureStale_ = true;
 }
 
 void OverviewStrip::mousePressEvent(QMouseEvent* event) {

@@ -43,7 +43,8 @@ class OverviewStrip : public QWidget {
   void mouseMoveEvent(QMouseEvent* event) override;
 
  private:
-  // The parts that change only with the file or the size, drawn once into the picture.
+  // The parts that change only with the file or the size, drawn into the picture when it is
+  // next painted (a hidden strip is not drawn for each file opened).
   void Render();
   void RenderMoments(QPainter& painter, QRect area);
   void RenderLanes(QPainter& painter, QRect area);
@@ -54,6 +55,7 @@ class OverviewStrip : public QWidget {
   Overview overview_;
   std::int64_t window_ = 0;
   QPixmap picture_;
+  bool pictureStale_ = true;
 };
 
 // The key of the strip's episode ticks, one line per list in its colour.
