@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "history/core/HistoryTexts.h"
-#include "reports/core/HistoryChart.h"
+#include "history/core/HistoryChart.h"
 
 namespace vertal::reports {
 namespace {
@@ -40,9 +40,9 @@ void Forecast(history::CraneHistory& crane, double perDay, sys_days day) {
   crane.forecast.line = history::FitLine{kFirstDay, crane.readings.front().charNumber, perDay};
 }
 
-std::vector<const ChartLine*> Named(const HistoryChart& chart, std::string_view name) {
-  std::vector<const ChartLine*> lines;
-  for (const ChartLine& line : chart.lines)
+std::vector<const graphs::ChartLine*> Named(const graphs::DatedChart& chart, std::string_view name) {
+  std::vector<const graphs::ChartLine*> lines;
+  for (const graphs::ChartLine& line : chart.lines)
     if (line.name == name) lines.push_back(&line);
   return lines;
 }
@@ -50,7 +50,7 @@ std::vector<const ChartLine*> Named(const HistoryChart& chart, std::string_view 
 double Day(sys_days day) { return static_cast<double>(day.time_since_epoch().count()); }
 
 TEST(HistoryChart, AResetBreaksTheLineAndTheScaleHoldsTheNormativeNumber) {
-  const HistoryChart chart = DescribeHistoryChart(Crane({100, 140, 10, 30}, 1000, 2), ".");
+  const graphs::DatedChart chart = history::DescribeHistoryChart(Crane({100, 140, 10, 30}, 1000, 2), ".");
   const auto numbers = Named(chart, history::kCharNumberSeries);
   ASSERT_EQ(numbers.size(), 2u);
   EXPECT_EQ(numbers[0]->points.size(), 2u);
@@ -61,7 +61,7 @@ TEST(HistoryChart, AResetBreaksTheLineAndTheScaleHoldsTheNormativeNumber) {
   EXPECT_EQ(chart.values.ticks.front().text, "0");
   EXPECT_LE(chart.days.from, Day(kFirstDay));
   EXPECT_GE(chart.days.to, Day(kFirstDay + days(90)));
-  for (const ChartTick& tick : chart.days.ticks) EXPECT_EQ(tick.text.size(), 8u) << tick.text;
+  for (const graphs::ChartTick& tick : chart.days.ticks) EXPECT_EQ(tick.text.size(), 8u) << tick.text;
 }
 
 // A forecast near the readings is on the chart up to the normative line; one years away runs
@@ -75,10 +75,10 @@ TEST(HistoryChart, TheDateAxisReachesANearForecastOnly) {
   for (const Case& c : {Case{"near", 200, true}, Case{"years away", 3000, false}}) {
     history::CraneHistory crane = Crane({100, 200, 300}, 1000);
     Forecast(crane, 900.0 / c.forecastAfter, kFirstDay + days(c.forecastAfter));
-    const HistoryChart chart = DescribeHistoryChart(crane, ".");
+    const graphs::DatedChart chart = history::DescribeHistoryChart(crane, ".");
     const auto forecast = Named(chart, history::kForecastSeries);
     ASSERT_EQ(forecast.size(), 1u) << c.name;
-    const ChartPoint end = forecast[0]->points.back();
+    const graphs::ChartPoint end = forecast[0]->points.back();
     EXPECT_EQ(end.day >= Day(kFirstDay + days(c.forecastAfter)), c.onChart) << c.name;
     EXPECT_LE(end.day, chart.days.to) << c.name;
     // The readings' 60 days take at least a fifth of the axis.

@@ -13,7 +13,8 @@
 #include "common/ui/PageStyle.h"
 #include "common/ui/UiText.h"
 #include "common/ui/ValueStyle.h"
-#include "graphs/ui/HistoryChartView.h"
+#include "graphs/ui/DatedChartView.h"
+#include "history/core/HistoryChart.h"
 #include "history/core/HistoryTexts.h"
 
 namespace vertal::history {
@@ -40,7 +41,7 @@ HistoryPage::HistoryPage(QWidget* sheet, ui::PageWindow& window)
   auto* top = new QHBoxLayout;
   top->addWidget(crane_, 1);
   top->addWidget(printButton_, 0, Qt::AlignTop);
-  chart_ = new graphs::HistoryChartView("Chart_History",
+  chart_ = new graphs::DatedChartView("Chart_History",
                                          QStringLiteral("Характеристическое число по считываниям"), this);
   forecast_ = ui::MakePageText(this, "Label_HistoryForecast", QStringLiteral("Прогноз"));
   findings_ = ui::MakePageText(this, "Label_HistoryFindings", QStringLiteral("Находки"));
@@ -69,7 +70,7 @@ HistoryPage::HistoryPage(QWidget* sheet, ui::PageWindow& window)
 void HistoryPage::Show(HistoryPageModel model) {
   model_ = std::move(model);
   ui::ShowModel(this, *model_);
-  chart_->Show(reports::DescribeHistoryChart(model_->history, window_.DecimalSeparator()));
+  chart_->Show(DescribeHistoryChart(model_->history, window_.DecimalSeparator()));
   printButton_->setEnabled(static_cast<bool>(printHistory));
   if (grid_->rowCount() > 0) grid_->setCurrentCell(grid_->rowCount() - 1, 0);
 }

@@ -23,7 +23,7 @@ class QPushButton;
 class QTableWidget;
 
 namespace vertal::graphs {
-class HistoryChartView;
+class DatedChartView;
 }  // namespace vertal::graphs
 
 namespace vertal::history {
@@ -51,7 +51,7 @@ class HistoryPage : public QWidget {
   ui::PageWindow& window_;
   std::optional<HistoryPageModel> model_;
   QLabel* crane_ = nullptr;
-  graphs::HistoryChartView* chart_ = nullptr;
+  graphs::DatedChartView* chart_ = nullptr;
   QLabel* forecast_ = nullptr;
   QLabel* findings_ = nullptr;
   QTableWidget* grid_ = nullptr;

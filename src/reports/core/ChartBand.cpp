@@ -8,6 +8,13 @@
 namespace vertal::reports {
 namespace {
 
+using graphs::ChartBar;
+using graphs::ChartBars;
+using graphs::ChartLine;
+using graphs::ChartPoint;
+using graphs::ChartTick;
+using graphs::DatedChart;
+
 constexpr double kLegendRowHeight = 4.5;
 constexpr int kLegendRows = 2;
 constexpr double kLegendHeight = kLegendRowHeight * kLegendRows + 1.0;
@@ -80,7 +87,7 @@ std::optional<std::pair<Point, Point>> Clip(Point a, Point b, const Rect& r) {
 
 class ChartPainter {
  public:
-  ChartPainter(const HistoryChart& chart, const ChartBox& box, Band& band)
+  ChartPainter(const DatedChart& chart, const ChartBox& box, Band& band)
       : chart_(chart), box_(box), band_(band) {
     const double plotTop = box.y + kLegendHeight;
     const double plotBottom = box.y + box.height - kDateLabelHeight;
@@ -218,7 +225,7 @@ class ChartPainter {
     }
   }
 
-  const HistoryChart& chart_;
+  const DatedChart& chart_;
   const ChartBox box_;
   Band& band_;
   Rect main_, bars_;
@@ -226,7 +233,7 @@ class ChartPainter {
 
 }  // namespace
 
-void DrawChart(const HistoryChart& chart, const ChartBox& box, Band& band) {
+void DrawChart(const DatedChart& chart, const ChartBox& box, Band& band) {
   ChartPainter(chart, box, band).Draw();
 }
 

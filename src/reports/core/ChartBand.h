@@ -1,9 +1,9 @@
 #pragma once
-// A crane's history chart laid out as the lines, fills and texts of a report band: the legend
-// on top, the characteristic number's panel with its value axis, the bars of the periods
-// under it and the readout dates along the bottom.
+// A chart over dates laid out as the lines, fills and texts of a report band: the legend on
+// top, the lines' panel with its value axis, the bars of the periods under it and the dates
+// along the bottom.
 
-#include "reports/core/HistoryChart.h"
+#include "graphs/core/DatedChart.h"
 #include "reports/core/ReportLayout.h"
 
 namespace vertal::reports {
@@ -13,6 +13,6 @@ struct ChartBox {
   double x = 0, y = 0, width = 0, height = 0;
 };
 
-void DrawChart(const HistoryChart& chart, const ChartBox& box, Band& band);
+void DrawChart(const graphs::DatedChart& chart, const ChartBox& box, Band& band);
 
 }  // namespace vertal::reports

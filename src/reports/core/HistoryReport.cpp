@@ -7,9 +7,9 @@
 #include <string_view>
 #include <utility>
 
+#include "history/core/HistoryChart.h"
 #include "history/core/HistoryTexts.h"
 #include "reports/core/ChartBand.h"
-#include "reports/core/HistoryChart.h"
 #include "reports/core/ReportParts.h"
 
 namespace vertal::reports {
@@ -223,7 +223,7 @@ void AddCranePages(const history::CraneHistory& crane, std::string_view separato
   report.body.emplace_back(CraneHead(crane));
 
   Band chart{kChartHeight, {}, {}};
-  DrawChart(DescribeHistoryChart(crane, separator), {0, 0, kSheet.InnerWidth(), kChartHeight}, chart);
+  DrawChart(history::DescribeHistoryChart(crane, separator), {0, 0, kSheet.InnerWidth(), kChartHeight}, chart);
   report.body.emplace_back(std::move(chart));
 
   const Table table = MakeTable(history::kReadingColumnTitles, kReadingWidths);

@@ -11,6 +11,8 @@
 #include <variant>
 #include <vector>
 
+#include "common/core/Colour.h"
+
 namespace vertal::reports {
 
 enum class Orientation { Portrait, Landscape };
@@ -55,10 +57,6 @@ struct TextItem {
   Align align = Align::Left;
   bool pageNumber = false;  // the page's number is written after the text
 };
-
-// A colour as 0xRRGGBB.
-using Colour = std::uint32_t;
-inline constexpr Colour kBlack = 0x000000;
 
 // A straight line.
 struct RuleItem {

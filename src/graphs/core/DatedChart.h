@@ -1,17 +1,15 @@
 #pragma once
-// The chart of a crane's history as numbers and texts, without a drawing: the characteristic
-// number at each readout date, the normative line, the forecast line, and the lifted weight
-// and the overloads above 125 % of each period as bars. The fleet report draws it onto its
-// pages; a window may plot the same scales.
+// A chart over dates as numbers and texts, without a drawing: lines of values at dates and,
+// under them on the same dates, bars of the periods between them. Its maker chooses the scales
+// and ticks; a window plots it and a report draws it onto its pages, so both show the same.
 
 #include <string>
 #include <string_view>
 #include <vector>
 
-#include "history/core/CraneHistory.h"
-#include "reports/core/ReportLayout.h"
+#include "common/core/Colour.h"
 
-namespace vertal::reports {
+namespace vertal::graphs {
 
 struct ChartTick {
   double at = 0;  // in the axis's units
@@ -50,15 +48,11 @@ struct ChartBars {
   std::vector<ChartBar> bars;
 };
 
-struct HistoryChart {
-  ChartAxis days;    // the readout dates, ticks written dd.mm.yy
-  ChartAxis values;  // the characteristic number, from 0
+struct DatedChart {
+  ChartAxis days;    // the dates, ticks written dd.mm.yy
+  ChartAxis values;  // the lines' values
   std::vector<ChartLine> lines;
   std::vector<ChartBars> bars;
 };
 
-// The chart of `crane`'s dated readings. The date axis reaches to the forecast day when that is
-// not far beyond the readings; a forecast further away runs off the chart's right edge.
-HistoryChart DescribeHistoryChart(const history::CraneHistory& crane, std::string_view separator);
-
-}  // namespace vertal::reports
+}  // namespace vertal::graphs

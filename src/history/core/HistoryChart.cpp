@@ -1,4 +1,4 @@
-#include "reports/core/HistoryChart.h"
+#include "history/core/HistoryChart.h"
 
 #include <algorithm>
 #include <array>
@@ -9,7 +9,15 @@
 #include "common/core/NumberFormat.h"
 #include "history/core/HistoryTexts.h"
 
-namespace vertal::reports {
+namespace vertal::history {
+
+using graphs::ChartAxis;
+using graphs::ChartBars;
+using graphs::ChartLine;
+using graphs::ChartPoint;
+using graphs::ChartTick;
+using graphs::DatedChart;
+
 namespace {
 
 using std::chrono::sys_days;
@@ -113,9 +121,9 @@ struct DayRange {
   double first = 0, last = 0;
 };
 
-std::optional<DayRange> ReadingDays(const history::CraneHistory& crane) {
+std::optional<DayRange> ReadingDays(const CraneHistory& crane) {
   std::optional<DayRange> range;
-  for (const history::HistoryReading& r : crane.readings) {
+  for (const HistoryReading& r : crane.readings) {
     if (!r.day) continue;
     const double day = DayNumber(*r.day);
     if (!range) range = DayRange{day, day};
@@ -125,7 +133,7 @@ std::optional<DayRange> ReadingDays(const history::CraneHistory& crane) {
   return range;
 }
 
-ChartAxis DayAxis(DayRange readings, const history::Forecast& forecast) {
+ChartAxis DayAxis(DayRange readings, const Forecast& forecast) {
   double right = readings.last;
   const double span = std::max(readings.last - readings.first, kShortestSpan);
   if (forecast.day) right = std::max(right, std::min(DayNumber(*forecast.day), readings.last + span * kForecastReach));
@@ -141,40 +149,40 @@ ChartAxis DayAxis(DayRange readings, const history::Forecast& forecast) {
   return axis;
 }
 
-double FitValue(const history::FitLine& line, double day) {
+double FitValue(const FitLine& line, double day) {
   return line.valueAtOrigin + line.perDay * (day - DayNumber(line.origin));
 }
 
 // The characteristic number, one line per fit segment: a reset breaks the line.
-void AddCharNumberLines(const history::CraneHistory& crane, HistoryChart& chart) {
+void AddCharNumberLines(const CraneHistory& crane, DatedChart& chart) {
   std::optional<std::size_t> segment;
-  for (const history::HistoryReading& r : crane.readings) {
+  for (const HistoryReading& r : crane.readings) {
     if (!r.day) continue;
     if (segment != r.segment) {
-      chart.lines.push_back({history::kCharNumberSeries, kCharNumberColour, {}, false, true});
+      chart.lines.push_back({kCharNumberSeries, kCharNumberColour, {}, false, true});
       segment = r.segment;
     }
     chart.lines.back().points.push_back({DayNumber(*r.day), r.charNumber});
   }
 }
 
-void AddForecastLine(const history::CraneHistory& crane, HistoryChart& chart) {
-  const history::Forecast& forecast = crane.forecast;
+void AddForecastLine(const CraneHistory& crane, DatedChart& chart) {
+  const Forecast& forecast = crane.forecast;
   if (!forecast.line || !forecast.from || !forecast.to) return;
   const double from = std::max(DayNumber(*forecast.from), chart.days.from);
   const double to = forecast.day ? std::min(DayNumber(*forecast.day), chart.days.to) : DayNumber(*forecast.to);
   if (to <= from) return;
-  chart.lines.push_back({history::kForecastSeries,
+  chart.lines.push_back({kForecastSeries,
                          kForecastColour,
                          {{from, FitValue(*forecast.line, from)}, {to, FitValue(*forecast.line, to)}},
                          true,
                          false});
 }
 
-void AddBars(const history::CraneHistory& crane, HistoryChart& chart) {
-  ChartBars weight{history::kWeightSeries, kWeightColour, {}};
-  ChartBars overloads{history::kOverloadSeries, kOverloadColour, {}};
-  for (const history::HistoryReading& r : crane.readings) {
+void AddBars(const CraneHistory& crane, DatedChart& chart) {
+  ChartBars weight{kWeightSeries, kWeightColour, {}};
+  ChartBars overloads{kOverloadSeries, kOverloadColour, {}};
+  for (const HistoryReading& r : crane.readings) {
     if (!r.day) continue;
     const double day = DayNumber(*r.day);
     if (r.liftedInPeriod) weight.bars.push_back({day, *r.liftedInPeriod, r.liftedInPeriodText});
@@ -188,10 +196,10 @@ void AddBars(const history::CraneHistory& crane, HistoryChart& chart) {
 
 }  // namespace
 
-HistoryChart DescribeHistoryChart(const history::CraneHistory& crane, std::string_view separator) {
-  HistoryChart chart;
+DatedChart DescribeHistoryChart(const CraneHistory& crane, std::string_view separator) {
+  DatedChart chart;
   double highest = static_cast<double>(crane.normativeNumber);
-  for (const history::HistoryReading& r : crane.readings)
+  for (const HistoryReading& r : crane.readings)
     if (r.day) highest = std::max(highest, r.charNumber);
   chart.values = ValueAxis(highest, separator);
   const std::optional<DayRange> days = ReadingDays(crane);
@@ -200,7 +208,7 @@ HistoryChart DescribeHistoryChart(const history::CraneHistory& crane, std::strin
   AddCharNumberLines(crane, chart);
   if (crane.normativeNumber > 0) {
     const auto normative = static_cast<double>(crane.normativeNumber);
-    chart.lines.push_back({history::kNormativeSeries,
+    chart.lines.push_back({kNormativeSeries,
                            kNormativeColour,
                            {{chart.days.from, normative}, {chart.days.to, normative}},
                            true,
@@ -211,4 +219,4 @@ HistoryChart DescribeHistoryChart(const history::CraneHistory& crane, std::strin
   return chart;
 }
 
-}  // namespace vertal::reports
+}  // namespace vertal::history

@@ -1,4 +1,4 @@
-#include "graphs/ui/HistoryChartView.h"
+#include "graphs/ui/DatedChartView.h"
 
 #include <QVBoxLayout>
 #include <algorithm>
@@ -27,7 +27,7 @@ constexpr int kBarFontPixels = 10;
 constexpr int kBarTextGap = 2;     // pixels between the values of one period
 constexpr int kTextDarker = 170;   // a bar's value in its bar's colour, darker
 
-QColor ColourOf(reports::Colour colour) {
+QColor ColourOf(Colour colour) {
   return QColor(static_cast<QRgb>(colour));
 }
 
@@ -35,15 +35,15 @@ QString Text(std::string_view text) {
   return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
 
-QSharedPointer<QCPAxisTickerText> TicksOf(const reports::ChartAxis& axis) {
+QSharedPointer<QCPAxisTickerText> TicksOf(const ChartAxis& axis) {
   auto ticker = QSharedPointer<QCPAxisTickerText>::create();
-  for (const reports::ChartTick& tick : axis.ticks) ticker->addTick(tick.at, Text(tick.text));
+  for (const ChartTick& tick : axis.ticks) ticker->addTick(tick.at, Text(tick.text));
   return ticker;
 }
 
 }  // namespace
 
-HistoryChartView::HistoryChartView(const char* name, const QString& accessibleName,
+DatedChartView::DatedChartView(const char* name, const QString& accessibleName,
                                    QWidget* parent)
     : QWidget(parent) {
   setObjectName(QString::fromLatin1(name));
@@ -81,7 +81,7 @@ HistoryChartView::HistoryChartView(const char* name, const QString& accessibleNa
   Empty();
 }
 
-void HistoryChartView::Show(const reports::HistoryChart& chart) {
+void DatedChartView::Show(const DatedChart& chart) {
   plot_->clearPlottables();
   plot_->clearItems();
   for (QCPAxisRect* rect : {lines_, bars_}) {
@@ -98,13 +98,13 @@ void HistoryChartView::Show(const reports::HistoryChart& chart) {
   plot_->replot();
 }
 
-void HistoryChartView::Empty() {
-  Show(reports::HistoryChart{});
+void DatedChartView::Empty() {
+  Show(DatedChart{});
 }
 
-void HistoryChartView::AddLines(const reports::HistoryChart& chart) {
+void DatedChartView::AddLines(const DatedChart& chart) {
   std::set<std::string_view> named;  // lines of one name share one legend entry
-  for (const reports::ChartLine& line : chart.lines) {
+  for (const ChartLine& line : chart.lines) {
     QCPGraph* graph =
         plot_->addGraph(lines_->axis(QCPAxis::atBottom), lines_->axis(QCPAxis::atLeft));
     QPen pen(ColourOf(line.colour));
@@ -115,12 +115,12 @@ void HistoryChartView::AddLines(const reports::HistoryChart& chart) {
       graph->setScatterStyle(QCPScatterStyle(QCPScatterStyle::ssSquare, ColourOf(line.colour),
                                              ColourOf(line.colour), kMarkerSize));
     graph->setName(Text(line.name));
-    for (const reports::ChartPoint& point : line.points) graph->addData(point.day, point.value);
+    for (const ChartPoint& point : line.points) graph->addData(point.day, point.value);
     if (!named.insert(line.name).second) graph->removeFromLegend();
   }
 }
 
-void HistoryChartView::AddBars(const reports::HistoryChart& chart) {
+void DatedChartView::AddBars(const DatedChart& chart) {
   // One scale per quantity: the left and right axes, more at the right when needed.
   const QList<QCPAxis*> extra = bars_->axes(QCPAxis::atRight);
   for (qsizetype i = 1; i < extra.size(); ++i) bars_->removeAxis(extra[i]);
@@ -128,13 +128,13 @@ void HistoryChartView::AddBars(const reports::HistoryChart& chart) {
   font.setPixelSize(kBarFontPixels);
   const auto count = static_cast<int>(chart.bars.size());
   for (int index = 0; index < count; ++index) {
-    const reports::ChartBars& series = chart.bars[static_cast<std::size_t>(index)];
+    const ChartBars& series = chart.bars[static_cast<std::size_t>(index)];
     // Each quantity on its own hidden scale, from 0 to its highest bar and room for the value.
     QCPAxis* scale = index == 0   ? bars_->axis(QCPAxis::atLeft)
                      : index == 1 ? bars_->axis(QCPAxis::atRight)
                                   : bars_->addAxis(QCPAxis::atRight);
     double highest = 0;
-    for (const reports::ChartBar& bar : series.bars) highest = std::max(highest, bar.value);
+    for (const ChartBar& bar : series.bars) highest = std::max(highest, bar.value);
     scale->setRange(0, std::max(highest, 1.0) * kBarTextRoom);
     auto* bars = new QCPBars(bars_->axis(QCPAxis::atBottom), scale);
     bars->setName(Text(series.name));
@@ -147,7 +147,7 @@ void HistoryChartView::AddBars(const reports::HistoryChart& chart) {
     // right of it begin there, so that the values of one period stand side by side.
     const int side = 2 * index - (count - 1);
     const Qt::Alignment across = side < 0 ? Qt::AlignRight : side > 0 ? Qt::AlignLeft : Qt::AlignHCenter;
-    for (const reports::ChartBar& bar : series.bars) {
+    for (const ChartBar& bar : series.bars) {
       bars->addData(bar.day, std::max(bar.value, 0.0));
       auto* text = new QCPItemText(plot_);
       text->setClipAxisRect(bars_);
