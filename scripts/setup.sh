@@ -6,7 +6,7 @@
 set -euo pipefail
 
 packages=(
-  g++ cmake ninja-build pkgconf ccache
+  g++ cmake ninja-build pkgconf ccache lld
   qt6-base-dev libqcustomplot-dev qt6-translations-l10n
   libftdi1-dev libcli11-dev nlohmann-json3-dev
   fonts-dejavu-core fonts-liberation2 locales

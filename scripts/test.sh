@@ -22,7 +22,7 @@ jobs=2
 # Compiler results are shared between checkouts in different folders (CI builds a fresh clone).
 export CCACHE_BASEDIR="${CCACHE_BASEDIR:-${root}}"
 export CCACHE_NOHASHDIR="${CCACHE_NOHASHDIR:-true}"
-fuzz_total_seconds=${VERTAL_FUZZ_SECONDS:-60}
+fuzz_total_seconds=${VERTAL_FUZZ_SECONDS:-40}
 read -r -a extra_args <<<"${VERTAL_CMAKE_ARGS:-}"
 
 passed=0
@@ -201,7 +201,8 @@ export UBSAN_OPTIONS="print_stacktrace=1:halt_on_error=1"
 begin_phase "sanitizer build (build-asan/)"
 build_ok=0
 build build-asan -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_BUILD_TYPE=Debug \
-  -DCMAKE_CXX_FLAGS_DEBUG="-O1 -g" -DVERTAL_SANITIZE=ON -DVERTAL_BUILD_TESTS=ON \
+  -DCMAKE_CXX_FLAGS_DEBUG="-O1 -gline-tables-only" -DVERTAL_SANITIZE=ON -DVERTAL_BUILD_TESTS=ON \
+  -DVERTAL_PCH=OFF -DVERTAL_UNITY=ON \
   -DVERTAL_BUILD_UI=ON -DVERTAL_BUILD_BENCH=OFF -DVERTAL_BUILD_FUZZ=ON "${extra_args[@]}" &&
   build_ok=1
 end_phase

@@ -9,7 +9,7 @@
 namespace vertal::cli {
 namespace {
 
-constexpr std::string_view kProgram = "vertal-cli";
+constexpr std::string_view kProgramName = "vertal-cli";
 // Clears a progress line that a message takes the place of.
 constexpr std::string_view kClearLine = "\r\x1b[K";
 
@@ -33,7 +33,7 @@ void ProgressLine::Show(std::int64_t done, std::int64_t total) {
 
 void ProgressLine::Say(std::string_view file, std::string_view text) {
   if (shown_) std::cerr << kClearLine;
-  std::cerr << kProgram << ": " << file << ": " << text << '\n';
+  std::cerr << kProgramName << ": " << file << ": " << text << '\n';
 }
 
 }  // namespace vertal::cli

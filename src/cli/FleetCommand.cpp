@@ -18,7 +18,7 @@
 namespace vertal::cli {
 namespace {
 
-constexpr std::string_view kProgram = "vertal-cli";
+constexpr std::string_view kToolName = "vertal-cli";
 
 }  // namespace
 
@@ -65,7 +65,7 @@ CommandResult RunFleet(const FleetOptions& options) {
   CommandResult result;
   if (!outcome.error.empty()) {
     result.status = ExitStatus::CannotOpen;
-    result.error = std::string(kProgram) + ": " + outcome.error;
+    result.error = std::string(kToolName) + ": " + outcome.error;
     return result;
   }
   result.document["files"] = outcome.files;

@@ -25,7 +25,6 @@ namespace {
 using Record = LongTermRecord;
 using ::testing::ElementsAreArray;
 
-const std::string kOpenFailed = "\n Файл не удалось открыть!";
 const std::string& kLoadedTimeText = kLoadedTimeMessage;
 
 std::vector<std::string> Messages(const nlohmann::json& doc) {

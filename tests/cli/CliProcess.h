@@ -12,6 +12,9 @@
 
 namespace vertal::testing {
 
+// What the tool says of a file it could not open.
+inline const std::string kOpenFailed = "\n Файл не удалось открыть!";
+
 struct CliRun {
   int exitCode = -1;   // the status passed to exit(), or -1 when ended by a signal
   int signal = 0;      // the signal that ended the process, 0 when it exited

@@ -15,10 +15,9 @@ namespace vertal::testing {
 namespace {
 
 using nlohmann::json;
-using Record = std::array<std::uint8_t, 10>;
+using EventRecord = std::array<std::uint8_t, 10>;
 using Date = std::array<std::uint8_t, 3>;
 
-const std::string kOpenFailed = "\n Файл не удалось открыть!";
 constexpr Date kSep20{0x20, 0x09, 0x08};
 
 

@@ -14,7 +14,6 @@ namespace {
 
 using nlohmann::json;
 
-const std::string kOpenFailed = "\n Файл не удалось открыть!";
 
 FrameFields Valid(std::uint8_t loadMoment = 50) {
   FrameFields f;

@@ -14,7 +14,7 @@ using testing::DumpBuilder;
 using testing::FrameFields;
 using testing::TempDir;
 
-FrameFields At(std::uint8_t moment, std::uint8_t seconds, std::uint8_t limits = 0) {
+FrameFields LoadFrame(std::uint8_t moment, std::uint8_t seconds, std::uint8_t limits = 0) {
   FrameFields f;
   f.loadMoment = moment;
   f.limits = limits;
@@ -26,12 +26,12 @@ TEST(Overview, EachColumnKeepsTheRangeAndLimitsOfItsValidFrames) {
   TempDir dir;
   DumpBuilder b;
   const std::int64_t spiky = 5 * kFramesPerColumn;
-  for (std::int64_t n = spiky; n < spiky + kFramesPerColumn; ++n) b.Frame(n, At(20, 0x01));
-  b.Frame(spiky + 40, At(255, 0x02, 0x84));  // one frame of the column overloaded to the top
+  for (std::int64_t n = spiky; n < spiky + kFramesPerColumn; ++n) b.Frame(n, LoadFrame(20, 0x01));
+  b.Frame(spiky + 40, LoadFrame(255, 0x02, 0x84));  // one frame of the column overloaded to the top
   const std::int64_t damaged = 7 * kFramesPerColumn;
   for (std::int64_t n = damaged; n < damaged + kFramesPerColumn; ++n)
-    b.Frame(n, At(90, 0x03)).DamageFrame(n);
-  b.Frame(dump::kFrameCount - 1, At(30, 0x04, 0x10));  // the newest frame, in the last column
+    b.Frame(n, LoadFrame(90, 0x03)).DamageFrame(n);
+  b.Frame(dump::kFrameCount - 1, LoadFrame(30, 0x04, 0x10));  // the newest frame, in the last column
   b.Write(dir.File("d.bin"));
 
   const std::optional<Overview> overview = ReadOverview(dir.File("d.bin"));
@@ -62,7 +62,7 @@ TEST(Overview, NewestFrameIsTheEndOfTheLatestRunInRingOrder) {
   for (const Row& row : rows) {
     TempDir dir;
     DumpBuilder b;
-    for (const auto& [n, seconds] : row.frames) b.Frame(n, At(10, seconds));
+    for (const auto& [n, seconds] : row.frames) b.Frame(n, LoadFrame(10, seconds));
     b.Write(dir.File("d.bin"));
     EXPECT_EQ(ReadOverview(dir.File("d.bin"))->newest, row.newest) << row.what;
   }

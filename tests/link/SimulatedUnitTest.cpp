@@ -21,7 +21,7 @@ using Bytes = std::vector<std::uint8_t>;
 using testing::DumpBuilder;
 using testing::TempDir;
 
-constexpr std::int64_t kIdentOffset = dump::kBankOffset[0] + dump::kCraneIdent.offset;
+constexpr std::int64_t kCraneIdentOffset = dump::kBankOffset[0] + dump::kCraneIdent.offset;
 
 std::int64_t PageOffset(std::int64_t page) {
   return dump::kOperativeAreaOffset + page * dump::kPageSize;
@@ -70,7 +70,7 @@ TEST(SimulatedUnit, AnswersEachRequestWithTheDumpsBytes) {
   EXPECT_EQ(link.RequestVersion(), kReplyOk);
 
   ASSERT_EQ(link.ReadCraneIdent(104), kReplyOk);
-  EXPECT_EQ(ReplyBytes(link, 3, 104), Dump().Slice(kIdentOffset, 104));
+  EXPECT_EQ(ReplyBytes(link, 3, 104), Dump().Slice(kCraneIdentOffset, 104));
 
   for (const std::uint16_t address : std::initializer_list<std::uint16_t>{0, 16'384}) {
     ASSERT_EQ(link.ReadLongTermBlock(address, 16'384), kReplyOk) << address;
@@ -93,7 +93,7 @@ TEST(SimulatedUnit, RecordsTheIdentWriteWithoutChangingItsMemory) {
   EXPECT_EQ(unit.ReceivedIdent(), sent);
 
   ASSERT_EQ(link.ReadCraneIdent(104), kReplyOk);
-  EXPECT_EQ(ReplyBytes(link, 3, 104), Dump().Slice(kIdentOffset, 104));
+  EXPECT_EQ(ReplyBytes(link, 3, 104), Dump().Slice(kCraneIdentOffset, 104));
 }
 
 TEST(SimulatedUnit, ShortDumpReadsAsZerosBeyondItsEnd) {

@@ -3,6 +3,7 @@
 // in the spreadsheet dialect of the locale; a refused range and a path that cannot be written.
 
 #include <QAction>
+#include <QLabel>
 #include <QLineEdit>
 #include <QRadioButton>
 #include <QTest>

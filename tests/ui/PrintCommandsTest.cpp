@@ -3,6 +3,7 @@
 // prints.
 
 #include <QAction>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTest>

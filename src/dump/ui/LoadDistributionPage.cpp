@@ -22,8 +22,8 @@ namespace vertal::dump {
 namespace {
 
 constexpr int kPanelMargin = 6;
-constexpr int kColumnSpacing = 6;
-constexpr int kRowSpacing = 2;
+constexpr int kGridColumnSpacing = 6;
+constexpr int kGridRowSpacing = 2;
 constexpr int kRangeColumnWidth = 100;
 constexpr int kCountColumnWidth = 118;
 constexpr int kRowHeight = 18;  // fifteen rows and a three-line header fill the panel
@@ -91,8 +91,8 @@ LoadDistributionPage::LoadDistributionPage(QFrame* panel) : QWidget(panel), pane
 
   auto* grid = new QGridLayout(this);
   grid->setContentsMargins(kPanelMargin, kPanelMargin, kPanelMargin, kPanelMargin);
-  grid->setHorizontalSpacing(kColumnSpacing);
-  grid->setVerticalSpacing(kRowSpacing);
+  grid->setHorizontalSpacing(kGridColumnSpacing);
+  grid->setVerticalSpacing(kGridRowSpacing);
   grid->setColumnMinimumWidth(kRangeColumn, kRangeColumnWidth);
   grid->setColumnStretch(kBarColumn, 1);
 
@@ -149,8 +149,8 @@ void LoadDistributionPage::BuildTotals() {
   totals_->setObjectName(QStringLiteral("LoadTotals"));
   auto* grid = new QGridLayout(totals_);
   grid->setContentsMargins(kPanelMargin, 0, kPanelMargin, 0);
-  grid->setHorizontalSpacing(kColumnSpacing);
-  grid->setVerticalSpacing(kRowSpacing);
+  grid->setHorizontalSpacing(kGridColumnSpacing);
+  grid->setVerticalSpacing(kGridRowSpacing);
   grid->setColumnStretch(0, 1);
   const auto addTotal = [&](int row, const char* captionName, const QString& caption,
                             std::string_view fieldName) {

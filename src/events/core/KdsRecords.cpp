@@ -39,12 +39,12 @@ const KdsParameter* Parameter(int code) {
 
 using frames::Bcd3;
 
-Bcd3 DateOf(ByteSpan r) { return r.subspan<kKdsDate, 3>(); }
-Bcd3 TimeOf(ByteSpan r) { return r.subspan<kKdsTime, 3>(); }
+Bcd3 KdsDateOf(ByteSpan r) { return r.subspan<kKdsDate, 3>(); }
+Bcd3 KdsTimeOf(ByteSpan r) { return r.subspan<kKdsTime, 3>(); }
 
 // The fields as their refusals name them.
-constexpr std::string_view kFromCaption = "Дата с";
-constexpr std::string_view kToCaption = "Дата по";
+constexpr std::string_view kKdsFromCaption = "Дата с";
+constexpr std::string_view kKdsToCaption = "Дата по";
 
 constexpr std::string_view kCountDesignText = "0000";
 
@@ -80,8 +80,8 @@ const TableLayout& KdsTableLayout() {
         return std::vector<std::string>{
             FormatKdsValue(r[kKdsCode], lei16(&r[kKdsValue]), sep),
             FormatKdsParameter(r[kKdsCode]),
-            BcdDateText(DateOf(r)),
-            BcdTimeText(TimeOf(r)),
+            BcdDateText(KdsDateOf(r)),
+            BcdTimeText(KdsTimeOf(r)),
         };
       },
       &records::RuleValid<KdsRule>,
@@ -91,9 +91,9 @@ const TableLayout& KdsTableLayout() {
 
 std::variant<KdsConditions, std::string> ReadKdsConditions(const KdsFields& typed) {
   const std::optional<BcdBytes> from = frames::DateTextToBcd(typed.from);
-  if (!from) return records::NotDateMessage(kFromCaption, typed.from);
+  if (!from) return records::NotDateMessage(kKdsFromCaption, typed.from);
   const std::optional<BcdBytes> to = frames::DateTextToBcd(typed.to);
-  if (!to) return records::NotDateMessage(kToCaption, typed.to);
+  if (!to) return records::NotDateMessage(kKdsToCaption, typed.to);
   return KdsConditions{typed.parameter, *from, *to};
 }
 
@@ -102,8 +102,8 @@ std::optional<JumpList> SearchKds(const DumpSource& source, const KdsConditions&
   records::ResultCollector items(false, ItemWording::DateAndTime, KdsRule::kFamily.count);
   const bool opened = records::ForEachValidRecord<KdsRule>(
       source, progress, [&](std::int64_t k, ByteSpan r) {
-        const bool matches = frames::DateInRange(DateOf(r), c.from, c.to) && r[kKdsCode] == c.code;
-        items.Offer(k, matches, DateOf(r), TimeOf(r));
+        const bool matches = frames::DateInRange(KdsDateOf(r), c.from, c.to) && r[kKdsCode] == c.code;
+        items.Offer(k, matches, KdsDateOf(r), KdsTimeOf(r));
       });
   if (!opened) return std::nullopt;
   return items.Take();

@@ -12,12 +12,12 @@ namespace {
 
 using frames::Bcd3;
 
-Bcd3 DateOf(ByteSpan r) { return r.subspan<kOverloadDate, 3>(); }
+Bcd3 OverloadDateOf(ByteSpan r) { return r.subspan<kOverloadDate, 3>(); }
 
 // The fields as their refusals name them.
 constexpr std::string_view kThresholdCaption = "Загрузка M%";
-constexpr std::string_view kFromCaption = "Дата перегрузки с";
-constexpr std::string_view kToCaption = "Дата перегрузки по";
+constexpr std::string_view kOverloadFromCaption = "Дата перегрузки с";
+constexpr std::string_view kOverloadToCaption = "Дата перегрузки по";
 
 }  // namespace
 
@@ -32,7 +32,7 @@ const TableLayout& OverloadTableLayout() {
             FormatScaled(le16(&r[kOverloadRadius]), kOverloadRadiusDecimals, "#0.00", sep),
             FormatScaled(le16(&r[kOverloadCapacity]), kOverloadCapacityDecimals, "#0.00", sep),
             std::to_string(r[kOverloadPercent]),
-            BcdDateText(DateOf(r)),
+            BcdDateText(OverloadDateOf(r)),
             std::to_string(r[kOverloadMode]),
         };
       },
@@ -45,9 +45,9 @@ std::variant<OverloadConditions, std::string> ReadOverloadConditions(const Overl
   const std::optional<int> threshold = records::ParseWholeNumber(typed.threshold);
   if (!threshold) return records::NotWholeNumberMessage(kThresholdCaption, typed.threshold);
   const std::optional<BcdBytes> from = frames::DateTextToBcd(typed.from);
-  if (!from) return records::NotDateMessage(kFromCaption, typed.from);
+  if (!from) return records::NotDateMessage(kOverloadFromCaption, typed.from);
   const std::optional<BcdBytes> to = frames::DateTextToBcd(typed.to);
-  if (!to) return records::NotDateMessage(kToCaption, typed.to);
+  if (!to) return records::NotDateMessage(kOverloadToCaption, typed.to);
   return OverloadConditions{*threshold, *from, *to};
 }
 
@@ -57,8 +57,8 @@ std::optional<JumpList> SearchOverloads(const DumpSource& source, const Overload
   const bool opened = records::ForEachValidRecord<OverloadRule>(
       source, progress, [&](std::int64_t k, ByteSpan r) {
         const bool matches =
-            frames::DateInRange(DateOf(r), c.from, c.to) && r[kOverloadPercent] >= c.threshold;
-        items.Offer(k, matches, DateOf(r));
+            frames::DateInRange(OverloadDateOf(r), c.from, c.to) && r[kOverloadPercent] >= c.threshold;
+        items.Offer(k, matches, OverloadDateOf(r));
       });
   if (!opened) return std::nullopt;
   return items.Take();

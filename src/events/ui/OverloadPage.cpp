@@ -15,11 +15,11 @@ namespace vertal::events {
 
 namespace {
 
-constexpr QSize kCell(69, 17);
+constexpr QSize kOverloadCell(69, 17);
 constexpr int kThresholdLength = 3;
 constexpr int kThresholdWidth = 36;
-constexpr int kResultListWidth = 200;  // "2599-й кадр, дата 20.09.08"
-constexpr int kProgressMaximum = static_cast<int>(dump::kOverloadRecords.count);
+constexpr int kOverloadListWidth = 200;  // "2599-й кадр, дата 20.09.08"
+constexpr int kOverloadProgressMaximum = static_cast<int>(dump::kOverloadRecords.count);
 
 
 ui::PagedTableSetup OverloadTableSetup() {
@@ -31,7 +31,7 @@ ui::PagedTableSetup OverloadTableSetup() {
   setup.countCaption = "Label_OTBOR";
   setup.count = "Label_Per_OtbZap";
   setup.captionPanelWidth = kEventCaptionPanelWidth;
-  setup.cell = kCell;
+  setup.cell = kOverloadCell;
   setup.framed = false;
   setup.accessibleName = QStringLiteral("Перегрузки");
   return setup;
@@ -54,7 +54,7 @@ QGroupBox* OverloadPage::BuildSearchGroup() {
   fromDate_ =
       group.AddDateField("Label185", "Дата перегрузки с", "Edit_Per_Data0", defaults.from);
   toDate_ = group.AddDateField("Label186", "по ", "Edit_Per_Data1", defaults.to);
-  foundRecords_ = group.AddResultList("GroupBox13", "ComboBox_Per", kResultListWidth);
+  foundRecords_ = group.AddResultList("GroupBox13", "ComboBox_Per", kOverloadListWidth);
   searchButton_ = group.AddFindButton("BitBtn_Find_Per");
   return group.Finish();
 }
@@ -73,7 +73,7 @@ void OverloadPage::OnOverloadSearch() {
 }
 
 ui::PassDisplay OverloadPage::SearchDisplay() {
-  return {frames::kSearchRunningText, frames::kSearchDoneText, kProgressMaximum, {}};
+  return {frames::kSearchRunningText, frames::kSearchDoneText, kOverloadProgressMaximum, {}};
 }
 
 }  // namespace vertal::events

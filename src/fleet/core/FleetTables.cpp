@@ -9,7 +9,7 @@
 namespace vertal::fleet {
 namespace {
 
-constexpr std::string_view kDecimalPoint = ".";
+constexpr std::string_view kCsvDecimalPoint = ".";
 constexpr std::string_view kHundredths = "#0.00";
 constexpr std::string_view kThousandths = "#0.000";
 constexpr double kSecondsPerHour = 3600.0;
@@ -19,7 +19,7 @@ constexpr int kWeightDecimals = 2;  // the lifted weight counts hundredths of a 
 
 enum class Mechanism : std::size_t { Hoist, Angle, Length, Slew };
 
-void Hours(CsvWriter& out, double hours) { out.Field(FormatFloat(kHundredths, hours, kDecimalPoint)); }
+void Hours(CsvWriter& out, double hours) { out.Field(FormatFloat(kHundredths, hours, kCsvDecimalPoint)); }
 
 void MechanismHours(CsvWriter& out, const CraneRow& r, Mechanism m) {
   Hours(out, r.info.mechanismSeconds[static_cast<std::size_t>(m)] / kSecondsPerHour);
@@ -47,7 +47,7 @@ void LifeUsed(CsvWriter& out, const CraneRow& r) {
   const std::int32_t normative = r.classification.normativeNumber;
   if (normative == 0) return out.Field("");
   out.Field(FormatFloat(kHundredths, static_cast<double>(r.info.charNumber) * kPercent / normative,
-                        kDecimalPoint));
+                        kCsvDecimalPoint));
 }
 
 struct CraneColumn {
@@ -97,7 +97,7 @@ const std::array kCraneColumns = {
   CraneColumn{"work_cycles", [](CsvWriter& o, const CraneRow& r) { o.Field(r.workCycleTotal); }},
   CraneColumn{"class_of_use_u", [](CsvWriter& o, const CraneRow& r) { o.Integer(r.classification.classOfUse); }},
   CraneColumn{"spectrum_factor_kp", [](CsvWriter& o, const CraneRow& r) {
-    o.Field(FormatFloat(kThousandths, static_cast<double>(r.classification.spectrumFactor), kDecimalPoint));
+    o.Field(FormatFloat(kThousandths, static_cast<double>(r.classification.spectrumFactor), kCsvDecimalPoint));
   }},
   CraneColumn{"spectrum_class_q", [](CsvWriter& o, const CraneRow& r) { o.Integer(r.classification.spectrumClass); }},
   CraneColumn{"group_a", [](CsvWriter& o, const CraneRow& r) { o.Integer(r.classification.group); }},

@@ -15,8 +15,8 @@ constexpr double kBarsShare = 0.3;
 constexpr double kBarTextRoom = 1.35;  // the highest bar leaves room for its value above it
 constexpr int kLinesRow = 0;
 constexpr int kBarsRow = 1;
-constexpr int kLegendRow = 2;
-constexpr int kLegendColumns = 3;
+constexpr int kDatedLegendRow = 2;
+constexpr int kDatedLegendColumns = 3;
 constexpr double kLegendStretch = 0.001;
 constexpr int kBarPixels = 9;
 constexpr int kBarGapPixels = 2;
@@ -72,10 +72,10 @@ DatedChartView::DatedChartView(const char* name, const QString& accessibleName,
   barGroup_->setSpacing(kBarGapPixels);
 
   lines_->insetLayout()->take(plot_->legend);
-  plot_->plotLayout()->addElement(kLegendRow, 0, plot_->legend);
-  plot_->plotLayout()->setRowStretchFactor(kLegendRow, kLegendStretch);
+  plot_->plotLayout()->addElement(kDatedLegendRow, 0, plot_->legend);
+  plot_->plotLayout()->setRowStretchFactor(kDatedLegendRow, kLegendStretch);
   plot_->legend->setFillOrder(QCPLegend::foColumnsFirst);
-  plot_->legend->setWrap(kLegendColumns);
+  plot_->legend->setWrap(kDatedLegendColumns);
   plot_->legend->setBorderPen(Qt::NoPen);
   plot_->legend->setVisible(true);
   Empty();

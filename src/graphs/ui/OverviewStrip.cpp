@@ -26,7 +26,7 @@ constexpr std::uint8_t kLimitBitsTriggered = 0x08;  // bit 3: the ceiling limit 
 
 constexpr QRgb kBackground = 0xFFFFFF;
 constexpr QRgb kBorder = 0xA0A0A0;
-constexpr QRgb kMoment = 0x008000;  // as the load moment's line
+constexpr QRgb kMomentColour = 0x008000;  // as the load moment's line
 constexpr QRgb kLimitLine = 0xFF0000;
 constexpr QRgb kSet = 0x008000;
 constexpr QRgb kTriggered = 0xFF0000;
@@ -121,7 +121,7 @@ void OverviewStrip::RenderMoments(QPainter& painter, QRect area) {
   };
   painter.setPen(QPen(QColor(kLimitLine), 1, Qt::DotLine));
   painter.drawLine(area.left(), y(kLimitPercent), area.right(), y(kLimitPercent));
-  painter.setPen(QColor(kMoment));
+  painter.setPen(QColor(kMomentColour));
   for (int px = 0; px < width(); ++px) {
     const auto [first, end] = ColumnsOf(px, width());
     int low = -1;

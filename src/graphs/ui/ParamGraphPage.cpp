@@ -57,7 +57,7 @@ GraphPageSetup Setup() {
           &kLimitStyle};
 }
 
-void Colour(QWidget* widget, QRgb colour) {
+void ColourWidget(QWidget* widget, QRgb colour) {
   QPalette palette = widget->palette();
   palette.setColor(QPalette::WindowText, QColor(colour));
   palette.setColor(QPalette::ButtonText, QColor(colour));
@@ -101,13 +101,13 @@ void ParamGraphPage::BuildKeyPanel() {
     check->setObjectName(QString::fromLatin1(name));
     check->setChecked(checked);
     check->setAccessibleName(KeyName(check->text(), series));
-    Colour(check, colour);
+    ColourWidget(check, colour);
     return check;
   };
   momentBox_ = box("CheckBox_GrParM", "------ M(t) ", kGreen, true, kWindowStyles[kMoment]);
   limitLineKey_ = new QLabel(QStringLiteral("------ 110%"), KeyPanel());
   limitLineKey_->setObjectName(QStringLiteral("Label37"));
-  Colour(limitLineKey_, kRed);
+  ColourWidget(limitLineKey_, kRed);
   loadBox_ = box("CheckBox_GrParQ", "-------- Q(t)", kBlue, true, kWindowStyles[kLoad]);
   radiusBox_ = box("CheckBox_GrParR", "-------- R(t)", kMaroon, false, kWindowStyles[kRadius]);
   azimuthBox_ = box("CheckBox_GrParGA", "-------- Ga(t)", kTeal, false, kWindowStyles[kAzimuth]);

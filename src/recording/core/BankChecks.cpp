@@ -29,6 +29,7 @@
 #include <string>
 
 #include "common/core/Bytes.h"
+#include "common/core/TimeUnits.h"
 #include "dump/core/DurationText.h"
 #include "dump/core/LongTermLayout.h"
 #include "dump/core/LongTermRecords.h"
@@ -36,8 +37,6 @@
 
 namespace vertal::recording {
 namespace {
-
-constexpr std::int64_t kSecondsPerMinute = 60;
 
 struct IdentField {
   std::int64_t offset;  // within the bank

@@ -3,15 +3,13 @@
 #include <algorithm>
 #include <array>
 
+#include "common/core/TimeUnits.h"
 #include "frames/core/PeriodScan.h"
 
 namespace vertal::recording {
 namespace {
 
 constexpr std::uint8_t kErasedByte = 0xFF;
-constexpr std::int64_t kSecondsPerMinute = 60;
-constexpr std::int64_t kSecondsPerHour = 3600;
-constexpr std::int64_t kSecondsPerDay = 86400;
 constexpr std::int64_t kDaysPerYear = 365;
 constexpr std::int64_t kLeapCycle = 4;  // every fourth year from 2000 to 2099 is a leap year
 constexpr std::int64_t kFebruary = 2;

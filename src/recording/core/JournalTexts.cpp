@@ -3,20 +3,18 @@
 #include <cmath>
 
 #include "common/core/Bcd.h"
+#include "common/core/TimeUnits.h"
 
 namespace vertal::recording {
 namespace {
 
-constexpr std::int64_t kSecondsPerMinute = 60;
-constexpr std::int64_t kMinutesPerHour = 60;
-constexpr double kSecondsPerHour = 3600.0;
 constexpr double kHourHundredths = 100.0;  // hours are written to two decimals
 constexpr std::int64_t kTwoDigits = 10;
 
 }  // namespace
 
 double DayHours(const DayRow& day) {
-  return std::round(static_cast<double>(day.recordedSeconds) / kSecondsPerHour * kHourHundredths) /
+  return std::round(static_cast<double>(day.recordedSeconds) / static_cast<double>(kSecondsPerHour) * kHourHundredths) /
          kHourHundredths;
 }
 

@@ -14,14 +14,14 @@
 namespace vertal::recording {
 namespace {
 
-constexpr int kSpacing = 4;
+constexpr int kJournalSpacing = 4;
 
 }  // namespace
 
 DayJournalPage::DayJournalPage(QWidget* sheet, ui::PageWindow& window, GoToFrame goTo)
     : RecordingPage(sheet, window, std::move(goTo)) {
   setObjectName(QStringLiteral("DayJournalPage"));
-  QVBoxLayout* column = ui::FillSheet(sheet, this, kSpacing);
+  QVBoxLayout* column = ui::FillSheet(sheet, this, kJournalSpacing);
   grid_ = MakeGrid("Grid_Days", QStringLiteral("Журнал по дням"), kDayColumnCaptions,
                    [this](int row) { OnDayChosen(row); });
   grid_->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
