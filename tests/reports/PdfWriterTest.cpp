@@ -27,7 +27,8 @@ void Put16(std::string& out, unsigned value) {
 }
 
 unsigned U16(const std::string& data, std::size_t at) {
-  return (static_cast<unsigned char>(data[at]) << 8) | static_cast<unsigned char>(data[at + 1]);
+  return static_cast<unsigned>((static_cast<unsigned char>(data[at]) << 8) |
+                               static_cast<unsigned char>(data[at + 1]));
 }
 
 std::uint32_t U32(const std::string& data, std::size_t at) {
@@ -213,7 +214,7 @@ TEST(PageContentTest, GlyphsLandWhereTheLayoutPutThem) {
 }
 
 TEST(PdfDocumentTest, CrossReferencesLeadToTheObjects) {
-  testing::TempDir dir;
+  vertal::testing::TempDir dir;
   const std::string path = dir.File("doc.pdf");
   {
     PdfDocument document(path, 595, 842);
@@ -247,7 +248,7 @@ TEST(PdfDocumentTest, CrossReferencesLeadToTheObjects) {
 }
 
 TEST(PdfDocumentTest, AFileThatCannotBeWrittenIsRefused) {
-  testing::TempDir dir;
+  vertal::testing::TempDir dir;
   PdfDocument document(dir.File("missing/doc.pdf"), 595, 842);
   EXPECT_FALSE(document.Ok());
   EXPECT_FALSE(document.Finish("x"));

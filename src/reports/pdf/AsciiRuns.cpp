@@ -4,12 +4,12 @@
 #include <cmath>
 #include <limits>
 
+#include "reports/pdf/TextBox.h"
 #include "reports/pdf/core/PdfFont.h"
 
 namespace vertal::reports {
 namespace {
 
-constexpr double kPointsPerInch = 72.0;
 constexpr char32_t kDelete = 0x7F;
 constexpr char32_t kFirstAfterControls = 0xA0;
 

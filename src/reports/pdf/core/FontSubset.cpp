@@ -5,16 +5,16 @@
 #include <cstddef>
 #include <map>
 
+#include "reports/pdf/core/FontTableSizes.h"
+
 namespace vertal::reports::pdf {
 namespace {
 
 // Offsets into the tables, from the TrueType format.
 constexpr std::size_t kHeadCheckSumAdjustment = 8;
 constexpr std::size_t kHeadIndexToLocFormat = 50;
-constexpr std::size_t kHeadSize = 54;
 constexpr std::size_t kMaxpNumGlyphs = 4;
 constexpr std::size_t kHheaNumberOfHMetrics = 34;
-constexpr std::size_t kHheaSize = 36;
 constexpr std::size_t kLongMetric = 4;
 constexpr std::size_t kShortMetric = 2;
 // Short glyph locations count two-byte words up to this many bytes.

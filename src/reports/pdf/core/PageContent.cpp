@@ -7,7 +7,6 @@
 namespace vertal::reports::pdf {
 namespace {
 
-constexpr double kThousand = 1000.0;
 // A glyph is moved only when the pen misses its place by this much (in thousandths of the font
 // size, about a ten-thousandth of a millimetre at the reports' sizes): the widths as written
 // are rounded, and their sum drifts by that much over a line.
@@ -150,7 +149,7 @@ void PageContent::Glyphs(const PdfFont& font, int resource, double size, double 
   bool open = false;  // a hexadecimal string of glyph numbers
   for (std::size_t i = 0; i < count; ++i) {
     // Moves the pen from where the glyph before left it to where this glyph starts.
-    const double move = Rounded(pen_ - (xs[i] - start_) * kThousand / size);
+    const double move = Rounded(pen_ - (xs[i] - start_) * kGlyphSpaceUnits / size);
     if (std::abs(move) >= kLeastMove) {
       if (open) out_ += '>';
       open = false;

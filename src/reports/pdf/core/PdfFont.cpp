@@ -5,6 +5,7 @@
 #include <cstddef>
 #include <functional>
 
+#include "reports/pdf/core/FontTableSizes.h"
 #include "reports/pdf/core/PdfNumbers.h"
 
 namespace vertal::reports::pdf {
@@ -13,15 +14,12 @@ namespace {
 // Offsets into the font's tables, from the TrueType format.
 constexpr std::size_t kHeadUnitsPerEm = 18;
 constexpr std::size_t kHeadBox = 36;
-constexpr std::size_t kHeadSize = 54;
 constexpr std::size_t kHheaAscent = 4;
 constexpr std::size_t kHheaDescent = 6;
-constexpr std::size_t kHheaSize = 36;
 constexpr std::size_t kPostItalicAngle = 4;
 constexpr std::size_t kPostSize = 8;
 constexpr std::size_t kOs2CapHeight = 88;
 constexpr double kFixedOne = 65536.0;
-constexpr double kThousand = 1000.0;
 // The descriptor's flags: a font with the Latin characters; an italic one.
 constexpr int kNonSymbolic = 1 << 5;
 constexpr int kItalic = 1 << 6;
@@ -121,7 +119,7 @@ std::string PdfFace::Descriptor(int fontFile, const std::string& name) const {
   const std::string post = tables_("post");
   const std::string os2 = tables_("OS/2");
   const int unitsPerEm = head.size() >= kHeadSize ? Signed16(head, kHeadUnitsPerEm) : 0;
-  const double scale = unitsPerEm > 0 ? kThousand / unitsPerEm : 0;
+  const double scale = unitsPerEm > 0 ? kGlyphSpaceUnits / unitsPerEm : 0;
   const auto scaled = [&](int value) { return static_cast<int>(std::lround(value * scale)); };
   const int ascent = hhea.size() >= kHheaSize ? scaled(Signed16(hhea, kHheaAscent)) : 0;
   const int descent = hhea.size() >= kHheaSize ? scaled(Signed16(hhea, kHheaDescent)) : 0;

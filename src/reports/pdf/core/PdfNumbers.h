@@ -6,6 +6,9 @@
 
 namespace vertal::reports::pdf {
 
+// Glyph widths and the moves inside a text are written in thousandths of the font size.
+inline constexpr double kGlyphSpaceUnits = 1000.0;
+
 void AppendInt(std::string& out, long long value);
 void AppendNumber(std::string& out, double value);
 // `value` as AppendNumber writes it.
