@@ -268,7 +268,7 @@ unset ASAN_OPTIONS LSAN_OPTIONS UBSAN_OPTIONS
 begin_phase "build (build/)"
 build_ok=0
 build build -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVERTAL_BUILD_TESTS=OFF -DVERTAL_BUILD_UI=ON \
-  -DVERTAL_BUILD_BENCH=ON -DVERTAL_BUILD_FUZZ=OFF -DVERTAL_SANITIZE=OFF "${extra_args[@]}" &&
+  -DVERTAL_PCH=OFF -DVERTAL_UNITY=ON -DVERTAL_BUILD_BENCH=ON -DVERTAL_BUILD_FUZZ=OFF -DVERTAL_SANITIZE=OFF "${extra_args[@]}" &&
   build_ok=1
 end_phase
 if [ "${build_ok}" -eq 1 ]; then
