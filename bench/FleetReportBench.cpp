@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "BenchSupport.h"
+#include "support/CliPath.h"
 #include "support/TempDir.h"
 #include "tools/demo/DemoRecording.h"
 
@@ -52,13 +53,14 @@ struct ChildRun {
 // Runs `vertal-cli fleet FOLDER --out OUT --no-pdf --jobs 2 [--report]`, its output thrown
 // away; nothing when it failed.
 std::optional<ChildRun> RunFleetCli(const std::string& folder, const std::string& out, bool report) {
+  const std::string cli = testing::CliPath();
   const auto start = std::chrono::steady_clock::now();
   const pid_t child = fork();
   if (child < 0) return std::nullopt;
   if (child == 0) {
     const int null = open("/dev/null", O_WRONLY);
     dup2(null, STDOUT_FILENO);
-    execl(VERTAL_CLI_PATH, VERTAL_CLI_PATH, "fleet", folder.c_str(), "--out", out.c_str(),
+    execl(cli.c_str(), cli.c_str(), "fleet", folder.c_str(), "--out", out.c_str(),
           "--no-pdf", "--jobs", "2", report ? "--report" : nullptr, static_cast<char*>(nullptr));
     _exit(127);
   }

@@ -17,6 +17,7 @@
 #include "app/ui/MainWindow.h"
 #include "dump/core/DumpLayout.h"
 #include "link/core/UnitPort.h"
+#include "support/CliPath.h"
 #include "support/FakeHost.h"
 
 namespace vertal::bench {
@@ -56,12 +57,13 @@ BENCHMARK(BM_FirstOpenManyEpisodes)->Unit(benchmark::kMillisecond)->Iterations(I
 // Runs `vertal-cli scan FILE` with its output thrown away; the child's peak memory in MiB, or
 // nothing when it did not run or failed.
 std::optional<double> RunCliScan(const std::string& file) {
+  const std::string cli = testing::CliPath();
   const pid_t child = fork();
   if (child < 0) return std::nullopt;
   if (child == 0) {
     const int null = open("/dev/null", O_WRONLY);
     dup2(null, STDOUT_FILENO);
-    execl(VERTAL_CLI_PATH, VERTAL_CLI_PATH, "scan", file.c_str(), static_cast<char*>(nullptr));
+    execl(cli.c_str(), cli.c_str(), "scan", file.c_str(), static_cast<char*>(nullptr));
     _exit(127);
   }
   int status = 0;

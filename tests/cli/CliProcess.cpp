@@ -37,8 +37,6 @@ nlohmann::json CliRun::Document() const {
   }
 }
 
-std::string CliPath() { return VERTAL_CLI_PATH; }
-
 CliRun RunCli(const std::vector<std::string>& args, const std::vector<std::string>& env) {
   return RunProgram(CliPath(), args, env);
 }

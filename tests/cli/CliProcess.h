@@ -7,6 +7,7 @@
 #include <gtest/gtest.h>
 #include <nlohmann/json.hpp>
 
+#include "support/CliPath.h"
 #include "support/DumpBuilder.h"
 #include "support/TempDir.h"
 
@@ -27,8 +28,6 @@ struct CliRun {
 // Runs a program with `args`; `env` entries ("NAME=value") are added to the environment.
 CliRun RunProgram(const std::string& program, const std::vector<std::string>& args,
                   const std::vector<std::string>& env = {});
-// Where the built vertal-cli is.
-std::string CliPath();
 // Runs vertal-cli.
 CliRun RunCli(const std::vector<std::string>& args, const std::vector<std::string>& env = {});
 // The text of a PDF as poppler lays it out, pages separated by form feeds.
