@@ -2,6 +2,7 @@
 // threads, against reading and checking the same bytes on one thread. Each run is a child
 // process, so that its peak memory is its own: it must not grow with the number of dumps.
 
+#include <algorithm>
 #include <cstdint>
 #include <string>
 #include <vector>
@@ -16,6 +17,8 @@ namespace vertal::bench {
 namespace {
 
 constexpr int kFleetSize = 200;
+// A smoke run writes only enough dumps for its one run of each size.
+constexpr int kSmokeFleetSize = 2;
 constexpr double kMsPerSecond = 1000;
 
 // The dumps, written once per run: crane i with seed i.
@@ -23,7 +26,8 @@ const std::vector<std::string>& FleetDumps() {
   static const testing::TempDir folder;
   static const std::vector<std::string> files = [] {
     std::vector<std::string> written;
-    for (int i = 0; i < kFleetSize; ++i) {
+    const int size = SmokeRun() ? kSmokeFleetSize : kFleetSize;
+    for (int i = 0; i < size; ++i) {
       testing::DumpBuilder builder;
       demo::BuildDemo(builder, {.seed = static_cast<std::uint32_t>(i + 1), .crane = i});
       written.push_back(folder.File("crane" + std::to_string(1000 + i) + ".bin"));
@@ -44,7 +48,7 @@ ChildCost RunChild(const std::vector<std::string>& files, unsigned jobs, const s
 }
 
 void BM_Fleet(benchmark::State& state) {
-  const auto dumps = static_cast<std::size_t>(state.range(0));
+  const auto dumps = std::min(static_cast<std::size_t>(state.range(0)), FleetDumps().size());
   const auto jobs = static_cast<unsigned>(state.range(1));
   const std::vector<std::string> files(FleetDumps().begin(),
                                        FleetDumps().begin() + static_cast<std::ptrdiff_t>(dumps));
