@@ -2,12 +2,13 @@
 # Builds and runs every test of the analyser, each once:
 #   1. build-asan/  clang with AddressSanitizer and UndefinedBehaviorSanitizer: every test
 #                   suite, and the libFuzzer targets, which link the same libraries (clang is
-#                   the compiler that has libFuzzer); then each fuzz target for a short while;
+#                   the compiler that has libFuzzer); then each fuzz target for a short while,
+#                   one per core at a time;
 #   2. build/       the normal build (GCC) of what is not tested under the sanitizers: the
 #                   programs the Debian package ships and the benchmarks, run once as a smoke
 #                   test (VERTAL_BENCH_SMOKE=1: one iteration of each);
 #   3. the Debian package made of build/'s binaries, installed, tried as installed and purged
-#      (needs root or sudo; VERTAL_SKIP_PACKAGE=1 leaves it out).
+#      (needs root or sudo; VERTAL_SKIP_PACKAGE=1 leaves it out), beside the smoke run.
 # Both compilers build with warnings as errors, so a warning of either stops the run.
 # Ends with the line "N passed, N failed": the test results summed, the package step and the
 # benchmarks' smoke run as one test each (a build, the package step, the smoke run or a fuzz
@@ -185,6 +186,35 @@ package_installed_checks() {
   return "${ok}"
 }
 
+# Starts a fuzz target in the background for `seconds` on its corpus and seeds.
+declare -A fuzz_pid
+start_fuzz_target() {
+  local target=$1 seconds=$2
+  local name
+  name=$(basename "${target}")
+  mkdir -p "build-asan/corpus/${name}" "build-asan/seeds/${name}"
+  "${target}" -max_total_time="${seconds}" -print_final_stats=1 \
+    -artifact_prefix="build-asan/artifacts/${name}-" "build-asan/corpus/${name}" \
+    "build-asan/seeds/${name}" >"build-asan/${name}.log" 2>&1 &
+  fuzz_pid[${name}]=$!
+}
+
+# Waits for the given fuzz targets and reports each: its last statistic, or its log's end and a
+# failure.
+finish_fuzz_targets() {
+  local target name log
+  for target in "$@"; do
+    name=$(basename "${target}")
+    log="build-asan/${name}.log"
+    if wait "${fuzz_pid[${name}]}"; then
+      echo "${name}: $(grep -E '^(stat::number_of_executed_units|Done)' "${log}" | tail -n 1)"
+    else
+      tail -n 60 "${log}"
+      failure "fuzz target ${name} failed (input kept in build-asan/artifacts/)"
+    fi
+  done
+}
+
 begin_phase "setup"
 if ! bash scripts/setup.sh; then
   echo "test: setup failed" >&2
@@ -244,21 +274,18 @@ if [ "${build_ok}" -eq 1 ]; then
   else
     seconds=$((fuzz_total_seconds / ${#targets[@]}))
     [ "${seconds}" -ge 10 ] || seconds=10
+    # One target per core at a time; each writes its own log, read when it has ended.
+    echo "fuzzing ${#targets[@]} targets for ${seconds} s each, ${jobs} at a time"
+    running=()
     for target in "${targets[@]}"; do
-      name=$(basename "${target}")
-      corpus="build-asan/corpus/${name}"
-      mkdir -p "${corpus}" "${seeds}/${name}"
-      log="build-asan/${name}.log"
-      echo "fuzzing ${name} for ${seconds} s"
-      if "${target}" -max_total_time="${seconds}" -print_final_stats=1 \
-        -artifact_prefix="build-asan/artifacts/${name}-" "${corpus}" "${seeds}/${name}" \
-        >"${log}" 2>&1; then
-        grep -E '^(stat::number_of_executed_units|Done)' "${log}" | tail -n 1
-      else
-        tail -n 60 "${log}"
-        failure "fuzz target ${name} failed (input kept in build-asan/artifacts/)"
+      start_fuzz_target "${target}" "${seconds}"
+      running+=("${target}")
+      if [ "${#running[@]}" -eq "${jobs}" ]; then
+        finish_fuzz_targets "${running[@]}"
+        running=()
       fi
     done
+    [ "${#running[@]}" -eq 0 ] || finish_fuzz_targets "${running[@]}"
   fi
   end_phase
 fi
@@ -272,27 +299,29 @@ build build -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVERTAL_BUILD_TESTS=OFF -DVERTAL_
   build_ok=1
 end_phase
 if [ "${build_ok}" -eq 1 ]; then
-  begin_phase "benchmarks, smoke run (build/)"
-  if bench_smoke; then
-    passed=$((passed + 1))
-  else
-    failure "the benchmarks' smoke run failed"
-  fi
-  end_phase
-fi
-
-if [ "${VERTAL_SKIP_PACKAGE:-0}" = 1 ]; then
-  echo
-  echo "=== package: left out (VERTAL_SKIP_PACKAGE=1)"
-elif [[ " ${extra_args[*]} " == *" -DVERTAL_BUILD_UI=OFF "* ]]; then
-  echo
-  echo "=== package: left out (the package holds the window, which this build leaves out)"
-elif [ "${build_ok}" -eq 1 ]; then
-  begin_phase "package (install, try, purge)"
-  if package_step; then
+  # The smoke run and the package step only read build/, and neither keeps both cores busy: the
+  # smoke run goes on beside the package step (its figures mean nothing), and its report is
+  # printed when both have ended.
+  begin_phase "benchmarks' smoke run, package (build/)"
+  smoke_log=build/bench-smoke.log
+  bench_smoke >"${smoke_log}" 2>&1 &
+  smoke_pid=$!
+  if [ "${VERTAL_SKIP_PACKAGE:-0}" = 1 ]; then
+    echo "package: left out (VERTAL_SKIP_PACKAGE=1)"
+  elif [[ " ${extra_args[*]} " == *" -DVERTAL_BUILD_UI=OFF "* ]]; then
+    echo "package: left out (the package holds the window, which this build leaves out)"
+  elif package_step; then
     passed=$((passed + 1))
   else
     failure "the package step failed"
+  fi
+  echo "--- the benchmarks' smoke run"
+  if wait "${smoke_pid}"; then
+    cat "${smoke_log}"
+    passed=$((passed + 1))
+  else
+    cat "${smoke_log}"
+    failure "the benchmarks' smoke run failed"
   fi
   end_phase
 fi
