@@ -21,7 +21,7 @@ function(vertal_moc_without_compiler_headers)
   get_target_property(moc Qt6::moc LOCATION)
   set(wrapper ${PROJECT_BINARY_DIR}/vertal-moc)
   file(CONFIGURE OUTPUT ${wrapper} @ONLY CONTENT [=[#!/bin/sh
-# moc without the compiler's own include folders (cmake/VertalMoc.cmake).
+# moc without the C++ library's and the compiler's include folders (cmake/VertalMoc.cmake).
 skipped='@skipped@ '
 for arg do
   shift
